@@ -1,0 +1,105 @@
+#pragma once
+// Every language-dependent text of the program, in English, German and Spanish, as data.
+// Texts are UTF-8 in memory; every blank is part of a text.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tv {
+
+enum class UiLanguage { German, English, Spanish };
+
+/// The selection rule of every three-way text: English if English, else German if German, else Spanish.
+inline const char* pick(UiLanguage lang, const char* en, const char* de, const char* es) {
+    if (lang == UiLanguage::English) return en;
+    if (lang == UiLanguage::German) return de;
+    return es;
+}
+
+/// Settings letter of a language ("e", "d", "s") and back ("e" English, "d" German, anything else Spanish).
+char languageLetter(UiLanguage lang);
+UiLanguage languageFromLetter(char c);
+
+/// Strings written by the language procedures and read later by other parts of the program.
+struct MessageCatalogue {
+    std::string TxtGapQuestion1, TxtGapQuestion2;
+    std::array<std::string, 6> TxtWingCaption; // [1..5]
+    std::string TxtErrorHeader;
+    std::string TxtFlightDirection;
+    std::string TxtRemarksPrompt;
+    std::string TxtTrapFail1, TxtTrapFail2, TxtTrapFail3, TxtTrapAdvice;
+    std::array<std::string, 6> TxtWingFail; // [1..5]
+    std::string TxtWingAdvice;
+};
+const MessageCatalogue& messageCatalogue(UiLanguage lang);
+
+/// A caption for the control (or menu item) with this Qt objectName.
+struct ControlText {
+    const char* objectName;
+    std::string text;
+};
+/// Captions of labels, radio buttons, buttons, check box and tab sheets of the main window.
+std::vector<ControlText> windowTexts(UiLanguage lang);
+/// Captions of the menu items (the three language items keep their own names in every language).
+std::vector<ControlText> menuTexts(UiLanguage lang);
+/// Captions drawn onto images: the five wing thumbnails [1..5] and the flight direction of the aircraft view.
+std::string thumbnailCaption(UiLanguage lang, int wing);
+std::string aircraftViewFlightDirection(UiLanguage lang);
+
+// ---- Failure lines of the solver -------------------------------------------------------------
+/// "Can not calculate Wing  1 / Trapezium  2 " and its advice line.
+std::vector<std::string> trapeziumFailureLines(UiLanguage lang, int wing, int trapezium);
+/// "Can not calculate wing-3. " and "Please change this wing (less aspect ratio)!".
+std::vector<std::string> wingFailureLines(UiLanguage lang, int wing);
+/// Header and notice of the automatic z-separation ("Attention:", "Wings are moved ...").
+std::vector<std::string> zSeparationNotice(UiLanguage lang);
+/// The informational line after the second start of the strip trim: secondStartFailed selects
+/// the form "Error Wing1 Trapezium2", otherwise "Error: Wing1 Trapezium2".
+std::string stripTrimRetryLine(UiLanguage lang, bool secondStartFailed, int wing, int trapezium);
+
+// ---- Stability results ----------------------------------------------------------------------
+struct StabilityTexts {
+    const char* referenceAreaPrefix;   // "Reference area (S): "
+    const char* referenceAreaSuffix;   // "dm^2 "
+    const char* referenceLengthPrefix; // "Reference length (lµ): "
+    const char* referenceLengthSuffix; // "mm "
+    const char* cgPrefix;              // "x_CG (" (German "x_SP (")
+    const char* neutralPointPrefix;    // "x_AC: "
+    const char* marginLabelPrefix;     // "%  AC-CG= " (German and Spanish "%  NP-SP= ")
+};
+const StabilityTexts& stabilityTexts(UiLanguage lang);
+
+// ---- Printed report -------------------------------------------------------------------------
+struct ReportTexts {
+    const char* summary;
+    const char* aerodynamicCenter;
+    const char* recommendedHigh; // followed by the margin and "%: "
+    const char* recommendedLow;
+    const char* desired;
+    std::array<const char*, 6> wingHeading; // [1..5]
+    const char* span;
+    const char* area;
+    const char* aspectRatio;
+    const char* meanChord;
+    const char* geometricCenter;
+    const char* wingAerodynamicCenter;
+    const char* liftSlope;
+};
+const ReportTexts& reportTexts(UiLanguage lang);
+
+// ---- About window ---------------------------------------------------------------------------
+struct AboutTexts {
+    const char* purpose1;  // Label1
+    const char* purpose2;  // Label2
+    const char* purpose3;  // Label7
+    const char* creditIdea;        // Label3
+    const char* mailIdea;          // Label4
+    const char* creditRealisation; // Label5
+    const char* mailRealisation;   // Label6
+    const char* availability;      // Label10
+    const char* webAddress;        // Label11
+};
+const AboutTexts& aboutTexts(UiLanguage lang);
+
+} // namespace tv

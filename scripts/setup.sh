@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the tests and the program need, when any is missing.
+# Sourced by run.sh and test.sh; root runs apt-get directly, others through sudo.
+set -euo pipefail
+
+TARVOLIN_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev fonts-dejavu-core
+  libopenblas-dev liblapacke-dev
+  nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth imagemagick
+)
+
+tarvolin_install_packages() {
+  local missing=()
+  local p
+  for p in "${TARVOLIN_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
