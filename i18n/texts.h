@@ -34,23 +34,37 @@ struct MessageCatalogue {
 };
 const MessageCatalogue& messageCatalogue(UiLanguage lang);
 
+/// objectNames of the pages of PageControl1. The aircraft page is TabSheet5; the wing pages 1..4
+/// are TabSheet1..TabSheet4, wing 5 is TabSheet6 and the remarks page TabSheet7.
+inline constexpr std::array<const char*, 6> kWingTabSheetNames{
+    "", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet6"}; // [1..5]
+inline constexpr const char* kAircraftTabSheetName = "TabSheet5";
+inline constexpr const char* kRemarksTabSheetName = "TabSheet7";
+
 /// A caption for the control (or menu item) with this Qt objectName.
 struct ControlText {
     const char* objectName;
     std::string text;
 };
-/// Captions of labels, radio buttons, buttons, check box and tab sheets of the main window.
+/// Captions of labels, radio buttons, buttons, check box and tab sheets of the main window: every
+/// wing tab's labels, trapezium-count buttons, copy and insert buttons and tab sheet, then the
+/// aircraft page's controls, the remarks tab sheet and the scale controls. Each objectName once.
 std::vector<ControlText> windowTexts(UiLanguage lang);
-/// Captions of the menu items (the three language items keep their own names in every language).
+/// Captions of the menu items, "Info" (Info1) included; the three language items german1,
+/// english1 and spain1 keep "deutsch", "english" and "español" in every language.
 std::vector<ControlText> menuTexts(UiLanguage lang);
-/// Captions drawn onto images: the five wing thumbnails [1..5] and the flight direction of the aircraft view.
+/// Captions drawn onto images: the five wing thumbnails [1..5] when the language is applied (the
+/// Spanish one has more blanks than TxtWingCaption, which the recalculation draws) and the
+/// flight direction of the aircraft view (not the same text as TxtFlightDirection).
 std::string thumbnailCaption(UiLanguage lang, int wing);
 std::string aircraftViewFlightDirection(UiLanguage lang);
 
 // ---- Failure lines of the solver -------------------------------------------------------------
-/// "Can not calculate Wing  1 / Trapezium  2 " and its advice line.
+/// "Can not calculate Wing  1 / Trapezium  2 " and its advice line; both numbers right-aligned
+/// in two characters (a longer number is written whole).
 std::vector<std::string> trapeziumFailureLines(UiLanguage lang, int wing, int trapezium);
-/// "Can not calculate wing-3. " and "Please change this wing (less aspect ratio)!".
+/// "Can not calculate wing-3. " and "Please change this wing (less aspect ratio)!". A wing
+/// number outside 1..5 is composed in the same pattern rather than read from the catalogue.
 std::vector<std::string> wingFailureLines(UiLanguage lang, int wing);
 /// Header and notice of the automatic z-separation ("Attention:", "Wings are moved ...").
 std::vector<std::string> zSeparationNotice(UiLanguage lang);
