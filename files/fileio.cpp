@@ -1,0 +1,129 @@
+#include "files/fileio.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace tv {
+
+FileError fileErrorFromErrno(std::string path, int errnum) {
+    return FileError{std::move(path), std::error_code(errnum, std::generic_category()).message()};
+}
+
+const FileOps& systemFileOps() {
+    static const FileOps ops{
+        [](const char* p, int flags, mode_t mode) { return ::open(p, flags, mode); },
+        [](int fd, void* buf, size_t n) { return ::read(fd, buf, n); },
+        [](int fd, const void* buf, size_t n) { return ::write(fd, buf, n); },
+        [](int fd) { return ::fsync(fd); },
+        [](int fd) { return ::close(fd); },
+        [](const char* from, const char* to) { return ::rename(from, to); },
+        [](const char* p) { return ::unlink(p); },
+    };
+    return ops;
+}
+
+namespace {
+
+std::string directoryOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+/// ".<name>.tmp<pid>-<n>" beside the target; n makes names unique within the process.
+std::string temporaryNameBeside(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    const size_t slash = path.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return dir + "." + name + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+/// Creates a fresh temporary file; returns its descriptor or -1 with errno set.
+int createTemporary(const std::string& path, std::string& tmpName, const FileOps& ops) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tmpName = temporaryNameBeside(path);
+        const int fd = ops.open(tmpName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+/// Writes all bytes, continuing after short writes and interruptions; false with errno set.
+bool writeAll(int fd, std::string_view bytes, const FileOps& ops) {
+    while (!bytes.empty()) {
+        const ssize_t n = ops.write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+/// Makes the rename itself durable. A failure here cannot harm either file, so it is not reported.
+void syncDirectoryBestEffort(const std::string& path, const FileOps& ops) {
+    const int fd = ops.open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0) return;
+    ops.fsync(fd);
+    ops.close(fd);
+}
+
+} // namespace
+
+std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
+    std::string tmpName;
+    const int fd = createTemporary(path, tmpName, ops);
+    if (fd < 0) return fileErrorFromErrno(path, errno);
+
+    auto failAfterOpen = [&](bool closeFirst) {
+        const int err = errno;
+        if (closeFirst) ops.close(fd);
+        ops.unlink(tmpName.c_str());
+        return fileErrorFromErrno(path, err);
+    };
+    if (!writeAll(fd, bytes, ops) || ops.fsync(fd) != 0) return failAfterOpen(true);
+    if (ops.close(fd) != 0) return failAfterOpen(false);
+    if (ops.rename(tmpName.c_str(), path.c_str()) != 0) return failAfterOpen(false);
+    syncDirectoryBestEffort(path, ops);
+    return std::nullopt;
+}
+
+ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& ops) {
+    ReadResult<std::string> result;
+    const int fd = ops.open(path.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    if (fd < 0) return result; // NotOpened: the callers skip such a file silently
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ops.read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || result.value.size() + static_cast<size_t>(n) > kMaxReadBytes) {
+            const int err = n < 0 ? errno : EFBIG;
+            ops.close(fd);
+            result.status = ReadStatus::Failed;
+            result.error = fileErrorFromErrno(path, err);
+            result.value.clear();
+            return result;
+        }
+        if (n == 0) break;
+        result.value.append(buf, static_cast<size_t>(n));
+    }
+    ops.close(fd);
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+bool fileCanBeOpened(const std::string& path, const FileOps& ops) {
+    const int fd = ops.open(path.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    if (fd < 0) return false;
+    ops.close(fd);
+    return true;
+}
+
+} // namespace tv

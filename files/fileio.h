@@ -1,0 +1,69 @@
+#pragma once
+// Whole-file reading and safe writing of the program's small text files.
+// All operating-system calls go through FileOps so that a test can make any of them fail.
+// Failures come back as values (FileError), never as exceptions.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace tv {
+
+/// A failed file operation: the file it concerns and the system's reason (strerror text).
+struct FileError {
+    std::string path;
+    std::string reason; // e.g. "Permission denied"
+    /// "path: reason", the one line shown to the user.
+    std::string text() const { return path + ": " + reason; }
+};
+
+/// Builds a FileError from an errno value.
+FileError fileErrorFromErrno(std::string path, int errnum);
+
+/// The system calls used by this folder, with POSIX meaning (return -1 and set errno on failure).
+/// systemFileOps() holds the real ones; a test copies it and replaces a member to inject a fault.
+struct FileOps {
+    std::function<int(const char* path, int flags, mode_t mode)> open;
+    std::function<ssize_t(int fd, void* buf, size_t n)> read;
+    std::function<ssize_t(int fd, const void* buf, size_t n)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(int fd)> close;
+    std::function<int(const char* from, const char* to)> rename;
+    std::function<int(const char* path)> unlink;
+};
+const FileOps& systemFileOps();
+
+/// Writes `bytes` to `path` safely: into a new temporary file in the same directory
+/// (".<name>.tmp<pid>-<n>"), flushed to disk with fsync, then renamed over `path`. If any step
+/// fails, the temporary file is removed, `path` is left exactly as it was, and the error names
+/// `path` with the system's reason. Returns nothing on success.
+/// A new file gets the permissions 0666 less the umask.
+std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,
+                                             const FileOps& ops = systemFileOps());
+
+/// Files larger than this are refused on reading ("File too large"): every file of the program
+/// is a few kilobytes, and the cap keeps a wrongly chosen file from exhausting memory.
+inline constexpr size_t kMaxReadBytes = size_t{64} << 20;
+
+/// The outcome of reading a file: its bytes, "could not be opened" (the silent case of the
+/// program's readers), or an I/O error after the file was opened.
+enum class ReadStatus { Ok, NotOpened, Failed };
+
+template <class T>
+struct ReadResult {
+    ReadStatus status = ReadStatus::NotOpened;
+    T value{};        // valid when status == Ok
+    FileError error;  // valid when status == Failed
+    bool ok() const { return status == ReadStatus::Ok; }
+};
+
+/// Reads the whole file. NotOpened when open() fails (missing file, no permission);
+/// Failed when a read fails after the open (for instance a directory) or the file exceeds
+/// kMaxReadBytes.
+ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& ops = systemFileOps());
+
+/// True if the file can be opened for reading (the clipboard probe at start and after "Open").
+bool fileCanBeOpened(const std::string& path, const FileOps& ops = systemFileOps());
+
+} // namespace tv

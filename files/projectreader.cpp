@@ -1,0 +1,185 @@
+#include "files/encoding.h"
+#include "files/projectfile.h"
+#include "files/textlines.h"
+#include "model/numformat.h"
+#include "model/parse.h"
+
+#include <vector>
+
+namespace tv {
+namespace {
+
+constexpr std::string_view kCommentEnd = "</comment>";
+constexpr size_t kValueWindow = 500; // characters after a tag's ">" that are looked at
+
+bool contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+
+/// Slots of wing w, or nullptr for a wing outside 1..5.
+ProjectWingSlots* wingSlots(ProjectTable& t, int32_t w) {
+    return (w >= 1 && w <= kWingMax) ? &t.wings[static_cast<size_t>(w)] : nullptr;
+}
+
+bool isSection(int32_t s) { return s >= 1 && s <= kSectionMax; }
+
+int32_t minusOneSaturating(int32_t v) { return v == INT32_MIN ? v : v - 1; }
+
+// ---- Older layout -----------------------------------------------------------------------------
+
+/// The 52 integer slots of the older layout in file order (wing count, then 17 per wing 1..3).
+std::vector<int32_t*> olderIntegerSlots(ProjectTable& t) {
+    std::vector<int32_t*> slots{&t.WingCount};
+    for (int w = 1; w <= 3; ++w) {
+        ProjectWingSlots& ws = t.wings[w];
+        slots.push_back(&ws.TrapeziumCount);
+        for (int s = 1; s <= kSectionMax; ++s) slots.push_back(&ws.Chord[s]);
+        for (int s = 1; s <= kSectionMax; ++s) slots.push_back(&ws.Y[s]);
+        for (int s = 2; s <= kSectionMax; ++s) slots.push_back(&ws.XOffset[s]);
+        slots.push_back(&ws.PositionX);
+        slots.push_back(&ws.PositionZ);
+    }
+    return slots;
+}
+
+/// Lines 1..52 slots, 53 and 54 unused, 55..57 reference values, 58 unused, 59.. comment.
+/// Reading stops at the end of the file; slots not reached keep their table value.
+void readOlderLayout(const std::vector<std::string_view>& lines, ProjectTable& t) {
+    const std::vector<int32_t*> slots = olderIntegerSlots(t);
+    const size_t n = lines.size();
+    for (size_t i = 0; i < slots.size() && i < n; ++i) *slots[i] = parseLenientInt(lines[i]);
+    std::optional<double>* reals[] = {&t.ReferenceArea, &t.ReferenceChord, &t.NeutralPointX};
+    for (size_t i = 0; i < 3 && 54 + i < n; ++i) *reals[i] = parseReal(lines[54 + i]);
+    t.Comment = std::string(1, ' ');
+    if (n <= 58) return;
+    std::string raw(lines[58]);
+    for (size_t i = 59; i < n; ++i) (raw += '\n') += lines[i];
+    t.Comment = cp1252ToUtf8(raw);
+}
+
+// ---- Tagged layout ----------------------------------------------------------------------------
+
+struct TagLine {
+    std::string_view tag;   // between the first "<" and the next ">"
+    std::string_view rest;  // everything after that ">"
+    std::string_view value; // rest up to the next "<", at most kValueWindow - 1 characters without one
+};
+
+std::optional<TagLine> splitTag(std::string_view line) {
+    const size_t lt = line.find('<');
+    if (lt == std::string_view::npos) return std::nullopt;
+    const size_t gt = line.find('>', lt + 1);
+    if (gt == std::string_view::npos) return std::nullopt;
+    TagLine t{line.substr(lt + 1, gt - lt - 1), line.substr(gt + 1), {}};
+    const std::string_view window = t.rest.substr(0, kValueWindow);
+    const size_t next = window.find('<');
+    t.value = next != std::string_view::npos ? window.substr(0, next) : window.substr(0, kValueWindow - 1);
+    return t;
+}
+
+/// The whole comment starting in `rest` of line i, up to the first "</comment>" (or the end of the
+/// file); i is left on the comment's last line. Comment lines are joined by "\n".
+std::string readComment(const std::vector<std::string_view>& lines, size_t& i, std::string_view rest) {
+    std::string raw;
+    std::string_view part = rest;
+    for (;;) {
+        const size_t end = part.find(kCommentEnd);
+        raw.append(part.substr(0, end));
+        if (end != std::string_view::npos || i + 1 >= lines.size()) break;
+        part = lines[++i];
+        raw += '\n';
+    }
+    return cp1252ToUtf8(raw);
+}
+
+struct ScanState {
+    int32_t wing = 0;
+    int32_t section = 0;
+    bool inPosition = false;
+};
+
+/// Applies one numeric tag; unknown tags and values for wings or sections outside 1..5 are ignored.
+void applyTag(std::string_view tag, std::string_view value, ScanState& st, ProjectTable& t) {
+    ProjectWingSlots* w = wingSlots(t, st.wing);
+    const int32_t v = parseLenientInt(value);
+    const auto s = static_cast<size_t>(st.section);
+    if (tag == "wings_count") t.WingCount = v;
+    else if (tag == "wing_id") st.wing = v, st.section = 0;
+    else if (tag == "wingsections") { if (w) w->TrapeziumCount = minusOneSaturating(v); }
+    else if (tag == "wing_position") st.inPosition = true;
+    else if (tag == "section_id") st.section = v, st.inPosition = false;
+    else if (tag == "x") {
+        if (w && st.inPosition) w->PositionX = v;
+        else if (w && st.section >= 2 && st.section <= kSectionMax) w->XOffset[s] = v;
+    }
+    else if (tag == "y") { if (w && isSection(st.section)) w->Y[s] = v; }
+    else if (tag == "z") { if (w) w->PositionZ = v; }
+    else if (tag == "chord") { if (w && isSection(st.section)) w->Chord[s] = v; }
+    else if (tag == "sb") t.ReferenceArea = parseReal(value);
+    else if (tag == "lmue") t.ReferenceChord = parseReal(value);
+    else if (tag == "xnp") t.NeutralPointX = parseReal(value);
+}
+
+void scanTags(const std::vector<std::string_view>& lines, ProjectTable& t) {
+    ScanState st;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<TagLine> tl = splitTag(lines[i]);
+        if (!tl) continue;
+        if (tl->tag == "comment") t.Comment = readComment(lines, i, tl->rest);
+        else applyTag(tl->tag, tl->value, st, t);
+    }
+}
+
+} // namespace
+
+bool isOlderProjectName(std::string_view name) { return contains(name, ".da4") || contains(name, ".DA4"); }
+bool isTaggedProjectName(std::string_view name) { return contains(name, ".tv4") || contains(name, ".TV4"); }
+bool isBareProjectPattern(std::string_view name) {
+    return name == "*.da4" || name == "*.DA4" || name == "*.tv4" || name == "*.TV4";
+}
+
+ProjectTable parseProjectFile(std::string_view bytes, std::string_view name) {
+    ProjectTable t;
+    t.olderLayout = isOlderProjectName(name);
+    t.taggedName = isTaggedProjectName(name);
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    // The older layout reads to the end of the file, so the tag scan after it finds nothing.
+    if (t.olderLayout) readOlderLayout(lines, t);
+    else scanTags(lines, t);
+    return t;
+}
+
+ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps& ops) {
+    ReadResult<ProjectTable> r;
+    if (isBareProjectPattern(path)) return r;
+    ReadResult<std::string> raw = readFileBytes(path, ops);
+    r.status = raw.status;
+    r.error = std::move(raw.error);
+    if (raw.ok()) r.value = parseProjectFile(raw.value, path);
+    return r;
+}
+
+namespace {
+
+void applyWingFields(const ProjectWingSlots& s, WingTexts& w) {
+    auto put = [&](WingField f, int32_t v) { w[f] = formatInt(v, 4); };
+    for (int k = 1; k <= kSectionMax; ++k) put(chordField(k), s.Chord[k]);
+    put(WingField::RootOffset, s.Y[1]);
+    for (int k = 1; k <= kTrapeziumMax; ++k) put(spanField(k), s.Y[k + 1]);
+    for (int k = 2; k <= kSectionMax; ++k) put(xOffsetField(k), s.XOffset[k]);
+    put(WingField::PositionX, s.PositionX);
+    put(WingField::PositionZ, s.PositionZ);
+}
+
+} // namespace
+
+void applyProjectTable(const ProjectTable& table, AircraftTexts& texts) {
+    if (table.WingCount >= 1 && table.WingCount <= kWingMax) texts.WingCount = table.WingCount;
+    for (int w = 1; w <= kWingMax; ++w) {
+        const int32_t n = table.wings[w].TrapeziumCount;
+        if (n >= 1 && n <= kTrapeziumMax) texts.wings[w].TrapeziumCount = n;
+    }
+    const int lastWing = table.taggedName ? kWingMax : 3;
+    for (int w = 1; w <= lastWing; ++w) applyWingFields(table.wings[w], texts.wings[w]);
+    if (table.Comment) texts.Comment = *table.Comment;
+}
+
+} // namespace tv
