@@ -47,29 +47,19 @@ TEST(MessageCatalogue, TextsKeepTheirBlanks) {
         {"gap question 1 en", UiLanguage::English, &C::TxtGapQuestion1, "Are you sure this wing shall   "},
         {"gap question 2 es", UiLanguage::Spanish, &C::TxtGapQuestion2, "ala tenga un hueco en el medio?   "},
         {"error header es", UiLanguage::Spanish, &C::TxtErrorHeader, "punto flaco"},
-        {"error header de", UiLanguage::German, &C::TxtErrorHeader, "Fehler: "},
         {"flight direction de", UiLanguage::German, &C::TxtFlightDirection, " Flugrichtung              "},
         {"flight direction es", UiLanguage::Spanish, &C::TxtFlightDirection, "dirección de vuelo"},
         {"trap fail 3 en", UiLanguage::English, &C::TxtTrapFail3, " "},
         {"trap fail 3 de", UiLanguage::German, &C::TxtTrapFail3, " nicht berechnen."},
         {"trap fail 2 es", UiLanguage::Spanish, &C::TxtTrapFail2, " el trapecio "},
-        {"wing advice es", UiLanguage::Spanish, &C::TxtWingAdvice, "Por favor, cambie este ala (less aspect ratio)!"},
     };
     for (const CatalogueRow& r : rows)
         EXPECT_EQ(tv::messageCatalogue(r.lang).*r.entry, r.expected) << r.name;
 }
 
-TEST(MessageCatalogue, NumberedEntriesCarryTheirWingNumber) {
-    EXPECT_EQ(tv::messageCatalogue(UiLanguage::English).TxtWingCaption[5], "Wing-5  ");
-    EXPECT_EQ(tv::messageCatalogue(UiLanguage::German).TxtWingCaption[1], "Flügel-1");
-    EXPECT_EQ(tv::messageCatalogue(UiLanguage::Spanish).TxtWingCaption[3], " ala-3  ");
-    EXPECT_EQ(tv::messageCatalogue(UiLanguage::English).TxtWingFail[4], "Can not calculate wing-4. ");
-    EXPECT_EQ(tv::messageCatalogue(UiLanguage::German).TxtWingFail[2], "Kann Flügel-2 nicht berechnen.");
-    EXPECT_EQ(tv::messageCatalogue(UiLanguage::Spanish).TxtWingFail[5], "No se puede calcular ala-5. ");
-}
-
 TEST(MessageCatalogue, DrawnCaptionsDifferFromTheCatalogueWhereTheyShould) {
     EXPECT_EQ(tv::thumbnailCaption(UiLanguage::Spanish, 2), "  ala-2   ");
+    EXPECT_EQ(tv::messageCatalogue(UiLanguage::Spanish).TxtWingCaption[2], " ala-2  ");
     EXPECT_NE(tv::thumbnailCaption(UiLanguage::Spanish, 2),
               tv::messageCatalogue(UiLanguage::Spanish).TxtWingCaption[2]);
     for (UiLanguage lang : {UiLanguage::English, UiLanguage::German})
@@ -114,6 +104,7 @@ TEST(FailureLines, TrapeziumNumbersAreRightAlignedInTwo) {
 }
 
 TEST(FailureLines, WingFailureIsCatalogueLineThenAdvice) {
+    EXPECT_EQ(tv::wingFailureLines(UiLanguage::English, 4)[0], "Can not calculate wing-4. ");
     for (UiLanguage lang : kAll)
         for (int w = 1; w <= 5; ++w) {
             const auto lines = tv::wingFailureLines(lang, w);
@@ -131,7 +122,6 @@ TEST(FailureLines, ZSeparationNoticeIsHeaderThenNotice) {
     ASSERT_EQ(es.size(), 2u);
     EXPECT_EQ(es[0], "Ojo! ");
     EXPECT_EQ(es[1], "Atención: ¡Las alas se movieron automáticamente en dirección Z!");
-    EXPECT_EQ(tv::zSeparationNotice(UiLanguage::English)[0], "Attention:");
     EXPECT_EQ(tv::zSeparationNotice(UiLanguage::German)[1], "Flügel wurden automatisch in z-Richtung verschoben!");
 }
 
@@ -183,8 +173,6 @@ TEST(ReportTexts, LabelsKeepTheirBlanks) {
     EXPECT_STREQ(de.meanChord, "Bezugstiefe:       ");
     EXPECT_STREQ(es.wingHeading[2], "ala-2: ");
     EXPECT_STREQ(es.wingHeading[3], "ala-3:");
-    EXPECT_STREQ(de.wingHeading[5], "Flügel5:");
-    EXPECT_STREQ(en.liftSlope, "lift slope:         ");
 }
 
 TEST(AboutTexts, PurposeLinesExactAndAddressesSharedByAllLanguages) {
