@@ -1,0 +1,63 @@
+#include "stability/stability.h"
+
+#include "model/numformat.h"
+#include "model/parse.h"
+
+namespace tv {
+namespace {
+
+constexpr uint32_t kBlack = 0x000000, kBlue = 0x0000FF, kRed = 0xFF0000;
+
+double cgFor(double neutralPointX, double referenceChord, double margin) {
+    return neutralPointX - referenceChord * margin * 0.01;
+}
+
+std::string F(double v, int decimals) { return formatFixed(v, 0, decimals); }
+
+} // namespace
+
+StabilityNumbers computeStability(int wingCount, double neutralPointX, double referenceChord, double desiredMargin) {
+    StabilityNumbers n;
+    const bool severalWings = wingCount > 1;
+    n.RecommendedMarginLow = severalWings ? 8 : 4;
+    n.RecommendedMarginHigh = severalWings ? 16 : 8;
+    n.DesiredMargin = desiredMargin;
+    n.CgLow = cgFor(neutralPointX, referenceChord, n.RecommendedMarginLow);
+    n.CgHigh = cgFor(neutralPointX, referenceChord, n.RecommendedMarginHigh);
+    n.CgDesired = cgFor(neutralPointX, referenceChord, n.DesiredMargin);
+    return n;
+}
+
+double desiredMarginFromText(const std::string& text) { return parseReal(text); }
+
+std::vector<ResultLine> stabilityResultLines(UiLanguage lang, bool manual, const ReferenceValues& ref,
+                                             const StabilityNumbers& n) {
+    const StabilityTexts& t = stabilityTexts(lang);
+    std::vector<ResultLine> lines;
+    lines.push_back({232, kBlack,
+                     t.referenceAreaPrefix + F(ref.ReferenceArea / 10000.0, 2) + t.referenceAreaSuffix});
+    lines.push_back({249, kBlack, t.referenceLengthPrefix + F(ref.ReferenceChord, 1) + t.referenceLengthSuffix});
+    if (manual) {
+        lines.push_back({282, kBlue,
+                         t.cgPrefix + F(n.DesiredMargin, 1) + "% lµ): " + F(n.CgDesired, 1) + "mm     "});
+    } else {
+        lines.push_back({266, kBlue,
+                         t.cgPrefix + F(n.RecommendedMarginHigh, 0) + "% lµ): " + F(n.CgHigh, 1) + "mm   "});
+        lines.push_back({282, kBlue,
+                         t.cgPrefix + F(n.RecommendedMarginLow, 0) + "% lµ): " + F(n.CgLow, 1) + "mm   "});
+    }
+    lines.push_back({298, kRed, t.neutralPointPrefix + F(ref.NeutralPointX, 1) + "mm    "});
+    return lines;
+}
+
+std::string marginLabelText(UiLanguage lang, double neutralPointX, const StabilityNumbers& n) {
+    return stabilityTexts(lang).marginLabelPrefix + F(neutralPointX - n.CgDesired, 1) + "mm";
+}
+
+std::string marginTextForSlider(int position) {
+    if (position < 0) position = 0;
+    if (position > 60) position = 60;
+    return formatFixed(30.0 - position / 2.0, 4, 1);
+}
+
+} // namespace tv
