@@ -1,0 +1,117 @@
+#include "files/fileio.h"
+#include "files/textlines.h"
+#include "tempdir.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using tvtest::slurp;
+using tvtest::spit;
+using tvtest::TempDir;
+
+class SafeWrite : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string target = dir.file("plane.tv4");
+    void SetUp() override { spit(target, "previous contents"); }
+};
+
+TEST_F(SafeWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
+    EXPECT_FALSE(tv::writeFileAtomically(target, "new contents"));
+    EXPECT_EQ(slurp(target), "new contents");
+    EXPECT_EQ(dir.entryCount(), 1u);
+}
+
+TEST_F(SafeWrite, ShortWritesStillWriteEverything) {
+    tv::FileOps ops = tv::systemFileOps();
+    ops.write = [](int fd, const void* buf, size_t n) { return ::write(fd, buf, n > 3 ? 3 : n); };
+    const std::string bytes(10000, 'x');
+    EXPECT_FALSE(tv::writeFileAtomically(target, bytes, ops));
+    EXPECT_EQ(slurp(target), bytes);
+}
+
+// Each row makes one system call fail; the previous file must survive and the error name the target.
+TEST_F(SafeWrite, AFailingStepKeepsThePreviousFileAndReportsTheReason) {
+    struct Row {
+        const char* step;
+        int errnum;
+        void (*inject)(tv::FileOps&, int);
+    };
+    const Row rows[] = {
+        {"open", EACCES, [](tv::FileOps& o, int e) { o.open = [e](const char*, int, mode_t) { errno = e; return -1; }; }},
+        {"write", ENOSPC, [](tv::FileOps& o, int e) { o.write = [e](int, const void*, size_t) -> ssize_t { errno = e; return -1; }; }},
+        {"fsync", EIO, [](tv::FileOps& o, int e) { o.fsync = [e](int) { errno = e; return -1; }; }},
+        {"close", EDQUOT, [](tv::FileOps& o, int e) {
+             o.close = [e](int fd) { ::close(fd); errno = e; return -1; }; }},
+        {"rename", EXDEV, [](tv::FileOps& o, int e) { o.rename = [e](const char*, const char*) { errno = e; return -1; }; }},
+    };
+    for (const Row& r : rows) {
+        tv::FileOps ops = tv::systemFileOps();
+        r.inject(ops, r.errnum);
+        const auto err = tv::writeFileAtomically(target, "new contents", ops);
+        ASSERT_TRUE(err) << r.step;
+        EXPECT_EQ(err->path, target) << r.step;
+        EXPECT_EQ(err->reason, std::string(strerror(r.errnum))) << r.step;
+        EXPECT_EQ(err->text(), target + ": " + strerror(r.errnum)) << r.step;
+        EXPECT_EQ(slurp(target), "previous contents") << r.step;
+        EXPECT_EQ(dir.entryCount(), 1u) << r.step << ": temporary file left behind";
+    }
+}
+
+TEST_F(SafeWrite, RealSystemRefusalsComeBackAsValues) {
+    const auto missingDir = tv::writeFileAtomically(dir.file("no/such/dir/plane.tv4"), "x");
+    ASSERT_TRUE(missingDir);
+    EXPECT_EQ(missingDir->reason, strerror(ENOENT));
+
+    // A directory in the target's place cannot be replaced by a file.
+    ASSERT_EQ(::mkdir(dir.file("sub").c_str(), 0777), 0);
+    spit(dir.file("sub/keep"), "kept");
+    const auto overDirectory = tv::writeFileAtomically(dir.file("sub"), "x");
+    ASSERT_TRUE(overDirectory);
+    EXPECT_EQ(slurp(dir.file("sub/keep")), "kept");
+}
+
+TEST_F(SafeWrite, UnwritableDirectoryKeepsThePreviousFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+    const auto err = tv::writeFileAtomically(target, "new contents");
+    ::chmod(dir.path().c_str(), 0755);
+    ASSERT_TRUE(err);
+    EXPECT_EQ(err->reason, strerror(EACCES));
+    EXPECT_EQ(slurp(target), "previous contents");
+}
+
+TEST(ReadFile, DistinguishesMissingFromFailing) {
+    TempDir dir;
+    EXPECT_EQ(tv::readFileBytes(dir.file("missing")).status, tv::ReadStatus::NotOpened);
+    EXPECT_FALSE(tv::fileCanBeOpened(dir.file("missing")));
+
+    const auto directory = tv::readFileBytes(dir.path());
+    EXPECT_EQ(directory.status, tv::ReadStatus::Failed);
+    EXPECT_EQ(directory.error.reason, strerror(EISDIR));
+
+    spit(dir.file("f"), std::string("a\0b", 3));
+    tv::FileOps ops = tv::systemFileOps();
+    ops.read = [](int, void*, size_t) -> ssize_t { errno = EIO; return -1; };
+    const auto failing = tv::readFileBytes(dir.file("f"), ops);
+    EXPECT_EQ(failing.status, tv::ReadStatus::Failed);
+    EXPECT_EQ(failing.error.text(), dir.file("f") + ": " + strerror(EIO));
+
+    const auto ok = tv::readFileBytes(dir.file("f"));
+    ASSERT_TRUE(ok.ok());
+    EXPECT_EQ(ok.value, std::string("a\0b", 3));
+}
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+    using V = std::vector<std::string_view>;
+    EXPECT_EQ(tv::splitLines(""), V{});
+    EXPECT_EQ(tv::splitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
+    EXPECT_EQ(tv::splitLines("a\nb\rc\r\n"), (V{"a", "b", "c"}));
+    EXPECT_EQ(tv::splitLines("\r\n"), V{""});
+}
+
+} // namespace
