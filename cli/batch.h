@@ -1,0 +1,39 @@
+#pragma once
+// The batch calculator's work on one project, without Qt: read as the window's loader reads,
+// calculate as the calculate command does, and report as text or JSON.
+#include "i18n/texts.h"
+#include "model/aircraft.h"
+#include "solver/workspace.h"
+#include "stability/stability.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+namespace tv {
+
+/// What one calculation of one project gave.
+struct BatchResult {
+    std::string file;                      // "" for the built-in default aircraft
+    Aircraft aircraft;                     // after any z-separation
+    std::array<PlanformData, kWingMax + 1> planform{}; // [1..5] the planform values before the lattice
+    StabilityNumbers stability;
+    bool calculated = false; // the run finished without a failure
+};
+
+/// Loads `file` into the default aircraft's field texts as opening a project does; an empty name
+/// keeps the built-in default aircraft. Returns the error text when the file cannot be read.
+std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts);
+
+/// Computes the planforms, runs the calculation and the stability numbers for `desiredMargin` %.
+BatchResult calculateProject(const std::string& file, const AircraftTexts& texts, SolverWorkspace& ws,
+                             UiLanguage lang, double desiredMargin);
+
+/// The readable report: per wing in use its planform, lattice and aerodynamic centre; then the
+/// neutral point, reference values and the centre-of-gravity positions.
+std::string textReport(const BatchResult& r, const SolverWorkspace& ws);
+
+/// The same as one JSON object (keys as documented in the README), numbers in full precision.
+nlohmann::json jsonReport(const BatchResult& r, const SolverWorkspace& ws);
+
+} // namespace tv

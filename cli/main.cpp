@@ -1,0 +1,68 @@
+// tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]
+// Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
+// built-in default aircraft). Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable.
+#include "cli/batch.h"
+#include "model/parse.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Options {
+    bool json = false;
+    double margin = 7.5;
+    tv::UiLanguage lang = tv::UiLanguage::English;
+    std::vector<std::string> files;
+};
+
+constexpr const char* kUsage = "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]\n";
+
+// Returns false (after printing why) when the arguments cannot be understood.
+bool parseArguments(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--json") {
+            o.json = true;
+        } else if ((a == "--margin" || a == "--lang") && i + 1 < argc) {
+            const std::string v = argv[++i];
+            if (a == "--margin") o.margin = tv::parseReal(v);
+            else if (v == "e" || v == "d" || v == "s") o.lang = tv::languageFromLetter(v[0]);
+            else return std::cerr << "tarvolin4-calc: --lang takes e, d or s\n" << kUsage, false;
+        } else if (a == "--help" || a == "-h") {
+            std::cout << kUsage;
+            std::exit(0);
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            return std::cerr << "tarvolin4-calc: unknown option " << a << "\n" << kUsage, false;
+        } else {
+            o.files.push_back(a);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (!parseArguments(argc, argv, o)) return 2;
+    if (o.files.empty()) o.files.push_back("");
+    auto ws = tv::makeSolverWorkspace();
+    int status = 0;
+    for (const std::string& file : o.files) {
+        tv::AircraftTexts texts;
+        if (auto err = tv::loadAircraftTexts(file, texts)) {
+            std::cerr << "tarvolin4-calc: " << *err << "\n";
+            status = 2;
+            continue;
+        }
+        const tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
+        for (const std::string& line : ws->Messages) std::cerr << line << "\n";
+        if (o.json) std::cout << tv::jsonReport(r, *ws).dump() << "\n";
+        else std::cout << tv::textReport(r, *ws) << (o.files.size() > 1 ? "\n" : "");
+        if (!r.calculated && status == 0) status = 1;
+    }
+    return status;
+}
