@@ -1,14 +1,49 @@
 #include "solver/calculation.h"
 
+#include "solver/einfluss.h"
+#include "solver/grid.h"
+#include "solver/konflikt2.h"
+#include "solver/loes.h"
+#include "solver/trawy2.h"
+#include "solver/wirbel_erg.h"
+
 namespace tv {
 
-void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
+namespace {
+
+void clearStatus(SolverWorkspace& ws) {
     ws.AbortCalculation = false;
     ws.WingsShifted = false;
     ws.WingMoved.fill(false);
     ws.SolutionFailed = false;
     ws.EvaluationRan = false;
     ws.Messages.clear();
+}
+
+void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
+    ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
+}
+
+} // namespace
+
+void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
+    clearStatus(ws);
+
+    GRID(ac, ws, lang);
+
+    // The notice follows whatever GRID reported, so a refused wing stays visible.
+    KONFLIKT2(ac, ws);
+    if (ws.WingsShifted) appendLines(ws, zSeparationNotice(lang));
+
+    if (!ws.AbortCalculation) TRAWY2(ac, ws, lang);
+    if (ws.AbortCalculation) return;
+
+    EINFLUSS(ac, ws);
+    if (ws.AbortCalculation) return; // the matrix was not filled: nothing to solve
+    if (!LOES(ws, progress)) ws.Messages.push_back("LOES: Fehler...");
+    // A singular system still gets evaluated: the partial solution shows where it went wrong.
+    WIRBEL_ERG(ac, ws, lang);
+    ws.EvaluationRan = true;
 }
 
 } // namespace tv

@@ -22,6 +22,12 @@ inline constexpr int kPanelLimit = 3000;     // panels of the whole lattice (siz
 inline constexpr int kTrimStripLimit = 297;  // strips of one trapezium the strip trim can handle
 inline constexpr int kTrimCapacity = 300;    // entries of the trim's vectors and Jacobian, 1-based
 
+/// Vectors of the strip trim, entries 1..300 (element 0 unused).
+using TrimVector = std::array<double, kTrimCapacity + 1>;
+using TrimMask = std::array<bool, kTrimCapacity + 1>;
+/// Jacobian of the Newton iteration, rows and columns 1..300 (row and column 0 unused).
+using NewtonMatrix = std::array<std::array<double, kTrimCapacity + 1>, kTrimCapacity + 1>;
+
 /// A per-panel value (k, s, w): rows k = 0..300, strips s = 0..299, wings w = 0..5.
 /// The rows of one strip are contiguous, strips of one wing follow each other: the order in
 /// which the lattice numbers its panels, so the assembly reads the layout front to back.
@@ -95,8 +101,8 @@ struct SolverWorkspace {
     std::array<double, kWingMax + 1> SolverWingZ{}; // [w] height of the wing
 
     // ---- Strip trim working data -----------------------------------------------------------------
-    /// Jacobian of the Newton iteration, rows and columns 1..297.
-    std::array<std::array<double, kTrimCapacity + 1>, kTrimCapacity + 1> NewtonJacobian{};
+    NewtonMatrix NewtonJacobian{}; // rows and columns 1..297 are used
+    std::array<double, kTrimCapacity + 1> StripFraction{}; // [0..n_s] of the trapezium being laid out
 
     // ---- Influence matrix and solution (EINFLUSS, LOES) -------------------------------------
     /// kPanelLimit x kPanelLimit, row-major, row = control point, column = vortex; entry of

@@ -1,0 +1,60 @@
+#include "solver/einfluss.h"
+
+#include "solver/indu.h"
+
+namespace tv {
+
+namespace {
+
+// Copies A, B and C of every panel, in panel order, into flat vectors; returns the count, or
+// -1 when more panels exist than the vectors hold.
+int packLattice(const Aircraft& ac, SolverWorkspace& ws) {
+    PackedLattice& p = ws.Packed;
+    int i = 0;
+    for (int w = 1; w <= ac.WingCount; ++w) {
+        const int n = ws.ChordwisePanels[w];
+        for (int s = 1; s <= ws.SpanwiseStrips[w]; ++s) {
+            const double* vl = ws.VortexXLeft.strip(s, w);
+            const double* vr = ws.VortexXRight.strip(s, w);
+            const double* cx = ws.ControlX.strip(s, w);
+            for (int k = 1; k <= n; ++k, ++i) {
+                if (i >= kPanelLimit) return -1;
+                p.Ax[i] = vl[k], p.Ay[i] = ws.StripYLeft(s, w);
+                p.Bx[i] = vr[k], p.By[i] = ws.StripYRight(s, w);
+                p.Z[i] = ws.SolverWingZ[w];
+                p.Cx[i] = cx[k], p.Cy[i] = ws.StripYMid(s, w);
+            }
+        }
+    }
+    return i;
+}
+
+// Row of control point i: the horseshoes j = 0..n-1 and their mirror images (y negated,
+// running +inf -> B' -> A' -> +inf, hence the end points exchanged).
+void fillRow(const PackedLattice& p, int i, int n, double* row) {
+    const double cx = p.Cx[i], cy = p.Cy[i], cz = p.Z[i];
+#pragma omp simd
+    for (int j = 0; j < n; ++j) {
+        const double ax = cx - p.Ax[j], bx = cx - p.Bx[j], dz = cz - p.Z[j];
+        const double direct = induComponents(ax, cy - p.Ay[j], dz, bx, cy - p.By[j], dz);
+        const double mirror = induComponents(bx, cy + p.By[j], dz, ax, cy + p.Ay[j], dz);
+        row[j] = direct + mirror;
+    }
+}
+
+} // namespace
+
+void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws) {
+    const int n = packLattice(ac, ws);
+    if (n < 0 || n != ws.PanelTotal) {
+        ws.Messages.push_back("EINFLUSS: Irgend ein Kuddel-Muddel");
+        ws.AbortCalculation = true;
+        return;
+    }
+    const PackedLattice& p = ws.Packed;
+    double* M = ws.Matrix.get();
+#pragma omp parallel for schedule(static)
+    for (int i = 0; i < n; ++i) fillRow(p, i, n, M + std::size_t(i) * kPanelLimit);
+}
+
+} // namespace tv

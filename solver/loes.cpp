@@ -1,0 +1,23 @@
+#include "solver/loes.h"
+
+namespace tv {
+
+bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
+    const int n = ws.PanelTotal;
+    double* M = ws.Matrix.get();
+    for (int i = 0; i < n; ++i) {
+        double* row = M + std::size_t(i) * kPanelLimit;
+        for (int j = 0; j < n; ++j) row[j] *= 0.0795775;
+    }
+    ws.RightHandSide.fill(-1.0);
+    const bool singular = SIMQ902(M, kPanelLimit, ws.RightHandSide.data(), n, progress);
+    if (singular) {
+        ws.Messages.push_back("LOES: Fehler beim Loesen des Gleichungssystems ");
+        ws.AbortCalculation = true;
+        ws.SolutionFailed = true;
+    }
+    for (int i = 1; i <= n; ++i) ws.Circulation[i] = ws.RightHandSide[i - 1];
+    return !singular;
+}
+
+} // namespace tv

@@ -1,0 +1,66 @@
+#include "solver/trim9m.h"
+
+#include "solver/fcn.h"
+#include "solver/simq90.h"
+
+#include <cmath>
+
+namespace tv {
+
+namespace {
+
+double absoluteSum(const TrimVector& f, int n) {
+    double sum = 0;
+    for (int r = 1; r <= n; ++r) sum += std::fabs(f[r]);
+    return sum;
+}
+
+// Forward-difference Jacobian of FCN over the free entries, column j for the j-th free entry.
+void jacobian(NewtonMatrix& J, TrimVector& v, const TrimMask& mask, const TrimVector& f, int n, int m) {
+    TrimVector shifted{};
+    int j = 0;
+    for (int e = 1; e <= m && j < n; ++e) {
+        if (!mask[e]) continue;
+        ++j;
+        const double kept = v[e];
+        v[e] = kept + 0.001;
+        FCN(m, n, v, shifted);
+        for (int r = 1; r <= n; ++r) J[r][j] = (shifted[r] - f[r]) * 1000.0;
+        v[e] = kept;
+    }
+}
+
+void applyStep(TrimVector& v, const TrimMask& mask, const TrimVector& d, int n, int m) {
+    int j = 0;
+    for (int e = 1; e <= m && j < n; ++e)
+        if (mask[e]) v[e] -= d[++j];
+}
+
+} // namespace
+
+void TRIM9M(SolverWorkspace& ws, UiLanguage lang, int w, int t, int& status, TrimVector& v,
+            const TrimMask& mask, int itmax, int n, int m) {
+    TrimVector f{};
+    for (int it = 1; it <= itmax; ++it) {
+        FCN(m, n, v, f);
+        if (absoluteSum(f, n) < 1e-9) return;
+        jacobian(ws.NewtonJacobian, v, mask, f, n, m);
+        if (SIMQ90(ws.NewtonJacobian, &f[0], n)) {
+            ws.Messages.push_back(" TRIM9M: Das Gleichungssystem ist nicht loesbar //");
+            ws.AbortCalculation = true;
+            status = 0;
+            return;
+        }
+        applyStep(v, mask, f, n, m);
+        if (it == itmax) {
+            const auto lines = trapeziumFailureLines(lang, w, t);
+            ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
+            ws.AbortCalculation = true;
+            status = -itmax;
+            return;
+        }
+        status = it;
+    }
+}
+
+} // namespace tv

@@ -1,0 +1,23 @@
+#pragma once
+// WIRBEL_ERG: panel loads, wing aerodynamic centres and lift slopes, the neutral point and the
+// reference wing, from the solved circulation.
+#include "i18n/texts.h"
+#include "model/aircraft.h"
+#include "solver/workspace.h"
+
+namespace tv {
+
+/// Inputs: ws.Circulation[1..PanelTotal] (mm, per unit speed x angle of attack), the counts of
+/// GRID and the layout of TRAWY2; ac.WingCount and, for the reference outline, SectionCount,
+/// LeadingEdgeX, StationY, StationChord of the reference wing (mm).
+/// Outputs: PanelLoad and PanelLoad3D [k][s][w] (2 x circulation / panel length, per radian);
+/// WingLiftSlope, WingAcX (aircraft frame, mm), WingAcY (mm) of wings 1..5 (0 for wings not in
+/// use); planform b, S, lm, lam of the wings in use as the lattice represents them (mm, mm^2);
+/// NeutralPointX (mm); the reference wing (the widest; within 0.1 mm the larger area) with
+/// ReferenceArea, ReferenceChord (a centre gap is filled with the root chord) and
+/// ReferenceOutline.
+/// Failure (line appended, AbortCalculation set, the undefined values are 0, never NaN):
+/// a wing in use without lift or area, an aircraft without lift, no wing with a positive extent.
+void WIRBEL_ERG(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang);
+
+} // namespace tv
