@@ -1,0 +1,36 @@
+// The sample projects in examples/ stay readable and match what the writer produces.
+#include "files/projectfile.h"
+#include "model/planform.h"
+#include "tempdir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string examplePath(const char* name) { return std::string(TV_EXAMPLES_DIR) + "/" + name; }
+
+TEST(Examples, DefaultProjectIsTheWritersOutput) {
+    tv::AircraftTexts d = tv::defaultAircraftTexts();
+    d.Comment = "Default aircraft of Tarvolin4: five wings.";
+    EXPECT_EQ(tvtest::slurp(examplePath("default.tv4")), tv::projectFileBytes(tv::computeAircraft(d), std::nullopt));
+}
+
+TEST(Examples, TwoWingProjectAndOlderFileRead) {
+    const auto twoWing = tv::readProjectFile(examplePath("two-wing.tv4"));
+    ASSERT_TRUE(twoWing.ok());
+    EXPECT_EQ(twoWing.value.WingCount, 2);
+    EXPECT_EQ(twoWing.value.wings[2].PositionX, 1167);
+    EXPECT_EQ(twoWing.value.wings[3].PositionX, 10);
+    EXPECT_FALSE(twoWing.value.ReferenceArea);
+
+    const auto older = tv::readProjectFile(examplePath("classic.da4"));
+    ASSERT_TRUE(older.ok());
+    EXPECT_TRUE(older.value.olderLayout);
+    EXPECT_EQ(older.value.WingCount, 2);
+    EXPECT_EQ(older.value.wings[1].TrapeziumCount, 2);
+    EXPECT_EQ(older.value.wings[2].PositionX, 800);
+    EXPECT_DOUBLE_EQ(older.value.ReferenceArea.value_or(-1), 0.0);
+    EXPECT_EQ(older.value.Comment, "Older-format example: a two-wing glider.\nOpened as it is; saving writes classic.tv4.");
+}
+
+} // namespace
