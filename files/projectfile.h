@@ -63,7 +63,11 @@ struct ProjectWingSlots {
     std::array<int32_t, kSectionMax + 1> XOffset;         // [2..5]; [0], [1] unused
     int32_t PositionX = kUnreadSlot;
     int32_t PositionZ = kUnreadSlot;
-    ProjectWingSlots() { Chord.fill(kUnreadSlot), Y.fill(kUnreadSlot), XOffset.fill(kUnreadSlot); }
+    ProjectWingSlots() {
+        Chord.fill(kUnreadSlot);
+        Y.fill(kUnreadSlot);
+        XOffset.fill(kUnreadSlot);
+    }
 };
 
 /// Everything a project file gives. Values the file does not hold keep their defaults
@@ -95,8 +99,9 @@ ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps&
 /// Writes a read table into the aircraft's texts as loading does: WingCount if 1..5; for each wing
 /// 1..5 its TrapeziumCount if 1..4; the 16 field texts of wings 1..3, and of wings 4..5 only when
 /// table.taggedName, each value right-aligned in width 4 ("  50", "1850", "-135"); the comment if
-/// the file gave one. Anything else keeps its text. Reference values are not part of the texts;
-/// the window takes them from the table (a neutral point is known when ReferenceArea > 0).
+/// the file gave one. Anything else keeps its text. Reference values are not part of the texts:
+/// the window sets ReferenceArea = table.ReferenceArea.value_or(0), takes the other two when
+/// present, and knows a neutral point when ReferenceArea > 0.
 void applyProjectTable(const ProjectTable& table, AircraftTexts& texts);
 
 } // namespace tv
