@@ -12,6 +12,8 @@ int64_t roundHalfEven(double v);
 /// Writes v with `decimals` fixed decimals, right-aligned in at least `width` characters
 /// (leading blanks pad a shorter number; a longer one is written whole): (5.5, 4, 1) -> " 5.5".
 /// The decimal point is always "."; NaN and infinity are written as "0" in the same layout.
+/// The last decimal is rounded to nearest from the exact binary value, so an exactly representable
+/// half goes to the even neighbour (245.125 -> "245.12"); a value that rounds to zero has no sign.
 std::string formatFixed(double v, int width, int decimals);
 
 /// Writes an integer right-aligned in at least `width` characters: (50, 4) -> "  50".
