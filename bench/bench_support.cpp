@@ -1,0 +1,42 @@
+#include "bench_support.h"
+
+#include <benchmark/benchmark.h>
+#include <cblas.h>
+#include <lapacke.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+namespace tvbench {
+
+int referenceSolve(double* a, int ld, double* b, int n) {
+    static std::vector<lapack_int> pivots;
+    pivots.resize(static_cast<size_t>(n));
+    return LAPACKE_dgesv(LAPACK_COL_MAJOR, n, 1, a, ld, pivots.data(), b, n);
+}
+
+void fillRandom(std::vector<double>& a, int ld, int n, unsigned seed) {
+    a.assign(static_cast<size_t>(ld) * n, 0.0);
+    std::mt19937 gen(seed);
+    std::uniform_real_distribution<double> dist(-1.0, 1.0);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) a[static_cast<size_t>(r) * ld + c] = dist(gen);
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t m = values.size() / 2;
+    return values.size() % 2 ? values[m] : (values[m - 1] + values[m]) / 2;
+}
+
+void addBlasContext() {
+    const int parallel = openblas_get_parallel(); // 0 sequential, 1 pthreads, 2 OpenMP
+    const char* kind = parallel == 0 ? "sequential" : parallel == 1 ? "pthreads" : "OpenMP";
+    benchmark::AddCustomContext("blas", openblas_get_config());
+    benchmark::AddCustomContext("blas_threading", kind);
+    benchmark::AddCustomContext("blas_threads", std::to_string(openblas_get_num_threads()));
+}
+
+} // namespace tvbench

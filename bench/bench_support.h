@@ -1,0 +1,23 @@
+#pragma once
+// Helpers shared by the benchmark programs: the reference solve, medians, the BLAS context line.
+#include <vector>
+
+namespace tvbench {
+
+/// Solves the n x n system held row-major in a (leading dimension ld) with LAPACKE dgesv, the
+/// reference for the elimination. The buffer is handed over as column-major, so dgesv factorises
+/// the transposed matrix: the same work, without the copy LAPACKE makes for row-major input.
+/// a is destroyed, b (n entries) replaced by the solution of the transposed system.
+/// Returns dgesv's info (0 = solved).
+int referenceSolve(double* a, int ld, double* b, int n);
+
+/// Uniform entries in [-1, 1] (enough row swaps to exercise the pivoting) in an n x n row-major
+/// matrix with leading dimension ld, reproducible from seed.
+void fillRandom(std::vector<double>& a, int ld, int n, unsigned seed);
+
+double median(std::vector<double> values);
+
+/// Adds the BLAS build, its threading (pthreads or OpenMP) and thread count to the report header.
+void addBlasContext();
+
+} // namespace tvbench
