@@ -3,6 +3,9 @@
 // aircraft built from field texts the way the window builds them.
 #include "model/aircraft.h"
 #include "model/planform.h"
+#include "solver/grid.h"
+#include "solver/konflikt2.h"
+#include "solver/trawy2.h"
 #include "solver/workspace.h"
 
 #include <string>
@@ -43,6 +46,13 @@ inline Aircraft aircraftOf(const std::vector<WingTexts>& wings) {
     for (const WingTexts& t : wings) texts.wings[++w] = t;
     texts.WingCount = w;
     return computeAircraft(texts);
+}
+
+/// Sizes, separates and lays out the lattice of ac, as the calculation does before the matrix.
+inline void layOut(Aircraft& ac, SolverWorkspace& ws) {
+    GRID(ac, ws, UiLanguage::English);
+    KONFLIKT2(ac, ws);
+    TRAWY2(ac, ws, UiLanguage::English);
 }
 
 } // namespace tv::testing
