@@ -26,5 +26,54 @@ TEST(Calculation, DefaultAircraftGivesTheKnownNeutralPoint) {
     EXPECT_EQ(formatFixed(ws.NeutralPointX, 0, 1), "116.5");
     EXPECT_EQ(formatFixed(ws.ReferenceChord, 0, 1), "329.7");
 }
+
+TEST(Calculation, SeparationNoticeFollowsTheRefusalOfAWing) {
+    // Wing 1 is too slender; wing 2 overlaps it at the same height and is moved.
+    Aircraft ac = aircraftOf({trapeziumWing(20, 20, 7000), trapeziumWing(200, 200, 500)});
+    SolverWorkspace& ws = sharedWorkspace();
+    runCalculation(ac, ws, UiLanguage::Spanish);
+    std::vector<std::string> expected = wingFailureLines(UiLanguage::Spanish, 1);
+    const auto notice = zSeparationNotice(UiLanguage::Spanish);
+    expected.insert(expected.end(), notice.begin(), notice.end());
+    EXPECT_EQ(ws.Messages, expected);
+    EXPECT_TRUE(ws.AbortCalculation);
+    EXPECT_TRUE(ws.WingMoved[2]);
+    EXPECT_NE(ac.Wings[2].PositionZ, 0);
+    EXPECT_FALSE(ws.EvaluationRan);
+}
+
+TEST(Calculation, StronglyTaperedWingIsCalculated) {
+    // Root 400 tapering to 19 over 300 mm: the strip trim used to diverge from equal widths.
+    Aircraft ac = aircraftOf({trapeziumWing(400, 19, 300, 200)});
+    SolverWorkspace& ws = sharedWorkspace();
+    runCalculation(ac, ws, UiLanguage::English);
+    EXPECT_TRUE(ws.Messages.empty()) << ws.Messages.front();
+    EXPECT_FALSE(ws.AbortCalculation);
+    EXPECT_TRUE(ws.EvaluationRan);
+    EXPECT_NEAR(ac.Wings[1].planform.S, (400 + 19) * 300, 1e-6);
+    EXPECT_TRUE(std::isfinite(ws.NeutralPointX));
+}
+
+TEST(Calculation, PointedTipStopsAfterTheLayoutWithAdvice) {
+    WingTexts pointed = trapeziumWing(300, 200, 400);
+    pointed.TrapeziumCount = 2;
+    pointed[WingField::Span2] = "300", pointed[WingField::Chord3] = "0", pointed[WingField::XOffset3] = "150";
+    Aircraft ac = aircraftOf({pointed});
+    SolverWorkspace& ws = sharedWorkspace();
+    runCalculation(ac, ws, UiLanguage::English);
+    EXPECT_EQ(ws.Messages, trapeziumFailureLines(UiLanguage::English, 1, 2));
+    EXPECT_TRUE(ws.AbortCalculation);
+    EXPECT_FALSE(ws.EvaluationRan);
+}
+
+TEST(Calculation, WingWithoutAreaStopsBeforeTheLayout) {
+    Aircraft ac = aircraftOf({trapeziumWing(200, 200, 500), trapeziumWing(0, 0, 300)});
+    SolverWorkspace& ws = sharedWorkspace();
+    runCalculation(ac, ws, UiLanguage::English);
+    ASSERT_EQ(ws.Messages.size(), 1u);
+    EXPECT_NE(ws.Messages[0].find("wing-2"), std::string::npos);
+    EXPECT_FALSE(ws.EvaluationRan);
+}
+
 }  // namespace
 }  // namespace tv
