@@ -1,0 +1,105 @@
+#include "views/stability_view.h"
+
+#include <algorithm>
+
+namespace tv {
+namespace {
+
+void drawReferenceOutline(QPainter& p, int imageWidth, const Outline& outline, const AircraftViewGeometry& g,
+                          const QColor& light3D) {
+    QPolygon poly;
+    const int count = std::clamp(outline.count, 0, int(outline.x.size()) - 1);
+    for (int i = 1; i <= count; ++i)
+        poly << QPoint(roundPixel(imageWidth / 2.0 - outline.y[i] * g.AircraftScale), markerRow(g, outline.x[i]));
+    setPen(p, light3D, 1);
+    p.setBrush(light3D);
+    if (poly.size() >= 2) p.drawPolygon(poly);
+}
+
+void drawResultLines(QPainter& p, const StabilityScene& sc, const StabilityNumbers& n) {
+    const auto lines = stabilityResultLines(sc.lang, sc.manual, sc.reference, n);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const bool lightFirst = i == 0 && sc.LatticeKnown;
+        p.setBackground(lightFirst ? sc.colours.light3D : sc.colours.toolTipBackground);
+        setPen(p, QColor::fromRgb(lines[i].rgb));
+        textOut(p, kResultColumn, lines[i].row, lines[i].text);
+    }
+    p.setBackgroundMode(Qt::TransparentMode);
+}
+
+void tick(QPainter& p, int c, int half, int row) { p.drawLine(c - half, row, c + half, row); }
+
+void drawMarkers(QPainter& p, int imageWidth, const StabilityScene& sc, const StabilityNumbers& n,
+                 const AircraftViewGeometry& g) {
+    const int c = markerColumn(imageWidth);
+    setPen(p, Qt::red, 2);
+    tick(p, c, 4, markerRow(g, sc.reference.NeutralPointX));
+    setPen(p, Qt::blue, 2);
+    if (sc.manual) {
+        tick(p, c, 3, markerRow(g, n.CgDesired));
+    } else {
+        tick(p, c, 3, markerRow(g, n.CgLow));
+        p.drawLine(c, markerRow(g, n.CgLow), c, markerRow(g, n.CgHigh));
+        tick(p, c, 3, markerRow(g, n.CgHigh));
+    }
+    setPen(p, Qt::blue, 1);
+}
+
+void leader(QPainter& p, int row, int c, int target) {
+    p.drawLine(162, row, 176, row);
+    p.drawLine(176, row, c - 7, target);
+}
+
+} // namespace
+
+int markerRow(const AircraftViewGeometry& g, double x) { return roundPixel(x * g.AircraftScale + g.AircraftDatumY); }
+
+int markerColumn(int imageWidth) { return roundPixel(imageWidth / 2.0); }
+
+StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, const AircraftViewGeometry& g) {
+    StabilityPicture out;
+    out.geometry = g;
+    if (!sc.NeutralPointKnown || sc.aircraft == nullptr) {
+        out.label21 = kMarginLabelUnknown;
+        return out;
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    clearImage(p, image, sc.colours.toolTipBackground, kGreyOutline);
+    if (!sc.fromOpenFile && sc.LatticeKnown && sc.solver != nullptr) {
+        drawReferenceOutline(p, image.width(), sc.solver->ReferenceOutline, g, sc.colours.light3D);
+        LatticeOverlayOptions o = sc.overlay;
+        o.toolTipBackground = sc.colours.toolTipBackground;
+        o.startBrush = sc.colours.light3D; // the brush the outline left on the canvas
+        DrawGrid(p, image.width(), g, *sc.solver, o);
+    }
+    d_1d(p, image, *sc.aircraft, g, sc.flightCaption);
+    out.numbers = computeStability(sc.aircraft->WingCount, sc.reference.NeutralPointX, sc.reference.ReferenceChord,
+                                   sc.desiredMargin);
+    drawResultLines(p, sc, out.numbers);
+    drawMarkers(p, image.width(), sc, out.numbers, g);
+    p.restore();
+    out.drawn = true;
+    out.label21 = marginLabelText(sc.lang, sc.reference.NeutralPointX, out.numbers);
+    return out;
+}
+
+void Zeiger(QPainter& p, int imageWidth, bool manual, double neutralPointX, const StabilityNumbers& n,
+            const AircraftViewGeometry& g) {
+    const int c = markerColumn(imageWidth);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    setPen(p, Qt::blue);
+    if (manual) {
+        leader(p, 290, c, markerRow(g, n.CgDesired));
+    } else {
+        leader(p, 274, c, markerRow(g, n.CgHigh));
+        leader(p, 290, c, markerRow(g, n.CgLow));
+    }
+    setPen(p, Qt::red);
+    leader(p, 306, c, markerRow(g, neutralPointX));
+    p.restore();
+}
+
+} // namespace tv

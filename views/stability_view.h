@@ -1,0 +1,53 @@
+#pragma once
+// The stability picture on the aircraft view: background, reference outline and lattice (while
+// the lattice of the current model is known), the aircraft, the result lines, the neutral-point
+// and centre-of-gravity marks; and the leader lines from the result lines to the marks.
+#include "stability/stability.h"
+#include "views/aircraft_view.h"
+#include "views/lattice_overlay.h"
+#include "views/view_common.h"
+
+#include <QPainter>
+#include <QSize>
+
+#include <string>
+
+namespace tv {
+
+struct StabilityScene {
+    const Aircraft* aircraft = nullptr;     // computed model
+    const SolverWorkspace* solver = nullptr; // lattice, loads and ReferenceOutline (may be null without a lattice)
+    UiLanguage lang = UiLanguage::English;
+    bool manual = false;            // RadioButton16 "Manual choice of stability"
+    bool NeutralPointKnown = false;
+    bool LatticeKnown = false;
+    bool fromOpenFile = false;      // called by the open-file command: no outline, no lattice
+    ReferenceValues reference;      // NeutralPointX, ReferenceChord, ReferenceArea
+    double desiredMargin = 7.5;     // %, from Edit_Mstab
+    LatticeOverlayOptions overlay;  // pressure switch and gain for the lattice
+    SystemColours colours;
+    std::string flightCaption;      // TxtFlightDirection, drawn by the aircraft view
+};
+
+struct StabilityPicture {
+    bool drawn = false;             // false: no neutral point, the image was left alone
+    std::string label21;            // the label beside the margin field
+    StabilityNumbers numbers;
+    AircraftViewGeometry geometry;  // what the aircraft view was drawn with
+};
+
+/// Pixel row of model x on the aircraft view: round(x * AircraftScale + AircraftDatumY).
+int markerRow(const AircraftViewGeometry& g, double x);
+/// Column of the markers: round(W / 2).
+int markerColumn(int imageWidth);
+
+/// STABIL's drawing. geometry is the aircraft view's (fitAircraftView for a refit, or the
+/// magnified one); it is used for the outline, the lattice, the aircraft and the marks alike.
+StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& scene, const AircraftViewGeometry& geometry);
+
+/// Leader lines from the result lines to the marks (Zeiger): each from (162, row) to (176, row)
+/// and on to (c - 7, marker row); blue for the centre-of-gravity lines, red for the neutral point.
+void Zeiger(QPainter& p, int imageWidth, bool manual, double neutralPointX, const StabilityNumbers& n,
+            const AircraftViewGeometry& g);
+
+} // namespace tv
