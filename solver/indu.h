@@ -19,14 +19,18 @@ inline double induComponents(double ax, double ay, double az, double bx, double 
     const double rx = bx - ax, ry = by - ay, rz = bz - az; // r0 = A - B
     const double a2 = ax * ax + ay * ay + az * az;
     const double b2 = bx * bx + by * by + bz * bz;
-    const double ia = a2 > 0 ? 1.0 / std::sqrt(a2) : 0.0; // 1/|a|
-    const double ib = b2 > 0 ? 1.0 / std::sqrt(b2) : 0.0; // 1/|b|
+    // Selects are on operands, never around a division, so the loops over panels vectorise.
+    const double iaAny = 1.0 / std::sqrt(a2 > 0 ? a2 : 1.0), ibAny = 1.0 / std::sqrt(b2 > 0 ? b2 : 1.0);
+    const double ia = a2 > 0 ? iaAny : 0.0; // 1/|a|
+    const double ib = b2 > 0 ? ibAny : 0.0; // 1/|b|
     const double sa = rx * ax + ry * ay + rz * az;
     const double sb = rx * bx + ry * by + rz * bz;
     const double qx = ry * az - rz * ay, qy = rz * ax - rx * az, qz = rx * ay - ry * ax; // r0 x a
     const double Q = qx * qx + qy * qy + qz * qz;
     const double r2 = rx * rx + ry * ry + rz * rz;
-    const double F = Q > 1e-20 * r2 * a2 ? (sa * ia - sb * ib) / Q : 0.0; // bound segment
+    const bool offLine = Q > 1e-20 * r2 * a2;
+    const double FAny = (sa * ia - sb * ib) / (offLine ? Q : 1.0);
+    const double F = offLine ? FAny : 0.0; // bound segment
     const double da = ay * ay + az * az, db = by * by + bz * bz;
     const double Ta = (1.0 + ax * ia) / (da > 0 ? da : 1e-34); // trailing leg from A
     const double Tb = (1.0 + bx * ib) / (db > 0 ? db : 1e-34); // trailing leg to B
