@@ -1,0 +1,149 @@
+// The influence matrix of the largest lattice and whole calculations, with dgesv on a system of
+// the same size in the same run for scale.
+#include "bench_support.h"
+#include "large_aircraft.h"
+
+#include "model/planform.h"
+#include "solver/calculation.h"
+#include "solver/einfluss.h"
+#include "solver/grid.h"
+#include "solver/konflikt2.h"
+#include "solver/loes.h"
+#include "solver/trawy2.h"
+#include "solver/wirbel_erg.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+tv::SolverWorkspace& workspace() {
+    static auto ws = tv::makeSolverWorkspace();
+    return *ws;
+}
+
+const tv::Aircraft& largeAircraft() {
+    static const tv::Aircraft ac = tv::computeAircraft(tvbench::largeAircraftTexts());
+    return ac;
+}
+
+const tv::Aircraft& defaultAircraft() {
+    static const tv::Aircraft ac = tv::computeAircraft(tv::defaultAircraftTexts());
+    return ac;
+}
+
+double seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+/// EINFLUSS alone on the lattice of the 3000-panel aircraft. Target: below 0.2 s.
+void BM_EINFLUSS(benchmark::State& state) {
+    tv::SolverWorkspace& ws = workspace();
+    tv::Aircraft ac = largeAircraft();
+    ws.AbortCalculation = false;
+    ws.Messages.clear();
+    tv::GRID(ac, ws, tv::UiLanguage::English);
+    tv::KONFLIKT2(ac, ws);
+    tv::TRAWY2(ac, ws, tv::UiLanguage::English);
+    if (ws.AbortCalculation) return state.SkipWithError("the large aircraft was refused");
+    for (auto _ : state) {
+        tv::EINFLUSS(ac, ws);
+        benchmark::ClobberMemory();
+    }
+    state.counters["panels"] = ws.PanelTotal;
+    if (ws.AbortCalculation) state.SkipWithError("EINFLUSS failed");
+}
+BENCHMARK(BM_EINFLUSS)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+/// The calculation from the lattice sizing to the neutral point, as the calculate command runs
+/// it (the aircraft copied first, since the height separation may move wings).
+void runWhole(benchmark::State& state, const tv::Aircraft& aircraft) {
+    tv::SolverWorkspace& ws = workspace();
+    for (auto _ : state) {
+        tv::Aircraft ac = aircraft;
+        tv::runCalculation(ac, ws, tv::UiLanguage::English);
+        benchmark::DoNotOptimize(ws.NeutralPointX);
+    }
+    state.counters["panels"] = ws.PanelTotal;
+    if (ws.AbortCalculation) state.SkipWithError("the calculation failed");
+}
+
+/// The built-in default aircraft (1144 panels). Target: below 0.15 s.
+void BM_CalculationDefault(benchmark::State& state) { runWhole(state, defaultAircraft()); }
+BENCHMARK(BM_CalculationDefault)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+/// The 3000-panel aircraft, each calculation followed by dgesv on a random system of its size;
+/// ratio = calculation / dgesv (medians). The batch calculator's target is 1.6 including its
+/// start and file handling.
+void BM_Calculation3000VsDgesv(benchmark::State& state) {
+    tv::SolverWorkspace& ws = workspace();
+    const int n = 3000;
+    std::vector<double> original, work(static_cast<size_t>(n) * n), rhs(n);
+    tvbench::fillRandom(original, n, n, 7);
+    std::vector<double> calc, reference;
+    for (auto _ : state) {
+        tv::Aircraft ac = largeAircraft();
+        auto start = Clock::now();
+        tv::runCalculation(ac, ws, tv::UiLanguage::English);
+        calc.push_back(seconds(start));
+        std::memcpy(work.data(), original.data(), work.size() * sizeof(double));
+        std::fill(rhs.begin(), rhs.end(), -1.0);
+        start = Clock::now();
+        benchmark::DoNotOptimize(tvbench::referenceSolve(work.data(), n, rhs.data(), n));
+        reference.push_back(seconds(start));
+        state.SetIterationTime(calc.back() + reference.back());
+    }
+    if (ws.AbortCalculation) return state.SkipWithError("the calculation failed");
+    state.counters["panels"] = ws.PanelTotal;
+    state.counters["calc_ms"] = tvbench::median(calc) * 1e3;
+    state.counters["dgesv_ms"] = tvbench::median(reference) * 1e3;
+    state.counters["ratio"] = tvbench::median(calc) / tvbench::median(reference);
+}
+BENCHMARK(BM_Calculation3000VsDgesv)->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+/// The steps of the 3000-panel calculation one by one (medians in ms): where the time goes.
+void BM_Phases3000(benchmark::State& state) {
+    tv::SolverWorkspace& ws = workspace();
+    const auto lang = tv::UiLanguage::English;
+    std::vector<double> layout, assembly, solution, evaluation;
+    for (auto _ : state) {
+        tv::Aircraft ac = largeAircraft();
+        ws.AbortCalculation = false;
+        ws.Messages.clear();
+        auto start = Clock::now();
+        tv::GRID(ac, ws, lang);
+        tv::KONFLIKT2(ac, ws);
+        tv::TRAWY2(ac, ws, lang);
+        layout.push_back(seconds(start));
+        start = Clock::now();
+        tv::EINFLUSS(ac, ws);
+        assembly.push_back(seconds(start));
+        start = Clock::now();
+        tv::LOES(ws);
+        solution.push_back(seconds(start));
+        start = Clock::now();
+        tv::WIRBEL_ERG(ac, ws, lang);
+        evaluation.push_back(seconds(start));
+        state.SetIterationTime(layout.back() + assembly.back() + solution.back() + evaluation.back());
+    }
+    if (ws.AbortCalculation) return state.SkipWithError("the calculation failed");
+    state.counters["layout_ms"] = tvbench::median(layout) * 1e3;
+    state.counters["einfluss_ms"] = tvbench::median(assembly) * 1e3;
+    state.counters["loes_ms"] = tvbench::median(solution) * 1e3;
+    state.counters["wirbel_erg_ms"] = tvbench::median(evaluation) * 1e3;
+}
+BENCHMARK(BM_Phases3000)->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    tvbench::addBlasContext();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
