@@ -1,0 +1,29 @@
+#pragma once
+// The modal dialogs of the main window behind one small interface, so that tests can answer
+// them without a user (and without ever blocking on a modal loop).
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class TDialogs {
+public:
+    virtual ~TDialogs() = default;
+    /// Standard open dialog; no value when the user cancels.
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter) = 0;
+    /// Standard save dialog; no value when the user cancels.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter) = 0;
+    /// The application's standard error box with the system's error text.
+    virtual void showError(QWidget* parent, const QString& text) = 0;
+    /// The system beep.
+    virtual void beep() = 0;
+};
+
+/// The real dialogs of the desktop.
+class TQtDialogs : public TDialogs {
+public:
+    std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QString> saveFileName(QWidget* parent, const QString& filter) override;
+    void showError(QWidget* parent, const QString& text) override;
+    void beep() override;
+};

@@ -1,0 +1,212 @@
+#pragma once
+// The main window: owns the input fields (the model's source of truth), the views' image
+// controls, the result flags and every command. Handlers route: they read field texts, call one
+// subsystem function and write texts, flags and visibility back.
+#include "app/dialogs.h"
+#include "i18n/texts.h"
+#include "model/aircraft.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTabWidget;
+class QToolButton;
+class TImage;
+class TForm2;
+
+namespace tv {
+struct SolverWorkspace;
+}
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        QStringList arguments;        // command-line arguments without the program name
+        TDialogs* dialogs = nullptr;  // nullptr: the real desktop dialogs
+        double pixelDensity = 0;      // pixels per inch; 0: the screen's
+    };
+    TForm1() : TForm1(Options{}) {}
+    explicit TForm1(const Options& options, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- State ----------------------------------------------------------------------------------
+    QString ProjectFileName;
+    bool NeutralPointKnown = false;
+    bool LatticeKnown = false;
+    bool RedrawOnly = false;
+    bool AbortCalculation = false;
+    bool ClipboardHasWing = false;
+    tv::UiLanguage UiLanguage = tv::UiLanguage::English;
+    tv::MessageCatalogue Catalogue;          // filled by the language procedures
+    tv::Aircraft Model;                      // as the last planform computations read it
+    tv::ReferenceValues Reference;           // valid while NeutralPointKnown
+    std::array<double, tv::kWingMax + 1> WingAcX{}, WingAcY{}; // [1..5] from the last calculation
+    /// The solver's arrays, made at the first calculation and reused (nullptr before).
+    tv::SolverWorkspace* solverWorkspace() const { return m_workspace.get(); }
+    /// Design pixels to screen pixels: 96 / pixel density.
+    double scaleFactor() const { return m_scale; }
+
+    // ---- Recalculation ----------------------------------------------------------------------------
+    void Calc(QObject* sender);
+    /// The planform computation of wing w (1..5); Calc_W1 .. Calc_W5 folded into one.
+    void CalcWing(int w, QObject* sender);
+    void SetWingCount(int n);
+    void SetTrapeziumCount(int w, int n);
+    void Space1(QObject* sender);
+    void PageControl1Change();
+
+    // ---- Files --------------------------------------------------------------------------------
+    void Save1Click(QObject* sender);
+    void Load1Click();
+    void Load2();
+    void Save_Wing();
+    void Load_Wing();
+    void Button_C1Click(int selector);
+    void chngClick(int selector);
+    void readSettingsFile();
+    void FormClose();
+
+    // ---- Calculation, scaling -------------------------------------------------------------------
+    void Button4Click();
+    void Mscale1Click();
+    void Bscale1Click();
+
+    // ---- Languages and about window ------------------------------------------------------------
+    void deutsch();
+    void english();
+    void spain();
+    void german1Click();
+    void english1Click();
+    void spain1Click();
+    void BitBtn1Click();
+    TForm2* aboutWindow() const { return m_about; }
+
+    // ---- Points where the views and the stability drawing plug in -----------------------------
+    /// Wing w's dimension diagram (d_w1 .. d_w5) on Image_W .. Image_W5.
+    void drawDimensionDiagram(int w);
+    /// Wing w's planform view on Image1 .. Image11111, after CalcWing has computed Model.Wings[w].
+    void drawPlanformView(int w);
+    /// The aircraft view on Image2 (d_1d) and its flight-direction caption.
+    void drawAircraftView();
+    /// The 3D view on Image3 (d_3d).
+    void draw3DView();
+    /// The lattice overlay on the aircraft view (DrawGrid).
+    void DrawGrid();
+    /// Stability evaluation: result lines, marks and the margin label (STABIL).
+    void STABIL();
+    /// Layout of the pages and images for the current window size (FormResize).
+    void FormResize();
+
+    // ---- Control access (the tables of per-wing controls) ------------------------------------
+    QLineEdit* field(int w, tv::WingField f) const;
+    QRadioButton* trapeziumButton(int w, int n) const;
+    int trapeziumCount(int w) const;
+    int wingCount() const { return m_wingCount; }
+    /// Wing 1..5 of the active page, 0 on the aircraft and remarks pages.
+    int activeWing() const;
+    /// The texts of all fields, counts and the comment: what the model is parsed from.
+    tv::AircraftTexts fieldTexts() const;
+    /// Writes texts into the fields (only those that differ) and selects the counts.
+    void writeFieldTexts(const tv::AircraftTexts& texts, int firstWing, int lastWing);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Construction (tform1_build.cpp).
+    void buildMenus();
+    void buildToolBar(QWidget* bar);
+    void buildAircraftPage(QWidget* page);
+    void buildWingPage(QWidget* page, int w);
+    void buildRemarksPage(QWidget* page);
+    void connectWingPage(int w);
+    void place(QWidget* widget, int x, int y, int w, int h) const;
+    void placeImage(TImage* image, int x, int y, int w, int h) const;
+    QLabel* addLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
+    void Create1(const QStringList& arguments);
+
+    // Shared steps.
+    void hideAerodynamicCentres();
+    void showAerodynamicCentres();
+    void setPrintingEnabled(bool on);
+    void setSaveEnabled(bool on);
+    void setInsertEnabled(bool on);
+    void setCopyMenuEnabled(bool copy, bool insert);
+    void uncheckPressure();
+    void redrawThumbnails();
+    void applyLanguage(tv::UiLanguage lang);
+    void selectLanguage(tv::UiLanguage lang);
+    void refreshClipboardState();
+    void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
+    void finishCalculation(bool succeeded);
+    void CheckBoxAClick();
+    void RadioButton15Click();
+    void RadioButton16Click();
+
+    Options m_options;
+    std::unique_ptr<TDialogs> m_ownDialogs;
+    TDialogs* m_dialogs = nullptr;
+    std::unique_ptr<tv::SolverWorkspace> m_workspace;
+    TForm2* m_about = nullptr;
+    double m_scale = 1.0;
+    int m_wingCount = tv::kDefaultWingCount;
+    bool m_building = true; // change events are ignored while the controls are made
+
+    QWidget* m_central = nullptr;
+    QWidget* m_toolBar = nullptr;
+    QTabWidget* m_pages = nullptr;
+    std::array<QWidget*, tv::kWingMax + 1> m_wingPage{};
+    QWidget* m_aircraftPage = nullptr;
+    QWidget* m_remarksPage = nullptr;
+    std::array<std::array<QLineEdit*, tv::kWingFieldCount>, tv::kWingMax + 1> m_fields{};
+    std::array<std::array<QRadioButton*, 5>, tv::kWingMax + 1> m_trapButtons{};
+    std::array<QRadioButton*, tv::kWingMax + 1> m_wingCountButtons{};
+    std::array<TImage*, tv::kWingMax + 1> m_diagram{}, m_planform{}, m_thumb{};
+    std::array<std::array<QLabel*, tv::kSectionMax + 1>, tv::kWingMax + 1> m_station{};
+    std::array<std::array<QLabel*, 3>, tv::kWingMax + 1> m_gap{};
+    struct ResultLabels {
+        QLabel *b, *s, *lm, *r25, *lam, *anp, *ynp, *anpCaption, *yCaption;
+    };
+    std::array<ResultLabels, tv::kWingMax + 1> m_results{};
+    std::array<QPushButton*, tv::kWingMax + 1> m_copyButton{}, m_insertButton{};
+    TImage* m_image2 = nullptr;
+    TImage* m_image3 = nullptr;
+    QScrollBar *m_scroll1 = nullptr, *m_scroll2 = nullptr, *m_scroll3 = nullptr, *m_scroll4 = nullptr,
+               *m_scroll5 = nullptr, *m_scroll6 = nullptr;
+    QPushButton* m_button4 = nullptr;
+    QLabel* m_labelW = nullptr;
+    QLabel* m_label24 = nullptr;
+    QLabel* m_label21 = nullptr;
+    QLabel* m_label22 = nullptr;
+    QLineEdit* m_editMstab = nullptr;
+    QRadioButton *m_rb15 = nullptr, *m_rb16 = nullptr;
+    QPlainTextEdit* m_memo1 = nullptr;
+    QPlainTextEdit* m_memo2 = nullptr;
+    QCheckBox* m_checkBoxA = nullptr;
+    QLabel* m_labelPress = nullptr;
+    QLabel* m_labFName = nullptr;
+    QLabel* m_lscaleF = nullptr;
+    QLineEdit* m_eScale = nullptr;
+    QPushButton* m_bscale1 = nullptr;
+    QToolButton *m_sb1 = nullptr, *m_sb2 = nullptr, *m_sb3 = nullptr, *m_sb4 = nullptr, *m_sb5 = nullptr;
+    std::array<QToolButton*, 3> m_langButton{}; // German, English, Spanish
+    QAction *m_open2 = nullptr, *m_save2 = nullptr, *m_save3 = nullptr, *m_print1 = nullptr, *m_exit1 = nullptr;
+    QAction *m_wing11 = nullptr, *m_wing21 = nullptr, *m_wing31 = nullptr, *m_aircraft1 = nullptr;
+    QAction *m_copyWing1 = nullptr, *m_insertWing1 = nullptr, *m_mscale1 = nullptr, *m_info1 = nullptr;
+    std::array<QAction*, 6> m_chng{}; // [1..5]
+    std::array<QAction*, 3> m_langAction{};
+};

@@ -1,0 +1,118 @@
+// The calculate command and the scaling of the aircraft.
+#include "app/imagecontrol.h"
+#include "app/scaling.h"
+#include "app/tform1.h"
+#include "model/numformat.h"
+#include "model/parse.h"
+#include "model/planform.h"
+#include "solver/calculation.h"
+#include "solver/workspace.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+
+// ---- Calculate ------------------------------------------------------------------------------------
+
+void TForm1::Button4Click() {
+    if (m_pages->currentWidget() != m_aircraftPage) m_pages->setCurrentWidget(m_aircraftPage);
+    AbortCalculation = false;
+    for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->hide();
+    m_labelW->show();
+    m_button4->hide();
+    m_sb4->setEnabled(false);
+    m_memo1->clear();
+    m_memo1->hide();
+    Calc(m_button4);
+    repaint();
+
+    if (!m_workspace) m_workspace = tv::makeSolverWorkspace();
+    tv::SolverWorkspace& ws = *m_workspace;
+    tv::Aircraft aircraft = tv::computeAircraft(fieldTexts());
+    // The elimination reports its remaining columns; the window repaints at most every 50 ms
+    // so that the count is seen without slowing the elimination down.
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    bool first = true;
+    tv::runCalculation(aircraft, ws, UiLanguage, [&](int columnsLeft) {
+        if (first || sinceRepaint.elapsed() >= 50) {
+            m_label24->setText(QString::number(columnsLeft));
+            m_label24->show();
+            m_label24->repaint();
+            sinceRepaint.restart();
+            first = false;
+        }
+    });
+    m_label24->hide();
+    AbortCalculation = ws.AbortCalculation;
+
+    // Wings moved in height: their z fields show the new positions.
+    for (int w = 1; w <= tv::kWingMax; ++w) {
+        if (!ws.WingMoved[w]) continue;
+        QLineEdit* z = field(w, tv::WingField::PositionZ);
+        const QSignalBlocker block(z);
+        z->setText(QString::number(aircraft.Wings[w].PositionZ));
+        Model.Wings[w].PositionZ = aircraft.Wings[w].PositionZ;
+    }
+    if (!ws.Messages.empty()) {
+        QStringList lines;
+        if (!ws.WingsShifted) lines << QString::fromStdString(Catalogue.TxtErrorHeader);
+        for (const std::string& line : ws.Messages) lines << QString::fromStdString(line);
+        m_memo1->setPlainText(lines.join(QLatin1Char('\n')));
+        m_memo1->show();
+    }
+    // A singular system leaves no meaningful results: they are shown only when the evaluation
+    // ran on a solved system.
+    finishCalculation(ws.EvaluationRan && !ws.SolutionFailed);
+    m_dialogs->beep();
+}
+
+void TForm1::finishCalculation(bool succeeded) {
+    if (succeeded) {
+        const tv::SolverWorkspace& ws = *m_workspace;
+        for (int w = 1; w <= tv::kWingMax; ++w) {
+            WingAcX[w] = ws.WingAcX[w];
+            WingAcY[w] = ws.WingAcY[w];
+            const double x = ws.WingAcX[w] - tv::parseLenientInt(field(w, tv::WingField::PositionX)->text().toStdString());
+            m_results[w].anp->setText(QString::fromStdString(tv::formatFixed(x, 4, 1) + "mm"));
+            m_results[w].ynp->setText(QString::fromStdString(tv::formatFixed(ws.WingAcY[w], 4, 1) + "mm"));
+        }
+        Reference = {ws.ReferenceArea, ws.ReferenceChord, ws.NeutralPointX};
+        NeutralPointKnown = true;
+        LatticeKnown = true;
+        m_image2->setCursor(Qt::DragMoveCursor);
+        STABIL();
+        FormResize();
+        setPrintingEnabled(true);
+        showAerodynamicCentres();
+    } else {
+        drawAircraftView();
+        draw3DView();
+    }
+    m_labelW->hide();
+    m_button4->show();
+    m_button4->setEnabled(false);
+    m_sb4->setEnabled(false);
+}
+
+// ---- Scaling -------------------------------------------------------------------------------------
+
+void TForm1::Mscale1Click() {
+    for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->show();
+}
+
+void TForm1::Bscale1Click() {
+    for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->hide();
+    const double factor = tv::parseReal(m_eScale->text().toStdString());
+    for (const ScaledField& s : scalingOrder()) {
+        QLineEdit* e = field(s.wing, s.field);
+        e->setText(QString::fromStdString(scaledFieldText(e->text().toStdString(), factor)));
+    }
+    Calc(m_bscale1);
+}

@@ -1,0 +1,196 @@
+// Start-up, opening and saving projects, the wing clipboard, wing exchange and the settings file.
+#include "app/imagecontrol.h"
+#include "app/tform1.h"
+#include "app/tform2.h"
+#include "files/projectfile.h"
+#include "files/settingsfile.h"
+#include "files/wingclipboard.h"
+#include "model/planform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.TV4)");
+const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
+
+std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+} // namespace
+
+// ---- Start-up ------------------------------------------------------------------------------------
+
+void TForm1::Create1(const QStringList& arguments) {
+    UiLanguage = tv::UiLanguage::English;
+    refreshClipboardState();
+    readSettingsFile();
+    m_memo2->setPlainText(QString::fromStdString(Catalogue.TxtRemarksPrompt));
+    SetWingCount(tv::kDefaultWingCount);
+    ProjectFileName = QStringLiteral("Unknown.tv4");
+    if (arguments.size() == 1) {
+        // The name is taken in lower case; on a file system that tells cases apart the name as
+        // given is kept when only that one exists, so the file can still be opened and saved.
+        const QString lower = arguments[0].toLower();
+        ProjectFileName = (!QFileInfo::exists(lower) && QFileInfo::exists(arguments[0])) ? arguments[0] : lower;
+        Load2();
+        Calc(this);
+        setSaveEnabled(true);
+        m_pages->setCurrentWidget(m_aircraftPage);
+        LatticeKnown = false;
+        if (Reference.ReferenceArea > 0) {
+            NeutralPointKnown = true;
+            m_image2->setCursor(Qt::DragMoveCursor);
+        }
+        STABIL();
+    } else {
+        Calc(this);
+    }
+    for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
+}
+
+void TForm1::refreshClipboardState() {
+    ClipboardHasWing = tv::fileCanBeOpened(tv::kWingClipboardFileName);
+    setInsertEnabled(ClipboardHasWing);
+}
+
+// ---- Settings ----------------------------------------------------------------------------------
+
+void TForm1::readSettingsFile() {
+    const tv::Settings s = tv::readSettings(tv::kSettingsFileName);
+    QSize size = this->size();
+    if (s.Width) size.setWidth(*s.Width);
+    if (s.Height) size.setHeight(*s.Height);
+    resize(size);
+    if (s.Left || s.Top) move(s.Left.value_or(x()), s.Top.value_or(y()));
+    selectLanguage(tv::languageFromLetter(s.LanguageLetter));
+}
+
+void TForm1::FormClose() {
+    // A settings file that cannot be written is passed over: nothing of the aircraft is in it.
+    (void)tv::writeSettings(tv::kSettingsFileName, tv::languageLetter(UiLanguage), width(), height(), x(), y());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    if (m_about) m_about->close();
+    event->accept();
+}
+
+// ---- Project files ---------------------------------------------------------------------------
+
+void TForm1::Save1Click(QObject* sender) {
+    const bool saveAs = sender == m_save2 || sender == m_sb2;
+    bool confirmed = false;
+    if (saveAs) {
+        if (auto name = m_dialogs->saveFileName(this, kSaveFilter)) {
+            ProjectFileName = *name;
+            setSaveEnabled(true);
+            confirmed = true;
+        }
+    }
+    ProjectFileName = QString::fromStdString(tv::normaliseProjectFileName(ProjectFileName.toStdString()));
+    if (saveAs && !confirmed) return;
+    const tv::Aircraft aircraft = tv::computeAircraft(fieldTexts());
+    const std::optional<tv::ReferenceValues> reference =
+        NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
+    if (auto error = tv::writeProjectFile(local(ProjectFileName), aircraft, reference)) {
+        m_dialogs->showError(this, QString::fromStdString(error->text()));
+        return;
+    }
+    m_labFName->setText(ProjectFileName);
+}
+
+void TForm1::Load1Click() {
+    Reference.ReferenceArea = 0;
+    if (auto name = m_dialogs->openFileName(this, kOpenFilter)) {
+        ProjectFileName = *name;
+        Load2();
+    }
+    refreshClipboardState();
+    uncheckPressure();
+    Calc(m_open2);
+    setSaveEnabled(true);
+    m_rb15->setChecked(true);
+    RadioButton15Click();
+    m_pages->setCurrentWidget(m_aircraftPage);
+    if (Reference.ReferenceArea > 0) {
+        NeutralPointKnown = true;
+        m_image2->setCursor(Qt::DragMoveCursor);
+    }
+    STABIL();
+    LatticeKnown = false;
+}
+
+void TForm1::Load2() {
+    const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(ProjectFileName));
+    if (r.status == tv::ReadStatus::NotOpened) return;
+    if (r.status == tv::ReadStatus::Failed) {
+        m_dialogs->showError(this, QString::fromStdString(r.error.text()));
+        return;
+    }
+    tv::AircraftTexts texts = fieldTexts();
+    tv::applyProjectTable(r.value, texts);
+    if (r.value.WingCount >= 1 && r.value.WingCount <= tv::kWingMax) SetWingCount(r.value.WingCount);
+    writeFieldTexts(texts, 1, tv::kWingMax);
+    if (r.value.taggedName) uncheckPressure();
+    if (r.value.Comment) m_memo2->setPlainText(QString::fromStdString(*r.value.Comment));
+    if (r.value.ReferenceArea) Reference.ReferenceArea = *r.value.ReferenceArea;
+    if (r.value.ReferenceChord) Reference.ReferenceChord = *r.value.ReferenceChord;
+    if (r.value.NeutralPointX) Reference.NeutralPointX = *r.value.NeutralPointX;
+    m_labFName->setText(ProjectFileName);
+}
+
+// ---- Wing clipboard and exchange -----------------------------------------------------------------
+
+void TForm1::Save_Wing() {
+    const int w = activeWing();
+    if (w == 0) return;
+    setSaveEnabled(true);
+    const tv::Wing wing = tv::computeWing(fieldTexts().wings[w]);
+    const std::optional<tv::ReferenceValues> reference =
+        NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
+    if (auto error = tv::writeWingClipboard(tv::kWingClipboardFileName, wing, reference)) {
+        m_dialogs->showError(this, QString::fromStdString(error->text()));
+        return;
+    }
+    ClipboardHasWing = true;
+    setInsertEnabled(true);
+    if (w <= 3) m_insertWing1->setEnabled(true);
+}
+
+void TForm1::Load_Wing() {
+    const int w = activeWing();
+    if (w == 0) return;
+    const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(tv::kWingClipboardFileName);
+    if (r.status == tv::ReadStatus::NotOpened) return;
+    if (r.status == tv::ReadStatus::Failed) {
+        m_dialogs->showError(this, QString::fromStdString(r.error.text()));
+        return;
+    }
+    tv::AircraftTexts texts = fieldTexts();
+    tv::applyWingClipboard(r.value, texts.wings[w]);
+    writeFieldTexts(texts, w, w);
+}
+
+void TForm1::Button_C1Click(int selector) {
+    const auto pair = tv::exchangePair(selector);
+    if (!pair) return;
+    tv::AircraftTexts texts = fieldTexts();
+    tv::exchangeWings(texts, pair->first, pair->second);
+    writeFieldTexts(texts, pair->first, pair->first);
+    writeFieldTexts(texts, pair->second, pair->second);
+}
+
+void TForm1::chngClick(int selector) {
+    NeutralPointKnown = false;
+    Button_C1Click(selector);
+    Calc(selector >= 1 && selector <= 5 ? m_chng[selector] : nullptr);
+}

@@ -1,0 +1,76 @@
+// The three language procedures, the language menu and tool buttons, and the about window.
+#include "app/imagecontrol.h"
+#include "app/tform1.h"
+#include "app/tform2.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+void TForm1::deutsch() { applyLanguage(tv::UiLanguage::German); }
+void TForm1::english() { applyLanguage(tv::UiLanguage::English); }
+void TForm1::spain() { applyLanguage(tv::UiLanguage::Spanish); }
+
+void TForm1::german1Click() { selectLanguage(tv::UiLanguage::German); }
+void TForm1::english1Click() { selectLanguage(tv::UiLanguage::English); }
+void TForm1::spain1Click() { selectLanguage(tv::UiLanguage::Spanish); }
+
+void TForm1::selectLanguage(tv::UiLanguage lang) {
+    UiLanguage = lang;
+    m_langButton[0]->setVisible(lang == tv::UiLanguage::German);
+    m_langButton[1]->setVisible(lang == tv::UiLanguage::English);
+    m_langButton[2]->setVisible(lang == tv::UiLanguage::Spanish);
+    if (lang == tv::UiLanguage::German)
+        deutsch();
+    else if (lang == tv::UiLanguage::English)
+        english();
+    else
+        spain();
+}
+
+namespace {
+
+/// Sets the caption of whatever control or menu item carries the name; a name that no control
+/// carries is passed over.
+void setCaption(QObject* root, QTabWidget* pages, const tv::ControlText& ct) {
+    const QString name = QString::fromLatin1(ct.objectName);
+    const QString text = QString::fromStdString(ct.text);
+    QObject* o = root->findChild<QObject*>(name);
+    if (!o) return;
+    if (auto* b = qobject_cast<QAbstractButton*>(o))
+        b->setText(text);
+    else if (auto* l = qobject_cast<QLabel*>(o))
+        l->setText(text);
+    else if (auto* m = qobject_cast<QMenu*>(o))
+        m->setTitle(text);
+    else if (auto* a = qobject_cast<QAction*>(o))
+        a->setText(text);
+    else if (auto* w = qobject_cast<QWidget*>(o); w && pages->indexOf(w) >= 0)
+        pages->setTabText(pages->indexOf(w), text);
+}
+
+} // namespace
+
+void TForm1::applyLanguage(tv::UiLanguage lang) {
+    // Steps in the order the language switch has them: captions, thumbnails, pressure switch,
+    // stability texts and diagrams, menus, flight direction, catalogue, scaling, gap questions.
+    for (const tv::ControlText& ct : tv::windowTexts(lang)) setCaption(this, m_pages, ct);
+    Catalogue = tv::messageCatalogue(lang);
+    redrawThumbnails();
+    STABIL();
+    for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
+    for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
+    drawAircraftView();
+    Space1(nullptr);
+}
+
+void TForm1::BitBtn1Click() {
+    m_about->fill(UiLanguage);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}

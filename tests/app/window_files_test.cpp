@@ -1,0 +1,250 @@
+// The window's commands that go through files and the solver: open, save, start-up argument,
+// settings, wing clipboard, exchange and the calculation.
+#include "window_fixture.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace {
+bool shown(QWidget* w) { return w && !w->isHidden(); }
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+} // namespace
+
+TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {
+    TForm1& f = make();
+    click("RadioButton2");
+    setText("Edit4", "310");
+    get<QPlainTextEdit>("Memo2")->setPlainText("line one\nline two");
+    dialogs.answers.push_back(path("plane"));
+    trigger("Save2");
+    EXPECT_EQ(f.ProjectFileName, path("plane.tv4"));
+    EXPECT_EQ(text("Lab_FName"), path("plane.tv4"));
+    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+    const QByteArray bytes = readAll(path("plane.tv4"));
+    EXPECT_TRUE(bytes.contains(" <wings_count>2</wings_count>\r\n"));
+    EXPECT_TRUE(bytes.contains("   <chord>310</chord>\r\n"));
+    EXPECT_FALSE(bytes.contains("<sb>")) << "no neutral point is known before a calculation";
+
+    // Change the aircraft, then open the file again: the fields come back, wings above the
+    // file's count get 10 mm everywhere.
+    click("RB_W5");
+    setText("Edit4", "999");
+    get<QPlainTextEdit>("Memo2")->setPlainText("other");
+    dialogs.answers.push_back(path("plane.tv4"));
+    showPage("TabSheet1");
+    trigger("Open2");
+    EXPECT_EQ(form->wingCount(), 2);
+    EXPECT_EQ(text("Edit4"), " 310");
+    EXPECT_EQ(text("Edit24"), "  10");
+    EXPECT_EQ(text("Edit_x3"), "  10");
+    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "line one\nline two");
+    EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
+    EXPECT_TRUE(get<QRadioButton>("RadioButton15")->isChecked());
+    EXPECT_FALSE(f.NeutralPointKnown);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(WindowTest, CancelledDialogsWriteNothingAndOpenStillRecalculates) {
+    TForm1& f = make();
+    trigger("Save2"); // cancelled
+    EXPECT_FALSE(QFile::exists(path("Unknown.tv4")));
+    EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
+    trigger("Open2"); // cancelled
+    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+    EXPECT_EQ(f.ProjectFileName, "Unknown.tv4");
+}
+
+TEST_F(WindowTest, AFailedSaveShowsTheReasonAndKeepsTheOldFile) {
+    make();
+    dialogs.answers.push_back(path("keep.tv4"));
+    trigger("Save2");
+    const QByteArray before = readAll(path("keep.tv4"));
+    ASSERT_FALSE(before.isEmpty());
+    dialogs.answers.push_back(path("missing-folder/plane.tv4"));
+    trigger("Save2");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains("missing-folder/plane.tv4")) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].contains("No such file")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(text("Lab_FName"), path("keep.tv4")) << "the label still names the last saved file";
+    EXPECT_EQ(readAll(path("keep.tv4")), before);
+}
+
+TEST_F(WindowTest, StartUpArgumentLoadsTheFileInLowerCase) {
+    {
+        make();
+        setText("Edit_x2", "1000");
+        dialogs.answers.push_back(path("glider.tv4"));
+        trigger("Save2");
+        form.reset();
+    }
+    // Relative to the working directory, as a user types it.
+    TForm1& f = make({"Glider.TV4"});
+    EXPECT_EQ(f.ProjectFileName, "glider.tv4");
+    EXPECT_EQ(text("Lab_FName"), "glider.tv4");
+    EXPECT_EQ(text("Edit_x2"), "1000");
+    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+
+    // Two arguments are ignored; a missing file keeps the defaults but takes the name.
+    TForm1& two = make({path("glider.tv4"), "x"});
+    EXPECT_EQ(two.ProjectFileName, "Unknown.tv4");
+    EXPECT_EQ(text("Edit_x2"), "1167");
+    TForm1& missing = make({"Nowhere.tv4"});
+    EXPECT_EQ(missing.ProjectFileName, "nowhere.tv4");
+    EXPECT_EQ(text("Edit_x2"), "1167");
+    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+
+    // Where only the name as given exists (a file system that tells cases apart), it is kept.
+    QFile::rename(path("glider.tv4"), path("Glider.TV4"));
+    TForm1& mixed = make({"Glider.TV4"});
+    EXPECT_EQ(mixed.ProjectFileName, "Glider.TV4");
+    EXPECT_EQ(text("Edit_x2"), "1000");
+}
+
+TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {
+    TForm1& f = make();
+    trigger("german1");
+    f.resize(900, 800);
+    f.close();
+    const QByteArray bytes = readAll(path("Default.pa4"));
+    EXPECT_TRUE(bytes.startsWith("d\r\n900\r\n")) << bytes.toStdString();
+
+    TForm1& again = make();
+    EXPECT_EQ(again.UiLanguage, tv::UiLanguage::German);
+    EXPECT_EQ(again.width(), 900);
+    EXPECT_EQ(text("Button4"), "Berechnung Neutralpunkt");
+
+    QFile file(path("Default.pa4"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x\r\n");
+    file.close();
+    EXPECT_EQ(make().UiLanguage, tv::UiLanguage::Spanish);
+}
+
+TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
+    TForm1& f = make();
+    showPage("TabSheet1");
+    EXPECT_TRUE(get<QAction>("CopyWing1")->isEnabled());
+    EXPECT_FALSE(get<QAction>("InsertCopiedWing1")->isEnabled());
+    click("Button_C1");
+    EXPECT_TRUE(f.ClipboardHasWing);
+    EXPECT_TRUE(QFile::exists(path("wingcopy.fl4")));
+    EXPECT_TRUE(get("Button_P4")->isEnabled());
+    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+    showPage(tv::kWingTabSheetNames[4]);
+    click("Button_P4");
+    EXPECT_EQ(text("Edit34"), " 335");
+    EXPECT_EQ(text("Edit44xx"), " 215");
+    EXPECT_TRUE(get<QRadioButton>("RadioButton_4t4")->isChecked());
+    EXPECT_EQ(text("Edit_x4"), "-400") << "the inserted wing keeps its slot's position";
+    EXPECT_EQ(f.Model.Wings[4].planform.S, f.Model.Wings[1].planform.S);
+    // A new window finds the clipboard again.
+    make();
+    EXPECT_TRUE(form->ClipboardHasWing);
+    EXPECT_TRUE(get("Button_P2")->isEnabled());
+}
+
+TEST_F(WindowTest, ExchangeSwapsPlanformsPositionsAndCounts) {
+    make();
+    click("RadioButton8"); // wing 2: two trapezia
+    trigger("chng1");
+    EXPECT_EQ(text("Edit4"), "135");
+    EXPECT_EQ(text("Edit14"), "335");
+    EXPECT_EQ(text("Edit_x1"), "1167");
+    EXPECT_EQ(text("Edit_z2"), "-190");
+    EXPECT_TRUE(get<QRadioButton>("RadioButton5")->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton42t")->isChecked());
+    EXPECT_EQ(text("Label_b2"), "2200mm");
+}
+
+TEST_F(WindowTest, CalculationShowsResultsUntilTheNextEdit) {
+    TForm1& f = make();
+    showPage("TabSheet2");
+    click("SpeedButton4");
+    EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
+    EXPECT_TRUE(f.NeutralPointKnown);
+    EXPECT_TRUE(f.LatticeKnown);
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_TRUE(get<QAction>("Print1")->isEnabled());
+    EXPECT_TRUE(get("SpeedButton5")->isEnabled());
+    EXPECT_TRUE(shown(get("Button4")));
+    EXPECT_FALSE(get("Button4")->isEnabled());
+    EXPECT_FALSE(get("SpeedButton4")->isEnabled());
+    EXPECT_FALSE(shown(get("Label_w")));
+    for (const char* name : {"Label_anp1", "Label_ynp1", "Label_anp5", "Label_ynp5"}) {
+        EXPECT_TRUE(shown(get(name))) << name;
+        EXPECT_TRUE(text(name).endsWith("mm")) << name;
+    }
+    EXPECT_TRUE(get("Label25")->isEnabled());
+    EXPECT_GT(f.Reference.ReferenceArea, 0);
+    // Page changes keep the results; an edit clears them.
+    showPage("TabSheet1");
+    showPage("TabSheet5");
+    EXPECT_TRUE(f.NeutralPointKnown);
+    setText("Edit5", "330");
+    EXPECT_FALSE(f.NeutralPointKnown);
+    EXPECT_FALSE(shown(get("Label_anp3")));
+    EXPECT_FALSE(get("Label25")->isEnabled());
+    EXPECT_TRUE(get("SpeedButton4")->isEnabled());
+    setText("Edit_x1", "5");
+    EXPECT_FALSE(get<QAction>("Print1")->isEnabled());
+    EXPECT_TRUE(get("Button4")->isEnabled());
+}
+
+TEST_F(WindowTest, SavingAfterACalculationStoresTheNeutralPoint) {
+    TForm1& f = make();
+    click("RadioButton1");
+    click("Button4");
+    ASSERT_TRUE(f.NeutralPointKnown);
+    const double np = f.Reference.NeutralPointX;
+    dialogs.answers.push_back(path("np.tv4"));
+    trigger("Save2");
+    EXPECT_TRUE(readAll(path("np.tv4")).contains("<xnp>"));
+    setText("Edit4", "100");
+    dialogs.answers.push_back(path("np.tv4"));
+    trigger("Open2");
+    EXPECT_TRUE(f.NeutralPointKnown);
+    EXPECT_FALSE(f.LatticeKnown);
+    EXPECT_NEAR(f.Reference.NeutralPointX, np, 0.01);
+}
+
+TEST_F(WindowTest, ATooSlenderWingShowsItsFailureLinesAndNoResults) {
+    TForm1& f = make();
+    click("RadioButton1");
+    setText("Edit2", "20000");
+    setText("Edit4", "10");
+    setText("Edit5", "10");
+    setText("Edit6", "10");
+    setText("Edit7", "10");
+    setText("Edit14x", "10");
+    click("Button4");
+    EXPECT_FALSE(f.NeutralPointKnown);
+    EXPECT_TRUE(f.AbortCalculation);
+    EXPECT_TRUE(shown(get("Memo1")));
+    const QString memo = get<QPlainTextEdit>("Memo1")->toPlainText();
+    EXPECT_TRUE(memo.contains("Can not calculate wing-1. \nPlease change this wing (less aspect ratio)!"))
+        << memo.toStdString();
+    EXPECT_FALSE(shown(get("Label_anp1")));
+    EXPECT_FALSE(get<QAction>("Print1")->isEnabled());
+    EXPECT_FALSE(get("Button4")->isEnabled());
+    EXPECT_EQ(dialogs.beeps, 1);
+}
+
+TEST_F(WindowTest, OverlappingWingsMoveAndTheirHeightFieldShowsIt) {
+    TForm1& f = make();
+    click("RadioButton2");
+    setText("Edit_x2", "0");
+    setText("Edit_z2", "-190"); // the same plane as wing 1
+    click("Button4");
+    EXPECT_NE(text("Edit_z2"), "-190");
+    EXPECT_EQ(text("Edit_z2").toInt(), f.Model.Wings[2].PositionZ);
+    const QString memo = get<QPlainTextEdit>("Memo1")->toPlainText();
+    EXPECT_TRUE(shown(get("Memo1")));
+    EXPECT_TRUE(memo.contains("Wings are moved automatically in z-direction!")) << memo.toStdString();
+    EXPECT_TRUE(f.NeutralPointKnown) << "the move is no failure";
+}

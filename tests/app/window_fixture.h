@@ -1,0 +1,82 @@
+#pragma once
+// A main window in a fresh temporary working directory (the settings and clipboard files live
+// there), with dialogs that answer from a script instead of blocking.
+#include "app/dialogs.h"
+#include "app/tform1.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+
+class ScriptedDialogs : public TDialogs {
+public:
+    std::deque<std::optional<QString>> answers; // next open/save dialog result; empty = cancel
+    QStringList errors;
+    int beeps = 0;
+    std::optional<QString> openFileName(QWidget*, const QString&) override { return next(); }
+    std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
+    void showError(QWidget*, const QString& text) override { errors << text; }
+    void beep() override { ++beeps; }
+
+private:
+    std::optional<QString> next() {
+        if (answers.empty()) return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        oldDir = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    void TearDown() override {
+        form.reset();
+        QDir::setCurrent(oldDir);
+    }
+    TForm1& make(QStringList args = {}, double density = 96) {
+        TForm1::Options o;
+        o.arguments = args;
+        o.dialogs = &dialogs;
+        o.pixelDensity = density;
+        form = std::make_unique<TForm1>(o);
+        return *form;
+    }
+    template <class T = QWidget>
+    T* get(const char* name) {
+        T* c = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    QString text(const char* name) {
+        if (auto* e = form->findChild<QLineEdit*>(QString::fromLatin1(name))) return e->text();
+        if (auto* l = form->findChild<QLabel*>(QString::fromLatin1(name))) return l->text();
+        if (auto* b = form->findChild<QAbstractButton*>(QString::fromLatin1(name))) return b->text();
+        ADD_FAILURE() << "no control " << name;
+        return {};
+    }
+    void setText(const char* name, const QString& t) { get<QLineEdit>(name)->setText(t); }
+    void trigger(const char* action) { get<QAction>(action)->trigger(); }
+    void click(const char* button) { get<QAbstractButton>(button)->click(); }
+    QTabWidget* pages() { return get<QTabWidget>("PageControl1"); }
+    bool tabVisible(const char* page) { return pages()->isTabVisible(pages()->indexOf(get(page))); }
+    void showPage(const char* page) { pages()->setCurrentWidget(get(page)); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    QString oldDir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+};

@@ -1,0 +1,223 @@
+// The main window driven as a user drives it: start-up state, edits, counts, languages, layout.
+#include "window_fixture.h"
+
+#include "app/imagecontrol.h"
+#include "app/tform2.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextStream>
+
+namespace {
+bool shown(QWidget* w) { return w && !w->isHidden(); }
+} // namespace
+
+TEST_F(WindowTest, StartsWithTheDefaultAircraftInEnglish) {
+    TForm1& f = make();
+    EXPECT_EQ(f.windowTitle(), " Tarvolin4  V3.6");
+    EXPECT_EQ(text("Edit4"), "335");
+    EXPECT_EQ(text("Edit14xx"), "215");
+    EXPECT_EQ(text("Edit05"), "300");
+    EXPECT_EQ(text("Edit_x2"), "1167");
+    EXPECT_EQ(text("Edit_z5"), "-350");
+    EXPECT_TRUE(get<QRadioButton>("RB_W5")->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton41t")->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton_4t3")->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton_5t2")->isChecked());
+    for (const char* page : {tv::kWingTabSheetNames[1], tv::kWingTabSheetNames[2], tv::kWingTabSheetNames[3], tv::kWingTabSheetNames[4], tv::kWingTabSheetNames[5]})
+        EXPECT_TRUE(tabVisible(page)) << page;
+    EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
+    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::English);
+    EXPECT_EQ(text("Button4"), "Calculate Aerodynamic Center");
+    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks here:");
+    EXPECT_EQ(f.ProjectFileName, "Unknown.tv4");
+    EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
+    EXPECT_FALSE(get("SpeedButton3")->isEnabled());
+    EXPECT_FALSE(get<QAction>("Print1")->isEnabled());
+    EXPECT_FALSE(get("SpeedButton5")->isEnabled());
+    EXPECT_TRUE(shown(get("SpeedButtonE")));
+    EXPECT_FALSE(shown(get("SpeedButtonG")));
+    EXPECT_FALSE(shown(get("SpeedButtonS")));
+    EXPECT_FALSE(get("Button_P1")->isEnabled()) << "no clipboard file in a fresh directory";
+    // Planform results of the default wing 1 and the gap question beside wing 5 only.
+    EXPECT_EQ(text("Label_b1"), "2200mm");
+    EXPECT_EQ(text("L_1_3"), "984");
+    EXPECT_EQ(text("Label_gap5_1"), "Are you sure this wing shall   ");
+    EXPECT_EQ(text("Label_gap1_1"), "");
+    EXPECT_FALSE(shown(get("Label_anp1")));
+    EXPECT_FALSE(shown(get("Memo1")));
+}
+
+TEST_F(WindowTest, EditingAFieldRecomputesOnlyItsWing) {
+    make();
+    get<QLabel>("Label_b2")->setText("untouched");
+    setText("Edit2", "382"); // span of trapezium 2 of wing 1
+    EXPECT_EQ(text("Label_b1"), "1436mm");
+    EXPECT_EQ(text("L_1_3"), "602");
+    EXPECT_EQ(text("Label_b2"), "untouched");
+    // A root offset also refreshes the gap questions; removing it clears them.
+    setText("Edit01", "-40");
+    EXPECT_EQ(text("L_1_1"), "40");
+    EXPECT_EQ(text("Label_gap1_2"), "have a gap in the middle?  ");
+    setText("Edit01", "0");
+    EXPECT_EQ(text("Label_gap1_2"), "");
+}
+
+TEST_F(WindowTest, WingCountHidesPagesAndMenuItemsAndKeepsValues) {
+    make();
+    setText("Edit24", "77");
+    click("RadioButton2");
+    EXPECT_EQ(form->wingCount(), 2);
+    EXPECT_TRUE(tabVisible("TabSheet2"));
+    for (const char* page : {"TabSheet3", tv::kWingTabSheetNames[4], tv::kWingTabSheetNames[5]}) EXPECT_FALSE(tabVisible(page)) << page;
+    EXPECT_TRUE(get<QAction>("chng1")->isEnabled());
+    for (const char* item : {"chng2", "chng3", "chng4", "chng5", "wing31"})
+        EXPECT_FALSE(get<QAction>(item)->isEnabled()) << item;
+    EXPECT_TRUE(get<QAction>("wing21")->isEnabled());
+    EXPECT_FALSE(shown(get("Image_T3")));
+    EXPECT_FALSE(shown(get("Edit_x4")));
+    click("RadioButton1");
+    EXPECT_TRUE(shown(get("Edit_x1"))) << "wing 1's position fields are always shown";
+    EXPECT_FALSE(get<QAction>("chng1")->isEnabled());
+    click("RB_W5");
+    for (const char* page : {"TabSheet3", tv::kWingTabSheetNames[4], tv::kWingTabSheetNames[5]}) EXPECT_TRUE(tabVisible(page)) << page;
+    EXPECT_TRUE(get<QAction>("chng5")->isEnabled());
+    EXPECT_EQ(text("Edit24"), "77");
+    EXPECT_EQ(text("Edit_z5"), "-350");
+}
+
+TEST_F(WindowTest, TrapeziumCountShowsTheFieldsOfItsTrapeziaAndKeepsHiddenValues) {
+    make();
+    click("RadioButton5"); // wing 1, two trapezia
+    for (const char* shownField : {"Edit01", "Edit4", "Edit1", "Edit5", "Edit8", "Edit2", "Edit6", "Edit9"})
+        EXPECT_TRUE(shown(get(shownField))) << shownField;
+    for (const char* hidden : {"Edit3", "Edit7", "Edit10", "Edit14y", "Edit14x", "Edit14xx"})
+        EXPECT_FALSE(shown(get(hidden))) << hidden;
+    EXPECT_TRUE(shown(get("L_1_3")));
+    EXPECT_FALSE(shown(get("L_1_4")));
+    EXPECT_EQ(text("Label_b1"), "1968mm"); // twice SectionY[3] = 2 * (220 + 764)
+    EXPECT_TRUE(shown(get("Edit11"))) << "other wings keep their fields";
+    click("RadioButton4"); // one trapezium
+    EXPECT_FALSE(shown(get("Edit2")));
+    click("RadioButton41t");
+    EXPECT_TRUE(shown(get("Edit14xx")));
+    EXPECT_EQ(text("Edit3"), "50");
+    EXPECT_EQ(text("Label_b1"), "2200mm");
+}
+
+TEST_F(WindowTest, LanguagesRewriteCaptionsCatalogueAndGapQuestionsAtOnce) {
+    TForm1& f = make();
+    trigger("german1");
+    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::German);
+    EXPECT_EQ(text("Button4"), "Berechnung Neutralpunkt");
+    EXPECT_EQ(pages()->tabText(pages()->indexOf(get("TabSheet1"))), " Flügel 1 ");
+    EXPECT_EQ(f.Catalogue.TxtErrorHeader, "Fehler: ");
+    EXPECT_EQ(text("Label_gap5_1"), "Sind Sie sicher, dass dieser Flügel in");
+    EXPECT_EQ(text("RadioButton4"), "1 Trapez");
+    EXPECT_EQ(get<QAction>("Open2")->text(), "Öffnen");
+    EXPECT_TRUE(shown(get("SpeedButtonG")));
+    EXPECT_FALSE(shown(get("SpeedButtonE")));
+    trigger("spain1");
+    EXPECT_EQ(text("Button4"), "Cálculo del punto neutro");
+    EXPECT_EQ(text("Label_gap5_2"), "ala tenga un hueco en el medio?   ");
+    EXPECT_EQ(f.Catalogue.TxtWingFail[3], "No se puede calcular ala-3. ");
+    // The flag buttons cycle Spanish -> German -> English -> Spanish.
+    click("SpeedButtonS");
+    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::German);
+    click("SpeedButtonG");
+    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::English);
+    EXPECT_EQ(text("Label_gap5_1"), "Are you sure this wing shall   ");
+    click("SpeedButtonE");
+    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::Spanish);
+    // The model is untouched by switching.
+    EXPECT_EQ(text("Edit4"), "335");
+}
+
+TEST_F(WindowTest, AboutWindowShowsTheLanguageCurrentAtEachClick) {
+    TForm1& f = make();
+    trigger("german1");
+    trigger("Info1");
+    auto* line1 = f.aboutWindow()->findChild<QLabel*>("Label1");
+    ASSERT_NE(line1, nullptr);
+    EXPECT_EQ(line1->text(), "   Tarvolin berechnet den Neutralpunkt eines   ");
+    EXPECT_TRUE(f.aboutWindow()->isVisible());
+    trigger("english1");
+    EXPECT_EQ(line1->text(), "   Tarvolin berechnet den Neutralpunkt eines   ") << "an open window keeps its language";
+    trigger("Info1");
+    EXPECT_EQ(line1->text(), "   Tarvolin calculates the aerodynamic center   ");
+    f.aboutWindow()->close();
+}
+
+TEST_F(WindowTest, ScalingByAHalfGivesTheExampleValues) {
+    make();
+    EXPECT_FALSE(shown(get("E_scale")));
+    trigger("Mscale1");
+    EXPECT_TRUE(shown(get("E_scale")));
+    EXPECT_EQ(text("E_scale"), "1.0");
+    setText("E_scale", "0.5");
+    click("Bscale1");
+    EXPECT_FALSE(shown(get("Bscale1")));
+    EXPECT_EQ(text("Edit2"), "382");
+    EXPECT_EQ(text("Edit3"), "25");
+    EXPECT_EQ(text("Edit4"), "168"); // 167.5 goes to the even neighbour
+    EXPECT_EQ(text("Edit_z1"), "-95");
+    EXPECT_EQ(text("Edit05"), "150") << "wings above the count and hidden sections are scaled too";
+    EXPECT_EQ(text("Edit54xx"), "150");
+    EXPECT_EQ(text("E_scale"), "0.5") << "the factor text stays";
+    // A text that is no complete number does not fail.
+    trigger("Mscale1");
+    setText("E_scale", "2,5x");
+    click("Bscale1");
+    EXPECT_EQ(text("Edit2"), "764");
+}
+
+TEST_F(WindowTest, DoublingTheAircraftDoublesTheSpanAndQuadruplesTheArea) {
+    TForm1& f = make();
+    const tv::PlanformData before = f.Model.Wings[2].planform;
+    trigger("Mscale1");
+    setText("E_scale", "2");
+    click("Bscale1");
+    EXPECT_DOUBLE_EQ(f.Model.Wings[2].planform.b, 2 * before.b);
+    EXPECT_DOUBLE_EQ(f.Model.Wings[2].planform.S, 4 * before.S);
+}
+
+TEST_F(WindowTest, DensityScalesTheWholeWindow) {
+    TForm1& f = make({}, 120);
+    EXPECT_DOUBLE_EQ(f.scaleFactor(), 0.8);
+    EXPECT_EQ(get("Image_W")->width(), 600);
+    EXPECT_EQ(get("Image_W")->height(), 160);
+    EXPECT_EQ(get<TImage>("Image_W")->bitmapSize(), QSize(750, 200)) << "drawings keep their coordinates";
+    EXPECT_EQ(get("Image_T1")->width(), 136);
+    EXPECT_EQ(get("Edit14x")->x(), int(std::lround((8 + 664) * 0.8)));
+}
+
+TEST_F(WindowTest, VisibleControlsOfEveryPageDoNotOverlap) {
+    TForm1& f = make();
+    f.show();
+    trigger("Mscale1");
+    click("RadioButton16");
+    for (const char* lang : {"english1", "german1", "spain1"}) {
+        trigger(lang);
+        for (int i = 0; i < pages()->count(); ++i) {
+            QWidget* page = pages()->widget(i);
+            QList<QWidget*> controls;
+            for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                if (!c->isHidden() && !qobject_cast<TImage*>(c)) controls << c;
+            for (int a = 0; a < controls.size(); ++a)
+                for (int b = a + 1; b < controls.size(); ++b)
+                    EXPECT_FALSE(controls[a]->geometry().intersects(controls[b]->geometry()))
+                        << lang << ": " << controls[a]->objectName().toStdString() << " overlaps "
+                        << controls[b]->objectName().toStdString();
+            // Captions fit their controls.
+            for (QWidget* c : controls) {
+                if (auto* l = qobject_cast<QLabel*>(c); l && !l->wordWrap())
+                    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width())
+                        << lang << ": " << l->objectName().toStdString() << " '" << l->text().toStdString() << "'";
+                if (auto* b = qobject_cast<QAbstractButton*>(c))
+                    EXPECT_LE(b->sizeHint().width(), b->width() + 2)
+                        << lang << ": " << b->objectName().toStdString() << " '" << b->text().toStdString() << "'";
+            }
+        }
+    }
+}
