@@ -72,6 +72,18 @@ std::vector<std::string> zSeparationNotice(UiLanguage lang);
 /// the form "Error Wing1 Trapezium2", otherwise "Error: Wing1 Trapezium2".
 std::string stripTrimRetryLine(UiLanguage lang, bool secondStartFailed, int wing, int trapezium);
 
+/// Lines for cases that would otherwise divide by zero or overrun the lattice:
+/// "Can not calculate wing-2: it has no area or no span. "
+std::string emptyWingLine(UiLanguage lang, int wing);
+/// "Wing-2 carries no lift; its results are set to 0. "
+std::string wingWithoutLiftLine(UiLanguage lang, int wing);
+/// "The aircraft carries no lift: no neutral point. "
+std::string noLiftLine(UiLanguage lang);
+/// "No wing has a span: no reference wing. "
+std::string noReferenceWingLine(UiLanguage lang);
+/// "Can not calculate: the lattice needs more than 3000 panels. "
+std::string tooManyPanelsLine(UiLanguage lang);
+
 // ---- Stability results ----------------------------------------------------------------------
 struct StabilityTexts {
     const char* referenceAreaPrefix;   // "Reference area (S): "

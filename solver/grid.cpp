@@ -1,7 +1,6 @@
 #include "solver/grid.h"
 
 #include "model/numformat.h"
-#include "solver/failure_texts.h"
 
 #include <cmath>
 

@@ -1,7 +1,6 @@
 #include "solver/wirbel_erg.h"
 
 #include "model/numformat.h"
-#include "solver/failure_texts.h"
 
 #include <cmath>
 
