@@ -1,5 +1,13 @@
-// The blocked elimination against the literal one, the pivot rule, singular systems, progress.
+// The blocked elimination against the literal one (random and lattice systems), the pivot rule,
+// singular systems, progress.
 #include "solver/simq902.h"
+
+#include "model/planform.h"
+#include "solver/einfluss.h"
+#include "solver/grid.h"
+#include "solver/konflikt2.h"
+#include "solver/trawy2.h"
+#include "solver/workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -201,6 +209,39 @@ TEST(Simq902Arguments, EmptySystemIsSolvedAndNarrowStorageRefused) {
         EXPECT_EQ(M, std::vector<double>(4, 1.0));
         EXPECT_EQ(b, std::vector<double>(2, 1.0));
     }
+}
+
+} // namespace
+
+namespace {
+
+// The system of the built-in default aircraft (1144 panels), as the calculation sets it up.
+TEST(Simq902LatticeSystem, DefaultAircraftAgreesWithLiteral) {
+    auto ws = tv::makeSolverWorkspace();
+    tv::Aircraft ac = tv::computeAircraft(tv::defaultAircraftTexts());
+    tv::GRID(ac, *ws, tv::UiLanguage::English);
+    tv::KONFLIKT2(ac, *ws);
+    tv::TRAWY2(ac, *ws, tv::UiLanguage::English);
+    tv::EINFLUSS(ac, *ws);
+    ASSERT_FALSE(ws->AbortCalculation);
+    const int n = ws->PanelTotal;
+    ASSERT_EQ(n, 1144);
+
+    DenseSystem original(n, n, n);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) original.at(r, c) = ws->InfluenceMatrix(r + 1, c + 1) * 0.0795775;
+    std::fill(original.b.begin(), original.b.end(), -1.0);
+    DenseSystem literal = original;
+    // The blocked elimination runs in place in the workspace's 3000-wide matrix, as LOES runs it.
+    double* M = ws->Matrix.get();
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) M[static_cast<size_t>(r) * tv::kPanelLimit + c] = original.at(r, c);
+    std::vector<double> x(n, -1.0);
+
+    ASSERT_FALSE(SIMQ902(M, tv::kPanelLimit, x.data(), n));
+    ASSERT_FALSE(SIMQ902Literal(literal.M.data(), literal.ld, literal.b.data(), n));
+    EXPECT_LT(relativeResidual(original, x), 1e-13);
+    EXPECT_LT(maxRelativeDifference(x, literal.b), 1e-11);
 }
 
 } // namespace
