@@ -95,12 +95,13 @@ void swapRows(const System& s, int p, int j) {
 }
 
 /// Eliminates columns c0..c0+w-1 one at a time; rows below are updated only inside these columns.
+/// The pass that updates column j+1 also finds its pivot, so each column is read once.
 /// Returns true on a zero pivot column.
 bool eliminateLeaf(const System& s, int c0, int w) {
     const int end = c0 + w;
+    double best;
+    int p = pickPivot(s, c0, best);
     for (int j = c0; j < end; ++j) {
-        double best;
-        const int p = pickPivot(s, j, best);
         if (best == 0) return true;
         swapRows(s, p, j);
         double* pivotRow = s.row(j);
@@ -108,12 +109,19 @@ bool eliminateLeaf(const System& s, int c0, int w) {
         s.b[j] *= factor;
         for (int c = j + 1; c < end; ++c) pivotRow[c] *= factor; // pivotRow[j] keeps the pivot
         const double bj = s.b[j];
+        const bool searchNext = j + 1 < end;
+        p = j + 1, best = -1;
         for (int r = j + 1; r < s.n; ++r) {
             double* rowR = s.row(r);
             const double m = rowR[j];
-            if (m == 0) continue;
-            for (int c = j + 1; c < end; ++c) rowR[c] -= m * pivotRow[c];
-            s.b[r] -= m * bj;
+            if (m != 0) {
+                for (int c = j + 1; c < end; ++c) rowR[c] -= m * pivotRow[c];
+                s.b[r] -= m * bj;
+            }
+            if (searchNext) {
+                const double v = std::fabs(rowR[j + 1]);
+                if (v >= best) best = v, p = r; // the last of equal largest values
+            }
         }
     }
     return false;
