@@ -1,0 +1,159 @@
+#include "model/numformat.h"
+#include "views/lattice_overlay.h"
+#include "views/stability_view.h"
+#include "views_fixture.h"
+
+#include <gtest/gtest.h>
+
+using tvtest::at;
+
+namespace {
+
+const QColor kRed{255, 0, 0}, kBlue{0, 0, 255};
+const QSize kSize(800, 500);
+
+// One rectangle wing (chord 200, half span 300) with its neutral point at 300 mm.
+struct StabilityFixture : testing::Test {
+    tv::Aircraft ac;
+    tv::StabilityScene scene;
+    tv::AircraftViewGeometry g;
+    StabilityFixture() {
+        tvtest::WingSpec wing;
+        wing.span[1] = 300;
+        ac = tvtest::makeAircraft(1, &wing);
+        scene.aircraft = &ac;
+        scene.NeutralPointKnown = true;
+        scene.reference = {60000 * 2, 200, 300};
+        scene.colours.toolTipBackground = tvtest::kTip;
+        scene.flightCaption = " flight direction";
+        g = tv::fitAircraftView(ac, kSize);
+    }
+    tv::StabilityPicture draw(QImage& img) {
+        img = tvtest::blankImage(kSize.width(), kSize.height(), Qt::white);
+        QPainter p(&img);
+        return tv::STABIL(p, kSize, scene, g);
+    }
+};
+
+} // namespace
+
+TEST_F(StabilityFixture, AutomaticMarksAtTheirRows) {
+    QImage img;
+    const tv::StabilityPicture pic = draw(img);
+    ASSERT_TRUE(pic.drawn);
+    EXPECT_DOUBLE_EQ(pic.numbers.CgHigh, 284.0);
+    EXPECT_DOUBLE_EQ(pic.numbers.CgLow, 292.0);
+    const int c = tv::markerColumn(kSize.width());
+    EXPECT_EQ(c, 400);
+    const int np = tv::markerRow(g, 300), low = tv::markerRow(g, 292), high = tv::markerRow(g, 284);
+    EXPECT_EQ(np, int(tv::roundHalfEven(300 * g.AircraftScale + g.AircraftDatumY)));
+    EXPECT_EQ(at(img, c + 3, np), kRed);
+    EXPECT_EQ(at(img, c - 4, np), kRed);
+    EXPECT_EQ(at(img, c + 2, low), kBlue);
+    EXPECT_EQ(at(img, c - 3, high), kBlue);
+    EXPECT_EQ(at(img, c, (low + high) / 2), kBlue);
+    EXPECT_EQ(at(img, 3, 3), tvtest::kTip);
+    EXPECT_EQ(at(img, 0, 3), QColor(128, 128, 128)); // grey outline of the cleared image
+    EXPECT_EQ(pic.label21, "%  AC-CG= 15.0mm"); // the desired margin 7.5 % of 200 mm
+    tvtest::keep(img, "stabil_auto");
+}
+
+TEST_F(StabilityFixture, ManualMarkAndLabel) {
+    scene.manual = true;
+    QImage img;
+    const tv::StabilityPicture pic = draw(img);
+    EXPECT_DOUBLE_EQ(pic.numbers.CgDesired, 285.0);
+    EXPECT_EQ(pic.label21, "%  AC-CG= 15.0mm");
+    const int c = tv::markerColumn(kSize.width());
+    EXPECT_EQ(at(img, c + 2, tv::markerRow(g, 285)), kBlue);
+    EXPECT_NE(at(img, c + 2, tv::markerRow(g, 292)), kBlue); // no automatic range
+}
+
+TEST_F(StabilityFixture, ResultLinesAndTheirBackground) {
+    QImage img;
+    draw(img);
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 232, 150, 14), QColor(0, 0, 0)));
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 266, 150, 14), kBlue));
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 298, 150, 14), kRed));
+    // With the lattice known the first line stands on the light 3-D colour.
+    scene.LatticeKnown = true;
+    scene.colours.light3D = QColor(10, 200, 30);
+    auto ws = tv::makeSolverWorkspace();
+    scene.solver = ws.get();
+    draw(img);
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 232, 150, 14), scene.colours.light3D));
+    EXPECT_FALSE(tvtest::anyPixel(img, QRect(9, 249, 150, 14), scene.colours.light3D));
+}
+
+TEST_F(StabilityFixture, NothingWithoutANeutralPoint) {
+    scene.NeutralPointKnown = false;
+    QImage img;
+    const tv::StabilityPicture pic = draw(img);
+    EXPECT_FALSE(pic.drawn);
+    EXPECT_EQ(pic.label21, "%");
+    EXPECT_EQ(at(img, 400, 250), QColor(255, 255, 255));
+}
+
+TEST_F(StabilityFixture, LeaderLines) {
+    QImage img = tvtest::blankImage(kSize.width(), kSize.height(), Qt::white);
+    QPainter p(&img);
+    const tv::StabilityNumbers n = tv::computeStability(1, 300, 200, 7.5);
+    tv::Zeiger(p, kSize.width(), false, 300, n, g);
+    p.end();
+    EXPECT_EQ(at(img, 170, 274), kBlue);
+    EXPECT_EQ(at(img, 170, 290), kBlue);
+    EXPECT_EQ(at(img, 170, 306), kRed);
+    EXPECT_EQ(at(img, 170, 282), QColor(255, 255, 255));
+}
+
+TEST(LatticeOverlay, TintsOfTheGainExample) {
+    QColor t;
+    ASSERT_TRUE(tv::panelTint(0.0125, 8, t));
+    EXPECT_EQ(t, QColor(255, 244, 244));
+    ASSERT_TRUE(tv::panelTint(-0.0125, 8, t));
+    EXPECT_EQ(t, QColor(244, 244, 255));
+    EXPECT_FALSE(tv::panelTint(0.0, 8, t));
+    ASSERT_TRUE(tv::panelTint(1e3, 80, t)); // saturated
+    EXPECT_EQ(t, QColor(255, 0, 0));
+    EXPECT_EQ(tv::pressureGain(92), 8);
+    EXPECT_EQ(tv::pressureGain(20), 80);
+    EXPECT_EQ(tv::pressureGain(99), 1);
+}
+
+TEST(LatticeOverlay, PanelsTintedAndZeroLoadKeepsTheBrush) {
+    auto ws = tv::makeSolverWorkspace();
+    // Wing 1: one strip from y 0 to 100, three rows 0..30..60..90 mm, loads +, 0, -.
+    ws->SpanwiseStrips[1] = 1;
+    ws->ChordwisePanels[1] = 3;
+    ws->StripYLeft(1, 1) = 0;
+    ws->StripYRight(1, 1) = 100;
+    for (int k = 1; k <= 4; ++k) ws->PanelXLeft(k, 1, 1) = ws->PanelXRight(k, 1, 1) = 30.0 * (k - 1);
+    ws->PanelLoad(1, 1, 1) = 0.0125;
+    ws->PanelLoad(2, 1, 1) = 0;
+    ws->PanelLoad(3, 1, 1) = -0.0125;
+    tv::AircraftViewGeometry g;
+    g.AircraftScale = 2;
+    g.AircraftDatumY = 10;
+    g.DrawRank = {0, 1, 2, 3, 4, 5};
+    tv::LatticeOverlayOptions o;
+    o.pressureOn = true;
+    o.WingCount = 1;
+    QImage img = tvtest::blankImage(401, 300, Qt::white);
+    QPainter p(&img);
+    tv::DrawGrid(p, 401, g, *ws, o);
+    p.end();
+    // Centre column 401 / 2 = 200; panel k spans rows 10 + 60 (k-1) .. 10 + 60 k.
+    EXPECT_EQ(at(img, 300, 40), QColor(255, 244, 244));
+    EXPECT_EQ(at(img, 300, 100), QColor(255, 244, 244)); // load 0: the brush of the panel before
+    EXPECT_EQ(at(img, 300, 70), tv::wingColour(1));       // ... with the wing-colour pen
+    EXPECT_EQ(at(img, 300, 160), QColor(244, 244, 255));
+    // Switch off: outlined in the wing colour, filled with the starting brush.
+    o.pressureOn = false;
+    img.fill(Qt::white);
+    p.begin(&img);
+    tv::DrawGrid(p, 401, g, *ws, o);
+    p.end();
+    EXPECT_EQ(at(img, 300, 40), o.startBrush);
+    EXPECT_EQ(at(img, 300, 10), tv::wingColour(1));
+    EXPECT_EQ(at(img, 200, 40), tv::wingColour(1));
+}
