@@ -134,6 +134,7 @@ private:
     void buildWingPage(QWidget* page, int w);
     void buildRemarksPage(QWidget* page);
     void connectWingPage(int w);
+    void showTrapeziumFields(int w, int n);
     void place(QWidget* widget, int x, int y, int w, int h) const;
     void placeImage(TImage* image, int x, int y, int w, int h) const;
     QLabel* addLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
@@ -176,6 +177,7 @@ private:
     std::array<std::array<QRadioButton*, 5>, tv::kWingMax + 1> m_trapButtons{};
     std::array<QRadioButton*, tv::kWingMax + 1> m_wingCountButtons{};
     std::array<TImage*, tv::kWingMax + 1> m_diagram{}, m_planform{}, m_thumb{};
+    std::array<std::array<QLabel*, 2>, tv::kWingMax + 1> m_positionCaption{}; // x, z beside the fields
     std::array<std::array<QLabel*, tv::kSectionMax + 1>, tv::kWingMax + 1> m_station{};
     std::array<std::array<QLabel*, 3>, tv::kWingMax + 1> m_gap{};
     struct ResultLabels {

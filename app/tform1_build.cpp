@@ -234,8 +234,12 @@ void TForm1::buildAircraftPage(QWidget* page) {
                         tv::wingFieldName(w, tv::WingField::PositionX));
         auto* z = named(new QLineEdit(QString::fromLatin1(tv::defaultFieldText(w, tv::WingField::PositionZ)), page),
                         tv::wingFieldName(w, tv::WingField::PositionZ));
-        place(x, 180, top + 36, 60, kFieldHeight);
-        place(z, 180, top + 8, 60, kFieldHeight);
+        place(x, 194, top + 36, 60, kFieldHeight);
+        place(z, 194, top + 8, 60, kFieldHeight);
+        m_positionCaption[w][0] = addLabel(page, QString("Label_px%1").arg(w).toLatin1().constData(), 180, top + 36, 12, kFieldHeight);
+        m_positionCaption[w][1] = addLabel(page, QString("Label_pz%1").arg(w).toLatin1().constData(), 180, top + 8, 12, kFieldHeight);
+        m_positionCaption[w][0]->setText(QStringLiteral("x"));
+        m_positionCaption[w][1]->setText(QStringLiteral("z"));
         for (QLineEdit* e : {x, z}) {
             QPalette pal = e->palette();
             pal.setColor(QPalette::Text, kWingColour[w]);
@@ -381,6 +385,7 @@ void TForm1::buildWingPage(QWidget* page, int w) {
 
     m_planform[w] = named(new TImage(page), names.planform);
     placeImage(m_planform[w], 8, 340, 810, 330);
+    showTrapeziumFields(w, tv::defaultTrapeziumCount(w));
 }
 
 void TForm1::buildRemarksPage(QWidget* page) {

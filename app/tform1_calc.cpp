@@ -146,6 +146,7 @@ void TForm1::SetWingCount(int n) {
         m_thumb[w]->setVisible(on);
         m_fields[w][int(tv::WingField::PositionX)]->setVisible(on || w == 1);
         m_fields[w][int(tv::WingField::PositionZ)]->setVisible(on || w == 1);
+        for (QLabel* caption : m_positionCaption[w]) caption->setVisible(on || w == 1);
     }
     m_wing21->setEnabled(n >= 2);
     m_wing31->setEnabled(n >= 3);
@@ -162,9 +163,13 @@ void TForm1::SetTrapeziumCount(int w, int n) {
         m_trapButtons[w][n]->setChecked(true);
     }
     drawDimensionDiagram(w);
+    showTrapeziumFields(w, n);
+    CalcWing(w, m_trapButtons[w][n]);
+}
+
+void TForm1::showTrapeziumFields(int w, int n) {
     for (int f = 0; f < 14; ++f) m_fields[w][f]->setVisible(kFieldTrapezium[f] <= n);
     for (int s = 1; s <= tv::kSectionMax; ++s) m_station[w][s]->setVisible(s <= n + 1);
-    CalcWing(w, m_trapButtons[w][n]);
 }
 
 // ---- The recalculation pass -------------------------------------------------------------------------

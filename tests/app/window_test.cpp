@@ -25,6 +25,11 @@ TEST_F(WindowTest, StartsWithTheDefaultAircraftInEnglish) {
     EXPECT_TRUE(get<QRadioButton>("RadioButton41t")->isChecked());
     EXPECT_TRUE(get<QRadioButton>("RadioButton_4t3")->isChecked());
     EXPECT_TRUE(get<QRadioButton>("RadioButton_5t2")->isChecked());
+    EXPECT_TRUE(shown(get("Edit45")));
+    EXPECT_FALSE(shown(get("Edit43"))) << "wing 5 starts with two trapezia";
+    EXPECT_FALSE(shown(get("L_5_4")));
+    EXPECT_FALSE(shown(get("Edit44y"))) << "wing 4 starts with three trapezia";
+    EXPECT_TRUE(shown(get("Edit37")));
     for (const char* page : {tv::kWingTabSheetNames[1], tv::kWingTabSheetNames[2], tv::kWingTabSheetNames[3], tv::kWingTabSheetNames[4], tv::kWingTabSheetNames[5]})
         EXPECT_TRUE(tabVisible(page)) << page;
     EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
