@@ -6,6 +6,7 @@
 #include "app/tform2.h"
 #include "app/wingcontrols.h"
 #include "solver/workspace.h"
+#include "stability/stability.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -281,6 +282,10 @@ void TForm1::buildAircraftPage(QWidget* page) {
     place(m_scroll5, 246, 564, 16, 54);
     for (QWidget* c : std::initializer_list<QWidget*>{m_label22, m_editMstab, m_label21, m_scroll5}) c->hide();
     connect(m_editMstab, &QLineEdit::textChanged, this, [this] { if (!m_building) STABIL(); });
+    // The margin slider writes its margin into the field, whose change runs the evaluation.
+    connect(m_scroll5, &QScrollBar::valueChanged, this, [this](int position) {
+        m_editMstab->setText(QString::fromStdString(tv::marginTextForSlider(position)));
+    });
 
     m_memo1 = named(new QPlainTextEdit(page), "Memo1");
     m_memo1->setReadOnly(true);

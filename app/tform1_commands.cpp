@@ -9,6 +9,7 @@
 #include "solver/workspace.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,7 @@ void TForm1::Button4Click() {
     Calc(m_button4);
     repaint();
 
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     if (!m_workspace) m_workspace = tv::makeSolverWorkspace();
     tv::SolverWorkspace& ws = *m_workspace;
     tv::Aircraft aircraft = tv::computeAircraft(fieldTexts());
@@ -50,6 +52,7 @@ void TForm1::Button4Click() {
         }
     });
     m_label24->hide();
+    QApplication::restoreOverrideCursor();
     AbortCalculation = ws.AbortCalculation;
 
     // Wings moved in height: their z fields show the new positions.

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextStream>
 
 namespace {
@@ -225,4 +226,19 @@ TEST_F(WindowTest, VisibleControlsOfEveryPageDoNotOverlap) {
             }
         }
     }
+}
+
+TEST_F(WindowTest, ManualStabilityShowsTheMarginControlsAndTheSliderWritesTheField) {
+    make();
+    EXPECT_FALSE(shown(get("Edit_Mstab")));
+    click("RadioButton16");
+    for (const char* name : {"Edit_Mstab", "Label21", "Label22", "ScrollBar5"}) EXPECT_TRUE(shown(get(name))) << name;
+    get<QScrollBar>("ScrollBar5")->setValue(0);
+    EXPECT_EQ(text("Edit_Mstab"), "30.0");
+    get<QScrollBar>("ScrollBar5")->setValue(60);
+    EXPECT_EQ(text("Edit_Mstab"), " 0.0");
+    setText("Edit_Mstab", "abc"); // no number: must not fail
+    EXPECT_EQ(text("Label21"), "%") << "no neutral point is known yet";
+    click("RadioButton15");
+    EXPECT_FALSE(shown(get("ScrollBar5")));
 }
