@@ -142,7 +142,7 @@ TEST(PlanformEdit, LeadingEdgeDragWithAndWithoutShift) {
               (W{{WingField::XOffset3, "70"}, {WingField::Span2, "180"}}));
     // Trailing edge above the leading edge: written negative, read back as its absolute value.
     EXPECT_EQ(writes(drag(wing, {450, 190}, {450, 10}, false)), (W{{WingField::Chord3, "-210"}}));
-    // Halves go to the even neighbour: 1 pixel is 2 mm here, so use a third of a millimetre instead.
+    // A release with no handle grabbed writes nothing but still ends the drag.
     tv::DragState st;
     tv::planformMouseDown(st, wing, 2.0, kImage, {0, 0}); // no handle under (0, 0)
     EXPECT_TRUE(tv::planformMouseUp(st, wing, "0", 2.0, {5, 5}, false).empty());
