@@ -7,6 +7,7 @@
 #include "model/aircraft.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -109,6 +110,20 @@ public:
     void STABIL();
     /// Layout of the pages and images for the current window size (FormResize).
     void FormResize();
+    /// Print command of "Print" and the print tool button; the printed report plugs in here.
+    void Print1Click(QObject* sender);
+    /// Mouse on wing w's planform view (Image1MouseDown .. Image11111MouseUp): the mouse editing
+    /// plugs in here. Positions are bitmap pixels.
+    void planformMouseDown(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
+    void planformMouseUp(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    /// Mouse on the aircraft view Image2 (Image4MouseDown/Move/Up) and on the 3D view Image3.
+    void Image4MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void Image4MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
+    void Image4MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void Image3MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
+    void Image3MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
 
     // ---- Control access (the tables of per-wing controls) ------------------------------------
     QLineEdit* field(int w, tv::WingField f) const;

@@ -92,6 +92,12 @@ TForm1::TForm1(const Options& options, QWidget* parent) : QMainWindow(parent), m
 
     m_about = new TForm2(this);
     for (int w = 1; w <= tv::kWingMax; ++w) connectWingPage(w);
+    connect(m_image2, &TImage::mouseDown, this, [this](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { Image4MouseDown(p, b, k); });
+    connect(m_image2, &TImage::mouseMove, this, [this](QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) { Image4MouseMove(p, b, k); });
+    connect(m_image2, &TImage::mouseUp, this, [this](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { Image4MouseUp(p, b, k); });
+    connect(m_image3, &TImage::mouseDown, this, [this](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { Image3MouseDown(p, b, k); });
+    connect(m_image3, &TImage::mouseMove, this, [this](QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) { Image3MouseMove(p, b, k); });
+    connect(m_image3, &TImage::mouseUp, this, [this](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { Image3MouseUp(p, b, k); });
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     m_building = false;
     Create1(options.arguments);
@@ -167,6 +173,7 @@ void TForm1::buildMenus() {
     connect(m_copyWing1, &QAction::triggered, this, [this] { Save_Wing(); });
     connect(m_insertWing1, &QAction::triggered, this, [this] { Load_Wing(); });
     for (int i = 1; i <= 5; ++i) connect(m_chng[i], &QAction::triggered, this, [this, i] { chngClick(i); });
+    connect(m_print1, &QAction::triggered, this, [this] { Print1Click(m_print1); });
     connect(m_mscale1, &QAction::triggered, this, [this] { Mscale1Click(); });
     connect(m_langAction[0], &QAction::triggered, this, [this] { german1Click(); });
     connect(m_langAction[1], &QAction::triggered, this, [this] { english1Click(); });
@@ -202,6 +209,7 @@ void TForm1::buildToolBar(QWidget* bar) {
     connect(m_sb2, &QToolButton::clicked, this, [this] { Save1Click(m_sb2); });
     connect(m_sb3, &QToolButton::clicked, this, [this] { Save1Click(m_sb3); });
     connect(m_sb4, &QToolButton::clicked, this, [this] { Button4Click(); });
+    connect(m_sb5, &QToolButton::clicked, this, [this] { Print1Click(m_sb5); });
     // Each visible flag button switches to the next language: German -> English -> Spanish -> German.
     connect(m_langButton[0], &QToolButton::clicked, this, [this] { english1Click(); });
     connect(m_langButton[1], &QToolButton::clicked, this, [this] { spain1Click(); });
@@ -403,6 +411,10 @@ void TForm1::connectWingPage(int w) {
         QLineEdit* e = m_fields[w][f];
         connect(e, &QLineEdit::textChanged, this, [this, w, f, e] { onWingFieldChanged(w, tv::WingField(f), e); });
     }
+    TImage* image = m_planform[w];
+    connect(image, &TImage::mouseDown, this, [this, w](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { planformMouseDown(w, p, b, k); });
+    connect(image, &TImage::mouseMove, this, [this, w](QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) { planformMouseMove(w, p, b, k); });
+    connect(image, &TImage::mouseUp, this, [this, w](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { planformMouseUp(w, p, b, k); });
     for (int n = 1; n <= tv::kTrapeziumMax; ++n)
         connect(m_trapButtons[w][n], &QRadioButton::toggled, this, [this, w, n](bool on) {
             if (on && !m_building) SetTrapeziumCount(w, n);

@@ -55,6 +55,18 @@ void TForm1::STABIL() {
     m_label21->setText(QString::fromStdString(tv::marginLabelText(UiLanguage, Reference.NeutralPointX, n)));
 }
 
+void TForm1::Print1Click(QObject*) {}
+
+void TForm1::planformMouseDown(int, QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
+void TForm1::planformMouseMove(int, QPoint, Qt::MouseButtons, Qt::KeyboardModifiers) {}
+void TForm1::planformMouseUp(int, QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
+void TForm1::Image4MouseDown(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
+void TForm1::Image4MouseMove(QPoint, Qt::MouseButtons, Qt::KeyboardModifiers) {}
+void TForm1::Image4MouseUp(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
+void TForm1::Image3MouseDown(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
+void TForm1::Image3MouseMove(QPoint, Qt::MouseButtons, Qt::KeyboardModifiers) {}
+void TForm1::Image3MouseUp(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
+
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!m_building) FormResize();

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextStream>
+#include <QTest>
 
 namespace {
 bool shown(QWidget* w) { return w && !w->isHidden(); }
@@ -241,4 +242,28 @@ TEST_F(WindowTest, ManualStabilityShowsTheMarginControlsAndTheSliderWritesTheFie
     EXPECT_EQ(text("Label21"), "%") << "no neutral point is known yet";
     click("RadioButton15");
     EXPECT_FALSE(shown(get("ScrollBar5")));
+}
+
+TEST(ImageControl, ReportsMousePositionsInBitmapPixels) {
+    TImage image;
+    image.setBitmapSize(QSize(750, 200));
+    image.resize(600, 160); // a window drawn at 120 pixels per inch
+    QPoint down, up;
+    Qt::MouseButton button = Qt::NoButton;
+    Qt::KeyboardModifiers shift;
+    QObject::connect(&image, &TImage::mouseDown, [&](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) {
+        down = p;
+        button = b;
+        shift = k;
+    });
+    QObject::connect(&image, &TImage::mouseUp, [&](QPoint p, Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers) { up = p; });
+    QTest::mousePress(&image, Qt::RightButton, Qt::ShiftModifier, QPoint(300, 80));
+    QTest::mouseRelease(&image, Qt::RightButton, Qt::NoModifier, QPoint(599, 0));
+    EXPECT_EQ(down, QPoint(375, 100));
+    EXPECT_EQ(button, Qt::RightButton);
+    EXPECT_TRUE(shift & Qt::ShiftModifier);
+    EXPECT_EQ(up, QPoint(748, 0));
+    image.clear(Qt::red, Qt::black);
+    EXPECT_EQ(image.canvas().pixelColor(10, 10), QColor(Qt::red));
+    EXPECT_EQ(image.canvas().pixelColor(0, 10), QColor(Qt::black));
 }
