@@ -1,4 +1,3 @@
-#include "views/arrows.h"
 #include "views/dimension_diagram.h"
 #include "views_fixture.h"
 
@@ -19,23 +18,6 @@ QImage diagram(int trapezia, tv::UiLanguage lang = tv::UiLanguage::English) {
 }
 
 } // namespace
-
-TEST(Arrows, HeadsAreFilledTrianglesAtTheEnds) {
-    QImage img = tvtest::blankImage(60, 60, Qt::white);
-    QPainter p(&img);
-    p.setPen(Qt::black);
-    p.setBrush(Qt::black);
-    tv::PfeilV2(p, 10, 5, 10, 55);
-    tv::PfeilH2(p, 20, 30, 58, 30);
-    p.end();
-    // Ten pixels into each head the triangle is about 3 pixels wide.
-    EXPECT_EQ(at(img, 11, 14), kBlack);  // head up at the start, (10,5)-(12,16)-(8,16)
-    EXPECT_EQ(at(img, 11, 46), kBlack);  // head down at the end
-    EXPECT_EQ(at(img, 11, 30), kWhite);  // the shaft between is one pixel wide
-    EXPECT_EQ(at(img, 29, 31), kBlack);  // head left at (20,30)
-    EXPECT_EQ(at(img, 49, 29), kBlack);  // head right at (58,30)
-    EXPECT_EQ(at(img, 40, 31), kWhite);
-}
 
 TEST(DimensionDiagram, TrapeziaFollowTheCount) {
     // Interior points of trapezia 1..4 of the sketch.

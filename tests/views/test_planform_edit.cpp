@@ -40,19 +40,6 @@ tvtest::WingSpec fourTrapezia() {
 
 } // namespace
 
-TEST(PlanformEdit, HandleNumbering) {
-    EXPECT_EQ(tv::handleSection(1), 1);
-    EXPECT_EQ(tv::handleSection(20), 5);
-    EXPECT_TRUE(tv::handleIsLeft(10));
-    EXPECT_FALSE(tv::handleIsTrailing(9));
-    EXPECT_TRUE(tv::handleIsTrailing(11));
-    EXPECT_EQ(tv::handlePointer(0), tv::PointerShape::Cross);
-    EXPECT_EQ(tv::handlePointer(2), tv::PointerShape::SizeHorizontal);
-    EXPECT_EQ(tv::handlePointer(4), tv::PointerShape::SizeVertical);
-    EXPECT_EQ(tv::handlePointer(18), tv::PointerShape::Move);
-    EXPECT_EQ(tv::cursorShape(tv::PointerShape::Move), Qt::SizeAllCursor);
-}
-
 TEST(PlanformEdit, HitTestFindsEachCornerHighestNumberWins) {
     const tv::Wing wing = tvtest::makeWing(fourTrapezia());
     // Section 3 at y = 300 (150 px), leading edge x 30 (15 px), trailing edge 180 (90 px).
@@ -105,6 +92,10 @@ TEST(PlanformEdit, HighlightWithAndWithoutShift) {
         for (WingField f : r.lit) expected[int(f)] = true;
         EXPECT_EQ(tv::highlightedFields(r.handle, r.shift), expected);
     }
+    EXPECT_EQ(tv::handlePointer(2), tv::PointerShape::SizeHorizontal);
+    EXPECT_EQ(tv::handlePointer(4), tv::PointerShape::SizeVertical);
+    EXPECT_EQ(tv::handlePointer(18), tv::PointerShape::Move);
+    EXPECT_EQ(tv::handlePointer(0), tv::PointerShape::Cross);
     EXPECT_TRUE(tv::isShiftAlone(Qt::ShiftModifier, Qt::NoButton));
     EXPECT_FALSE(tv::isShiftAlone(Qt::ShiftModifier | Qt::ControlModifier, Qt::NoButton));
     EXPECT_FALSE(tv::isShiftAlone(Qt::ShiftModifier, Qt::LeftButton));

@@ -25,20 +25,6 @@ void expectedUV(double X, double Y, double Z, double e, double a, double& u, dou
 
 } // namespace
 
-TEST(View3D, MulMatrixIsTheRowByColumnProduct) {
-    tv::Matrix4 A{}, B{};
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            A[r][c] = r * 4 + c + 1;
-            B[r][c] = (r == c) ? 2 : (r == 0 ? 1 : 0);
-        }
-    const tv::Matrix4 C = tv::MulMatrix(A, B);
-    // Column c of B has 2 at row c and 1 at row 0 (for c > 0).
-    EXPECT_DOUBLE_EQ(C[0][0], 2 * A[0][0]);
-    EXPECT_DOUBLE_EQ(C[1][2], A[1][0] + 2 * A[1][2]);
-    EXPECT_DOUBLE_EQ(C[3][3], A[3][0] + 2 * A[3][3]);
-}
-
 TEST(View3D, ProjectionOfKnownPoints) {
     struct Row {
         const char* name;
