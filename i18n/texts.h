@@ -34,12 +34,12 @@ struct MessageCatalogue {
 };
 const MessageCatalogue& messageCatalogue(UiLanguage lang);
 
-/// objectNames of the pages of PageControl1. The aircraft page is TabSheet5; the wing pages 1..4
-/// are TabSheet1..TabSheet4, wing 5 is TabSheet6 and the remarks page TabSheet7.
+/// objectNames of the pages of PageControl1. The aircraft page is TabSheet5; the wing pages 1..3
+/// are TabSheet1..TabSheet3, wings 4 and 5 are TabSheet6 and TabSheet7, the remarks page TabSheet4.
 inline constexpr std::array<const char*, 6> kWingTabSheetNames{
-    "", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet6"}; // [1..5]
+    "", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet7"}; // [1..5]
 inline constexpr const char* kAircraftTabSheetName = "TabSheet5";
-inline constexpr const char* kRemarksTabSheetName = "TabSheet7";
+inline constexpr const char* kRemarksTabSheetName = "TabSheet4";
 
 /// A caption for the control (or menu item) with this Qt objectName.
 struct ControlText {
