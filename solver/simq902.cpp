@@ -9,6 +9,18 @@
 
 namespace tv {
 
+namespace {
+
+/// A matrix with an infinite or undefined entry (a degenerate lattice) eliminates without a zero
+/// pivot but leaves such values in the solution; that is a failed solve, not a result.
+bool solutionIsFinite(const double* b, int n) {
+    for (int i = 0; i < n; ++i)
+        if (!std::isfinite(b[i])) return false;
+    return true;
+}
+
+} // namespace
+
 bool SIMQ902Literal(double* M, int ld, double* b, int n, const EliminationProgress& progress) {
     if (n <= 0) return false;
     if (ld < n) return true;
@@ -41,7 +53,7 @@ bool SIMQ902Literal(double* M, int ld, double* b, int n, const EliminationProgre
         for (int c = i + 1; c < n; ++c) sum += b[c] * at(i, c);
         b[i] -= sum;
     }
-    return false;
+    return !solutionIsFinite(b, n);
 }
 
 // The blocked elimination computes the same factorisation as the literal one, P*M = L*U with the
@@ -168,7 +180,7 @@ bool SIMQ902(double* M, int ld, double* b, int n, const EliminationProgress& pro
         if (progress) progress(n - i - w);
     }
     backSubstitute(s);
-    return false;
+    return !solutionIsFinite(b, n);
 }
 
 } // namespace tv

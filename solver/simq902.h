@@ -10,7 +10,8 @@ using EliminationProgress = std::function<void(int columnsLeft)>;
 /// Solves M * x = b for the first n unknowns by Gaussian elimination with partial pivoting; among
 /// equal largest candidates the last row is the pivot. M is row-major, 0-based, element (i, j) at
 /// M[i * ld + j], and is destroyed; b (n entries) is replaced by x. Returns true when a pivot
-/// column is zero (the system is singular); b then holds a partial result. n <= 0 is solved at
+/// column is zero (the system is singular) or the solution is not finite (the matrix held an
+/// infinite or undefined entry); b then holds a partial result. n <= 0 is solved at
 /// once; ld < n is refused (returns true, nothing touched). Only columns 0..n-1 of the first n
 /// rows are read or written. The blocked SIMQ902 leaves M in a different state than the literal
 /// one (the multipliers below the diagonal and the diagonal itself); only b is its result.

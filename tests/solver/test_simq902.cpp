@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -188,6 +189,19 @@ INSTANTIATE_TEST_SUITE_P(Columns, ZeroColumn,
                                            SingularCase{"secondBlock", 300, 200},
                                            SingularCase{"last", 300, 299}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Simq902NonFinite, InfiniteOrUndefinedEntryFailsInsteadOfGivingAResult) {
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        for (bool blocked : {true, false}) {
+            SCOPED_TRACE(std::to_string(bad) + (blocked ? " blocked" : " literal"));
+            DenseSystem s = randomSystem(200, 200, 11);
+            s.at(150, 40) = bad;
+            const bool failed = blocked ? SIMQ902(s.M.data(), s.ld, s.b.data(), s.n)
+                                        : SIMQ902Literal(s.M.data(), s.ld, s.b.data(), s.n);
+            EXPECT_TRUE(failed);
+        }
+    }
+}
 
 TEST(Simq902Progress, CountsDownToZeroAtLeastOncePerBlock) {
     const int n = 300;
