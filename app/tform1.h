@@ -5,6 +5,10 @@
 #include "app/dialogs.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "stability/stability.h"
+#include "views/aircraft_view.h"
+#include "views/planform_edit.h"
+#include "views/view_common.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -29,6 +33,7 @@ class TForm2;
 
 namespace tv {
 struct SolverWorkspace;
+struct View3DState;
 }
 
 class TForm1 : public QMainWindow {
@@ -55,6 +60,14 @@ public:
     tv::Aircraft Model;                      // as the last planform computations read it
     tv::ReferenceValues Reference;           // valid while NeutralPointKnown
     std::array<double, tv::kWingMax + 1> WingAcX{}, WingAcY{}; // [1..5] from the last calculation
+    std::array<double, tv::kWingMax + 1> PlanformScale{};        // [1..5] pixels per mm of each planform view
+    double View3DScale = 1;                                       // model-to-3D scale of the 3D view
+    /// Scale and origin of the aircraft view's last drawing.
+    const tv::AircraftViewGeometry& aircraftViewGeometry() const { return m_geom; }
+    /// Margins and centre-of-gravity positions of the last stability evaluation.
+    const tv::StabilityNumbers& stabilityNumbers() const { return m_numbers; }
+    /// The mouse state shared by the planform views and the 3D view.
+    const tv::DragState& dragState() const { return m_drag; }
     /// The solver's arrays, made at the first calculation and reused (nullptr before).
     tv::SolverWorkspace* solverWorkspace() const { return m_workspace.get(); }
     /// Design pixels to screen pixels: 96 / pixel density.
@@ -100,14 +113,18 @@ public:
     void drawDimensionDiagram(int w);
     /// Wing w's planform view on Image1 .. Image11111, after CalcWing has computed Model.Wings[w].
     void drawPlanformView(int w);
-    /// The aircraft view on Image2 (d_1d) and its flight-direction caption.
-    void drawAircraftView();
+    /// The aircraft view on Image2 (d_1d) and its flight-direction caption. Refits unless the
+    /// sender is the magnification bar ScrollBar3.
+    void drawAircraftView(QObject* sender = nullptr);
     /// The 3D view on Image3 (d_3d).
     void draw3DView();
     /// The lattice overlay on the aircraft view (DrawGrid).
     void DrawGrid();
-    /// Stability evaluation: result lines, marks and the margin label (STABIL).
-    void STABIL();
+    /// Stability evaluation: result lines, marks and the margin label (STABIL). The open-file
+    /// command passes itself: then no outline or lattice is drawn.
+    void STABIL(QObject* sender = nullptr);
+    /// Leader lines from the result lines to the marks, while the button is held on Image2.
+    void Zeiger();
     /// Layout of the pages and images for the current window size (FormResize).
     void FormResize();
     /// Print command of "Print" and the print tool button; the printed report plugs in here.
@@ -165,6 +182,7 @@ private:
     void uncheckPressure();
     void redrawThumbnails();
     void applyLanguage(tv::UiLanguage lang);
+    void drawLanguageCaption();
     void selectLanguage(tv::UiLanguage lang);
     void refreshClipboardState();
     void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
@@ -172,11 +190,21 @@ private:
     void CheckBoxAClick();
     void RadioButton15Click();
     void RadioButton16Click();
+    void ScrollBar3Change();
+    void ScrollBar4Change();
+    void ScrollBar5Exit();
+    void highlightFields(int w, const tv::FieldHighlight& yellow);
+    tv::SystemColours systemColours() const;
 
     Options m_options;
     std::unique_ptr<TDialogs> m_ownDialogs;
     TDialogs* m_dialogs = nullptr;
     std::unique_ptr<tv::SolverWorkspace> m_workspace;
+    // View state: one of each for the window's life.
+    tv::AircraftViewGeometry m_geom;
+    tv::StabilityNumbers m_numbers;
+    tv::DragState m_drag;
+    std::unique_ptr<tv::View3DState> m_view3d;
     TForm2* m_about = nullptr;
     double m_scale = 1.0;
     int m_wingCount = tv::kDefaultWingCount;

@@ -7,6 +7,7 @@
 #include "app/wingcontrols.h"
 #include "solver/workspace.h"
 #include "stability/stability.h"
+#include "views/view3d.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -49,7 +50,8 @@ T* named(T* object, const char* name) {
 
 } // namespace
 
-TForm1::TForm1(const Options& options, QWidget* parent) : QMainWindow(parent), m_options(options) {
+TForm1::TForm1(const Options& options, QWidget* parent)
+    : QMainWindow(parent), m_options(options), m_view3d(std::make_unique<tv::View3DState>()) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {
@@ -88,7 +90,8 @@ TForm1::TForm1(const Options& options, QWidget* parent) : QMainWindow(parent), m
     place(m_toolBar, 0, 0, kClientWidth, kToolBarHeight);
     place(m_pages, 0, kToolBarHeight, kClientWidth, kClientHeight - kToolBarHeight);
     resize(int(std::lround(kClientWidth * m_scale)), int(std::lround((kClientHeight)*m_scale)) + menuBar()->sizeHint().height());
-    setMinimumSize(int(std::lround(830 * m_scale)), int(std::lround(740 * m_scale)));
+    // 830 x 777 with the frame: less a 4-pixel border on each side and a 29-pixel title bar.
+    setMinimumSize(int(std::lround(822 * m_scale)), int(std::lround(744 * m_scale)));
 
     m_about = new TForm2(this);
     for (int w = 1; w <= tv::kWingMax; ++w) connectWingPage(w);
@@ -340,6 +343,9 @@ void TForm1::buildAircraftPage(QWidget* page) {
     m_labelPress->hide();
     for (QScrollBar* bar : {m_scroll1, m_scroll2, m_scroll6})
         connect(bar, &QScrollBar::valueChanged, this, [this] { if (!m_building) draw3DView(); });
+    connect(m_scroll3, &QScrollBar::valueChanged, this, [this] { if (!m_building) ScrollBar3Change(); });
+    connect(m_scroll4, &QScrollBar::valueChanged, this, [this] { if (!m_building) ScrollBar4Change(); });
+    connect(m_scroll5, &QScrollBar::sliderReleased, this, [this] { ScrollBar5Exit(); });
 }
 
 void TForm1::buildWingPage(QWidget* page, int w) {

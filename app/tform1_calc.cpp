@@ -136,6 +136,7 @@ void TForm1::Space1(QObject* sender) {
 void TForm1::SetWingCount(int n) {
     if (n < 1 || n > tv::kWingMax) return;
     m_wingCount = n;
+    Model.WingCount = n;
     {
         const QSignalBlocker block(m_wingCountButtons[n]);
         m_wingCountButtons[n]->setChecked(true);

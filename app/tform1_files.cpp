@@ -125,7 +125,7 @@ void TForm1::Load1Click() {
         NeutralPointKnown = true;
         m_image2->setCursor(Qt::DragMoveCursor);
     }
-    STABIL();
+    STABIL(m_open2);
     LatticeKnown = false;
 }
 

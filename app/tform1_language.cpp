@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolButton>
@@ -65,7 +66,17 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
     for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
     drawAircraftView();
+    drawLanguageCaption();
     Space1(nullptr);
+}
+
+// The language switch writes its own flight-direction caption beside the one of the aircraft view.
+void TForm1::drawLanguageCaption() {
+    QPainter p(&m_image2->canvas());
+    tv::setPen(p, Qt::red);
+    tv::textOut(p, m_geom.AircraftCentreX + 27, 2, tv::aircraftViewFlightDirection(UiLanguage));
+    p.end();
+    m_image2->update();
 }
 
 void TForm1::BitBtn1Click() {

@@ -1,10 +1,16 @@
-// Points where the drawings plug in, the stability evaluation and the layout on resize.
-// The drawings themselves belong to the views; until they are wired here each hook clears its
-// image as the window expects, so every image shows a defined picture.
+// The drawings on the window's images, the mouse on them and the layout on resize. Each hook
+// reads the controls, calls one function of the views and writes scales, labels and flags back.
 #include "app/imagecontrol.h"
 #include "app/tform1.h"
-#include "stability/stability.h"
+#include "solver/workspace.h"
+#include "views/dimension_diagram.h"
+#include "views/lattice_overlay.h"
+#include "views/planform_view.h"
+#include "views/stability_view.h"
+#include "views/view3d.h"
+#include "views/view_mouse.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,59 +19,225 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
-#include <cmath>
+#include <algorithm>
+
+tv::SystemColours TForm1::systemColours() const {
+    const QPalette& pal = palette();
+    return {pal.color(QPalette::ToolTipBase), pal.color(QPalette::Light), pal.color(QPalette::Base)};
+}
+
+// ---- Wing pages -------------------------------------------------------------------------------------
 
 void TForm1::drawDimensionDiagram(int w) {
     if (w < 1 || w > tv::kWingMax) return;
-    m_diagram[w]->clear(QColor(192, 192, 192), QColor(192, 192, 192));
+    QPainter p(&m_diagram[w]->canvas());
+    tv::DimensionDiagram(p, trapeziumCount(w), UiLanguage);
+    p.end();
+    m_diagram[w]->update();
 }
 
 void TForm1::drawPlanformView(int w) {
     if (w < 1 || w > tv::kWingMax) return;
-    m_planform[w]->clear(palette().color(QPalette::ToolTipBase), palette().color(QPalette::ToolTipBase));
+    TImage* image = m_planform[w];
+    // The aerodynamic centres are those of a calculation of this model; a neutral point read from
+    // a project file comes without them.
+    const tv::PlanformScene scene{Model.Wings[w], NeutralPointKnown && LatticeKnown, WingAcX[w], WingAcY[w],
+                                  systemColours().toolTipBackground};
+    QPainter p(&image->canvas());
+    PlanformScale[w] = tv::PlanformView(p, image->bitmapSize(), scene);
+    p.end();
+    image->update();
 }
 
-void TForm1::drawAircraftView() { m_image2->update(); }
+// ---- Aircraft view, stability marks, lattice --------------------------------------------------------
 
-void TForm1::draw3DView() { m_image3->clear(palette().color(QPalette::ToolTipBase), QColor(128, 128, 128)); }
+void TForm1::drawAircraftView(QObject* sender) {
+    const QSize size = m_image2->bitmapSize();
+    if (sender == m_scroll3) {
+        m_geom = tv::magnifiedGeometry(m_geom, m_scroll3->value());
+    } else {
+        m_geom = tv::fitAircraftView(Model, size);
+        View3DScale = m_geom.View3DScale;
+    }
+    QPainter p(&m_image2->canvas());
+    tv::d_1d(p, size, Model, m_geom, Catalogue.TxtFlightDirection);
+    p.end();
+    m_image2->update();
+}
 
-void TForm1::DrawGrid() {}
-
-void TForm1::STABIL() {
+void TForm1::STABIL(QObject* sender) {
     if (!NeutralPointKnown) {
         m_label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
         return;
     }
-    m_image2->clear(palette().color(QPalette::ToolTipBase), QColor(128, 128, 128));
-    if (LatticeKnown) DrawGrid();
-    drawAircraftView();
-    const double desired = tv::desiredMarginFromText(m_editMstab->text().toStdString());
-    const tv::StabilityNumbers n =
-        tv::computeStability(m_wingCount, Reference.NeutralPointX, Reference.ReferenceChord, desired);
-    const bool manual = m_rb16->isChecked();
-    {
-        QPainter p(&m_image2->canvas());
-        for (const tv::ResultLine& line : tv::stabilityResultLines(UiLanguage, manual, Reference, n)) {
-            p.setPen(QColor::fromRgb(line.rgb));
-            p.drawText(tv::kResultColumn, line.row + p.fontMetrics().ascent(), QString::fromStdString(line.text));
-        }
-    }
+    const QSize size = m_image2->bitmapSize();
+    tv::StabilityScene scene;
+    scene.aircraft = &Model;
+    scene.solver = m_workspace.get();
+    scene.lang = UiLanguage;
+    scene.manual = m_rb16->isChecked();
+    scene.NeutralPointKnown = NeutralPointKnown;
+    scene.LatticeKnown = LatticeKnown && m_workspace;
+    scene.fromOpenFile = sender != nullptr && (sender == static_cast<QObject*>(m_sb1) || sender == m_open2);
+    scene.reference = Reference;
+    scene.desiredMargin = tv::desiredMarginFromText(m_editMstab->text().toStdString());
+    scene.overlay.WingCount = m_wingCount;
+    scene.overlay.pressureOn = m_checkBoxA->isChecked();
+    scene.overlay.gain = tv::pressureGain(m_scroll6->value());
+    scene.colours = systemColours();
+    scene.flightCaption = Catalogue.TxtFlightDirection;
+    tv::AircraftViewGeometry g = tv::fitAircraftView(Model, size);
+    View3DScale = g.View3DScale;
+    if (m_scroll3->value() < 100) g = tv::magnifiedGeometry(g, m_scroll3->value());
+    QPainter p(&m_image2->canvas());
+    const tv::StabilityPicture pic = tv::STABIL(p, size, scene, g);
+    p.end();
     m_image2->update();
-    m_label21->setText(QString::fromStdString(tv::marginLabelText(UiLanguage, Reference.NeutralPointX, n)));
+    m_geom = pic.geometry;
+    m_numbers = pic.numbers;
+    m_label21->setText(QString::fromStdString(pic.label21));
 }
+
+void TForm1::Zeiger() {
+    QPainter p(&m_image2->canvas());
+    tv::Zeiger(p, m_image2->bitmapSize().width(), m_rb16->isChecked(), Reference.NeutralPointX, m_numbers, m_geom);
+    p.end();
+    m_image2->update();
+}
+
+void TForm1::DrawGrid() {
+    // Only the lattice of the current model is drawn.
+    if (!LatticeKnown || !m_workspace) return;
+    const tv::SystemColours c = systemColours();
+    const tv::LatticeOverlayOptions o{m_wingCount, m_checkBoxA->isChecked(), tv::pressureGain(m_scroll6->value()),
+                                      c.toolTipBackground, c.toolTipBackground};
+    QPainter p(&m_image2->canvas());
+    tv::DrawGrid(p, m_image2->bitmapSize().width(), m_geom, *m_workspace, o);
+    p.end();
+    m_image2->update();
+}
+
+void TForm1::ScrollBar3Change() {
+    m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+    drawAircraftView(m_scroll3);
+    if (!NeutralPointKnown) return;
+    if (LatticeKnown) DrawGrid();
+    STABIL(m_scroll3);
+    if (m_geom.AircraftScale > m_geom.AircraftBaseScale) Zeiger();
+}
+
+void TForm1::ScrollBar5Exit() {
+    if (LatticeKnown) DrawGrid();
+    if (NeutralPointKnown) STABIL();
+}
+
+// ---- 3D view --------------------------------------------------------------------------------------
+
+void TForm1::draw3DView() {
+    const bool pressureOn = m_checkBoxA->isChecked();
+    tv::View3DScene scene;
+    scene.aircraft = &Model;
+    scene.solver = m_workspace.get();
+    scene.View3DScale = View3DScale;
+    scene.elevationDeg = tv::elevationFromBar(m_scroll1->value());
+    scene.azimuthDeg = tv::azimuthFromBar(m_scroll2->value());
+    scene.pressureOn = pressureOn;
+    scene.NeutralPointKnown = NeutralPointKnown;
+    scene.LatticeKnown = LatticeKnown && m_workspace;
+    scene.gain = tv::pressureGain(m_scroll6->value());
+    scene.colours = systemColours();
+    QPainter p(&m_image3->canvas());
+    tv::d_3d(p, m_image3->bitmapSize(), scene, *m_view3d);
+    p.end();
+    m_image3->update();
+    if (pressureOn) DrawGrid();
+    m_checkBoxA->setVisible(LatticeKnown);
+    m_labelPress->setVisible(LatticeKnown);
+}
+
+void TForm1::ScrollBar4Change() {
+    View3DScale = tv::view3DScaleForZoom(m_scroll4->value(), m_geom.AircraftScale);
+    draw3DView();
+}
+
+// ---- Mouse on the planform views ----------------------------------------------------------------
+
+void TForm1::highlightFields(int w, const tv::FieldHighlight& yellow) {
+    const QColor base = systemColours().windowBackground;
+    for (int f = 0; f < tv::kWingFieldCount; ++f) {
+        if (f == int(tv::WingField::PositionX) || f == int(tv::WingField::PositionZ)) continue;
+        QLineEdit* e = m_fields[w][f];
+        const QColor want = yellow[f] ? QColor(255, 255, 0) : base;
+        if (e->palette().color(QPalette::Base) == want) continue;
+        QPalette pal = e->palette();
+        pal.setColor(QPalette::Base, want);
+        e->setPalette(pal);
+    }
+}
+
+void TForm1::planformMouseDown(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) {
+    if (w < 1 || w > tv::kWingMax) return;
+    tv::planformMouseDown(m_drag, Model.Wings[w], PlanformScale[w], m_planform[w]->bitmapSize(), pos);
+}
+
+void TForm1::planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift) {
+    if (w < 1 || w > tv::kWingMax) return;
+    const tv::HoverResult h = tv::planformMouseMove(m_drag, Model.Wings[w], PlanformScale[w],
+                                                    m_planform[w]->bitmapSize(), pos, tv::isShiftAlone(shift, buttons));
+    m_planform[w]->setCursor(tv::cursorShape(h.pointer));
+    highlightFields(w, h.highlight);
+}
+
+void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers shift) {
+    if (w < 1 || w > tv::kWingMax) return;
+    // Every write recomputes the wing and stores a new scale; the whole release works with the
+    // wing and the scale as they were when the button went up.
+    const tv::Wing wing = Model.Wings[w];
+    const std::vector<tv::FieldWrite> writes =
+        tv::planformMouseUp(m_drag, wing, field(w, tv::WingField::RootOffset)->text().toStdString(), PlanformScale[w],
+                            pos, tv::isShiftAlone(shift, Qt::NoButton));
+    for (const tv::FieldWrite& fw : writes) field(w, fw.field)->setText(QString::fromStdString(fw.text));
+}
+
+// ---- Mouse on the aircraft view and the 3D view -------------------------------------------------
+
+// A press shows the leader lines while the button is held; the release redraws at the fitted
+// scale. A press-and-drag does not magnify the view (the magnification bar stays at 100).
+void TForm1::Image4MouseDown(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) {
+    m_drag.DragOrigin = pos;
+    if (NeutralPointKnown) Zeiger();
+}
+
+void TForm1::Image4MouseMove(QPoint, Qt::MouseButtons, Qt::KeyboardModifiers) {}
+
+void TForm1::Image4MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) {
+    m_scroll3->setValue(100);
+    m_drag.DragOrigin = pos;
+    m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+    drawAircraftView();
+    if (!NeutralPointKnown) return;
+    if (LatticeKnown) DrawGrid();
+    STABIL();
+}
+
+void TForm1::Image3MouseDown(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { tv::view3DMouseDown(m_drag, pos); }
+
+void TForm1::Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers) {
+    const tv::View3DBars bars{m_scroll1->value(), m_scroll2->value(), m_scroll4->value()};
+    const tv::View3DBars b = tv::view3DMouseMove(m_drag, bars, buttons & Qt::LeftButton, buttons & Qt::RightButton, pos);
+    // Each bar that moves redraws through its change handler.
+    m_scroll1->setValue(b.elevation);
+    m_scroll2->setValue(b.azimuth);
+    m_scroll4->setValue(b.zoom);
+}
+
+void TForm1::Image3MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { tv::view3DMouseUp(m_drag, pos); }
 
 void TForm1::Print1Click(QObject*) {}
 
-void TForm1::planformMouseDown(int, QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TForm1::planformMouseMove(int, QPoint, Qt::MouseButtons, Qt::KeyboardModifiers) {}
-void TForm1::planformMouseUp(int, QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TForm1::Image4MouseDown(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TForm1::Image4MouseMove(QPoint, Qt::MouseButtons, Qt::KeyboardModifiers) {}
-void TForm1::Image4MouseUp(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TForm1::Image3MouseDown(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
-void TForm1::Image3MouseMove(QPoint, Qt::MouseButtons, Qt::KeyboardModifiers) {}
-void TForm1::Image3MouseUp(QPoint, Qt::MouseButton, Qt::KeyboardModifiers) {}
+// ---- Layout on resize -----------------------------------------------------------------------------
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -95,18 +267,20 @@ void TForm1::FormResize() {
         placeImage(m_planform[w], 8, 340, std::max(1, tabW - 8 - 2), std::max(1, tabH - 340 - 6));
         CalcWing(w, this);
     }
-    // Aircraft page: the aircraft view over the upper 60 %, the pressure switch in the row under
-    // it, the 3D view below with its two bars, right of the input column.
-    const int left = 284, t = int(tabH * 0.6);
-    placeImage(m_image2, left, 2, tabW - left - 1, t - 2 - 22);
+    // Aircraft page, right of the input column: the aircraft view with the gain bar at its right
+    // edge and the row of the pressure switch under it take the upper 60 %, the 3D view with its
+    // two bars the rest.
+    const int left = 284, t = int(tabH * 0.6), view2H = std::max(1, t - 2 - 22);
+    placeImage(m_image2, left, 2, std::max(1, tabW - left - 1 - 18), view2H);
+    place(m_scroll6, tabW - 17, 2, 16, view2H);
     place(m_checkBoxA, tabW - 545, t - 21, 240, 18);
     place(m_labelPress, tabW - 304, t - 21, 300, 18);
     const int image3H = std::max(1, tabH - t - 22);
-    placeImage(m_image3, left, t, tabW - left - 1 - 18, image3H);
-    place(m_scroll6, tabW - 17, t, 16, image3H);
+    placeImage(m_image3, left, t, std::max(1, tabW - left - 1), image3H);
     place(m_scroll1, left - 18, t, 16, image3H);
-    place(m_scroll2, left, tabH - 18, tabW - left - 1, 16);
-    m_image2->clear(palette().color(QPalette::ToolTipBase), QColor(128, 128, 128));
+    place(m_scroll2, left, tabH - 18, std::max(1, tabW - left - 1), 16);
+    m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+    m_image3->clear(systemColours().toolTipBackground, tv::kGreyOutline);
     if (!NeutralPointKnown) Calc(this);
     drawAircraftView();
     STABIL();
