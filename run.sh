@@ -7,8 +7,7 @@ source scripts/setup.sh
 tarvolin_install_packages
 
 BUILD_DIR=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build "$BUILD_DIR" -j2
+tarvolin_build "$BUILD_DIR"
 
 if [ -x "$BUILD_DIR/app/tarvolin4" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   exec "$BUILD_DIR/app/tarvolin4" "$@"

@@ -6,7 +6,6 @@ source scripts/setup.sh
 tarvolin_install_packages
 
 BUILD_DIR=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build "$BUILD_DIR" -j2
+tarvolin_build "$BUILD_DIR"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j2

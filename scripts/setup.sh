@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests and the program need, when any is missing.
+# Installs the Debian packages that the build, the tests and the program need, when any is missing,
+# and builds the project.
 # Sourced by run.sh and test.sh; root runs apt-get directly, others through sudo.
 set -euo pipefail
 
@@ -24,4 +25,11 @@ tarvolin_install_packages() {
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds the whole project (Release, two jobs) into the folder given.
+tarvolin_build() {
+  local dir="$1"
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$dir" -j2
 }
