@@ -1,0 +1,310 @@
+// The views as the window drives them: planform editing by mouse on a wing's image, the margin
+// slider and the stability choice, the pressure switch and its gain, resizing after a
+// calculation, and turning the 3D view by mouse.
+#include "window_fixture.h"
+
+#include "app/imagecontrol.h"
+#include "solver/workspace.h"
+#include "stability/stability.h"
+#include "views/aircraft_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+using tv::WingField;
+
+bool shown(QWidget* w) { return w && !w->isHidden(); }
+
+/// A mouse move with keys held, which QTest's move helper cannot send.
+void moveWith(QWidget* w, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton, buttons, keys);
+    QApplication::sendEvent(w, &e);
+}
+
+bool isYellow(QLineEdit* e) { return e->palette().color(QPalette::Base) == QColor(255, 255, 0); }
+
+} // namespace
+
+// ---- Planform editing ------------------------------------------------------------------------------
+
+// Wing 1 of four trapezia, spans of 100 mm (half span 400), chords up to 200 mm, on an image of
+// 406 x 330 pixels: the span fits at 406 / 2.03 / 400 = 0.5 pixels per mm, the chord would allow
+// more, so the view is drawn at 0.5 with its origin at (203, 110).
+class PlanformEditing : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        make();
+        image = get<TImage>("Image1");
+        image->setBitmapSize(QSize(406, 330));
+        image->resize(406, 330);
+        const std::pair<WingField, const char*> values[] = {
+            {WingField::Span1, "100"},  {WingField::Span2, "100"},   {WingField::Span3, "100"},
+            {WingField::Span4, "100"},  {WingField::Chord1, "200"},  {WingField::Chord2, "180"},
+            {WingField::Chord3, "160"}, {WingField::Chord4, "140"},  {WingField::Chord5, "120"},
+            {WingField::XOffset2, "10"}, {WingField::XOffset3, "20"}, {WingField::XOffset4, "30"},
+            {WingField::XOffset5, "40"}, {WingField::RootOffset, "0"}};
+        for (const auto& [f, t] : values) fieldOf(f)->setText(t);
+        ASSERT_DOUBLE_EQ(form->PlanformScale[1], 0.5);
+    }
+    QLineEdit* fieldOf(WingField f) { return form->field(1, f); }
+    QString value(WingField f) { return fieldOf(f)->text(); }
+    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers atRelease = {}) {
+        QTest::mousePress(image, Qt::LeftButton, {}, from);
+        moveWith(image, to, Qt::LeftButton, {});
+        QTest::mouseRelease(image, Qt::LeftButton, atRelease, to);
+    }
+    TImage* image = nullptr;
+    const QPoint rootLeadingEdge{203, 110};
+    const QPoint section3LeadingEdgeRight{203 + 100, 110 + 10}; // y 200 mm, x 20 mm
+};
+
+TEST_F(PlanformEditing, RootOffsetHandlesWithoutOffsetBothGiveTheMirroredDistance) {
+    // Handles 1 and 2 lie on one point; handle 2 (left half) wins, and a drag to the right goes
+    // through the mirror rule of the "0" text.
+    for (int dx : {-30, 30}) {
+        fieldOf(WingField::RootOffset)->setText("0");
+        moveWith(image, rootLeadingEdge, Qt::NoButton, {});
+        EXPECT_EQ(image->cursor().shape(), Qt::SizeHorCursor);
+        EXPECT_TRUE(isYellow(fieldOf(WingField::RootOffset)));
+        EXPECT_FALSE(isYellow(fieldOf(WingField::Chord1)));
+        drag(rootLeadingEdge, rootLeadingEdge + QPoint(dx, 0));
+        EXPECT_EQ(value(WingField::RootOffset), "60") << "drag by " << dx;
+    }
+    EXPECT_EQ(text("L_1_1"), "60") << "the written field recomputed the wing";
+}
+
+TEST_F(PlanformEditing, RootOffsetNeverGoesNegative) {
+    fieldOf(WingField::RootOffset)->setText("40");
+    const QPoint handle1 = rootLeadingEdge + QPoint(20, 0);
+    drag(handle1, handle1 - QPoint(50, 0)); // 100 mm to the left
+    EXPECT_EQ(value(WingField::RootOffset), "0");
+}
+
+TEST_F(PlanformEditing, LeadingEdgeDragMovesOutboardOffsetsOnlyWithShift) {
+    struct Row {
+        const char* name;
+        Qt::KeyboardModifiers keys;
+        const char *x3, *x4, *x5;
+    };
+    for (const Row& row : {Row{"plain", {}, "60", "30", "40"}, Row{"shift", Qt::ShiftModifier, "60", "70", "80"}}) {
+        SCOPED_TRACE(row.name);
+        for (auto [f, t] : {std::pair{WingField::XOffset3, "20"}, {WingField::XOffset4, "30"},
+                            {WingField::XOffset5, "40"}, {WingField::Span2, "100"}})
+            fieldOf(f)->setText(t);
+        drag(section3LeadingEdgeRight, section3LeadingEdgeRight + QPoint(10, 20), row.keys);
+        EXPECT_EQ(value(WingField::XOffset3), row.x3);
+        EXPECT_EQ(value(WingField::Span2), "120");
+        EXPECT_EQ(value(WingField::XOffset4), row.x4);
+        EXPECT_EQ(value(WingField::XOffset5), row.x5);
+        EXPECT_EQ(value(WingField::Span3), "100");
+    }
+}
+
+TEST_F(PlanformEditing, HoverHighlightsTheFieldsADragWouldChange) {
+    struct Row {
+        const char* name;
+        Qt::MouseButtons buttons;
+        Qt::KeyboardModifiers keys;
+        bool outboardYellow;
+    };
+    for (const Row& row : {Row{"plain", Qt::NoButton, {}, false}, Row{"shift alone", Qt::NoButton, Qt::ShiftModifier, true},
+                           Row{"shift with a button", Qt::LeftButton, Qt::ShiftModifier, false},
+                           Row{"shift and control", Qt::NoButton, Qt::ShiftModifier | Qt::ControlModifier, false}}) {
+        SCOPED_TRACE(row.name);
+        moveWith(image, section3LeadingEdgeRight + QPoint(2, -2), row.buttons, row.keys);
+        EXPECT_EQ(image->cursor().shape(), Qt::SizeAllCursor);
+        EXPECT_TRUE(isYellow(fieldOf(WingField::XOffset3)));
+        EXPECT_TRUE(isYellow(fieldOf(WingField::Span2)));
+        EXPECT_EQ(isYellow(fieldOf(WingField::XOffset4)), row.outboardYellow);
+        EXPECT_EQ(isYellow(fieldOf(WingField::XOffset5)), row.outboardYellow);
+        EXPECT_FALSE(isYellow(fieldOf(WingField::Chord3)));
+    }
+    // Out of reach: cross pointer, nothing yellow.
+    moveWith(image, section3LeadingEdgeRight + QPoint(4, 0), Qt::NoButton, {});
+    EXPECT_EQ(image->cursor().shape(), Qt::CrossCursor);
+    for (int f = 0; f < 14; ++f) EXPECT_FALSE(isYellow(form->field(1, WingField(f)))) << f;
+}
+
+TEST_F(PlanformEditing, HiddenSectionsStayLiveAndAReleaseWithoutHandleChangesNothing) {
+    // One trapezium: sections 3 to 5 keep their values. The span is now 100 mm, so the image is
+    // widened for section 3 (200 mm out) to stay on it.
+    image->setBitmapSize(QSize(1000, 330));
+    image->resize(1000, 330);
+    click("RadioButton4");
+    const double s = form->PlanformScale[1];
+    moveWith(image, QPoint(500 + int(std::lround(200 * s)), 110 + int(std::lround(20 * s))), Qt::NoButton, {});
+    EXPECT_TRUE(isYellow(fieldOf(WingField::XOffset3)));
+    EXPECT_FALSE(shown(fieldOf(WingField::XOffset3)));
+
+    const tv::AircraftTexts before = form->fieldTexts();
+    drag(QPoint(20, 300), QPoint(60, 250));
+    EXPECT_EQ(form->fieldTexts().wings[1].field, before.wings[1].field);
+    EXPECT_TRUE(form->dragState().ButtonReleased);
+    EXPECT_EQ(form->dragState().DragOrigin, QPoint(60, 250));
+}
+
+// ---- Stability controls, pressure display, resizing ---------------------------------------------
+
+// One wing: the calculation is quick and the markers stand clear of other wings.
+class CalculatedWindow : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        make();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        click("RadioButton1");
+        click("Button4");
+        ASSERT_TRUE(form->NeutralPointKnown);
+        ASSERT_TRUE(form->LatticeKnown);
+        image2 = get<TImage>("Image2");
+    }
+    QColor pixel(QPoint p) { return image2->canvas().pixelColor(p); }
+    /// True when a pixel of the colour lies in the rows r - 1 .. r + 1 at column x (a two-pixel
+    /// pen may fall either side of its row).
+    bool markAt(int x, double modelX, const QColor& colour) {
+        const tv::AircraftViewGeometry& g = form->aircraftViewGeometry();
+        const int r = int(std::lround(modelX * g.AircraftScale + g.AircraftDatumY));
+        for (int y = r - 1; y <= r + 1; ++y)
+            if (pixel({x, y}) == colour) return true;
+        return false;
+    }
+    int centre() { return int(std::lround(image2->bitmapSize().width() / 2.0)); }
+    /// The middle of panel (k, s) of wing 1 on the aircraft view.
+    QPoint panelMiddle(int k, int s) {
+        const tv::SolverWorkspace& ws = *form->solverWorkspace();
+        const tv::AircraftViewGeometry& g = form->aircraftViewGeometry();
+        const double y = (ws.StripYLeft(s, 1) + ws.StripYRight(s, 1)) / 2;
+        const double x = (ws.PanelXLeft(k, s, 1) + ws.PanelXRight(k, s, 1) + ws.PanelXLeft(k + 1, s, 1) +
+                          ws.PanelXRight(k + 1, s, 1)) / 4;
+        return {image2->bitmapSize().width() / 2 + int(std::lround(y * g.AircraftScale)),
+                g.AircraftDatumY + int(std::lround(x * g.AircraftScale))};
+    }
+    static bool tinted(const QColor& c) { return c.red() == 255 && c.green() == c.blue() && c.green() < 255; }
+    TImage* image2 = nullptr;
+};
+
+TEST_F(CalculatedWindow, AutomaticAndManualChoiceMarkTheirCentresOfGravity) {
+    const tv::StabilityNumbers& n = form->stabilityNumbers();
+    const double np = form->Reference.NeutralPointX;
+    EXPECT_NEAR(np - n.CgHigh, form->Reference.ReferenceChord * 0.08, 1e-9) << "one wing: 4 and 8 %";
+    const int c = centre();
+    EXPECT_TRUE(markAt(c - 3, np, Qt::red));
+    EXPECT_TRUE(markAt(c - 2, n.CgLow, Qt::blue));
+    EXPECT_TRUE(markAt(c - 2, n.CgHigh, Qt::blue));
+
+    click("RadioButton16");
+    EXPECT_TRUE(shown(get("ScrollBar5")));
+    struct Row {
+        int position;
+        const char* text;
+        double margin;
+    };
+    for (const Row& row : {Row{0, "30.0", 30}, Row{60, " 0.0", 0}, Row{45, " 7.5", 7.5}}) {
+        get<QScrollBar>("ScrollBar5")->setValue(row.position);
+        EXPECT_EQ(text("Edit_Mstab"), row.text);
+        const double cg = np - form->Reference.ReferenceChord * row.margin * 0.01;
+        EXPECT_DOUBLE_EQ(form->stabilityNumbers().CgDesired, cg) << row.text;
+        EXPECT_TRUE(markAt(c - 2, cg, Qt::blue)) << row.text;
+    }
+    EXPECT_EQ(text("Label21").toStdString(),
+              tv::marginLabelText(tv::UiLanguage::English, np, form->stabilityNumbers()));
+    EXPECT_TRUE(text("Label21").startsWith("%  AC-CG= "));
+    EXPECT_FALSE(markAt(c - 2, form->stabilityNumbers().CgLow, Qt::blue)) << "the range is not shown in manual mode";
+
+    click("RadioButton15");
+    EXPECT_FALSE(shown(get("ScrollBar5")));
+    EXPECT_TRUE(markAt(c - 2, form->stabilityNumbers().CgLow, Qt::blue));
+}
+
+TEST_F(CalculatedWindow, PressureSwitchTintsThePanelsAndTheGainDeepensTheTint) {
+    auto* box = get<QCheckBox>("CheckBoxA");
+    EXPECT_TRUE(shown(box));
+    EXPECT_TRUE(shown(get("Label_Press")));
+    EXPECT_FALSE(shown(get("ScrollBar6")));
+    const QPoint probe = panelMiddle(1, 2);
+    EXPECT_FALSE(tinted(pixel(probe)));
+    box->click();
+    EXPECT_TRUE(shown(get("ScrollBar6")));
+    ASSERT_TRUE(tinted(pixel(probe))) << pixel(probe).name().toStdString();
+    const int weak = pixel(probe).green();
+    get<QScrollBar>("ScrollBar6")->setValue(20); // gain 80
+    EXPECT_LT(pixel(probe).green(), weak);
+    box->click();
+    EXPECT_FALSE(shown(get("ScrollBar6")));
+    EXPECT_FALSE(tinted(pixel(probe)));
+    // Any edit invalidates the lattice: the switch goes away with it.
+    setText("Edit_x1", "10");
+    EXPECT_FALSE(shown(box));
+    EXPECT_FALSE(form->LatticeKnown);
+}
+
+TEST_F(CalculatedWindow, ResizingKeepsResultsMarksAndLoadDisplayOnlyScalesChange) {
+    get<QCheckBox>("CheckBoxA")->click();
+    const QSize before = image2->bitmapSize();
+    const double scaleBefore = form->aircraftViewGeometry().AircraftScale;
+    const double planformBefore = form->PlanformScale[1];
+    form->resize(form->width() + 300, form->height() + 200);
+    QTRY_VERIFY(image2->bitmapSize() != before);
+
+    EXPECT_TRUE(form->NeutralPointKnown);
+    EXPECT_TRUE(form->LatticeKnown);
+    EXPECT_TRUE(get<QCheckBox>("CheckBoxA")->isChecked());
+    EXPECT_NE(form->aircraftViewGeometry().AircraftScale, scaleBefore);
+    EXPECT_NE(form->PlanformScale[1], planformBefore);
+    // 60/40: the aircraft view ends above the 3D view, which takes the lower part of the page.
+    auto* image3 = get<TImage>("Image3");
+    EXPECT_LT(image2->geometry().bottom(), image3->geometry().top());
+    EXPECT_NEAR(double(image3->geometry().top()) / image2->parentWidget()->height(), 0.6, 0.02);
+
+    const int c = centre();
+    EXPECT_TRUE(markAt(c - 3, form->Reference.NeutralPointX, Qt::red));
+    EXPECT_TRUE(markAt(c - 2, form->stabilityNumbers().CgLow, Qt::blue));
+    EXPECT_TRUE(tinted(pixel(panelMiddle(1, 2))));
+    EXPECT_TRUE(shown(get("Label_anp1"))) << "the wings' aerodynamic centres stay shown";
+}
+
+// ---- 3D view -------------------------------------------------------------------------------------
+
+TEST_F(WindowTest, DraggingOnThe3DViewTurnsAndZoomsThroughTheBars) {
+    make();
+    auto* image3 = get<TImage>("Image3");
+    auto* elevation = get<QScrollBar>("ScrollBar1");
+    auto* azimuth = get<QScrollBar>("ScrollBar2");
+    auto* zoom = get<QScrollBar>("ScrollBar4");
+    const QImage start = image3->canvas().copy();
+
+    QTest::mousePress(image3, Qt::LeftButton, {}, QPoint(100, 100));
+    moveWith(image3, QPoint(130, 115), Qt::LeftButton, {}); // 15 down, 30 right
+    EXPECT_EQ(elevation->value(), 75);
+    EXPECT_EQ(azimuth->value(), 260);
+    EXPECT_NE(image3->canvas(), start) << "the bars' change handlers redrew the view";
+    moveWith(image3, QPoint(132, 113), Qt::LeftButton, {}); // 2 pixels: nothing, but the origin moves
+    moveWith(image3, QPoint(134, 111), Qt::LeftButton, {});
+    EXPECT_EQ(elevation->value(), 75);
+    EXPECT_EQ(azimuth->value(), 260);
+    QTest::mouseRelease(image3, Qt::LeftButton, {}, QPoint(134, 111));
+    moveWith(image3, QPoint(200, 10), Qt::LeftButton, {});
+    EXPECT_EQ(elevation->value(), 75) << "moves after the release do not turn";
+
+    QTest::mousePress(image3, Qt::RightButton, {}, QPoint(100, 100));
+    moveWith(image3, QPoint(100, 70), Qt::RightButton, {});
+    QTest::mouseRelease(image3, Qt::RightButton, {}, QPoint(100, 70));
+    EXPECT_EQ(zoom->value(), 85);
+    EXPECT_DOUBLE_EQ(form->View3DScale, 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
+    EXPECT_EQ(elevation->value(), 75);
+    // A model change refits: the zoom factor goes back to 1, the bar stays.
+    setText("Edit_x2", "1100");
+    EXPECT_NE(form->View3DScale, 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
+    EXPECT_DOUBLE_EQ(form->View3DScale, form->aircraftViewGeometry().AircraftScale);
+    EXPECT_EQ(zoom->value(), 85);
+}
