@@ -193,6 +193,7 @@ private:
     void ScrollBar3Change();
     void ScrollBar4Change();
     void ScrollBar5Exit();
+    void layOutImages(int tabWidth, int tabHeight);
     void highlightFields(int w, const tv::FieldHighlight& yellow);
     tv::SystemColours systemColours() const;
 

@@ -244,29 +244,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     if (!m_building) FormResize();
 }
 
-void TForm1::FormResize() {
-    // Sizes in design pixels: what the window has, divided by the scale.
-    auto design = [this](int px) { return int(px / m_scale); };
-    const bool wasRedrawOnly = RedrawOnly;
-    RedrawOnly = true;
-    m_scroll3->setValue(100);
-    const int clientW = design(m_central->width());
-    const int clientH = design(m_central->height());
-    place(m_pages, 0, 28, clientW, clientH - 28);
-    // A page that was never shown has no size yet; it then gets the tab widget's size less the
-    // tab row and the frame.
-    QWidget* page = m_pages->currentWidget();
-    const bool sized = page->testAttribute(Qt::WA_WState_Created) && page->isVisible();
-    const int tabW = sized ? design(page->width()) : clientW - 6;
-    const int tabH = sized ? design(page->height()) : clientH - 28 - design(m_pages->tabBar()->sizeHint().height()) - 6;
-    if (tabW < 100 || tabH < 100) {
-        RedrawOnly = wasRedrawOnly;
-        return;
-    }
-    for (int w = 1; w <= tv::kWingMax; ++w) {
+void TForm1::layOutImages(int tabW, int tabH) {
+    for (int w = 1; w <= tv::kWingMax; ++w)
         placeImage(m_planform[w], 8, 340, std::max(1, tabW - 8 - 2), std::max(1, tabH - 340 - 6));
-        CalcWing(w, this);
-    }
     // Aircraft page, right of the input column: the aircraft view with the gain bar at its right
     // edge and the row of the pressure switch under it take the upper 60 %, the 3D view with its
     // two bars the rest.
@@ -279,6 +259,28 @@ void TForm1::FormResize() {
     placeImage(m_image3, left, t, std::max(1, tabW - left - 1), image3H);
     place(m_scroll1, left - 18, t, 16, image3H);
     place(m_scroll2, left, tabH - 18, std::max(1, tabW - left - 1), 16);
+}
+
+void TForm1::FormResize() {
+    // Sizes in design pixels: what the window has, divided by the scale.
+    auto design = [this](int px) { return int(px / m_scale); };
+    const bool wasRedrawOnly = RedrawOnly;
+    RedrawOnly = true;
+    m_scroll3->setValue(100);
+    const int clientW = design(m_central->width());
+    const int clientH = design(m_central->height());
+    // A window not laid out yet (never shown) keeps its sizes but is redrawn all the same.
+    if (clientW >= 200 && clientH >= 200) {
+        place(m_pages, 0, 28, clientW, clientH - 28);
+        // A page that was never shown has no size yet; it then gets the tab widget's size less
+        // the tab row and the frame.
+        QWidget* page = m_pages->currentWidget();
+        const bool sized = page->testAttribute(Qt::WA_WState_Created) && page->isVisible();
+        const int tabW = sized ? design(page->width()) : clientW - 6;
+        const int tabH = sized ? design(page->height()) : clientH - 28 - design(m_pages->tabBar()->sizeHint().height()) - 6;
+        if (tabW >= 100 && tabH >= 100) layOutImages(tabW, tabH);
+    }
+    for (int w = 1; w <= tv::kWingMax; ++w) CalcWing(w, this);
     m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
     m_image3->clear(systemColours().toolTipBackground, tv::kGreyOutline);
     if (!NeutralPointKnown) Calc(this);
