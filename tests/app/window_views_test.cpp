@@ -273,6 +273,25 @@ TEST_F(CalculatedWindow, ResizingKeepsResultsMarksAndLoadDisplayOnlyScalesChange
     EXPECT_TRUE(shown(get("Label_anp1"))) << "the wings' aerodynamic centres stay shown";
 }
 
+TEST_F(CalculatedWindow, AProjectOpenedWithANeutralPointShowsMarksButNoStaleLattice) {
+    // The reference outline lies on the left half, mirrored: a point inside wing 1's left half.
+    const QPoint inside = panelMiddle(1, 2);
+    const QPoint mirrored(image2->bitmapSize().width() - inside.x(), inside.y());
+    const QColor light = form->palette().color(QPalette::Light);
+    const QColor background = form->palette().color(QPalette::ToolTipBase);
+    ASSERT_NE(light, background);
+    EXPECT_EQ(pixel(mirrored), light);
+    dialogs.answers.push_back(path("one.tv4"));
+    trigger("Save2");
+    dialogs.answers.push_back(path("one.tv4"));
+    trigger("Open2");
+    EXPECT_TRUE(form->NeutralPointKnown);
+    EXPECT_FALSE(form->LatticeKnown);
+    EXPECT_FALSE(shown(get("CheckBoxA")));
+    EXPECT_EQ(pixel(mirrored), background);
+    EXPECT_TRUE(markAt(centre() - 3, form->Reference.NeutralPointX, Qt::red));
+}
+
 // ---- 3D view -------------------------------------------------------------------------------------
 
 TEST_F(WindowTest, DraggingOnThe3DViewTurnsAndZoomsThroughTheBars) {
