@@ -2,7 +2,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -67,6 +70,23 @@ bool writeAll(int fd, std::string_view bytes, const FileOps& ops) {
     return true;
 }
 
+/// The file a save replaces: a symbolic link is followed to the file it names, so that saving
+/// through a link updates that file instead of swapping the link for a copy. A link that leads
+/// nowhere is replaced itself.
+std::string replacementTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
+    return real ? std::string(real.get()) : path;
+}
+
+/// Gives the new file the permission bits of the file it replaces (a read-only project stays
+/// read-only). Best effort: a file that cannot be examined keeps the bits it was created with.
+void keepPermissionsOf(const std::string& target, int fd) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
+}
+
 /// Makes the rename itself durable. A failure here cannot harm either file, so it is not reported.
 void syncDirectoryBestEffort(const std::string& path, const FileOps& ops) {
     const int fd = ops.open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
@@ -78,9 +98,11 @@ void syncDirectoryBestEffort(const std::string& path, const FileOps& ops) {
 } // namespace
 
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
+    const std::string target = replacementTarget(path);
     std::string tmpName;
-    const int fd = createTemporary(path, tmpName, ops);
+    const int fd = createTemporary(target, tmpName, ops);
     if (fd < 0) return fileErrorFromErrno(path, errno);
+    keepPermissionsOf(target, fd);
 
     auto failAfterOpen = [&](bool closeFirst) {
         const int err = errno;
@@ -90,8 +112,8 @@ std::optional<FileError> writeFileAtomically(const std::string& path, std::strin
     };
     if (!writeAll(fd, bytes, ops) || ops.fsync(fd) != 0) return failAfterOpen(true);
     if (ops.close(fd) != 0) return failAfterOpen(false);
-    if (ops.rename(tmpName.c_str(), path.c_str()) != 0) return failAfterOpen(false);
-    syncDirectoryBestEffort(path, ops);
+    if (ops.rename(tmpName.c_str(), target.c_str()) != 0) return failAfterOpen(false);
+    syncDirectoryBestEffort(target, ops);
     return std::nullopt;
 }
 

@@ -38,7 +38,8 @@ const FileOps& systemFileOps();
 /// (".<name>.tmp<pid>-<n>"), flushed to disk with fsync, then renamed over `path`. If any step
 /// fails, the temporary file is removed, `path` is left exactly as it was, and the error names
 /// `path` with the system's reason. Returns nothing on success.
-/// A new file gets the permissions 0666 less the umask.
+/// A symbolic link is followed: the file it names gets the new contents and the link stays.
+/// A replaced file keeps its permission bits; a new file gets 0666 less the umask.
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,
                                              const FileOps& ops = systemFileOps());
 
@@ -62,6 +63,18 @@ struct ReadResult {
 /// Failed when a read fails after the open (for instance a directory) or the file exceeds
 /// kMaxReadBytes.
 ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& ops = systemFileOps());
+
+/// Reads the whole file and hands its bytes to `parse` (bytes -> T); the status and the error
+/// come from readFileBytes, so NotOpened and Failed pass through unparsed.
+template <class T, class Parse>
+ReadResult<T> readParsedFile(const std::string& path, Parse parse, const FileOps& ops) {
+    ReadResult<std::string> raw = readFileBytes(path, ops);
+    ReadResult<T> r;
+    r.status = raw.status;
+    r.error = std::move(raw.error);
+    if (raw.ok()) r.value = parse(std::string_view(raw.value));
+    return r;
+}
 
 /// True if the file can be opened for reading (the clipboard probe at start and after "Open").
 bool fileCanBeOpened(const std::string& path, const FileOps& ops = systemFileOps());

@@ -148,13 +148,9 @@ ProjectTable parseProjectFile(std::string_view bytes, std::string_view name) {
 }
 
 ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps& ops) {
-    ReadResult<ProjectTable> r;
-    if (isBareProjectPattern(path)) return r;
-    ReadResult<std::string> raw = readFileBytes(path, ops);
-    r.status = raw.status;
-    r.error = std::move(raw.error);
-    if (raw.ok()) r.value = parseProjectFile(raw.value, path);
-    return r;
+    if (isBareProjectPattern(path)) return {};
+    return readParsedFile<ProjectTable>(
+        path, [&](std::string_view bytes) { return parseProjectFile(bytes, path); }, ops);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "files/encoding.h"
 #include "files/projectfile.h"
+#include "files/textlines.h"
 #include "model/numformat.h"
 
 #include <algorithm>
@@ -7,44 +8,36 @@
 namespace tv {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
-
 bool endsWith(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
 }
 
-/// One line with its CR LF.
-void line(std::string& out, std::string_view text) {
-    out.append(text);
-    out.append(kCrLf);
-}
-
 /// "<open>N</close>" with the integer written without padding.
 void intLine(std::string& out, std::string_view open, int64_t value, std::string_view close) {
-    line(out, std::string(open) + formatInt(value) + std::string(close));
+    appendLine(out, std::string(open) + formatInt(value) + std::string(close));
 }
 
 void writeSection(std::string& out, const Wing& w, int s) {
-    line(out, "  <section>");
+    appendLine(out, "  <section>");
     intLine(out, "   <section_id>", s, "</section_id>");
     intLine(out, "   <x>", s == 1 ? 0 : w.XOffset[s], "</x>");
     intLine(out, "   <y>", s == 1 ? w.RootOffset : w.TrapeziumSpan[s - 1], "</y>");
     intLine(out, "   <chord>", w.Chord[s], "</chord>");
-    line(out, "  </section>");
+    appendLine(out, "  </section>");
 }
 
 void writeWing(std::string& out, const Wing& w, int id) {
     const int sections = std::clamp(w.TrapeziumCount, 1, kTrapeziumMax) + 1;
-    line(out, " <wing>");
+    appendLine(out, " <wing>");
     intLine(out, "  <wing_id>", id, "</wing_id>");
     intLine(out, "  <wingsections>", sections, "</wingsections>");
-    line(out, "  <wing_position>");
+    appendLine(out, "  <wing_position>");
     intLine(out, "   <x>", w.PositionX, "</x>");
     intLine(out, "   <z>", w.PositionZ, "</z>");
-    line(out, "  </wing_position>");
+    appendLine(out, "  </wing_position>");
     for (int s = 1; s <= sections; ++s) writeSection(out, w, s);
-    line(out, " </wing>");
-    line(out, " ");
+    appendLine(out, " </wing>");
+    appendLine(out, " ");
 }
 
 /// The comment in Windows-1252 with every line break ("\r\n", "\n" or a lone "\r") as CR LF.
@@ -54,7 +47,7 @@ std::string commentOnDisk(std::string_view comment) {
     out.reserve(bytes.size() + 16);
     for (size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\r' || bytes[i] == '\n') {
-            out.append(kCrLf);
+            out.append("\r\n");
             if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
         } else {
             out.push_back(bytes[i]);
@@ -74,20 +67,20 @@ std::string normaliseProjectFileName(std::string name) {
 
 std::string projectFileBytes(const Aircraft& aircraft, const std::optional<ReferenceValues>& reference) {
     std::string out;
-    line(out, "<aircraft>");
+    appendLine(out, "<aircraft>");
     const int wingCount = std::clamp(aircraft.WingCount, 1, kWingMax);
     intLine(out, " <wings_count>", wingCount, "</wings_count>");
-    line(out, " ");
+    appendLine(out, " ");
     for (int w = 1; w <= wingCount; ++w) writeWing(out, aircraft.Wings[w], w);
     if (reference) {
-        line(out, " <sb>" + formatFixed(reference->ReferenceArea, 4, 1) + "</sb>");
-        line(out, " <lmue>" + formatFixed(reference->ReferenceChord, 4, 2) + "</lmue>");
-        line(out, " <xnp>" + formatFixed(reference->NeutralPointX, 4, 2) + "</xnp>");
-        line(out, " ");
+        appendLine(out, " <sb>" + formatFixed(reference->ReferenceArea, 4, 1) + "</sb>");
+        appendLine(out, " <lmue>" + formatFixed(reference->ReferenceChord, 4, 2) + "</lmue>");
+        appendLine(out, " <xnp>" + formatFixed(reference->NeutralPointX, 4, 2) + "</xnp>");
+        appendLine(out, " ");
     }
-    line(out, " <comment>" + commentOnDisk(aircraft.Comment) + "</comment>");
-    line(out, "</aircraft>");
-    line(out, " ");
+    appendLine(out, " <comment>" + commentOnDisk(aircraft.Comment) + "</comment>");
+    appendLine(out, "</aircraft>");
+    appendLine(out, " ");
     return out;
 }
 

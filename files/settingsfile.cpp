@@ -8,9 +8,9 @@
 namespace tv {
 
 std::string settingsBytes(char languageLetter, int width, int height, int left, int top) {
-    std::string out(1, languageLetter);
-    out += "\r\n";
-    for (int v : {width, height, left, top}) out += formatInt(v) + "\r\n";
+    std::string out;
+    appendLine(out, std::string_view(&languageLetter, 1));
+    for (int v : {width, height, left, top}) appendLine(out, formatInt(v));
     return out;
 }
 

@@ -18,4 +18,9 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
+void appendLine(std::string& out, std::string_view text) {
+    out.append(text);
+    out.append("\r\n");
+}
+
 } // namespace tv

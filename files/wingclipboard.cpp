@@ -9,13 +9,7 @@
 namespace tv {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
 constexpr size_t kLinesRead = 18;
-
-void appendLine(std::string& out, const std::string& text) {
-    out += text;
-    out += kCrLf;
-}
 
 } // namespace
 
@@ -50,12 +44,7 @@ WingClipboard parseWingClipboard(std::string_view bytes) {
 }
 
 ReadResult<WingClipboard> readWingClipboard(const std::string& path, const FileOps& ops) {
-    ReadResult<WingClipboard> r;
-    ReadResult<std::string> raw = readFileBytes(path, ops);
-    r.status = raw.status;
-    r.error = std::move(raw.error);
-    if (raw.ok()) r.value = parseWingClipboard(raw.value);
-    return r;
+    return readParsedFile<WingClipboard>(path, parseWingClipboard, ops);
 }
 
 void applyWingClipboard(const WingClipboard& clip, WingTexts& wing) {

@@ -75,6 +75,23 @@ TEST_F(SafeWrite, RealSystemRefusalsComeBackAsValues) {
     EXPECT_EQ(slurp(dir.file("sub/keep")), "kept");
 }
 
+TEST_F(SafeWrite, ALinkKeepsPointingAtTheSavedFileWhichKeepsItsPermissions) {
+    ASSERT_EQ(::mkdir(dir.file("real").c_str(), 0777), 0);
+    const std::string real = dir.file("real/plane.tv4");
+    spit(real, "previous contents");
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    const std::string link = dir.file("link.tv4");
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+
+    EXPECT_FALSE(tv::writeFileAtomically(link, "new contents"));
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link was replaced by a copy";
+    EXPECT_EQ(slurp(real), "new contents");
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
 TEST_F(SafeWrite, UnwritableDirectoryKeepsThePreviousFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
