@@ -21,13 +21,16 @@ namespace tv {
 // ---- Names ------------------------------------------------------------------------------------
 
 /// The name a project is saved under: a final ".da4" becomes ".tv4", a final ".DA4" becomes ".TV4";
-/// then ".tv4" is appended if the name contains neither ".tv4" nor ".TV4" anywhere.
+/// then ".tv4" is appended if the file name contains neither ".tv4" nor ".TV4" anywhere.
 /// "plane.da4" -> "plane.tv4", "plane" -> "plane.tv4", "PLANE.TV4" -> "PLANE.TV4".
 std::string normaliseProjectFileName(std::string name);
 
-/// The name contains ".da4" or ".DA4": the file is read in the older layout.
+// The two name tests look at the file name only, after the last "/": a folder such as
+// "gliders.da4/" must not make a tagged project inside it read as a list of numbers.
+
+/// The file name contains ".da4" or ".DA4": the file is read in the older layout.
 bool isOlderProjectName(std::string_view name);
-/// The name contains ".tv4" or ".TV4": loading also writes the fields of wings 4 and 5.
+/// The file name contains ".tv4" or ".TV4": loading also writes the fields of wings 4 and 5.
 bool isTaggedProjectName(std::string_view name);
 /// The bare dialog patterns "*.da4", "*.DA4", "*.tv4", "*.TV4": loading such a name does nothing.
 bool isBareProjectPattern(std::string_view name);

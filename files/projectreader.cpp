@@ -130,8 +130,19 @@ void scanTags(const std::vector<std::string_view>& lines, ProjectTable& t) {
 
 } // namespace
 
-bool isOlderProjectName(std::string_view name) { return contains(name, ".da4") || contains(name, ".DA4"); }
-bool isTaggedProjectName(std::string_view name) { return contains(name, ".tv4") || contains(name, ".TV4"); }
+std::string_view fileNamePart(std::string_view path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+bool isOlderProjectName(std::string_view name) {
+    const std::string_view file = fileNamePart(name);
+    return contains(file, ".da4") || contains(file, ".DA4");
+}
+bool isTaggedProjectName(std::string_view name) {
+    const std::string_view file = fileNamePart(name);
+    return contains(file, ".tv4") || contains(file, ".TV4");
+}
 bool isBareProjectPattern(std::string_view name) {
     return name == "*.da4" || name == "*.DA4" || name == "*.tv4" || name == "*.TV4";
 }

@@ -6,6 +6,7 @@
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -89,7 +90,8 @@ TEST(ProjectWriter, CountsOutsideTheirRangesAreClampedNotIndexed) {
 TEST(ProjectFileName, SaveNormalisation) {
     const std::pair<const char*, const char*> rows[] = {
         {"plane.da4", "plane.tv4"}, {"PLANE.DA4", "PLANE.TV4"}, {"plane", "plane.tv4"},
-        {"plane.tv4", "plane.tv4"}, {"plane.TV4", "plane.TV4"}, {"dir.tv4/plane", "dir.tv4/plane"},
+        {"plane.tv4", "plane.tv4"}, {"plane.TV4", "plane.TV4"}, {"dir.tv4/plane", "dir.tv4/plane.tv4"},
+        {"old.da4/plane.da4", "old.da4/plane.tv4"},
         {"plane.da4.bak", "plane.da4.bak.tv4"}, {"plane.Tv4", "plane.Tv4.tv4"}, {"", ".tv4"},
     };
     for (const auto& [in, out] : rows) EXPECT_EQ(tv::normaliseProjectFileName(in), out) << in;
@@ -188,6 +190,17 @@ TEST_F(ProjectRoundTrip, CommentsComeBackWhole) {
         EXPECT_EQ(loaded.Comment, c);
         EXPECT_EQ(table.wings[1].PositionZ, -190) << c; // the comment's tags are not taken as values
     }
+}
+
+TEST_F(ProjectRoundTrip, AFolderNamedLikeAnOlderFileDoesNotChangeTheLayout) {
+    ASSERT_EQ(::mkdir(dir.file("gliders.da4").c_str(), 0777), 0);
+    path = dir.file("gliders.da4/plane.tv4");
+    tv::ProjectTable table;
+    const tv::AircraftTexts loaded = writeAndReload(twoWingTexts(), tv::defaultAircraftTexts(), std::nullopt, &table);
+    EXPECT_FALSE(table.olderLayout);
+    EXPECT_TRUE(table.taggedName);
+    EXPECT_EQ(loaded.WingCount, 2);
+    EXPECT_EQ(loaded.wings[2][tv::WingField::PositionX], "1167");
 }
 
 TEST_F(ProjectRoundTrip, CharactersOutsideWindows1252AreSavedAsQuestionMarks) {
