@@ -2,6 +2,7 @@
 
 #include "model/numformat.h"
 #include "views/view_common.h"
+#include "views/wing_outline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,22 +11,19 @@
 namespace tv {
 namespace {
 
-int sectionCount(const Wing& w) { return std::clamp(w.TrapeziumCount, 1, kTrapeziumMax) + 1; }
-double xOffset(const Wing& w, int s) { return s == 1 ? 0.0 : double(w.XOffset[s]); }
-
 struct Extents {
     double hs = 1.0, xr = 1.0, xf = 0.0; // half span, rear and front x, mm (absent wings keep these)
 };
 
 Extents wingExtents(const Wing& w) {
-    const int n = sectionCount(w);
+    const int n = drawnSections(w);
     Extents e;
     e.hs = double(w.SectionY[n]);
     double rear = w.Chord[1];
     double front = std::numeric_limits<double>::infinity();
     for (int s = 2; s <= n; ++s) {
-        rear = std::max(rear, xOffset(w, s) + w.Chord[s]);
-        front = std::min(front, w.PositionX + xOffset(w, s)); // the root leading edge is not included
+        rear = std::max(rear, sectionLeadingEdge(w, s) + w.Chord[s]);
+        front = std::min(front, w.PositionX + sectionLeadingEdge(w, s)); // the root leading edge is not included
     }
     e.xr = w.PositionX + rear;
     e.xf = front;
@@ -78,30 +76,9 @@ AircraftViewGeometry magnifiedGeometry(const AircraftViewGeometry& fitted, int p
 void d_1d_w(QPainter& p, const Aircraft& ac, int w, const AircraftViewGeometry& g) {
     if (w < 1 || w > ac.WingCount || w > kWingMax) return;
     const Wing& wing = ac.Wings[w];
-    const double s = g.AircraftScale;
-    const int cx = g.AircraftCentreX;
-    const int r0 = roundPixel(wing.PositionX * s + g.AircraftDatumY);
-    auto R = [&](int sec, bool te) {
-        const double x = xOffset(wing, sec) + (te ? wing.Chord[sec] : 0);
-        return QPoint(cx + roundPixel(double(wing.SectionY[sec]) * s), r0 + roundPixel(x * s));
-    };
-    auto L = [&](int sec, bool te) {
-        const double x = xOffset(wing, sec) + (te ? wing.Chord[sec] : 0);
-        return QPoint(cx - roundPixel(double(wing.SectionY[sec]) * s), r0 + roundPixel(x * s));
-    };
+    const int r0 = roundPixel(wing.PositionX * g.AircraftScale + g.AircraftDatumY);
     setPen(p, wingColour(w));
-    QPolygon right{R(1, false), R(2, false), R(2, true), R(1, true)};
-    QPolygon left{L(1, true), L(2, true), L(2, false), L(1, false)};
-    if (wing.RootOffset != 0) {
-        right << R(1, false);
-        left << L(1, true);
-    }
-    p.drawPolyline(right);
-    p.drawPolyline(left);
-    for (int k = 2; k <= std::clamp(wing.TrapeziumCount, 1, kTrapeziumMax); ++k) {
-        p.drawPolyline(QPolygon{R(k, false), R(k + 1, false), R(k + 1, true), R(k, true)});
-        p.drawPolyline(QPolygon{L(k, false), L(k + 1, false), L(k + 1, true), L(k, true)});
-    }
+    drawWingOutline(p, wing, {g.AircraftCentreX, r0}, g.AircraftScale);
 }
 
 void d_1d(QPainter& p, QSize image, const Aircraft& ac, const AircraftViewGeometry& g,

@@ -2,13 +2,12 @@
 
 #include "model/numformat.h"
 #include "views/planform_view.h"
+#include "views/wing_outline.h"
 
 #include <cmath>
 
 namespace tv {
 namespace {
-
-double xOffset(const Wing& w, int s) { return s == 1 ? 0.0 : double(w.XOffset[s]); }
 
 std::string whole(double v) { return formatInt(roundHalfEven(v)); }
 
@@ -43,7 +42,7 @@ int planformHitTest(const Wing& wing, double scale, QSize image, QPoint pos) {
     for (int h = 1; h <= kHandleCount; ++h) {
         const int s = handleSection(h);
         const double y = double(wing.SectionY[s]);
-        const double x = xOffset(wing, s) + (handleIsTrailing(h) ? wing.Chord[s] : 0);
+        const double x = sectionLeadingEdge(wing, s) + (handleIsTrailing(h) ? wing.Chord[s] : 0);
         const double across = handleIsLeft(h) ? dx + y * scale : dx - y * scale;
         if (std::fabs(dy - x * scale) < 3 && std::fabs(across) < 3) found = h;
     }
@@ -102,11 +101,11 @@ std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, const s
             if (v < 0) v = rootOffsetText == "0" ? -v : 0;
             out.push_back({WingField::RootOffset, whole(v)});
         } else if (isLeadingEdgeMove(h)) {
-            out.push_back({xOffsetField(s), whole(xOffset(wing, s) + dY)});
+            out.push_back({xOffsetField(s), whole(sectionLeadingEdge(wing, s) + dY)});
             const double span = double(wing.SectionY[s] - wing.SectionY[s - 1]);
             out.push_back({spanField(s - 1), whole(handleIsLeft(h) ? span - dX : span + dX)});
             if (shiftAlone)
-                for (int t = s + 1; t <= kSectionMax; ++t) out.push_back({xOffsetField(t), whole(xOffset(wing, t) + dY)});
+                for (int t = s + 1; t <= kSectionMax; ++t) out.push_back({xOffsetField(t), whole(sectionLeadingEdge(wing, t) + dY)});
         }
     }
     st.DragOrigin = pos;

@@ -1,6 +1,7 @@
 #include "views/planform_view.h"
 
 #include "views/view_common.h"
+#include "views/wing_outline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,15 +9,12 @@
 namespace tv {
 namespace {
 
-int sectionCount(const Wing& w) { return std::clamp(w.TrapeziumCount, 1, kTrapeziumMax) + 1; }
-double xOffset(const Wing& w, int s) { return s == 1 ? 0.0 : double(w.XOffset[s]); }
-
 // Largest chordwise extent aft of the root leading edge, or twice the most forward leading edge.
 double chordwiseExtent(const Wing& w, int n) {
     double e = w.Chord[1];
-    for (int s = 2; s <= n; ++s) e = std::max(e, xOffset(w, s) + w.Chord[s]);
+    for (int s = 2; s <= n; ++s) e = std::max(e, sectionLeadingEdge(w, s) + w.Chord[s]);
     for (int s = 2; s <= n; ++s)
-        if (-2.0 * xOffset(w, s) > e) e = -2.0 * xOffset(w, s);
+        if (-2.0 * sectionLeadingEdge(w, s) > e) e = -2.0 * sectionLeadingEdge(w, s);
     return e;
 }
 
@@ -25,8 +23,6 @@ struct Mapper {
     double s;
     // R(p + v * s): rows of values on the centre line.
     int row(double v) const { return roundPixel(o.p + v * s); }
-    QPoint right(double y, double x) const { return {o.a + roundPixel(y * s), o.p + roundPixel(x * s)}; }
-    QPoint left(double y, double x) const { return {o.a - roundPixel(y * s), o.p + roundPixel(x * s)}; }
 };
 
 void drawAxes(QPainter& p, QSize image, PlanformOrigin o) {
@@ -60,33 +56,12 @@ void drawAerodynamicCentre(QPainter& p, const Mapper& m, double xa, double ya) {
     p.drawLine(roundPixel(a + ya * s), roundPixel(pr - 2 + xa * s), roundPixel(a + ya * s), roundPixel(pr + 3 + xa * s));
 }
 
-void drawOutline(QPainter& p, const Mapper& m, const Wing& w) {
-    auto le = [&](int s) { return std::pair<double, double>(double(w.SectionY[s]), xOffset(w, s)); };
-    auto te = [&](int s) { return std::pair<double, double>(double(w.SectionY[s]), xOffset(w, s) + w.Chord[s]); };
-    auto R = [&](std::pair<double, double> pt) { return m.right(pt.first, pt.second); };
-    auto L = [&](std::pair<double, double> pt) { return m.left(pt.first, pt.second); };
-    setPen(p, QColor(0, 0, 255));
-    const bool gap = w.RootOffset != 0;
-    QPolygon right{R(le(1)), R(le(2)), R(te(2)), R(te(1))};
-    QPolygon left{L(te(1)), L(te(2)), L(le(2)), L(le(1))};
-    if (gap) {
-        right << R(le(1));
-        left << L(te(1));
-    }
-    p.drawPolyline(right);
-    p.drawPolyline(left);
-    for (int k = 2; k <= std::clamp(w.TrapeziumCount, 1, kTrapeziumMax); ++k) {
-        p.drawPolyline(QPolygon{R(le(k)), R(le(k + 1)), R(te(k + 1)), R(te(k))});
-        p.drawPolyline(QPolygon{L(le(k)), L(le(k + 1)), L(te(k + 1)), L(te(k))});
-    }
-}
-
 } // namespace
 
 PlanformOrigin planformOrigin(QSize image) { return {image.width() / 2, image.height() / 3}; }
 
 double planformScale(const Wing& wing, QSize image) {
-    const int n = sectionCount(wing);
+    const int n = drawnSections(wing);
     const double ytip = double(wing.SectionY[n]);
     const double sx = ytip == 0 ? 1.0 : image.width() / 2.03 / ytip;
     const double e = chordwiseExtent(wing, n);
@@ -102,7 +77,8 @@ double PlanformView(QPainter& p, QSize image, const PlanformScene& scene) {
     drawAxes(p, image, m.o);
     drawMeanChord(p, m, w.planform);
     if (scene.NeutralPointKnown) drawAerodynamicCentre(p, m, scene.WingAcX - w.PositionX, scene.WingAcY);
-    drawOutline(p, m, w);
+    setPen(p, QColor(0, 0, 255));
+    drawWingOutline(p, w, {m.o.a, m.o.p}, m.s);
     setPen(p, Qt::black);
     textOut(p, m.o.a + 5, image.height() - 20, "x");
     textOut(p, image.width() - 18, m.o.p - 17, "y");

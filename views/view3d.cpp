@@ -1,5 +1,7 @@
 #include "views/view3d.h"
 
+#include "views/wing_outline.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,8 +21,6 @@ void setPoint(Point3D& p, double X, double Y, double Z) {
     p.Y = Y;
     p.Z = Z;
 }
-
-int sectionCount(const Wing& w) { return std::clamp(w.TrapeziumCount, 1, kTrapeziumMax) + 1; }
 
 void drawWing(QPainter& p, const PointTable3D& t, int w, int trapezia, QSize image) {
     auto at = [&](int s, bool left, bool te) {
@@ -119,7 +119,7 @@ void buildPointTable3D(const Aircraft& ac, double scale, PointTable3D& t) {
         const Wing& wing = ac.Wings[w];
         for (int s = 1; s <= kSectionMax; ++s) {
             const double y = double(wing.SectionY[s]);
-            const double le = wing.PositionX + (s == 1 ? 0.0 : double(wing.XOffset[s]));
+            const double le = wing.PositionX + sectionLeadingEdge(wing, s);
             const double te = le + wing.Chord[s];
             const double z = wing.PositionZ;
             setPoint(t.points[PointTable3D::cornerIndex(w, s, false, false)], y * scale, le * scale, z * scale);
@@ -191,7 +191,7 @@ void d_3d(QPainter& p, QSize image, const View3DScene& sc, View3DState& st) {
     Calc3D(sc.elevationDeg, sc.azimuthDeg, st, loads);
     drawAxesAndArrow(p, st.table, image);
     for (int w = 1; w <= std::clamp(ac.WingCount, 1, kWingMax); ++w)
-        drawWing(p, st.table, w, sectionCount(ac.Wings[w]) - 1, image);
+        drawWing(p, st.table, w, drawnTrapezia(ac.Wings[w]), image);
     if (loads && sc.NeutralPointKnown) drawStalksAndMesh(p, st.pressure, ac.WingCount, image);
     p.restore();
 }
