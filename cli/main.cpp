@@ -2,9 +2,10 @@
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
 // built-in default aircraft). Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable.
 #include "cli/batch.h"
-#include "model/parse.h"
 
-#include <cstdio>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -20,22 +21,44 @@ struct Options {
 
 constexpr const char* kUsage = "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]\n";
 
+// The whole text must be a finite number ("." as decimal point, optional sign and exponent):
+// a mistyped margin is refused rather than read as 0.
+bool parseMargin(const std::string& text, double& margin) {
+    const char* first = text.data() + (text.size() > 1 && text[0] == '+' ? 1 : 0);
+    const char* last = text.data() + text.size();
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last || !std::isfinite(value)) return false;
+    margin = value;
+    return true;
+}
+
+bool refuse(const std::string& why) {
+    std::cerr << "tarvolin4-calc: " << why << "\n" << kUsage;
+    return false;
+}
+
 // Returns false (after printing why) when the arguments cannot be understood.
 bool parseArguments(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--json") {
             o.json = true;
-        } else if ((a == "--margin" || a == "--lang") && i + 1 < argc) {
+        } else if (a == "--margin" || a == "--lang") {
+            if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
-            if (a == "--margin") o.margin = tv::parseReal(v);
-            else if (v == "e" || v == "d" || v == "s") o.lang = tv::languageFromLetter(v[0]);
-            else return std::cerr << "tarvolin4-calc: --lang takes e, d or s\n" << kUsage, false;
+            if (a == "--margin") {
+                if (!parseMargin(v, o.margin)) return refuse("--margin takes a number of percent, not \"" + v + "\"");
+            } else if (v == "e" || v == "d" || v == "s") {
+                o.lang = tv::languageFromLetter(v[0]);
+            } else {
+                return refuse("--lang takes e, d or s");
+            }
         } else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
             std::exit(0);
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return std::cerr << "tarvolin4-calc: unknown option " << a << "\n" << kUsage, false;
+            return refuse("unknown option " + a);
         } else {
             o.files.push_back(a);
         }

@@ -16,6 +16,10 @@ namespace tv {
 /// NeutralPointX (mm); the reference wing (the widest; within 0.1 mm the larger area) with
 /// ReferenceArea, ReferenceChord (a centre gap is filled with the root chord) and
 /// ReferenceOutline.
+/// WingAcX is the mean bound-vortex x weighted with the signed panel lifts. A surface whose rear
+/// panels sit in another wing's downwash carries negative load there, so its net lift is small
+/// and its aerodynamic centre can lie well ahead of its leading edge (wings 4 and 5 of the
+/// default aircraft, under the main wing); alone, the same surface has it within its chord.
 /// Failure (line appended, AbortCalculation set, the undefined values are 0, never NaN):
 /// a wing in use without lift or area, an aircraft without lift, no wing with a positive extent.
 void WIRBEL_ERG(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang);

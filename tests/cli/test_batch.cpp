@@ -86,7 +86,9 @@ TEST_F(BatchTest, ExitStatusTellsCalculatedRefusedAndUnreadable) {
     EXPECT_TRUE(jr["AbortCalculation"].get<bool>());
     EXPECT_FALSE(jr["Messages"].empty());
 
-    EXPECT_EQ(runCalc("--lang q").status, 2);
+    // Arguments that cannot be understood are refused, a mistyped margin is not read as 0.
+    for (const char* bad : {"--lang q", "--margin abc", "--margin 7,5", "--margin"})
+        EXPECT_EQ(runCalc(bad).status, 2) << bad;
 }
 
 TEST_F(BatchTest, OneJsonObjectPerFileAndTheWorstStatus) {
