@@ -36,8 +36,4 @@ View3DBars view3DMouseMove(DragState& st, View3DBars bars, bool leftHeld, bool r
     return bars;
 }
 
-int aircraftMagnificationAfterDrag(int position, QPoint origin, QPoint pos) {
-    return std::clamp(position + (origin.y() - pos.y()) / 3, 10, 100);
-}
-
 } // namespace tv

@@ -27,9 +27,8 @@ void view3DMouseUp(DragState& st, QPoint pos);
 /// change handlers redraw.
 View3DBars view3DMouseMove(DragState& st, View3DBars bars, bool leftHeld, bool rightHeld, QPoint pos);
 
-/// The aircraft view's magnifying drag, which the view does not start: a press only shows the
-/// leader lines and the release redraws at the fitted scale, so AircraftDragReleased stays true.
-/// Should it ever be enabled: the magnification bar (10..100) += trunc((origin.y - y) / 3).
-int aircraftMagnificationAfterDrag(int position, QPoint origin, QPoint pos);
+// The aircraft view has no drag of its own: a press only shows the leader lines and the release
+// redraws at the fitted scale (AircraftDragReleased stays true), so a press-and-drag does not
+// magnify. The magnification bar's geometry is magnifiedGeometry (aircraft_view.h).
 
 } // namespace tv

@@ -85,6 +85,32 @@ TEST_F(StabilityFixture, ResultLinesAndTheirBackground) {
     EXPECT_FALSE(tvtest::anyPixel(img, QRect(9, 249, 150, 14), scene.colours.light3D));
 }
 
+TEST_F(StabilityFixture, ReferenceOutlineOnTheLeftHalfOnlyWithTheLatticeOfThisModel) {
+    // The reference wing, x 0..200 and y 0..300, is laid at column W/2 - y s: left of the centre line.
+    auto ws = tv::makeSolverWorkspace();
+    tv::Outline& o = ws->ReferenceOutline;
+    o.count = 4;
+    o.x = {0, 0, 0, 200, 200};
+    o.y = {0, 0, 300, 300, 0};
+    scene.solver = ws.get();
+    scene.LatticeKnown = true;
+    scene.colours.light3D = QColor(10, 200, 30);
+    const int c = tv::markerColumn(kSize.width()), across = int(tv::roundHalfEven(150 * g.AircraftScale));
+    const int row = tv::markerRow(g, 100);
+    QImage img;
+    draw(img);
+    EXPECT_EQ(at(img, c - across, row), scene.colours.light3D);
+    EXPECT_EQ(at(img, c + across, row), tvtest::kTip);
+    // Called by the open-file command, the lattice in memory is the previous aircraft's.
+    scene.fromOpenFile = true;
+    draw(img);
+    EXPECT_EQ(at(img, c - across, row), tvtest::kTip);
+    scene.fromOpenFile = false;
+    scene.LatticeKnown = false;
+    draw(img);
+    EXPECT_EQ(at(img, c - across, row), tvtest::kTip);
+}
+
 TEST_F(StabilityFixture, NothingWithoutANeutralPoint) {
     scene.NeutralPointKnown = false;
     QImage img;
