@@ -117,9 +117,13 @@ std::optional<FileError> writeFileAtomically(const std::string& path, std::strin
     return std::nullopt;
 }
 
+// Reading opens without blocking: a pipe in the place of a project or the clipboard file would
+// otherwise hang the program until something writes to it. Regular files ignore the flag.
+constexpr int kReadFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+
 ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& ops) {
     ReadResult<std::string> result;
-    const int fd = ops.open(path.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    const int fd = ops.open(path.c_str(), kReadFlags, 0);
     if (fd < 0) return result; // NotOpened: the callers skip such a file silently
     char buf[65536];
     for (;;) {
@@ -142,7 +146,7 @@ ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& op
 }
 
 bool fileCanBeOpened(const std::string& path, const FileOps& ops) {
-    const int fd = ops.open(path.c_str(), O_RDONLY | O_CLOEXEC, 0);
+    const int fd = ops.open(path.c_str(), kReadFlags, 0);
     if (fd < 0) return false;
     ops.close(fd);
     return true;

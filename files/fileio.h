@@ -61,7 +61,7 @@ struct ReadResult {
 
 /// Reads the whole file. NotOpened when open() fails (missing file, no permission);
 /// Failed when a read fails after the open (for instance a directory) or the file exceeds
-/// kMaxReadBytes.
+/// kMaxReadBytes. The open never blocks: a pipe without a writer reads as empty.
 ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& ops = systemFileOps());
 
 /// Reads the whole file and hands its bytes to `parse` (bytes -> T); the status and the error

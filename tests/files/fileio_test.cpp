@@ -123,6 +123,18 @@ TEST(ReadFile, DistinguishesMissingFromFailing) {
     EXPECT_EQ(ok.value, std::string("a\0b", 3));
 }
 
+TEST(ReadFile, APipeInThePlaceOfAFileDoesNotHang) {
+    TempDir dir;
+    const std::string fifo = dir.file("wingcopy.fl4");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ::alarm(10); // a regression ends the program instead of hanging the test run
+    EXPECT_TRUE(tv::fileCanBeOpened(fifo));
+    const auto r = tv::readFileBytes(fifo);
+    ::alarm(0);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.value, "");
+}
+
 TEST(SplitLines, AcceptsEveryLineEnd) {
     using V = std::vector<std::string_view>;
     EXPECT_EQ(tv::splitLines(""), V{});
