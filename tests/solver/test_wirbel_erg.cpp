@@ -62,6 +62,22 @@ TEST(WIRBEL_ERG, PanelLoadIntegratesBackToTheStripLift) {
     }
 }
 
+TEST(WIRBEL_ERG, CanardAndWingPutTheNeutralPointBetweenTheirCentres) {
+    // A small canard ahead of and above the main wing: each wing's lift is its slope times its
+    // area, and the neutral point is the lift-weighted mean of the two aerodynamic centres.
+    SolverWorkspace& ws = sharedWorkspace();
+    const Aircraft ac = solved({trapeziumWing(100, 100, 250, 0, 0, 0, 60), trapeziumWing(250, 150, 800, 50, 0, 600)}, ws);
+    ASSERT_FALSE(ws.AbortCalculation);
+    const double liftCanard = ws.WingLiftSlope[1] * ac.Wings[1].planform.S;
+    const double liftWing = ws.WingLiftSlope[2] * ac.Wings[2].planform.S;
+    EXPECT_GT(ws.NeutralPointX, ws.WingAcX[1]);
+    EXPECT_LT(ws.NeutralPointX, ws.WingAcX[2]);
+    EXPECT_GT(liftWing, liftCanard);
+    EXPECT_LT(ws.WingAcX[2] - ws.NeutralPointX, ws.NeutralPointX - ws.WingAcX[1]);
+    const double weighted = (liftCanard * ws.WingAcX[1] + liftWing * ws.WingAcX[2]) / (liftCanard + liftWing);
+    EXPECT_NEAR(ws.NeutralPointX, weighted, 1e-9 * std::fabs(weighted));
+}
+
 TEST(WIRBEL_ERG, CentreGapIsFilledWithTheRootChord) {
     SolverWorkspace& ws = sharedWorkspace();
     const Aircraft ac = solved({trapeziumWing(200, 100, 400, 50, 50, 30)}, ws);
