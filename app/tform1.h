@@ -14,6 +14,9 @@
 #include <QPoint>
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
 #include <memory>
 #include <optional>
 
@@ -151,6 +154,8 @@ public:
     int activeWing() const;
     /// The texts of all fields, counts and the comment: what the model is parsed from.
     tv::AircraftTexts fieldTexts() const;
+    /// The 16 field texts and the trapezium count of wing w (1..5).
+    tv::WingTexts wingTexts(int w) const;
     /// Writes texts into the fields (only those that differ) and selects the counts.
     void writeFieldTexts(const tv::AircraftTexts& texts, int firstWing, int lastWing);
 
@@ -161,8 +166,16 @@ protected:
 private:
     // Construction (tform1_build.cpp).
     void buildMenus();
+    void connectMenus();
     void buildToolBar(QWidget* bar);
     void buildAircraftPage(QWidget* page);
+    void buildPositionColumn(QWidget* page);
+    void buildCalculationControls(QWidget* page);
+    void buildAircraftViews(QWidget* page);
+    void buildWingResults(QWidget* page, int w);
+    void connectMouse(TImage* image, const std::function<void(QPoint, Qt::MouseButton, Qt::KeyboardModifiers)>& down,
+                      const std::function<void(QPoint, Qt::MouseButtons, Qt::KeyboardModifiers)>& move,
+                      const std::function<void(QPoint, Qt::MouseButton, Qt::KeyboardModifiers)>& up);
     void buildWingPage(QWidget* page, int w);
     void buildRemarksPage(QWidget* page);
     void connectWingPage(int w);
@@ -173,14 +186,18 @@ private:
     void Create1(const QStringList& arguments);
 
     // Shared steps.
-    void hideAerodynamicCentres();
-    void showAerodynamicCentres();
+    /// The aerodynamic-centre captions of all five wing pages enabled and their ten result
+    /// labels shown (after a calculation), or greyed and hidden (after any edit).
+    void setAerodynamicCentresShown(bool shown);
+    void setScaleControlsVisible(bool visible);  // LscaleF, E_scale, Bscale1
+    void setManualControlsVisible(bool visible); // Label21, Label22, Edit_Mstab, ScrollBar5
     void setPrintingEnabled(bool on);
     void setSaveEnabled(bool on);
     void setInsertEnabled(bool on);
     void setCopyMenuEnabled(bool copy, bool insert);
     void uncheckPressure();
-    void redrawThumbnails();
+    /// Repaints the five wing thumbnails, each with caption[w] (1..5).
+    void redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& caption);
     void applyLanguage(tv::UiLanguage lang);
     void drawLanguageCaption();
     void selectLanguage(tv::UiLanguage lang);
@@ -194,6 +211,12 @@ private:
     void ScrollBar4Change();
     void ScrollBar5Exit();
     void layOutImages(int tabWidth, int tabHeight);
+    /// The lattice overlay drawn as it stands, known to the current model or not yet (DrawGrid
+    /// tests the flag; the calculation shows the fresh lattice while the system is solved).
+    void paintLattice();
+    /// Memo1 after a calculation: the run's lines, under the error header unless the first line
+    /// is the height-separation notice, which brings its own header.
+    void showCalculationMessages(const std::vector<std::string>& lines);
     void highlightFields(int w, const tv::FieldHighlight& yellow);
     tv::SystemColours systemColours() const;
 
@@ -229,25 +252,19 @@ private:
     };
     std::array<ResultLabels, tv::kWingMax + 1> m_results{};
     std::array<QPushButton*, tv::kWingMax + 1> m_copyButton{}, m_insertButton{};
-    TImage* m_image2 = nullptr;
-    TImage* m_image3 = nullptr;
+    // Aircraft page.
+    TImage *m_image2 = nullptr, *m_image3 = nullptr;
     QScrollBar *m_scroll1 = nullptr, *m_scroll2 = nullptr, *m_scroll3 = nullptr, *m_scroll4 = nullptr,
                *m_scroll5 = nullptr, *m_scroll6 = nullptr;
-    QPushButton* m_button4 = nullptr;
-    QLabel* m_labelW = nullptr;
-    QLabel* m_label24 = nullptr;
-    QLabel* m_label21 = nullptr;
-    QLabel* m_label22 = nullptr;
-    QLineEdit* m_editMstab = nullptr;
+    QPushButton *m_button4 = nullptr, *m_bscale1 = nullptr;
+    QLabel *m_labelW = nullptr, *m_label24 = nullptr, *m_label21 = nullptr, *m_label22 = nullptr,
+           *m_labelPress = nullptr, *m_lscaleF = nullptr;
+    QLineEdit *m_editMstab = nullptr, *m_eScale = nullptr;
     QRadioButton *m_rb15 = nullptr, *m_rb16 = nullptr;
-    QPlainTextEdit* m_memo1 = nullptr;
-    QPlainTextEdit* m_memo2 = nullptr;
+    QPlainTextEdit *m_memo1 = nullptr, *m_memo2 = nullptr; // results box, remarks
     QCheckBox* m_checkBoxA = nullptr;
-    QLabel* m_labelPress = nullptr;
+    // Tool bar.
     QLabel* m_labFName = nullptr;
-    QLabel* m_lscaleF = nullptr;
-    QLineEdit* m_eScale = nullptr;
-    QPushButton* m_bscale1 = nullptr;
     QToolButton *m_sb1 = nullptr, *m_sb2 = nullptr, *m_sb3 = nullptr, *m_sb4 = nullptr, *m_sb5 = nullptr;
     std::array<QToolButton*, 3> m_langButton{}; // German, English, Spanish
     QAction *m_open2 = nullptr, *m_save2 = nullptr, *m_save3 = nullptr, *m_print1 = nullptr, *m_exit1 = nullptr;

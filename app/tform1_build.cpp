@@ -25,6 +25,8 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -94,13 +96,8 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     setMinimumSize(int(std::lround(822 * m_scale)), int(std::lround(744 * m_scale)));
 
     m_about = new TForm2(this);
+    connectMenus();
     for (int w = 1; w <= tv::kWingMax; ++w) connectWingPage(w);
-    connect(m_image2, &TImage::mouseDown, this, [this](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { Image4MouseDown(p, b, k); });
-    connect(m_image2, &TImage::mouseMove, this, [this](QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) { Image4MouseMove(p, b, k); });
-    connect(m_image2, &TImage::mouseUp, this, [this](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { Image4MouseUp(p, b, k); });
-    connect(m_image3, &TImage::mouseDown, this, [this](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { Image3MouseDown(p, b, k); });
-    connect(m_image3, &TImage::mouseMove, this, [this](QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) { Image3MouseMove(p, b, k); });
-    connect(m_image3, &TImage::mouseUp, this, [this](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { Image3MouseUp(p, b, k); });
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     m_building = false;
     Create1(options.arguments);
@@ -118,6 +115,17 @@ void TForm1::placeImage(TImage* image, int x, int y, int w, int h) const {
     place(image, x, y, w, h);
 }
 
+void TForm1::connectMouse(TImage* image,
+                          const std::function<void(QPoint, Qt::MouseButton, Qt::KeyboardModifiers)>& down,
+                          const std::function<void(QPoint, Qt::MouseButtons, Qt::KeyboardModifiers)>& move,
+                          const std::function<void(QPoint, Qt::MouseButton, Qt::KeyboardModifiers)>& up) {
+    connect(image, &TImage::mouseDown, this,
+            [down](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { down(p, b, k); });
+    connect(image, &TImage::mouseMove, this, move);
+    connect(image, &TImage::mouseUp, this,
+            [up](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { up(p, b, k); });
+}
+
 QLabel* TForm1::addLabel(QWidget* parent, const char* name, int x, int y, int w, int h) {
     auto* label = named(new QLabel(parent), name);
     place(label, x, y, w, h);
@@ -127,56 +135,71 @@ QLabel* TForm1::addLabel(QWidget* parent, const char* name, int x, int y, int w,
 // ---- Menus and tool bar ---------------------------------------------------------------------------
 
 void TForm1::buildMenus() {
-    auto act = [this](QMenu* menu, const char* name, const char* text) {
-        auto* a = named(new QAction(QString::fromUtf8(text), this), name);
-        menu->addAction(a);
-        return a;
+    // The menus' items in order; a null name is a separator. The texts are replaced by the
+    // current language's at start-up.
+    struct Item {
+        const char* name;
+        const char* text;
+        QAction* TForm1::*member;
     };
-    QMenu* file = named(menuBar()->addMenu(QStringLiteral("File")), "Open1");
-    m_open2 = act(file, "Open2", "Open");
-    m_save2 = act(file, "Save2", "Save as");
-    m_save3 = act(file, "Save3", "Save");
-    m_print1 = act(file, "Print1", "Print");
-    file->addSeparator();
-    m_exit1 = act(file, "Exit1", "Exit");
-    QMenu* edit = named(menuBar()->addMenu(QStringLiteral("Edit")), "EEdit1");
-    m_wing11 = act(edit, "wing11", "Wing-1");
-    m_wing21 = act(edit, "wing21", "Wing-2");
-    m_wing31 = act(edit, "wing31", "Wing-3");
-    m_aircraft1 = act(edit, "aircraft1", "Aircraft");
-    edit->addSeparator();
-    m_copyWing1 = act(edit, "CopyWing1", "Copy Wing");
-    m_insertWing1 = act(edit, "InsertCopiedWing1", "Insert Copied Wing");
-    edit->addSeparator();
-    static const char* chngNames[6] = {"", "chng1", "chng2", "chng3", "chng4", "chng5"};
-    static const char* chngTexts[6] = {"", "Exchange Wing 1<->2", "Exchange Wing 1<->3", "Exchange Wing 2<->3",
-                                       "Exchange Wing 3<->4", "Exchange Wing 4<->5"};
-    for (int i = 1; i <= 5; ++i) m_chng[i] = act(edit, chngNames[i], chngTexts[i]);
-    edit->addSeparator();
-    m_mscale1 = act(edit, "Mscale1", "Change aircraft scale");
-    QMenu* lang = named(menuBar()->addMenu(QStringLiteral("Sprache")), "Langu1");
-    m_langAction[0] = act(lang, "german1", "deutsch");
-    m_langAction[1] = act(lang, "english1", "english");
-    m_langAction[2] = act(lang, "spain1", "español");
+    struct Menu {
+        const char* name;
+        const char* title;
+        std::vector<Item> items;
+    };
+    const Menu menus[] = {
+        {"Open1", "File",
+         {{"Open2", "Open", &TForm1::m_open2}, {"Save2", "Save as", &TForm1::m_save2},
+          {"Save3", "Save", &TForm1::m_save3}, {"Print1", "Print", &TForm1::m_print1}, {},
+          {"Exit1", "Exit", &TForm1::m_exit1}}},
+        {"EEdit1", "Edit",
+         {{"wing11", "Wing-1", &TForm1::m_wing11}, {"wing21", "Wing-2", &TForm1::m_wing21},
+          {"wing31", "Wing-3", &TForm1::m_wing31}, {"aircraft1", "Aircraft", &TForm1::m_aircraft1}, {},
+          {"CopyWing1", "Copy Wing", &TForm1::m_copyWing1},
+          {"InsertCopiedWing1", "Insert Copied Wing", &TForm1::m_insertWing1}, {},
+          {"chng1", "Exchange Wing 1<->2", nullptr}, {"chng2", "Exchange Wing 1<->3", nullptr},
+          {"chng3", "Exchange Wing 2<->3", nullptr}, {"chng4", "Exchange Wing 3<->4", nullptr},
+          {"chng5", "Exchange Wing 4<->5", nullptr}, {},
+          {"Mscale1", "Change aircraft scale", &TForm1::m_mscale1}}},
+        {"Langu1", "Sprache", {{"german1", "deutsch", nullptr}, {"english1", "english", nullptr},
+                               {"spain1", "español", nullptr}}},
+    };
+    int exchange = 0, language = 0;
+    for (const Menu& m : menus) {
+        QMenu* menu = named(menuBar()->addMenu(QString::fromLatin1(m.title)), m.name);
+        for (const Item& item : m.items) {
+            if (!item.name) {
+                menu->addSeparator();
+                continue;
+            }
+            auto* a = named(new QAction(QString::fromUtf8(item.text), this), item.name);
+            menu->addAction(a);
+            if (item.member)
+                this->*item.member = a;
+            else if (m.name == std::string_view("EEdit1"))
+                m_chng[++exchange] = a;
+            else
+                m_langAction[language++] = a;
+        }
+    }
     m_info1 = named(new QAction(QStringLiteral("Info"), this), "Info1");
     menuBar()->addAction(m_info1);
+}
 
-    m_save3->setEnabled(false);
-    m_print1->setEnabled(false);
-    m_copyWing1->setEnabled(false);
-    m_insertWing1->setEnabled(false);
+void TForm1::connectMenus() {
+    for (QAction* a : {m_save3, m_print1, m_copyWing1, m_insertWing1}) a->setEnabled(false);
     connect(m_open2, &QAction::triggered, this, [this] { Load1Click(); });
     connect(m_save2, &QAction::triggered, this, [this] { Save1Click(m_save2); });
     connect(m_save3, &QAction::triggered, this, [this] { Save1Click(m_save3); });
+    connect(m_print1, &QAction::triggered, this, [this] { Print1Click(m_print1); });
     connect(m_exit1, &QAction::triggered, this, &QWidget::close);
-    connect(m_wing11, &QAction::triggered, this, [this] { m_pages->setCurrentWidget(m_wingPage[1]); });
-    connect(m_wing21, &QAction::triggered, this, [this] { m_pages->setCurrentWidget(m_wingPage[2]); });
-    connect(m_wing31, &QAction::triggered, this, [this] { m_pages->setCurrentWidget(m_wingPage[3]); });
-    connect(m_aircraft1, &QAction::triggered, this, [this] { m_pages->setCurrentWidget(m_aircraftPage); });
+    const std::pair<QAction*, QWidget*> pageItems[] = {
+        {m_wing11, m_wingPage[1]}, {m_wing21, m_wingPage[2]}, {m_wing31, m_wingPage[3]}, {m_aircraft1, m_aircraftPage}};
+    for (const auto& [action, page] : pageItems)
+        connect(action, &QAction::triggered, this, [this, page] { m_pages->setCurrentWidget(page); });
     connect(m_copyWing1, &QAction::triggered, this, [this] { Save_Wing(); });
     connect(m_insertWing1, &QAction::triggered, this, [this] { Load_Wing(); });
     for (int i = 1; i <= 5; ++i) connect(m_chng[i], &QAction::triggered, this, [this, i] { chngClick(i); });
-    connect(m_print1, &QAction::triggered, this, [this] { Print1Click(m_print1); });
     connect(m_mscale1, &QAction::triggered, this, [this] { Mscale1Click(); });
     connect(m_langAction[0], &QAction::triggered, this, [this] { german1Click(); });
     connect(m_langAction[1], &QAction::triggered, this, [this] { english1Click(); });
@@ -222,6 +245,13 @@ void TForm1::buildToolBar(QWidget* bar) {
 // ---- Pages ---------------------------------------------------------------------------------------
 
 void TForm1::buildAircraftPage(QWidget* page) {
+    buildPositionColumn(page);
+    buildCalculationControls(page);
+    buildAircraftViews(page);
+}
+
+// The wing-count buttons, and per wing its thumbnail with the x and z position fields.
+void TForm1::buildPositionColumn(QWidget* page) {
     auto* countGroup = new QButtonGroup(this);
     for (int n = 1; n <= tv::kWingMax; ++n) {
         auto* rb = named(new QRadioButton(page), kWingCountButtonNames[n]);
@@ -260,7 +290,11 @@ void TForm1::buildAircraftPage(QWidget* page) {
         m_fields[w][int(tv::WingField::PositionX)] = x;
         m_fields[w][int(tv::WingField::PositionZ)] = z;
     }
+}
 
+// The calculate button with its busy labels, the stability choice with the margin controls, the
+// results box and the scale controls, down the left column under the positions.
+void TForm1::buildCalculationControls(QWidget* page) {
     m_button4 = named(new QPushButton(page), "Button4");
     place(m_button4, 4, 494, 256, 26);
     connect(m_button4, &QPushButton::clicked, this, [this] { Button4Click(); });
@@ -291,12 +325,13 @@ void TForm1::buildAircraftPage(QWidget* page) {
     m_scroll5->setRange(0, 60);
     m_scroll5->setValue(45);
     place(m_scroll5, 246, 564, 16, 54);
-    for (QWidget* c : std::initializer_list<QWidget*>{m_label22, m_editMstab, m_label21, m_scroll5}) c->hide();
+    setManualControlsVisible(false);
     connect(m_editMstab, &QLineEdit::textChanged, this, [this] { if (!m_building) STABIL(); });
     // The margin slider writes its margin into the field, whose change runs the evaluation.
     connect(m_scroll5, &QScrollBar::valueChanged, this, [this](int position) {
         m_editMstab->setText(QString::fromStdString(tv::marginTextForSlider(position)));
     });
+    connect(m_scroll5, &QScrollBar::sliderReleased, this, [this] { ScrollBar5Exit(); });
 
     m_memo1 = named(new QPlainTextEdit(page), "Memo1");
     m_memo1->setReadOnly(true);
@@ -310,8 +345,12 @@ void TForm1::buildAircraftPage(QWidget* page) {
     m_bscale1 = named(new QPushButton(page), "Bscale1");
     place(m_bscale1, 174, 677, 88, 23);
     connect(m_bscale1, &QPushButton::clicked, this, [this] { Bscale1Click(); });
-    for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->hide();
+    setScaleControlsVisible(false);
+}
 
+// The aircraft view and the 3D view with their bars and the pressure switch; their places
+// follow the window size (layOutImages).
+void TForm1::buildAircraftViews(QWidget* page) {
     m_image2 = named(new TImage(page), "Image2");
     m_image3 = named(new TImage(page), "Image3");
     placeImage(m_image2, 284, 2, 545, 396); // until the first layout
@@ -345,7 +384,15 @@ void TForm1::buildAircraftPage(QWidget* page) {
         connect(bar, &QScrollBar::valueChanged, this, [this] { if (!m_building) draw3DView(); });
     connect(m_scroll3, &QScrollBar::valueChanged, this, [this] { if (!m_building) ScrollBar3Change(); });
     connect(m_scroll4, &QScrollBar::valueChanged, this, [this] { if (!m_building) ScrollBar4Change(); });
-    connect(m_scroll5, &QScrollBar::sliderReleased, this, [this] { ScrollBar5Exit(); });
+    using B = Qt::MouseButton;
+    using Bs = Qt::MouseButtons;
+    using K = Qt::KeyboardModifiers;
+    connectMouse(m_image2, [this](QPoint p, B b, K k) { Image4MouseDown(p, b, k); },
+                 [this](QPoint p, Bs b, K k) { Image4MouseMove(p, b, k); },
+                 [this](QPoint p, B b, K k) { Image4MouseUp(p, b, k); });
+    connectMouse(m_image3, [this](QPoint p, B b, K k) { Image3MouseDown(p, b, k); },
+                 [this](QPoint p, Bs b, K k) { Image3MouseMove(p, b, k); },
+                 [this](QPoint p, B b, K k) { Image3MouseUp(p, b, k); });
 }
 
 void TForm1::buildWingPage(QWidget* page, int w) {
@@ -367,7 +414,9 @@ void TForm1::buildWingPage(QWidget* page, int w) {
     for (int s = 1; s <= tv::kSectionMax; ++s) {
         m_station[w][s] = addLabel(page, QString("L_%1_%2").arg(w).arg(s).toLatin1().constData(),
                                    kDiagramLeft + kStationPlace[s].x, kDiagramTop + kStationPlace[s].y, 44, 15);
-        m_station[w][s]->setStyleSheet(QStringLiteral("background: rgb(192, 192, 192);"));
+        // Transparent and set low, so that a long flight-direction caption of the diagram stays
+        // readable beside the first station's number.
+        m_station[w][s]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     }
     for (int f = 0; f < 14; ++f) {
         auto* e = named(new QLineEdit(QString::fromLatin1(tv::defaultFieldText(w, tv::WingField(f))), page),
@@ -377,6 +426,23 @@ void TForm1::buildWingPage(QWidget* page, int w) {
         m_fields[w][f] = e;
     }
 
+    buildWingResults(page, w);
+
+    m_copyButton[w] = named(new QPushButton(page), QString("Button_C%1").arg(w).toLatin1().constData());
+    m_insertButton[w] = named(new QPushButton(page), QString("Button_P%1").arg(w).toLatin1().constData());
+    place(m_copyButton[w], 652, kResultTop, 170, 24);
+    place(m_insertButton[w], 652, kResultTop + 28, 170, 24);
+    connect(m_copyButton[w], &QPushButton::clicked, this, [this] { Save_Wing(); });
+    connect(m_insertButton[w], &QPushButton::clicked, this, [this] { Load_Wing(); });
+
+    m_planform[w] = named(new TImage(page), names.planform);
+    placeImage(m_planform[w], 8, 340, 810, 330);
+    showTrapeziumFields(w, tv::defaultTrapeziumCount(w));
+}
+
+// The planform results b, s, lm, r25, lam with their captions and the aerodynamic centre x, y.
+void TForm1::buildWingResults(QWidget* page, int w) {
+    const WingControlNames& names = kWingControls[w];
     ResultLabels& r = m_results[w];
     const char* captions[5] = {names.spanCaption, names.areaCaption, names.meanChordCaption, names.centreCaption,
                                names.aspectCaption};
@@ -394,17 +460,6 @@ void TForm1::buildWingPage(QWidget* page, int w) {
     r.yCaption->setText(QStringLiteral(" y: "));
     r.ynp = addLabel(page, QString("Label_ynp%1").arg(w).toLatin1().constData(), 564, kResultTop + kRowHeight, 84,
                      kRowHeight);
-
-    m_copyButton[w] = named(new QPushButton(page), QString("Button_C%1").arg(w).toLatin1().constData());
-    m_insertButton[w] = named(new QPushButton(page), QString("Button_P%1").arg(w).toLatin1().constData());
-    place(m_copyButton[w], 652, kResultTop, 170, 24);
-    place(m_insertButton[w], 652, kResultTop + 28, 170, 24);
-    connect(m_copyButton[w], &QPushButton::clicked, this, [this] { Save_Wing(); });
-    connect(m_insertButton[w], &QPushButton::clicked, this, [this] { Load_Wing(); });
-
-    m_planform[w] = named(new TImage(page), names.planform);
-    placeImage(m_planform[w], 8, 340, 810, 330);
-    showTrapeziumFields(w, tv::defaultTrapeziumCount(w));
 }
 
 void TForm1::buildRemarksPage(QWidget* page) {
@@ -417,10 +472,12 @@ void TForm1::connectWingPage(int w) {
         QLineEdit* e = m_fields[w][f];
         connect(e, &QLineEdit::textChanged, this, [this, w, f, e] { onWingFieldChanged(w, tv::WingField(f), e); });
     }
-    TImage* image = m_planform[w];
-    connect(image, &TImage::mouseDown, this, [this, w](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { planformMouseDown(w, p, b, k); });
-    connect(image, &TImage::mouseMove, this, [this, w](QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) { planformMouseMove(w, p, b, k); });
-    connect(image, &TImage::mouseUp, this, [this, w](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers k) { planformMouseUp(w, p, b, k); });
+    using B = Qt::MouseButton;
+    using Bs = Qt::MouseButtons;
+    using K = Qt::KeyboardModifiers;
+    connectMouse(m_planform[w], [this, w](QPoint p, B b, K k) { planformMouseDown(w, p, b, k); },
+                 [this, w](QPoint p, Bs b, K k) { planformMouseMove(w, p, b, k); },
+                 [this, w](QPoint p, B b, K k) { planformMouseUp(w, p, b, k); });
     for (int n = 1; n <= tv::kTrapeziumMax; ++n)
         connect(m_trapButtons[w][n], &QRadioButton::toggled, this, [this, w, n](bool on) {
             if (on && !m_building) SetTrapeziumCount(w, n);

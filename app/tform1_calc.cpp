@@ -43,13 +43,18 @@ int TForm1::activeWing() const {
     return 0;
 }
 
+tv::WingTexts TForm1::wingTexts(int w) const {
+    tv::WingTexts t;
+    if (w < 1 || w > tv::kWingMax) return t;
+    for (int f = 0; f < tv::kWingFieldCount; ++f) t.field[f] = m_fields[w][f]->text().toStdString();
+    t.TrapeziumCount = trapeziumCount(w);
+    return t;
+}
+
 tv::AircraftTexts TForm1::fieldTexts() const {
     tv::AircraftTexts t;
     t.WingCount = m_wingCount;
-    for (int w = 1; w <= tv::kWingMax; ++w) {
-        for (int f = 0; f < tv::kWingFieldCount; ++f) t.wings[w].field[f] = m_fields[w][f]->text().toStdString();
-        t.wings[w].TrapeziumCount = trapeziumCount(w);
-    }
+    for (int w = 1; w <= tv::kWingMax; ++w) t.wings[w] = wingTexts(w);
     t.Comment = m_memo2->toPlainText().toStdString();
     return t;
 }
@@ -78,22 +83,22 @@ void TForm1::onWingFieldChanged(int w, tv::WingField f, QObject* sender) {
         CalcWing(w, sender);
 }
 
-void TForm1::hideAerodynamicCentres() {
+void TForm1::setAerodynamicCentresShown(bool shown) {
     for (int w = 1; w <= tv::kWingMax; ++w) {
-        m_results[w].anpCaption->setEnabled(false);
-        m_results[w].yCaption->setEnabled(false);
-        m_results[w].anp->hide();
-        m_results[w].ynp->hide();
+        m_results[w].anpCaption->setEnabled(shown);
+        m_results[w].yCaption->setEnabled(shown);
+        m_results[w].anp->setVisible(shown);
+        m_results[w].ynp->setVisible(shown);
     }
 }
 
-void TForm1::showAerodynamicCentres() {
-    for (int w = 1; w <= tv::kWingMax; ++w) {
-        m_results[w].anpCaption->setEnabled(true);
-        m_results[w].yCaption->setEnabled(true);
-        m_results[w].anp->show();
-        m_results[w].ynp->show();
-    }
+void TForm1::setScaleControlsVisible(bool visible) {
+    for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->setVisible(visible);
+}
+
+void TForm1::setManualControlsVisible(bool visible) {
+    for (QWidget* c : std::initializer_list<QWidget*>{m_label21, m_label22, m_editMstab, m_scroll5})
+        c->setVisible(visible);
 }
 
 // ---- Planform computation of one wing ---------------------------------------------------------------
@@ -104,10 +109,9 @@ void TForm1::CalcWing(int w, QObject* /*sender*/) {
     if (!RedrawOnly) {
         NeutralPointKnown = false;
         m_image2->unsetCursor();
-        hideAerodynamicCentres();
+        setAerodynamicCentresShown(false);
     }
-    tv::WingTexts texts = fieldTexts().wings[w];
-    Model.Wings[w] = tv::computeWing(texts);
+    Model.Wings[w] = tv::computeWing(wingTexts(w));
     const tv::Wing& wing = Model.Wings[w];
     const auto stations = tv::stationLabelTexts(wing);
     for (int s = 1; s <= tv::kSectionMax; ++s) m_station[w][s]->setText(QString::fromStdString(stations[s]));
@@ -190,24 +194,24 @@ void TForm1::Calc(QObject* sender) {
         m_image2->unsetCursor();
         m_button4->setEnabled(true);
         m_sb4->setEnabled(true);
-        hideAerodynamicCentres();
+        setAerodynamicCentresShown(false);
         m_label21->setText(QStringLiteral("%"));
     }
     for (int w = 1; w <= tv::kWingMax; ++w) CalcWing(w, sender);
     Model.WingCount = m_wingCount;
-    m_image2->clear(palette().color(QPalette::ToolTipBase), QColor(128, 128, 128));
+    m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
     drawAircraftView();
     draw3DView();
-    redrawThumbnails();
+    redrawThumbnails(Catalogue.TxtWingCaption);
     if (sender != m_print1 && sender != m_sb5) setPrintingEnabled(false);
     m_memo1->setPlainText(QString::fromStdString(Catalogue.TxtErrorHeader));
     m_memo1->hide();
 }
 
-void TForm1::redrawThumbnails() {
+void TForm1::redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& caption) {
     for (int w = 1; w <= tv::kWingMax; ++w) {
         drawWingThumbnail(m_thumb[w]->canvas(), w);
-        drawThumbnailCaption(m_thumb[w]->canvas(), QString::fromStdString(Catalogue.TxtWingCaption[w]));
+        drawThumbnailCaption(m_thumb[w]->canvas(), QString::fromStdString(caption[w]));
         m_thumb[w]->update();
     }
 }
@@ -252,12 +256,12 @@ void TForm1::CheckBoxAClick() {
 
 void TForm1::RadioButton15Click() {
     m_scroll3->setValue(100);
-    for (QWidget* c : std::initializer_list<QWidget*>{m_label21, m_label22, m_editMstab, m_scroll5}) c->hide();
+    setManualControlsVisible(false);
     STABIL();
 }
 
 void TForm1::RadioButton16Click() {
     m_scroll3->setValue(100);
-    for (QWidget* c : std::initializer_list<QWidget*>{m_label21, m_label22, m_editMstab, m_scroll5}) c->show();
+    setManualControlsVisible(true);
     STABIL();
 }

@@ -24,7 +24,7 @@
 void TForm1::Button4Click() {
     if (m_pages->currentWidget() != m_aircraftPage) m_pages->setCurrentWidget(m_aircraftPage);
     AbortCalculation = false;
-    for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->hide();
+    setScaleControlsVisible(false);
     m_labelW->show();
     m_button4->hide();
     m_sb4->setEnabled(false);
@@ -37,12 +37,17 @@ void TForm1::Button4Click() {
     if (!m_workspace) m_workspace = tv::makeSolverWorkspace();
     tv::SolverWorkspace& ws = *m_workspace;
     tv::Aircraft aircraft = tv::computeAircraft(fieldTexts());
-    // The elimination reports its remaining columns; the window repaints at most every 50 ms
-    // so that the count is seen without slowing the elimination down.
+    // The elimination reports its remaining columns. Its first report comes once the lattice is
+    // laid out, which is then shown while the system is solved. Later reports repaint the count
+    // at most every 50 ms so that it is seen without slowing the elimination down.
     QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
     bool first = true;
     tv::runCalculation(aircraft, ws, UiLanguage, [&](int columnsLeft) {
+        if (first) {
+            paintLattice();
+            m_image2->repaint();
+            sinceRepaint.start();
+        }
         if (first || sinceRepaint.elapsed() >= 50) {
             m_label24->setText(QString::number(columnsLeft));
             m_label24->show();
@@ -63,17 +68,21 @@ void TForm1::Button4Click() {
         z->setText(QString::number(aircraft.Wings[w].PositionZ));
         Model.Wings[w].PositionZ = aircraft.Wings[w].PositionZ;
     }
-    if (!ws.Messages.empty()) {
-        QStringList lines;
-        if (!ws.WingsShifted) lines << QString::fromStdString(Catalogue.TxtErrorHeader);
-        for (const std::string& line : ws.Messages) lines << QString::fromStdString(line);
-        m_memo1->setPlainText(lines.join(QLatin1Char('\n')));
-        m_memo1->show();
-    }
+    showCalculationMessages(ws.Messages);
     // A singular system leaves no meaningful results: they are shown only when the evaluation
     // ran on a solved system.
     finishCalculation(ws.EvaluationRan && !ws.SolutionFailed);
     m_dialogs->beep();
+}
+
+void TForm1::showCalculationMessages(const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    QStringList text;
+    if (lines.front() != tv::zSeparationNotice(UiLanguage).front())
+        text << QString::fromStdString(Catalogue.TxtErrorHeader);
+    for (const std::string& line : lines) text << QString::fromStdString(line);
+    m_memo1->setPlainText(text.join(QLatin1Char('\n')));
+    m_memo1->show();
 }
 
 void TForm1::finishCalculation(bool succeeded) {
@@ -93,7 +102,7 @@ void TForm1::finishCalculation(bool succeeded) {
         STABIL();
         FormResize();
         setPrintingEnabled(true);
-        showAerodynamicCentres();
+        setAerodynamicCentresShown(true);
     } else {
         drawAircraftView();
         draw3DView();
@@ -106,12 +115,10 @@ void TForm1::finishCalculation(bool succeeded) {
 
 // ---- Scaling -------------------------------------------------------------------------------------
 
-void TForm1::Mscale1Click() {
-    for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->show();
-}
+void TForm1::Mscale1Click() { setScaleControlsVisible(true); }
 
 void TForm1::Bscale1Click() {
-    for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->hide();
+    setScaleControlsVisible(false);
     const double factor = tv::parseReal(m_eScale->text().toStdString());
     for (const ScaledField& s : scalingOrder()) {
         QLineEdit* e = field(s.wing, s.field);

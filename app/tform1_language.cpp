@@ -57,23 +57,34 @@ void setCaption(QObject* root, QTabWidget* pages, const tv::ControlText& ct) {
 } // namespace
 
 void TForm1::applyLanguage(tv::UiLanguage lang) {
-    // Steps in the order the language switch has them: captions, thumbnails, pressure switch,
-    // stability texts and diagrams, menus, flight direction, catalogue, scaling, gap questions.
+    // Captions of the labels, buttons, check box, tabs and scale controls.
     for (const tv::ControlText& ct : tv::windowTexts(lang)) setCaption(this, m_pages, ct);
+    // The catalogue comes before any drawing: the stability picture redraws the aircraft view,
+    // whose flight-direction caption is the catalogue's.
     Catalogue = tv::messageCatalogue(lang);
-    redrawThumbnails();
+    std::array<std::string, tv::kWingMax + 1> thumbnailCaptions;
+    for (int w = 1; w <= tv::kWingMax; ++w) thumbnailCaptions[w] = tv::thumbnailCaption(lang, w);
+    redrawThumbnails(thumbnailCaptions);
+    // The stability texts in the new language; without a neutral point there are none, and the
+    // aircraft view is drawn afresh instead.
     STABIL();
+    if (!NeutralPointKnown) {
+        m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+        drawAircraftView();
+    }
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
     for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
-    drawAircraftView();
     drawLanguageCaption();
     Space1(nullptr);
 }
 
-// The language switch writes its own flight-direction caption beside the one of the aircraft view.
+// The language switch writes its own flight-direction caption over the one of the aircraft view,
+// opaque, so that one caption shows.
 void TForm1::drawLanguageCaption() {
     QPainter p(&m_image2->canvas());
     tv::setPen(p, Qt::red);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(systemColours().toolTipBackground);
     tv::textOut(p, m_geom.AircraftCentreX + 27, 2, tv::aircraftViewFlightDirection(UiLanguage));
     p.end();
     m_image2->update();

@@ -109,7 +109,11 @@ void TForm1::Zeiger() {
 
 void TForm1::DrawGrid() {
     // Only the lattice of the current model is drawn.
-    if (!LatticeKnown || !m_workspace) return;
+    if (LatticeKnown) paintLattice();
+}
+
+void TForm1::paintLattice() {
+    if (!m_workspace) return;
     const tv::SystemColours c = systemColours();
     const tv::LatticeOverlayOptions o{m_wingCount, m_checkBoxA->isChecked(), tv::pressureGain(m_scroll6->value()),
                                       c.toolTipBackground, c.toolTipBackground};

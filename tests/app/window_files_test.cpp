@@ -235,6 +235,20 @@ TEST_F(WindowTest, ATooSlenderWingShowsItsFailureLinesAndNoResults) {
     EXPECT_EQ(dialogs.beeps, 1);
 }
 
+TEST_F(WindowTest, ARefusedWingAndAHeightMoveStandUnderTheErrorHeader) {
+    make();
+    click("RadioButton2");
+    for (const char* chord : {"Edit4", "Edit5", "Edit6", "Edit7", "Edit14x"}) setText(chord, "10");
+    setText("Edit2", "20000");
+    setText("Edit_x2", "0");
+    setText("Edit_z2", "-190"); // the same plane as wing 1
+    click("Button4");
+    const QStringList lines = get<QPlainTextEdit>("Memo1")->toPlainText().split('\n');
+    EXPECT_EQ(lines, QStringList({"Error: ", "Can not calculate wing-1. ",
+                                  "Please change this wing (less aspect ratio)!", "Attention:",
+                                  "Wings are moved automatically in z-direction!"}));
+}
+
 TEST_F(WindowTest, OverlappingWingsMoveAndTheirHeightFieldShowsIt) {
     TForm1& f = make();
     click("RadioButton2");

@@ -7,10 +7,12 @@
 #include "solver/workspace.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
+#include "views/view_common.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -290,6 +292,27 @@ TEST_F(CalculatedWindow, AProjectOpenedWithANeutralPointShowsMarksButNoStaleLatt
     EXPECT_FALSE(shown(get("CheckBoxA")));
     EXPECT_EQ(pixel(mirrored), background);
     EXPECT_TRUE(markAt(centre() - 3, form->Reference.NeutralPointX, Qt::red));
+}
+
+TEST_F(CalculatedWindow, ALanguageSwitchKeepsTheMarksAndShowsOneFlightCaption) {
+    form->german1Click();
+    const int c = centre();
+    EXPECT_TRUE(markAt(c - 3, form->Reference.NeutralPointX, Qt::red));
+    EXPECT_TRUE(markAt(c - 2, form->stabilityNumbers().CgLow, Qt::blue));
+    // The band of the switch's caption holds that caption alone, as if drawn on an empty view:
+    // the aircraft view's own caption, two pixels further right, does not show through.
+    const std::string caption = tv::aircraftViewFlightDirection(tv::UiLanguage::German);
+    const int x = form->aircraftViewGeometry().AircraftCentreX + 27;
+    QImage alone(image2->bitmapSize(), QImage::Format_RGB32);
+    alone.fill(form->palette().color(QPalette::ToolTipBase));
+    QPainter p(&alone);
+    tv::setPen(p, Qt::red);
+    tv::textOut(p, x, 2, caption);
+    const QRect band(x, 2, p.fontMetrics().horizontalAdvance(QString::fromStdString(caption)), p.fontMetrics().height());
+    p.end();
+    for (int py = band.top(); py <= band.bottom(); ++py)
+        for (int px = band.left(); px <= band.right(); ++px)
+            ASSERT_EQ(pixel({px, py}), alone.pixelColor(px, py)) << px << "," << py;
 }
 
 // ---- 3D view -------------------------------------------------------------------------------------
