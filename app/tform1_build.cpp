@@ -335,8 +335,6 @@ void TForm1::buildCalculationControls(QWidget* page) {
 
     m_memo1 = named(new QPlainTextEdit(page), "Memo1");
     m_memo1->setReadOnly(true);
-    m_memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    place(m_memo1, 4, 622, 258, 52);
     m_memo1->hide();
 
     m_lscaleF = addLabel(page, "LscaleF", 4, 678, 104, kFieldHeight);

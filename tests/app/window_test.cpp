@@ -115,6 +115,11 @@ TEST_F(WindowTest, TrapeziumCountShowsTheFieldsOfItsTrapeziaAndKeepsHiddenValues
 
 TEST_F(WindowTest, LanguagesRewriteCaptionsCatalogueAndGapQuestionsAtOnce) {
     TForm1& f = make();
+    // Every caption of the text tables has its control: none is passed over unseen.
+    std::vector<tv::ControlText> captions = tv::windowTexts(tv::UiLanguage::German);
+    for (const tv::ControlText& m : tv::menuTexts(tv::UiLanguage::German)) captions.push_back(m);
+    for (const tv::ControlText& c : captions)
+        EXPECT_NE(f.findChild<QObject*>(QString::fromLatin1(c.objectName)), nullptr) << c.objectName;
     trigger("german1");
     EXPECT_EQ(f.UiLanguage, tv::UiLanguage::German);
     EXPECT_EQ(text("Button4"), "Berechnung Neutralpunkt");
