@@ -25,7 +25,9 @@
 
 tv::SystemColours TForm1::systemColours() const {
     const QPalette& pal = palette();
-    return {pal.color(QPalette::ToolTipBase), pal.color(QPalette::Light), pal.color(QPalette::Base)};
+    // The light 3-D edge is Midlight: Light is the white highlight edge, on which the reference
+    // outline would vanish against the pale background.
+    return {pal.color(QPalette::ToolTipBase), pal.color(QPalette::Midlight), pal.color(QPalette::Base)};
 }
 
 // ---- Wing pages -------------------------------------------------------------------------------------

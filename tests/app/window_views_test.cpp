@@ -279,7 +279,7 @@ TEST_F(CalculatedWindow, AProjectOpenedWithANeutralPointShowsMarksButNoStaleLatt
     // The reference outline lies on the left half, mirrored: a point inside wing 1's left half.
     const QPoint inside = panelMiddle(1, 2);
     const QPoint mirrored(image2->bitmapSize().width() - inside.x(), inside.y());
-    const QColor light = form->palette().color(QPalette::Light);
+    const QColor light = form->palette().color(QPalette::Midlight);
     const QColor background = form->palette().color(QPalette::ToolTipBase);
     ASSERT_NE(light, background);
     EXPECT_EQ(pixel(mirrored), light);
