@@ -282,7 +282,7 @@ TEST_F(CalculatedWindow, AProjectOpenedWithANeutralPointShowsMarksButNoStaleLatt
     const QColor light = form->palette().color(QPalette::Midlight);
     const QColor background = form->palette().color(QPalette::ToolTipBase);
     ASSERT_NE(light, background);
-    EXPECT_EQ(pixel(mirrored), light);
+    EXPECT_EQ(pixel(mirrored).rgb(), light.rgb());
     dialogs.answers.push_back(path("one.tv4"));
     trigger("Save2");
     dialogs.answers.push_back(path("one.tv4"));
