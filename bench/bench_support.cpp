@@ -39,4 +39,12 @@ void addBlasContext() {
     benchmark::AddCustomContext("blas_threads", std::to_string(openblas_get_num_threads()));
 }
 
+int runAll(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    addBlasContext();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
 } // namespace tvbench

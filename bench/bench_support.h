@@ -20,4 +20,7 @@ double median(std::vector<double> values);
 /// Adds the BLAS build, its threading (pthreads or OpenMP) and thread count to the report header.
 void addBlasContext();
 
+/// The main of a benchmark program: reads the flags, names the BLAS context, runs every benchmark.
+int runAll(int argc, char** argv);
+
 } // namespace tvbench

@@ -121,10 +121,4 @@ BENCHMARK(BM_Simq902Literal)->Arg(1144)->Iterations(2)->UseManualTime()->Unit(be
 
 } // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    tvbench::addBlasContext();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return tvbench::runAll(argc, argv); }

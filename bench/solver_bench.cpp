@@ -140,10 +140,4 @@ BENCHMARK(BM_Phases3000)->Iterations(7)->UseManualTime()->Unit(benchmark::kMilli
 
 } // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    tvbench::addBlasContext();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return tvbench::runAll(argc, argv); }
