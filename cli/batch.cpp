@@ -27,7 +27,7 @@ BatchResult calculateProject(const std::string& file, const AircraftTexts& texts
     r.aircraft = computeAircraft(texts);
     for (int w = 1; w <= kWingMax; ++w) r.planform[w] = r.aircraft.Wings[w].planform;
     runCalculation(r.aircraft, ws, lang);
-    r.calculated = !ws.AbortCalculation;
+    r.calculated = resultsUsable(ws);
     if (r.calculated)
         r.stability = computeStability(r.aircraft.WingCount, ws.NeutralPointX, ws.ReferenceChord, desiredMargin);
     return r;
