@@ -22,8 +22,10 @@ struct BatchResult {
 };
 
 /// Loads `file` into the default aircraft's field texts as opening a project does; an empty name
-/// keeps the built-in default aircraft. Returns the error text when the file cannot be read.
-std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts);
+/// keeps the built-in default aircraft. Returns the error text (in `lang`) when the file cannot be
+/// read or is not a project.
+std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts,
+                                             UiLanguage lang = UiLanguage::English);
 
 /// Computes the planforms, runs the calculation and the stability numbers for `desiredMargin` %.
 BatchResult calculateProject(const std::string& file, const AircraftTexts& texts, SolverWorkspace& ws,

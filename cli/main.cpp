@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     int status = 0;
     for (const std::string& file : o.files) {
         tv::AircraftTexts texts;
-        if (auto err = tv::loadAircraftTexts(file, texts)) {
+        if (auto err = tv::loadAircraftTexts(file, texts, o.lang)) {
             std::cerr << "tarvolin4-calc: " << *err << "\n";
             status = 2;
             continue;
