@@ -44,8 +44,8 @@ bool isBareProjectPattern(std::string_view name);
 /// `reference` holds a value (a neutral point is known), then the comment whose "\n" (or "\r\n")
 /// line breaks become CR LF. The values are the model's (absolute chords, spans, root offsets).
 /// A WingCount outside 1..5 or a TrapeziumCount outside 1..4 is clamped into range first.
-/// The comment is encoded as Windows-1252 ("?" for characters it cannot hold); a comment that
-/// itself contains "</comment>" reads back cut there.
+/// The comment is encoded as Windows-1252 ("?" for characters it cannot hold); its own
+/// "</comment>" is escaped (files/commentend.h), so any comment reads back as itself.
 std::string projectFileBytes(const Aircraft& aircraft, const std::optional<ReferenceValues>& reference);
 
 /// Writes projectFileBytes safely over `path` (see writeFileAtomically): a failed save leaves the
@@ -93,7 +93,7 @@ struct ProjectTable {
 /// Tagged layout: one tag per line; the tag is the text between the line's first "<" and the next
 /// ">", the value the text after it up to the next "<" (at most 500 characters looked at).
 /// A comment runs from its opening tag to the first "</comment>" and is returned whole, "<"
-/// included. Values for a wing or section outside 1..5 are ignored.
+/// included, with the writer's escape of "</comment>" taken back. Values for a wing or section outside 1..5 are ignored.
 ProjectTable parseProjectFile(std::string_view bytes, std::string_view name);
 
 /// Reads the file `path` (the bare patterns give NotOpened without touching the disk).

@@ -1,3 +1,4 @@
+#include "files/commentend.h"
 #include "files/encoding.h"
 #include "files/projectfile.h"
 #include "files/textlines.h"
@@ -87,7 +88,7 @@ std::string readComment(const std::vector<std::string_view>& lines, size_t& i, s
         part = lines[++i];
         raw += '\n';
     }
-    return cp1252ToUtf8(raw);
+    return cp1252ToUtf8(comment_end::unescape(raw));
 }
 
 struct ScanState {
