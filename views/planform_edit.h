@@ -39,7 +39,7 @@ bool handleIsLeft(int h);
 bool handleIsTrailing(int h);
 
 /// The handle within 3 pixels (strictly) of (x, y) in both directions, highest number winning,
-/// 0 for none; all five sections are live whatever the trapezium count.
+/// 0 for none; only the sections drawn for the wing's trapezium count are live.
 int planformHitTest(const Wing& wing, double scale, QSize image, QPoint pos);
 
 PointerShape handlePointer(int h);

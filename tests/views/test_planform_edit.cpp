@@ -57,17 +57,28 @@ TEST(PlanformEdit, HitTestFindsEachCornerHighestNumberWins) {
     EXPECT_EQ(tv::planformHitTest(tvtest::makeWing(close), kScale, kImage, {451, 115}), 13);
 }
 
-TEST(PlanformEdit, HiddenSectionsStayLive) {
-    tvtest::WingSpec one = fourTrapezia();
-    one.trapezia = 1;
-    const tv::Wing wing = tvtest::makeWing(one);
-    // Section 4 at y = 400 (200 px), leading edge 60 (30 px).
-    tv::DragState st;
-    const tv::HoverResult h = tv::planformMouseMove(st, wing, kScale, kImage, {500, 130}, false);
-    EXPECT_EQ(h.handle, 13);
-    EXPECT_EQ(st.HandleIndex, 13);
-    EXPECT_TRUE(h.highlight[int(WingField::XOffset4)]);
-    EXPECT_TRUE(h.highlight[int(WingField::Span3)]);
+TEST(PlanformEdit, OnlyDrawnSectionsHaveHandles) {
+    // Section 4 at y = 400 (200 px), leading edge 60 (30 px); section 3 at (150 px, 15 px).
+    struct Row {
+        int trapezia;
+        QPoint pos;
+        int handle;
+    };
+    const Row rows[] = {
+        {1, {500, 130}, 0},  {1, {450, 115}, 0}, {1, {350, 105}, 5}, {2, {450, 115}, 9},
+        {2, {500, 130}, 0},  {3, {500, 130}, 13}, {3, {100, 130}, 14}, {4, {525, 145}, 17},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.trapezia << " trapezia at " << r.pos.x() << "," << r.pos.y());
+        tvtest::WingSpec spec = fourTrapezia();
+        spec.trapezia = r.trapezia;
+        const tv::Wing wing = tvtest::makeWing(spec);
+        tv::DragState st;
+        const tv::HoverResult h = tv::planformMouseMove(st, wing, kScale, kImage, r.pos, false);
+        EXPECT_EQ(h.handle, r.handle);
+        // A press where nothing is drawn grabs nothing, so the release changes no hidden value.
+        EXPECT_EQ(drag(wing, r.pos, r.pos + QPoint(20, 0), false).empty(), r.handle == 0);
+    }
 }
 
 TEST(PlanformEdit, HighlightWithAndWithoutShift) {
