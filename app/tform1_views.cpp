@@ -202,8 +202,7 @@ void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardMod
     // wing and the scale as they were when the button went up.
     const tv::Wing wing = Model.Wings[w];
     const std::vector<tv::FieldWrite> writes =
-        tv::planformMouseUp(m_drag, wing, field(w, tv::WingField::RootOffset)->text().toStdString(), PlanformScale[w],
-                            pos, tv::isShiftAlone(shift, Qt::NoButton));
+        tv::planformMouseUp(m_drag, wing, PlanformScale[w], pos, tv::isShiftAlone(shift, Qt::NoButton));
     for (const tv::FieldWrite& fw : writes) field(w, fw.field)->setText(QString::fromStdString(fw.text));
 }
 

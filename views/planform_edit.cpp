@@ -88,8 +88,7 @@ void planformMouseDown(DragState& st, const Wing& wing, double scale, QSize imag
     st.ButtonReleased = false;
 }
 
-std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, const std::string& rootOffsetText,
-                                        double scale, QPoint pos, bool shiftAlone) {
+std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, double scale, QPoint pos, bool shiftAlone) {
     std::vector<FieldWrite> out;
     const int h = st.GrabbedHandle;
     if (h >= 1 && h <= kHandleCount && std::isfinite(scale) && scale > 0) {
@@ -103,7 +102,7 @@ std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, const s
             out.push_back({WingField::RootOffset, whole(v < 0 ? 0 : v)});
         } else if (h == 2) {
             double v = wing.RootOffset - dX;
-            if (v < 0) v = rootOffsetText == "0" ? -v : 0;
+            if (v < 0) v = wing.RootOffset == 0 ? -v : 0;
             out.push_back({WingField::RootOffset, whole(v)});
         } else if (isLeadingEdgeMove(h)) {
             out.push_back({xOffsetField(s), whole(sectionLeadingEdge(wing, s) + dY)});

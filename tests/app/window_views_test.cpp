@@ -71,15 +71,18 @@ protected:
 
 TEST_F(PlanformEditing, RootOffsetHandlesWithoutOffsetBothGiveTheMirroredDistance) {
     // Handles 1 and 2 lie on one point; handle 2 (left half) wins, and a drag to the right goes
-    // through the mirror rule of the "0" text.
-    for (int dx : {-30, 30}) {
-        fieldOf(WingField::RootOffset)->setText("0");
-        moveWith(image, rootLeadingEdge, Qt::NoButton, {});
-        EXPECT_EQ(image->cursor().shape(), Qt::SizeHorCursor);
-        EXPECT_TRUE(isYellow(fieldOf(WingField::RootOffset)));
-        EXPECT_FALSE(isYellow(fieldOf(WingField::Chord1)));
-        drag(rootLeadingEdge, rootLeadingEdge + QPoint(dx, 0));
-        EXPECT_EQ(value(WingField::RootOffset), "60") << "drag by " << dx;
+    // through the mirror rule. A project file writes its zero with blanks in front: the rule
+    // goes by the field's value, so that zero behaves as a typed one.
+    for (const char* zero : {"0", "   0"}) {
+        for (int dx : {-30, 30}) {
+            fieldOf(WingField::RootOffset)->setText(zero);
+            moveWith(image, rootLeadingEdge, Qt::NoButton, {});
+            EXPECT_EQ(image->cursor().shape(), Qt::SizeHorCursor);
+            EXPECT_TRUE(isYellow(fieldOf(WingField::RootOffset)));
+            EXPECT_FALSE(isYellow(fieldOf(WingField::Chord1)));
+            drag(rootLeadingEdge, rootLeadingEdge + QPoint(dx, 0));
+            EXPECT_EQ(value(WingField::RootOffset), "60") << "'" << zero << "' dragged by " << dx;
+        }
     }
     EXPECT_EQ(text("L_1_1"), "60") << "the written field recomputed the wing";
 }
@@ -136,18 +139,21 @@ TEST_F(PlanformEditing, HoverHighlightsTheFieldsADragWouldChange) {
     for (int f = 0; f < 14; ++f) EXPECT_FALSE(isYellow(form->field(1, WingField(f)))) << f;
 }
 
-TEST_F(PlanformEditing, HiddenSectionsStayLiveAndAReleaseWithoutHandleChangesNothing) {
-    // One trapezium: sections 3 to 5 keep their values. The span is now 100 mm, so the image is
-    // widened for section 3 (200 mm out) to stay on it.
+TEST_F(PlanformEditing, HiddenSectionsHaveNoHandlesAndAReleaseWithoutHandleChangesNothing) {
+    // One trapezium: sections 3 to 5 keep their values but are not drawn. The span is now 100 mm,
+    // so the image is widened for section 3 (200 mm out) to stay on it.
     image->setBitmapSize(QSize(1000, 330));
     image->resize(1000, 330);
     click("RadioButton4");
     const double s = form->PlanformScale[1];
-    moveWith(image, QPoint(500 + int(std::lround(200 * s)), 110 + int(std::lround(20 * s))), Qt::NoButton, {});
-    EXPECT_TRUE(isYellow(fieldOf(WingField::XOffset3)));
-    EXPECT_FALSE(shown(fieldOf(WingField::XOffset3)));
+    const QPoint hiddenCorner(500 + int(std::lround(200 * s)), 110 + int(std::lround(20 * s)));
+    moveWith(image, hiddenCorner, Qt::NoButton, {});
+    EXPECT_FALSE(isYellow(fieldOf(WingField::XOffset3)));
+    EXPECT_EQ(image->cursor().shape(), Qt::CrossCursor);
 
     const tv::AircraftTexts before = form->fieldTexts();
+    drag(hiddenCorner, hiddenCorner + QPoint(-25, 10));
+    EXPECT_EQ(form->fieldTexts().wings[1].field, before.wings[1].field) << "a hidden value changed";
     drag(QPoint(20, 300), QPoint(60, 250));
     EXPECT_EQ(form->fieldTexts().wings[1].field, before.wings[1].field);
     EXPECT_TRUE(form->dragState().ButtonReleased);
