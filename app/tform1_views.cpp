@@ -158,7 +158,13 @@ void TForm1::draw3DView() {
     tv::d_3d(p, m_image3->bitmapSize(), scene, *m_view3d);
     p.end();
     m_image3->update();
-    if (pressureOn) DrawGrid();
+    // The tinted lattice follows the gain; the stability picture repaints it under the marks.
+    if (pressureOn) {
+        if (NeutralPointKnown)
+            STABIL();
+        else
+            DrawGrid();
+    }
     m_checkBoxA->setVisible(LatticeKnown);
     m_labelPress->setVisible(LatticeKnown);
 }

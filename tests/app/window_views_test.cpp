@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -254,6 +255,32 @@ TEST_F(CalculatedWindow, PressureSwitchTintsThePanelsAndTheGainDeepensTheTint) {
     setText("Edit_x1", "10");
     EXPECT_FALSE(shown(box));
     EXPECT_FALSE(form->LatticeKnown);
+}
+
+TEST_F(CalculatedWindow, TheLoadDisplayLeavesTheMarksOnTop) {
+    // Both halves of the ticks and the centre line across the wing stay drawn
+    // whatever was clicked last: the switch, the gain bar, a turn of the 3D view.
+    const tv::AircraftViewGeometry& g = form->aircraftViewGeometry();
+    const int c = g.AircraftCentreX;
+    const int wingRow = panelMiddle(1, 1).y();
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Step steps[] = {
+        {"switch on", [&] { get<QCheckBox>("CheckBoxA")->click(); }},
+        {"gain", [&] { get<QScrollBar>("ScrollBar6")->setValue(40); }},
+        {"turn", [&] { get<QScrollBar>("ScrollBar2")->setValue(200); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        ASSERT_TRUE(tinted(pixel(panelMiddle(1, 2))));
+        EXPECT_TRUE(markAt(c + 3, form->Reference.NeutralPointX, Qt::red));
+        EXPECT_TRUE(markAt(c + 2, form->stabilityNumbers().CgLow, Qt::blue));
+        EXPECT_TRUE(markAt(c + 2, form->stabilityNumbers().CgHigh, Qt::blue));
+        EXPECT_EQ(pixel({g.AircraftCentreX, wingRow}), QColor(Qt::black));
+    }
 }
 
 TEST_F(CalculatedWindow, ResizingKeepsResultsMarksAndLoadDisplayOnlyScalesChange) {
