@@ -348,6 +348,34 @@ TEST_F(CalculatedWindow, ALanguageSwitchKeepsTheMarksAndShowsOneFlightCaption) {
             ASSERT_EQ(pixel({px, py}), alone.pixelColor(px, py)) << px << "," << py;
 }
 
+TEST_F(WindowTest, The3DZoomOutlivesARefitOfTheAircraftView) {
+    TForm1& f = make();
+    auto* zoom = get<QScrollBar>("ScrollBar4");
+    zoom->setValue(50); // twice the fitted scale
+    auto zoomed = [&] { return 2 * f.aircraftViewGeometry().AircraftBaseScale; };
+    ASSERT_DOUBLE_EQ(f.View3DScale, zoomed());
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Step steps[] = {
+        {"language", [&] { trigger("german1"); }},
+        {"manual", [&] { click("RadioButton16"); }},
+        {"margin", [&] { setText("Edit_Mstab", "12"); }},
+        {"calculation", [&] { click("Button4"); }},
+        {"automatic", [&] { click("RadioButton15"); }},
+        {"margin with results", [&] { click("RadioButton16"); setText("Edit_Mstab", "9"); }},
+        {"edit", [&] { setText("Edit_x2", "1100"); }},
+        {"resize", [&] { f.resize(f.width() + 40, f.height() + 30); f.FormResize(); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        EXPECT_EQ(zoom->value(), 50);
+        EXPECT_DOUBLE_EQ(f.View3DScale, zoomed());
+    }
+}
+
 // ---- 3D view -------------------------------------------------------------------------------------
 
 TEST_F(WindowTest, DraggingOnThe3DViewTurnsAndZoomsThroughTheBars) {
@@ -377,9 +405,8 @@ TEST_F(WindowTest, DraggingOnThe3DViewTurnsAndZoomsThroughTheBars) {
     EXPECT_EQ(zoom->value(), 85);
     EXPECT_DOUBLE_EQ(form->View3DScale, 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
     EXPECT_EQ(elevation->value(), 75);
-    // A model change refits: the zoom factor goes back to 1, the bar stays.
+    // A model change refits; bar and factor stay together.
     setText("Edit_x2", "1100");
-    EXPECT_NE(form->View3DScale, 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
-    EXPECT_DOUBLE_EQ(form->View3DScale, form->aircraftViewGeometry().AircraftScale);
+    EXPECT_DOUBLE_EQ(form->View3DScale, 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
     EXPECT_EQ(zoom->value(), 85);
 }
