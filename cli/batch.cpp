@@ -1,11 +1,13 @@
 #include "cli/batch.h"
 
+#include "files/lattice_export.h"
 #include "files/projectfile.h"
 #include "model/numformat.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
 
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 
 namespace tv {
@@ -31,6 +33,28 @@ BatchResult calculateProject(const std::string& file, const AircraftTexts& texts
     if (r.calculated)
         r.stability = computeStability(r.aircraft.WingCount, ws.NeutralPointX, ws.ReferenceChord, desiredMargin);
     return r;
+}
+
+std::string projectTitle(const std::string& file) {
+    if (file.empty()) return "Unknown";
+    const std::string stem = std::filesystem::path(file).stem().string();
+    return stem.empty() ? file : stem;
+}
+
+std::optional<std::string> exportAvlDeck(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
+                                         UiLanguage lang) {
+    if (!r.calculated) return path + ": not written, the calculation was refused or failed";
+    const AvlDeck deck = avlDeckFromLattice(r.aircraft, ws, projectTitle(r.file), exportWingNames(lang), true);
+    if (auto err = writeAvlDeck(path, deck)) return err->text();
+    return std::nullopt;
+}
+
+std::optional<std::string> exportLoadTable(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
+                                           UiLanguage lang) {
+    if (!r.calculated) return path + ": not written, the calculation was refused or failed";
+    const auto rows = loadRows(stripLoads(r.aircraft.WingCount, ws), exportWingNames(lang));
+    if (auto err = writeLoadTable(path, rows)) return err->text();
+    return std::nullopt;
 }
 
 namespace {
@@ -110,6 +134,8 @@ nlohmann::json jsonReport(const BatchResult& r, const SolverWorkspace& ws) {
         jw["WingAcX"] = r.calculated ? finite(ws.WingAcX[w]) : 0.0;
         jw["WingAcY"] = r.calculated ? finite(ws.WingAcY[w]) : 0.0;
         jw["WingLiftSlope"] = r.calculated ? finite(ws.WingLiftSlope[w]) : 0.0;
+        // Lift per radian of both halves, mm^2: the slope on the lattice's own area.
+        jw["WingLift"] = r.calculated ? finite(ws.WingLiftSlope[w] * wing.planform.S) : 0.0;
         wings.push_back(std::move(jw));
     }
     j["Wings"] = std::move(wings);

@@ -1,6 +1,8 @@
-// tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]
+// tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
-// built-in default aircraft). Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable.
+// built-in default aircraft); --avl writes the AVL geometry deck and --csv the strip loads of the
+// one project calculated.
+// Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable or not written.
 #include "cli/batch.h"
 
 #include <charconv>
@@ -16,10 +18,13 @@ struct Options {
     bool json = false;
     double margin = 7.5;
     tv::UiLanguage lang = tv::UiLanguage::English;
+    std::string avl; // deck to write, "" for none
+    std::string csv; // load table to write, "" for none
     std::vector<std::string> files;
 };
 
-constexpr const char* kUsage = "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]\n";
+constexpr const char* kUsage =
+    "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n";
 
 // The whole text must be a finite number ("." as decimal point, optional sign and exponent):
 // a mistyped margin is refused rather than read as 0.
@@ -44,10 +49,13 @@ bool parseArguments(int argc, char** argv, Options& o) {
         const std::string a = argv[i];
         if (a == "--json") {
             o.json = true;
-        } else if (a == "--margin" || a == "--lang") {
+        } else if (a == "--margin" || a == "--lang" || a == "--avl" || a == "--csv") {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
-            if (a == "--margin") {
+            if (a == "--avl" || a == "--csv") {
+                if (v.empty()) return refuse(a + " needs a file name");
+                (a == "--avl" ? o.avl : o.csv) = v;
+            } else if (a == "--margin") {
                 if (!parseMargin(v, o.margin)) return refuse("--margin takes a number of percent, not \"" + v + "\"");
             } else if (v == "e" || v == "d" || v == "s") {
                 o.lang = tv::languageFromLetter(v[0]);
@@ -63,7 +71,22 @@ bool parseArguments(int argc, char** argv, Options& o) {
             o.files.push_back(a);
         }
     }
+    if ((!o.avl.empty() || !o.csv.empty()) && o.files.size() > 1)
+        return refuse("--avl and --csv write the results of one project only");
     return true;
+}
+
+// Writes the exports the options ask for; false (after saying why) when one is not written.
+bool writeExports(const Options& o, const tv::BatchResult& r, const tv::SolverWorkspace& ws) {
+    bool ok = true;
+    const auto report = [&ok](const std::optional<std::string>& err) {
+        if (!err) return;
+        std::cerr << "tarvolin4-calc: " << *err << "\n";
+        ok = false;
+    };
+    if (!o.avl.empty()) report(tv::exportAvlDeck(r, ws, o.avl, o.lang));
+    if (!o.csv.empty()) report(tv::exportLoadTable(r, ws, o.csv, o.lang));
+    return ok;
 }
 
 } // namespace
@@ -86,6 +109,7 @@ int main(int argc, char** argv) {
         if (o.json) std::cout << tv::jsonReport(r, *ws).dump() << "\n";
         else std::cout << tv::textReport(r, *ws) << (o.files.size() > 1 ? "\n" : "");
         if (!r.calculated && status == 0) status = 1;
+        if (!writeExports(o, r, *ws) && r.calculated) status = 2;
     }
     return status;
 }
