@@ -72,6 +72,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Tarvolin4  V3.6"));
     buildMenus();
+    buildExportMenus();
     m_central = new QWidget(this);
     setCentralWidget(m_central);
     m_toolBar = named(new QWidget(m_central), "ToolBar1");

@@ -72,6 +72,7 @@ void TForm1::Button4Click() {
     // A singular system leaves no meaningful results: they are shown only when the evaluation
     // ran on a solved system.
     finishCalculation(ws.EvaluationRan && !ws.SolutionFailed);
+    spanLoadingChanged();
     m_dialogs->beep();
 }
 

@@ -108,9 +108,11 @@ void TForm1::Save1Click(QObject* sender) {
     m_labFName->setText(ProjectFileName);
 }
 
-void TForm1::Load1Click() {
+void TForm1::Load1Click() { openProject(m_dialogs->openFileName(this, kOpenFilter)); }
+
+void TForm1::openProject(const std::optional<QString>& name) {
     Reference.ReferenceArea = 0;
-    if (auto name = m_dialogs->openFileName(this, kOpenFilter)) {
+    if (name) {
         ProjectFileName = *name;
         Load2();
     }

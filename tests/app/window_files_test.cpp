@@ -8,12 +8,6 @@
 
 namespace {
 bool shown(QWidget* w) { return w && !w->isHidden(); }
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
 } // namespace
 
 TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {

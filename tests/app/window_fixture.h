@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -15,6 +16,13 @@
 
 #include <deque>
 #include <memory>
+
+/// The whole file, or nothing when it cannot be read.
+inline QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
 
 class ScriptedDialogs : public TDialogs {
 public:
