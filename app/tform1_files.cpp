@@ -4,6 +4,7 @@
 #include "app/tform2.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
+#include "files/user_files.h"
 #include "files/wingclipboard.h"
 #include "model/planform.h"
 
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -24,6 +26,16 @@ const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.T
 const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// The settings in the per-user configuration folder, the clipboard in the per-user data folder,
+// unless the working directory holds them already.
+std::string settingsPath() {
+    return tv::userFilePath(tv::kSettingsFileName, local(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+}
+std::string clipboardPath() {
+    return tv::userFilePath(tv::kWingClipboardFileName,
+                            local(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
 } // namespace
 
 // ---- Start-up ------------------------------------------------------------------------------------
@@ -57,14 +69,14 @@ void TForm1::Create1(const QStringList& arguments) {
 }
 
 void TForm1::refreshClipboardState() {
-    ClipboardHasWing = tv::fileCanBeOpened(tv::kWingClipboardFileName);
+    ClipboardHasWing = tv::fileCanBeOpened(clipboardPath());
     setInsertEnabled(ClipboardHasWing);
 }
 
 // ---- Settings ----------------------------------------------------------------------------------
 
 void TForm1::readSettingsFile() {
-    const tv::Settings s = tv::readSettings(tv::kSettingsFileName);
+    const tv::Settings s = tv::readSettings(settingsPath());
     QSize size = this->size();
     if (s.Width) size.setWidth(*s.Width);
     if (s.Height) size.setHeight(*s.Height);
@@ -75,7 +87,9 @@ void TForm1::readSettingsFile() {
 
 void TForm1::FormClose() {
     // A settings file that cannot be written is passed over: nothing of the aircraft is in it.
-    (void)tv::writeSettings(tv::kSettingsFileName, tv::languageLetter(UiLanguage), width(), height(), x(), y());
+    const std::string path = settingsPath();
+    (void)tv::makeParentFolders(path);
+    (void)tv::writeSettings(path, tv::languageLetter(UiLanguage), width(), height(), x(), y());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -159,7 +173,10 @@ void TForm1::Save_Wing() {
     const tv::Wing wing = tv::computeWing(fieldTexts().wings[w]);
     const std::optional<tv::ReferenceValues> reference =
         NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
-    if (auto error = tv::writeWingClipboard(tv::kWingClipboardFileName, wing, reference)) {
+    const std::string path = clipboardPath();
+    auto error = tv::makeParentFolders(path);
+    if (!error) error = tv::writeWingClipboard(path, wing, reference);
+    if (error) {
         m_dialogs->showError(this, QString::fromStdString(error->text()));
         return;
     }
@@ -171,7 +188,7 @@ void TForm1::Save_Wing() {
 void TForm1::Load_Wing() {
     const int w = activeWing();
     if (w == 0) return;
-    const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(tv::kWingClipboardFileName);
+    const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(clipboardPath());
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
         m_dialogs->showError(this, QString::fromStdString(r.error.text()));

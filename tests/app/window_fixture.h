@@ -49,6 +49,9 @@ protected:
         ASSERT_TRUE(dir.isValid());
         oldDir = QDir::currentPath();
         QDir::setCurrent(dir.path());
+        // The per-user folders of this test, away from the real ones.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
     }
     void TearDown() override {
         form.reset();
@@ -82,6 +85,9 @@ protected:
     bool tabVisible(const char* page) { return pages()->isTabVisible(pages()->indexOf(get(page))); }
     void showPage(const char* page) { pages()->setCurrentWidget(get(page)); }
     QString path(const QString& name) const { return dir.filePath(name); }
+    /// Where the settings and the clipboard go when the working directory has none.
+    QString configPath(const QString& name) const { return dir.filePath("config/Tarvolin4/" + name); }
+    QString dataPath(const QString& name) const { return dir.filePath("data/Tarvolin4/" + name); }
 
     QTemporaryDir dir;
     QString oldDir;
