@@ -5,6 +5,8 @@
 // Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable or not written.
 #include "cli/batch.h"
 
+#include <tarvolin_version.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -24,7 +26,8 @@ struct Options {
 };
 
 constexpr const char* kUsage =
-    "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n";
+    "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
+    "       tarvolin4-calc --version\n";
 
 // The whole text must be a finite number ("." as decimal point, optional sign and exponent):
 // a mistyped margin is refused rather than read as 0.
@@ -62,6 +65,9 @@ bool parseArguments(int argc, char** argv, Options& o) {
             } else {
                 return refuse("--lang takes e, d or s");
             }
+        } else if (a == "--version") {
+            std::cout << "tarvolin4-calc " << tv::kProgramVersion << "\n";
+            std::exit(0);
         } else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
             std::exit(0);
