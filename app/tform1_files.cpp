@@ -1,5 +1,6 @@
 // Start-up, opening and saving projects, the wing clipboard, wing exchange and the settings file.
 #include "app/imagecontrol.h"
+#include "app/span_loading_window.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "files/projectfile.h"
@@ -95,6 +96,7 @@ void TForm1::FormClose() {
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();
     if (m_about) m_about->close();
+    if (m_spanLoading) m_spanLoading->close();
     event->accept();
 }
 

@@ -58,6 +58,8 @@ TEST_F(WindowTest, SpanLoadingShowsTheLoadsOfTheCurrentModelOnly) {
     EXPECT_EQ(f.spanLoadingWindow()->windowTitle(), "Auftriebsverteilung");
     EXPECT_EQ(get<QAction>("ExportAvl1")->text(), "AVL-Geometrie exportieren…");
     EXPECT_EQ(get<QAction>("SpanLoading1")->text(), "Auftriebsverteilung");
+    f.close();
+    EXPECT_FALSE(f.spanLoadingWindow()->isVisible()) << "it closes with the main window";
 }
 
 TEST_F(WindowTest, DroppedProjectOpensAndOtherFilesAreRefused) {

@@ -187,6 +187,21 @@ TEST_P(AvlDeckTest, DeckDescribesTheSolvedLattice) {
 
 INSTANTIATE_TEST_SUITE_P(Aircraft, AvlDeckTest, ::testing::Range(0, 3));
 
+TEST(LoadTable, FieldsQuotedAsCsvWantsAndNumbersReadBack) {
+    const struct {
+        const char* in;
+        const char* out;
+    } rows[] = {
+        {"Wing-1", "Wing-1"}, {"", ""}, {"a,b", "\"a,b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""}, {"cr\r", "\"cr\r\""}, {"Flügel-1", "Flügel-1"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(csvField(r.in), r.out) << r.in;
+
+    const double y = 0.1 + 0.2; // not a short decimal: must still read back exactly
+    const std::string table = loadTableBytes({{"x,y", 3, y, 1e-7, 250, -0.5, 1e300}});
+    EXPECT_EQ(table, "wing,strip,y_mm,width_mm,chord_mm,cl,load\r\n\"x,y\",3,0.30000000000000004,1e-07,250,-0.5,1e+300\r\n");
+}
+
 TEST(AvlDeck, TitleAndNamesKeepOneLineAndNumbersTheirPoint) {
     AvlDeck deck;
     deck.title = "two\nlines";
