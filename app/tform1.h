@@ -33,10 +33,12 @@ class QTabWidget;
 class QToolButton;
 class TImage;
 class TForm2;
+class TSpanLoadingWindow;
 
 namespace tv {
 struct SolverWorkspace;
 struct View3DState;
+struct SpanLoadingScene;
 }
 
 class TForm1 : public QMainWindow {
@@ -88,6 +90,9 @@ public:
     // ---- Files --------------------------------------------------------------------------------
     void Save1Click(QObject* sender);
     void Load1Click();
+    /// "Open" with the name already chosen (a file dropped on the window); a missing file opens
+    /// nothing, as a cancelled dialog does.
+    void openProject(const std::optional<QString>& name);
     void Load2();
     void Save_Wing();
     void Load_Wing();
@@ -110,6 +115,17 @@ public:
     void spain1Click();
     void BitBtn1Click();
     TForm2* aboutWindow() const { return m_about; }
+
+    // ---- Exports and the span-loading window (tform1_export.cpp) -------------------------------
+    /// File menu: write the AVL deck / the strip loads of the current model, calculating first
+    /// when no calculation belongs to it.
+    void ExportAvl1Click();
+    void ExportCsv1Click();
+    /// Shows the span-loading window.
+    void SpanLoading1Click();
+    TSpanLoadingWindow* spanLoadingWindow() const { return m_spanLoading; }
+    /// The loads of the calculation that belongs to the model, or none.
+    tv::SpanLoadingScene spanLoadingScene() const;
 
     // ---- Points where the views and the stability drawing plug in -----------------------------
     /// Wing w's dimension diagram (d_w1 .. d_w5) on Image_W .. Image_W5.
@@ -162,6 +178,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Construction (tform1_build.cpp).
@@ -184,6 +202,12 @@ private:
     void placeImage(TImage* image, int x, int y, int w, int h) const;
     QLabel* addLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
     void Create1(const QStringList& arguments);
+    void buildExportMenus();
+    void applyExportLanguage(tv::UiLanguage lang);
+    /// The span-loading window redraws: a calculation finished or the model changed.
+    void spanLoadingChanged();
+    /// Runs the calculation unless one belongs to the model; true when its lattice is known.
+    bool ensureLattice();
 
     // Shared steps.
     /// The aerodynamic-centre captions of all five wing pages enabled and their ten result
@@ -274,4 +298,6 @@ private:
     QAction *m_copyWing1 = nullptr, *m_insertWing1 = nullptr, *m_mscale1 = nullptr, *m_info1 = nullptr;
     std::array<QAction*, 6> m_chng{}; // [1..5]
     std::array<QAction*, 3> m_langAction{};
+    QAction *m_exportAvl1 = nullptr, *m_exportCsv1 = nullptr, *m_spanLoading1 = nullptr;
+    TSpanLoadingWindow* m_spanLoading = nullptr;
 };

@@ -194,6 +194,7 @@ void TForm1::Calc(QObject* sender) {
         m_scroll3->setValue(100);
         NeutralPointKnown = false;
         LatticeKnown = false;
+        spanLoadingChanged();
         m_image2->unsetCursor();
         m_button4->setEnabled(true);
         m_sb4->setEnabled(true);

@@ -11,6 +11,7 @@ TARVOLIN_PACKAGES=(
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
+  desktop-file-utils shared-mime-info man-db
 )
 
 tarvolin_install_packages() {
