@@ -11,6 +11,8 @@ TARVOLIN_PACKAGES=(
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
+  fonts-urw-base35
+  cups cups-client printer-driver-cups-pdf poppler-utils
 )
 
 tarvolin_install_packages() {
