@@ -103,11 +103,18 @@ void TForm3::fillResolutionGrid() {
     Updating = true;
     const tv::TPrinterResolution& r = m_xprintSet->Capabilities().Resolutions;
     m_grid->setRowCount(r.Count());
+    // The row of the resolution the printer is set to (its device's own when the settings
+    // name none) starts selected.
+    int want = m_xprintSet->CurrentSettings().DevMode.PrintQuality;
+    if (want <= 0) {
+        m_xprint->ReadDeviceCaps();
+        want = m_xprint->DotsPerInchX();
+    }
     int current = 0;
     for (int n = 0; n < r.Count(); ++n) {
         m_grid->setItem(n, 0, new QTableWidgetItem(QString::number(n)));
         m_grid->setItem(n, 1, new QTableWidgetItem(QStringLiteral("%1x%2dpi²").arg(r.X(n)).arg(r.Y(n))));
-        if (r.X(n) == m_xprintSet->CurrentSettings().DevMode.PrintQuality) current = n;
+        if (r.X(n) == want) current = n;
     }
     if (r.Count() > 0) m_grid->selectRow(current);
     Updating = false;

@@ -71,10 +71,13 @@ TEST(PrintDialog, PrintStretchesThePageAtTheChosenResolutionAndCloses) {
     FakePrinterService s;
     s.current = 1;
     s.defaultIndex = 1; // the colour printer, 300/600/1200 dpi; the fake's page is in dots
+    s.metrics[1].dpiX = s.metrics[1].dpiY = 1200;
     TForm3 f(s);
     f.setPage(testPage(), 4);
     f.show();
-    child<QTableWidget>(f, "StringGrid2")->selectRow(1);
+    auto* grid = child<QTableWidget>(f, "StringGrid2");
+    EXPECT_EQ(grid->currentRow(), 2) << "the device's own resolution starts selected";
+    grid->selectRow(1);
     f.ButtonCloseClick();
     EXPECT_EQ(s.ended, 1);
     EXPECT_EQ(s.applied.PrintQuality, 600);
