@@ -5,6 +5,7 @@
 #include "app/dialogs.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "printing/printer_service.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
 #include "views/planform_edit.h"
@@ -34,9 +35,13 @@ class QToolButton;
 class TImage;
 class TForm2;
 class TSpanLoadingWindow;
+class TForm3;
 
 namespace tv {
+struct ReportData;
 struct SolverWorkspace;
+struct StabilityScene;
+struct View3DScene;
 struct View3DState;
 struct SpanLoadingScene;
 }
@@ -48,6 +53,7 @@ public:
         QStringList arguments;        // command-line arguments without the program name
         TDialogs* dialogs = nullptr;  // nullptr: the real desktop dialogs
         double pixelDensity = 0;      // pixels per inch; 0: the screen's
+        tv::PrinterService* printerService = nullptr; // nullptr: the system's printers
     };
     TForm1() : TForm1(Options{}) {}
     explicit TForm1(const Options& options, QWidget* parent = nullptr);
@@ -146,8 +152,19 @@ public:
     void Zeiger();
     /// Layout of the pages and images for the current window size (FormResize).
     void FormResize();
-    /// Print command of "Print" and the print tool button; the printed report plugs in here.
+    /// Print command of "Print" and the print tool button: Button6Click.
     void Print1Click(QObject* sender);
+
+    // ---- Printed report (tform1_print.cpp) ------------------------------------------------------
+    /// Composes the report page into Image_P and shows the print dialog without waiting.
+    void Button6Click();
+    /// "Export report as PDF...": the same page through the PDF writer, saved safely.
+    void ExportPdf1Click();
+    /// The report's values and pictures; the pictures drawn at pictureScale times their buffer
+    /// size. The window's views are left as they are.
+    tv::ReportData reportData(double pictureScale = 1) const;
+    /// The print dialog, made at the first print request (the print system is not asked before).
+    TForm3* printDialog();
     /// Mouse on wing w's planform view (Image1MouseDown .. Image11111MouseUp): the mouse editing
     /// plugs in here. Positions are bitmap pixels.
     void planformMouseDown(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
@@ -245,6 +262,10 @@ private:
     void showCalculationMessages(const std::vector<std::string>& lines);
     void highlightFields(int w, const tv::FieldHighlight& yellow);
     tv::SystemColours systemColours() const;
+    /// What STABIL and d_3d draw from, as the controls stand.
+    tv::StabilityScene stabilityScene(QObject* sender) const;
+    tv::View3DScene view3DScene() const;
+    void buildPrinting();
 
     Options m_options;
     std::unique_ptr<TDialogs> m_ownDialogs;
@@ -256,6 +277,10 @@ private:
     tv::DragState m_drag;
     std::unique_ptr<tv::View3DState> m_view3d;
     TForm2* m_about = nullptr;
+    std::unique_ptr<tv::PrinterService> m_ownPrinterService;
+    TForm3* m_form3 = nullptr;
+    TImage* m_imageP = nullptr; // the page bitmap of the report, hidden
+    QAction* m_exportPdf1 = nullptr;
     double m_scale = 1.0;
     int m_wingCount = tv::kDefaultWingCount;
     bool m_building = true; // change events are ignored while the controls are made

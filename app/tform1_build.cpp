@@ -99,6 +99,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
 
     m_about = new TForm2(this);
     connectMenus();
+    buildPrinting();
     for (int w = 1; w <= tv::kWingMax; ++w) connectWingPage(w);
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     m_building = false;
