@@ -1,6 +1,7 @@
-// tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]
+// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
-// built-in default aircraft). Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable.
+// built-in default aircraft). --exact-solve eliminates in double precision only, instead of in
+// single precision refined to the same result. Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable.
 #include "cli/batch.h"
 
 #include <charconv>
@@ -14,12 +15,14 @@ namespace {
 
 struct Options {
     bool json = false;
+    bool exactSolve = false;
     double margin = 7.5;
     tv::UiLanguage lang = tv::UiLanguage::English;
     std::vector<std::string> files;
 };
 
-constexpr const char* kUsage = "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]\n";
+constexpr const char* kUsage =
+    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [FILE ...]\n";
 
 // The whole text must be a finite number ("." as decimal point, optional sign and exponent):
 // a mistyped margin is refused rather than read as 0.
@@ -44,6 +47,8 @@ bool parseArguments(int argc, char** argv, Options& o) {
         const std::string a = argv[i];
         if (a == "--json") {
             o.json = true;
+        } else if (a == "--exact-solve") {
+            o.exactSolve = true;
         } else if (a == "--margin" || a == "--lang") {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
@@ -73,6 +78,7 @@ int main(int argc, char** argv) {
     if (!parseArguments(argc, argv, o)) return 2;
     if (o.files.empty()) o.files.push_back("");
     auto ws = tv::makeSolverWorkspace();
+    ws->ExactSolve = o.exactSolve;
     int status = 0;
     for (const std::string& file : o.files) {
         tv::AircraftTexts texts;
