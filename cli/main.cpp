@@ -1,7 +1,8 @@
-// tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]
+// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
 // built-in default aircraft). --json writes JSON Lines: one object per file, in the order given.
-// --avl writes the AVL geometry deck and --csv the strip loads of the one project calculated.
+// --exact-solve eliminates in double precision only, instead of in single precision refined to
+// the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project calculated.
 // Exit status: 0 all calculated, 1 a calculation refused or failed, 2 a file unreadable or not a
 // project, an export not written (or the arguments not understood), 3 an unexpected internal failure.
 #include "cli/batch.h"
@@ -19,6 +20,7 @@ namespace {
 
 struct Options {
     bool json = false;
+    bool exactSolve = false;
     double margin = 7.5;
     tv::UiLanguage lang = tv::UiLanguage::English;
     std::string avl; // deck to write, "" for none
@@ -27,7 +29,7 @@ struct Options {
 };
 
 constexpr const char* kUsage =
-    "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
+    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
     "       tarvolin4-calc --version\n";
 
 // The whole text must be a finite number ("." as decimal point, optional sign and exponent):
@@ -53,6 +55,8 @@ bool parseArguments(int argc, char** argv, Options& o) {
         const std::string a = argv[i];
         if (a == "--json") {
             o.json = true;
+        } else if (a == "--exact-solve") {
+            o.exactSolve = true;
         } else if (a == "--margin" || a == "--lang" || a == "--avl" || a == "--csv") {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
@@ -99,6 +103,7 @@ bool writeExports(const Options& o, const tv::BatchResult& r, const tv::SolverWo
 // One record per file, flushed at once, so that whatever happens later the earlier results stay.
 int calculateFiles(const Options& o) {
     auto ws = tv::makeSolverWorkspace();
+    ws->ExactSolve = o.exactSolve;
     int status = 0;
     for (const std::string& file : o.files) {
         const std::string prefix = "tarvolin4-calc: " + (file.empty() ? std::string() : file + ": ");

@@ -78,6 +78,15 @@ TEST_F(BatchTest, DefaultAircraftGivesTheKnownNeutralPoint) {
     EXPECT_NEAR(j["CgDesired"].get<double>(), ws_->NeutralPointX - 0.075 * ws_->ReferenceChord, 1e-9);
 }
 
+TEST_F(BatchTest, ExactSolveGivesTheSameNeutralPoint) {
+    const CalcRun refined = runCalc("--json"), exact = runCalc("--json --exact-solve");
+    ASSERT_EQ(refined.status, 0);
+    ASSERT_EQ(exact.status, 0);
+    const double a = nlohmann::json::parse(refined.out)["NeutralPointX"].get<double>();
+    const double b = nlohmann::json::parse(exact.out)["NeutralPointX"].get<double>();
+    EXPECT_NEAR(a, b, 1e-9);
+}
+
 TEST_F(BatchTest, ExitStatusTellsCalculatedRefusedAndUnreadable) {
     const CalcRun ok = runCalc("--json --margin 10");
     EXPECT_EQ(ok.status, 0);
