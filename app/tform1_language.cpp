@@ -76,6 +76,7 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
     for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
     drawLanguageCaption();
     Space1(nullptr);
+    applySessionTexts(lang);
 }
 
 // The language switch writes its own flight-direction caption over the one of the aircraft view,
