@@ -3,6 +3,7 @@
 // controls, the result flags and every command. Handlers route: they read field texts, call one
 // subsystem function and write texts, flags and visibility back.
 #include "app/dialogs.h"
+#include "app/edithistory.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
 #include "printing/printer_service.h"
@@ -178,6 +179,20 @@ public:
     void Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
     void Image3MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
 
+    // ---- New aircraft, undo and redo, recent projects (tform1_session.cpp) ----------------------
+    /// "New": the save-changes question, then the choice of a starting aircraft.
+    void New1Click();
+    /// Starts a new, unnamed aircraft from starting aircraft 0..tv::kStartingAircraftCount-1.
+    void startNewAircraft(int index);
+    void Undo1Click();
+    void Redo1Click();
+    const tv::EditHistory& history() const { return m_history; }
+    /// The recent projects, newest first, as the file system names them.
+    const std::vector<std::string>& recentProjects() const { return m_recent; }
+    void openRecentProject(int index);
+    /// Opens the named project as "Open" does once its dialog is answered (nullopt: cancelled).
+    void openProject(const std::optional<QString>& name);
+
     // ---- Control access (the tables of per-wing controls) ------------------------------------
     QLineEdit* field(int w, tv::WingField f) const;
     QRadioButton* trapeziumButton(int w, int n) const;
@@ -197,6 +212,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction (tform1_build.cpp).
@@ -266,6 +282,35 @@ private:
     tv::StabilityScene stabilityScene(QObject* sender) const;
     tv::View3DScene view3DScene() const;
     void buildPrinting();
+
+    // New aircraft, history, recent projects and status line (tform1_session.cpp).
+    /// Suppresses recording while a change of several fields runs; the outermost scope records
+    /// the whole change as one step when it names one.
+    struct EditScope {
+        EditScope(TForm1& form, std::optional<tv::EditStep> step = std::nullopt);
+        ~EditScope();
+        TForm1& form;
+        std::optional<tv::EditStep> step;
+    };
+    void buildSession();
+    void startHistory();
+    void recordEdit(const tv::EditStep& step, bool mergeable = false);
+    void applyHistoryTexts(const tv::AircraftTexts& texts);
+    void updateUndoActions();
+    void applySessionTexts(tv::UiLanguage lang);
+    void rebuildRecentMenu();
+    /// After a project was read or written: it heads the recent list and counts as saved.
+    void noteProjectFile(bool opened);
+    bool confirmDiscardChanges();
+    void showPointerPosition(const QString& text);
+    tv::EditHistory m_history;
+    tv::AircraftTexts m_savedTexts;
+    std::vector<std::string> m_recent;
+    int m_historyHold = 0;
+    bool m_historyReady = false;
+    QAction *m_new1 = nullptr, *m_undo1 = nullptr, *m_redo1 = nullptr, *m_calc1 = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QLabel* m_statusLine = nullptr;
 
     Options m_options;
     std::unique_ptr<TDialogs> m_ownDialogs;

@@ -101,9 +101,11 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     connectMenus();
     buildPrinting();
     for (int w = 1; w <= tv::kWingMax; ++w) connectWingPage(w);
+    buildSession();
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     m_building = false;
     Create1(options.arguments);
+    startHistory();
 }
 
 TForm1::~TForm1() = default;

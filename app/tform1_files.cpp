@@ -122,6 +122,7 @@ void TForm1::Save1Click(QObject* sender) {
         return;
     }
     m_labFName->setText(ProjectFileName);
+    noteProjectFile(false);
 }
 
 void TForm1::Load1Click() { openProject(m_dialogs->openFileName(this, kOpenFilter)); }
@@ -148,6 +149,7 @@ void TForm1::openProject(const std::optional<QString>& name) {
 }
 
 void TForm1::Load2() {
+    const EditScope hold(*this);
     const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(ProjectFileName));
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
@@ -168,6 +170,7 @@ void TForm1::Load2() {
     if (r.value.ReferenceChord) Reference.ReferenceChord = *r.value.ReferenceChord;
     if (r.value.NeutralPointX) Reference.NeutralPointX = *r.value.NeutralPointX;
     m_labFName->setText(ProjectFileName);
+    noteProjectFile(true);
 }
 
 // ---- Wing clipboard and exchange -----------------------------------------------------------------
@@ -194,6 +197,7 @@ void TForm1::Save_Wing() {
 void TForm1::Load_Wing() {
     const int w = activeWing();
     if (w == 0) return;
+    const EditScope step(*this, tv::EditStep{tv::EditKind::InsertWing, w});
     const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(clipboardPath());
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
@@ -208,6 +212,7 @@ void TForm1::Load_Wing() {
 void TForm1::Button_C1Click(int selector) {
     const auto pair = tv::exchangePair(selector);
     if (!pair) return;
+    const EditScope step(*this, tv::EditStep{tv::EditKind::ExchangeWings, pair->first, pair->second});
     tv::AircraftTexts texts = fieldTexts();
     tv::exchangeWings(texts, pair->first, pair->second);
     writeFieldTexts(texts, pair->first, pair->first);

@@ -77,6 +77,7 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
     applyExportLanguage(lang);
     drawLanguageCaption();
     Space1(nullptr);
+    applySessionTexts(lang);
 }
 
 // The language switch writes its own flight-direction caption over the one of the aircraft view,

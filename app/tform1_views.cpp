@@ -218,6 +218,7 @@ void TForm1::planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::
 
 void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers shift) {
     if (w < 1 || w > tv::kWingMax) return;
+    const EditScope step(*this, tv::EditStep{tv::EditKind::MouseEdit, w});
     // Every write recomputes the wing and stores a new scale; the whole release works with the
     // wing and the scale as they were when the button went up.
     const tv::Wing wing = Model.Wings[w];

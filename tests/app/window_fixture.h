@@ -27,12 +27,22 @@ inline QByteArray readAll(const QString& path) {
 class ScriptedDialogs : public TDialogs {
 public:
     std::deque<std::optional<QString>> answers; // next open/save dialog result; empty = cancel
+    std::deque<std::optional<int>> choices;     // next choice among items; empty = cancel
+    QStringList offered;                        // the names of the last choice
     QStringList errors;
     int beeps = 0;
     std::optional<QString> openFileName(QWidget*, const QString&) override { return next(); }
     std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
     void showError(QWidget*, const QString& text) override { errors << text; }
     void beep() override { ++beeps; }
+    std::optional<int> chooseItem(QWidget*, const QString&, const QString&, const QStringList& names,
+                                  const QStringList&) override {
+        offered = names;
+        if (choices.empty()) return std::nullopt;
+        auto c = choices.front();
+        choices.pop_front();
+        return c;
+    }
 
 private:
     std::optional<QString> next() {
