@@ -190,8 +190,6 @@ public:
     /// The recent projects, newest first, as the file system names them.
     const std::vector<std::string>& recentProjects() const { return m_recent; }
     void openRecentProject(int index);
-    /// Opens the named project as "Open" does once its dialog is answered (nullopt: cancelled).
-    void openProject(const std::optional<QString>& name);
 
     // ---- Control access (the tables of per-wing controls) ------------------------------------
     QLineEdit* field(int w, tv::WingField f) const;
