@@ -24,6 +24,11 @@ const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.T
 const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+/// The line shown for a failed save: a read-only file in the interface language, else path and reason.
+QString saveErrorText(tv::UiLanguage lang, const tv::FileError& e) {
+    return QString::fromStdString(e.readOnly ? tv::readOnlyFileText(lang, e.path) : e.text());
+}
 } // namespace
 
 // ---- Start-up ------------------------------------------------------------------------------------
@@ -102,7 +107,7 @@ void TForm1::Save1Click(QObject* sender) {
     const std::optional<tv::ReferenceValues> reference =
         NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
     if (auto error = tv::writeProjectFile(local(ProjectFileName), aircraft, reference)) {
-        m_dialogs->showError(this, QString::fromStdString(error->text()));
+        m_dialogs->showError(this, saveErrorText(UiLanguage, *error));
         return;
     }
     m_labFName->setText(ProjectFileName);
@@ -162,7 +167,7 @@ void TForm1::Save_Wing() {
     const std::optional<tv::ReferenceValues> reference =
         NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
     if (auto error = tv::writeWingClipboard(tv::kWingClipboardFileName, wing, reference)) {
-        m_dialogs->showError(this, QString::fromStdString(error->text()));
+        m_dialogs->showError(this, saveErrorText(UiLanguage, *error));
         return;
     }
     ClipboardHasWing = true;

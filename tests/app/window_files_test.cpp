@@ -91,6 +91,21 @@ TEST_F(WindowTest, OpeningAFileThatIsNotAProjectKeepsTheAircraft) {
     EXPECT_EQ(dialogs.errors[0], path("junk.tv4") + " is not a Tarvolin4 project");
 }
 
+TEST_F(WindowTest, SavingOverAReadOnlyFileFailsAndKeepsIt) {
+    make();
+    QFile old(path("locked.tv4"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("<aircraft>\r\n");
+    old.close();
+    ASSERT_TRUE(old.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    dialogs.answers.push_back(path("locked.tv4"));
+    trigger("Save2");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(path("locked.tv4"))) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].contains("read-only")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(readAll(path("locked.tv4")), "<aircraft>\r\n");
+}
+
 TEST_F(WindowTest, StartUpArgumentLoadsTheFileInLowerCase) {
     {
         make();
