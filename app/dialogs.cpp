@@ -20,4 +20,9 @@ void TQtDialogs::showError(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, QApplication::applicationName(), text);
 }
 
+bool TQtDialogs::confirm(QWidget* parent, const QString& text) {
+    return QMessageBox::warning(parent, QApplication::applicationName(), text, QMessageBox::Save | QMessageBox::Cancel,
+                                QMessageBox::Save) == QMessageBox::Save;
+}
+
 void TQtDialogs::beep() { QApplication::beep(); }

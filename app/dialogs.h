@@ -15,6 +15,8 @@ public:
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter) = 0;
     /// The application's standard error box with the system's error text.
     virtual void showError(QWidget* parent, const QString& text) = 0;
+    /// A warning before an action, with the choice to go on (true) or cancel (false).
+    virtual bool confirm(QWidget* parent, const QString& text) = 0;
     /// The system beep.
     virtual void beep() = 0;
 };
@@ -25,5 +27,6 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter) override;
     void showError(QWidget* parent, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& text) override;
     void beep() override;
 };

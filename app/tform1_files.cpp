@@ -2,6 +2,8 @@
 #include "app/imagecontrol.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
+#include "app/dialogs.h"
+#include "files/encoding.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "files/wingclipboard.h"
@@ -24,6 +26,16 @@ const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.T
 const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+/// The file holds Windows-1252: characters it cannot hold are saved as "?". The user is told which
+/// before the save and may cancel it. True: go on.
+bool confirmReplacedCharacters(tv::UiLanguage lang, TDialogs& dialogs, QWidget* parent, const std::string& remark) {
+    const std::vector<std::string> lost = tv::unrepresentableCharacters(remark);
+    if (lost.empty()) return true;
+    std::string listed;
+    for (const std::string& ch : lost) listed += (listed.empty() ? "" : " ") + ch;
+    return dialogs.confirm(parent, QString::fromStdString(tv::replacedCharactersText(lang, listed)));
+}
 
 /// The line shown for a failed save: a read-only file in the interface language, else path and reason.
 QString saveErrorText(tv::UiLanguage lang, const tv::FileError& e) {
@@ -104,6 +116,7 @@ void TForm1::Save1Click(QObject* sender) {
     ProjectFileName = QString::fromStdString(tv::normaliseProjectFileName(ProjectFileName.toStdString()));
     if (saveAs && !confirmed) return;
     const tv::Aircraft aircraft = tv::computeAircraft(fieldTexts());
+    if (!confirmReplacedCharacters(UiLanguage, *m_dialogs, this, aircraft.Comment)) return;
     const std::optional<tv::ReferenceValues> reference =
         NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
     if (auto error = tv::writeProjectFile(local(ProjectFileName), aircraft, reference)) {
