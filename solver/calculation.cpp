@@ -11,15 +11,6 @@ namespace tv {
 
 namespace {
 
-void clearStatus(SolverWorkspace& ws) {
-    ws.AbortCalculation = false;
-    ws.WingsShifted = false;
-    ws.WingMoved.fill(false);
-    ws.SolutionFailed = false;
-    ws.EvaluationRan = false;
-    ws.Messages.clear();
-}
-
 void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
     ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
 }
@@ -27,7 +18,7 @@ void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
 } // namespace
 
 void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
-    clearStatus(ws);
+    ws.clearStatus();
 
     GRID(ac, ws, lang);
 

@@ -12,8 +12,7 @@ bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
     ws.RightHandSide.fill(-1.0);
     const bool singular = SIMQ902(M, kPanelLimit, ws.RightHandSide.data(), n, progress);
     if (singular) {
-        ws.Messages.push_back("LOES: Fehler beim Loesen des Gleichungssystems ");
-        ws.AbortCalculation = true;
+        ws.fail("LOES: Fehler beim Loesen des Gleichungssystems ");
         ws.SolutionFailed = true;
     }
     for (int i = 1; i <= n; ++i) ws.Circulation[i] = ws.RightHandSide[i - 1];

@@ -49,8 +49,7 @@ void secondStart(SolverWorkspace& ws, UiLanguage lang, int w, int t, int nc, int
     for (int i = 2; i <= ns - 1; ++i) v[i] = (dy - v[1] - v[ns]) / (ns - 2);
     int status = 22;
     TRIM9M(ws, lang, w, t, status, v, mask, 20, ns, ns + 3);
-    ws.Messages.push_back(stripTrimRetryLine(lang, status < 1, w, t));
-    ws.AbortCalculation = true;
+    ws.fail(stripTrimRetryLine(lang, status < 1, w, t));
 }
 
 } // namespace
@@ -62,9 +61,7 @@ void TRAPEZ_TRIM(SolverWorkspace& ws, UiLanguage lang, int w, int t, int nc, int
     setParameters(v, mask, ns, dy, cIn, cOut);
     if (!(cIn > 0 && cOut > 0)) { // a strip reaching a zero chord can never match the others
         for (int i = 1; i <= ns; ++i) v[i] = dy / ns;
-        const auto lines = trapeziumFailureLines(lang, w, t);
-        ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
-        ws.AbortCalculation = true;
+        ws.fail(trapeziumFailureLines(lang, w, t));
         fractionsFromWidths(v, ns, dy, fraction);
         return;
     }

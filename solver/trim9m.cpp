@@ -46,16 +46,13 @@ void TRIM9M(SolverWorkspace& ws, UiLanguage lang, int w, int t, int& status, Tri
         if (absoluteSum(f, n) < 1e-9) return;
         jacobian(ws.NewtonJacobian, v, mask, f, n, m);
         if (SIMQ90(ws.NewtonJacobian, &f[0], n)) {
-            ws.Messages.push_back(" TRIM9M: Das Gleichungssystem ist nicht loesbar //");
-            ws.AbortCalculation = true;
+            ws.fail(" TRIM9M: Das Gleichungssystem ist nicht loesbar //");
             status = 0;
             return;
         }
         applyStep(v, mask, f, n, m);
         if (it == itmax) {
-            const auto lines = trapeziumFailureLines(lang, w, t);
-            ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
-            ws.AbortCalculation = true;
+            ws.fail(trapeziumFailureLines(lang, w, t));
             status = -itmax;
             return;
         }
