@@ -44,8 +44,7 @@ double seconds(Clock::time_point start) { return std::chrono::duration<double>(C
 void BM_EINFLUSS(benchmark::State& state) {
     tv::SolverWorkspace& ws = workspace();
     tv::Aircraft ac = largeAircraft();
-    ws.AbortCalculation = false;
-    ws.Messages.clear();
+    ws.clearStatus();
     tv::GRID(ac, ws, tv::UiLanguage::English);
     tv::KONFLIKT2(ac, ws);
     tv::TRAWY2(ac, ws, tv::UiLanguage::English);
@@ -112,8 +111,7 @@ void BM_Phases3000(benchmark::State& state) {
     std::vector<double> layout, assembly, solution, evaluation;
     for (auto _ : state) {
         tv::Aircraft ac = largeAircraft();
-        ws.AbortCalculation = false;
-        ws.Messages.clear();
+        ws.clearStatus();
         auto start = Clock::now();
         tv::GRID(ac, ws, lang);
         tv::KONFLIKT2(ac, ws);
