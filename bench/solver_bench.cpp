@@ -121,7 +121,7 @@ void BM_Phases3000(benchmark::State& state) {
         tv::EINFLUSS(ac, ws);
         assembly.push_back(seconds(start));
         start = Clock::now();
-        tv::LOES(ws);
+        (void)tv::LOES(ws); // timed either way; the evaluation copes with a failed solve
         solution.push_back(seconds(start));
         start = Clock::now();
         tv::WIRBEL_ERG(ac, ws, lang);

@@ -31,7 +31,7 @@ void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const El
 
     EINFLUSS(ac, ws);
     if (ws.AbortCalculation) return; // the matrix was not filled: nothing to solve
-    if (!LOES(ws, progress)) ws.Messages.push_back("LOES: Fehler...");
+    if (LOES(ws, progress) == SolveStatus::Singular) ws.Messages.push_back("LOES: Fehler...");
     // A singular system still gets evaluated: the partial solution shows where it went wrong.
     WIRBEL_ERG(ac, ws, lang);
     ws.EvaluationRan = true;

@@ -2,7 +2,7 @@
 
 namespace tv {
 
-bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
+SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
     const int n = int(ws.PanelTotal); // at most 3000: EINFLUSS refuses more
     double* M = ws.Matrix.get();
     for (int i = 0; i < n; ++i) {
@@ -10,13 +10,13 @@ bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
         for (int j = 0; j < n; ++j) row[j] *= 0.0795775;
     }
     ws.RightHandSide.fill(-1.0);
-    const bool singular = SIMQ902(M, kPanelLimit, ws.RightHandSide.data(), n, progress);
-    if (singular) {
+    const SolveStatus status = SIMQ902(M, kPanelLimit, ws.RightHandSide.data(), n, progress);
+    if (status == SolveStatus::Singular) {
         ws.fail("LOES: Fehler beim Loesen des Gleichungssystems ");
         ws.SolutionFailed = true;
     }
     for (int i = 1; i <= n; ++i) ws.Circulation[i] = ws.RightHandSide[i - 1];
-    return !singular;
+    return status;
 }
 
 } // namespace tv

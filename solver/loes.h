@@ -11,9 +11,9 @@ namespace tv {
 /// with SIMQ902 (row-major, leading dimension 3000) and copies the solution into
 /// ws.Circulation[1..PanelTotal] (mm). The matrix holds the eliminated system afterwards; the
 /// unscaled influence matrix is gone, nothing reads it after the solve.
-/// Returns true on success. Failure: a singular system ("LOES: Fehler beim Loesen des
+/// Failure (Singular): a singular system ("LOES: Fehler beim Loesen des
 /// Gleichungssystems " appended, AbortCalculation and SolutionFailed set, the partial solution
 /// is copied all the same).
-bool LOES(SolverWorkspace& ws, const EliminationProgress& progress = {});
+SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress = {});
 
 } // namespace tv

@@ -5,7 +5,7 @@
 
 namespace tv {
 
-bool SIMQ90(NewtonMatrix& J, double* b, int n) {
+SolveStatus SIMQ90(NewtonMatrix& J, double* b, int n) {
     for (int i = 1; i <= n; ++i) {
         int p = i;
         double largest = -1;
@@ -13,7 +13,7 @@ bool SIMQ90(NewtonMatrix& J, double* b, int n) {
             const double v = std::fabs(J[r][i]);
             if (v >= largest) largest = v, p = r; // the last of equal largest values
         }
-        if (!(largest > 0)) return true; // zero column (or no finite pivot)
+        if (!(largest > 0)) return SolveStatus::Singular; // zero column (or no finite pivot)
         const double factor = 1.0 / J[p][i];
         std::swap(b[p], b[i]);
         b[i] *= factor;
@@ -32,7 +32,7 @@ bool SIMQ90(NewtonMatrix& J, double* b, int n) {
         for (int c = i + 1; c <= n; ++c) sum += b[c] * J[i][c];
         b[i] -= sum;
     }
-    return false;
+    return SolveStatus::Solved;
 }
 
 } // namespace tv

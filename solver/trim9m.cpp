@@ -45,7 +45,7 @@ TrimOutcome TRIM9M(SolverWorkspace& ws, UiLanguage lang, int w, int t, TrimVecto
         FCN(m, n, v, f);
         if (absoluteSum(f, n) < 1e-9) return {TrimOutcome::Converged, it};
         jacobian(ws.NewtonJacobian, v, mask, f, n, m);
-        if (SIMQ90(ws.NewtonJacobian, &f[0], n)) {
+        if (SIMQ90(ws.NewtonJacobian, &f[0], n) == SolveStatus::Singular) {
             ws.fail(" TRIM9M: Das Gleichungssystem ist nicht loesbar //");
             return {TrimOutcome::Singular, it};
         }
