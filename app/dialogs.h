@@ -15,8 +15,9 @@ public:
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter) = 0;
     /// The application's standard error box with the system's error text.
     virtual void showError(QWidget* parent, const QString& text) = 0;
-    /// A warning before an action, with the choice to go on (true) or cancel (false).
-    virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    /// A warning before an action, with the choice to go on (true) or cancel (false). Dialogs
+    /// without a user (command-line export) go on.
+    virtual bool confirm(QWidget* parent, const QString& text) { return true; }
     /// The system beep.
     virtual void beep() = 0;
 };
