@@ -192,6 +192,7 @@ private:
     void setScaleControlsVisible(bool visible);  // LscaleF, E_scale, Bscale1
     void setManualControlsVisible(bool visible); // Label21, Label22, Edit_Mstab, ScrollBar5
     void setPrintingEnabled(bool on);
+    void setCalcEnabled(bool on); // Button4 and the Calc tool button
     void setSaveEnabled(bool on);
     void setInsertEnabled(bool on);
     void setCopyMenuEnabled(bool copy, bool insert);

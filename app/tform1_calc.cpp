@@ -108,8 +108,8 @@ void TForm1::setManualControlsVisible(bool visible) {
 
 void TForm1::CalcWing(int w, QObject* /*sender*/) {
     if (w < 1 || w > tv::kWingMax) return;
-    m_sb4->setEnabled(true);
     if (!RedrawOnly) {
+        setCalcEnabled(true);
         NeutralPointKnown = false;
         m_image2->unsetCursor();
         setAerodynamicCentresShown(false);
@@ -195,8 +195,7 @@ void TForm1::Calc(QObject* sender) {
         NeutralPointKnown = false;
         LatticeKnown = false;
         m_image2->unsetCursor();
-        m_button4->setEnabled(true);
-        m_sb4->setEnabled(true);
+        setCalcEnabled(true);
         setAerodynamicCentresShown(false);
         m_label21->setText(QStringLiteral("%"));
     }
@@ -217,6 +216,13 @@ void TForm1::redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& c
         drawThumbnailCaption(m_thumb[w]->canvas(), QString::fromStdString(caption[w]));
         m_thumb[w]->update();
     }
+}
+
+void TForm1::setCalcEnabled(bool on) {
+    // One rule for the button and the tool button: an edit of the model offers the calculation,
+    // a finished one withdraws it; a redraw (resize, printing) leaves both as they are.
+    m_button4->setEnabled(on);
+    m_sb4->setEnabled(on);
 }
 
 void TForm1::setPrintingEnabled(bool on) {

@@ -308,6 +308,32 @@ TEST_F(CalculatedWindow, ResizingKeepsResultsMarksAndLoadDisplayOnlyScalesChange
     EXPECT_TRUE(shown(get("Label_anp1"))) << "the wings' aerodynamic centres stay shown";
 }
 
+TEST_F(CalculatedWindow, CalcButtonAndToolButtonFollowOneRule) {
+    auto* button = get("Button4");
+    auto* tool = get("SpeedButton4");
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_FALSE(tool->isEnabled());
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool enabled;
+    };
+    const Step steps[] = {
+        {"resize", [&] { form->resize(form->width() + 120, form->height() + 60); form->FormResize(); }, false},
+        {"page change", [&] { showPage("TabSheet1"); showPage("TabSheet5"); }, false},
+        {"wing edit", [&] { setText("Edit2", "300"); }, true},
+        {"resize after an edit", [&] { form->FormResize(); }, true},
+        {"calculation", [&] { click("Button4"); }, false},
+        {"position edit", [&] { setText("Edit_x1", "5"); }, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        EXPECT_EQ(button->isEnabled(), step.enabled);
+        EXPECT_EQ(tool->isEnabled(), step.enabled);
+    }
+}
+
 TEST_F(CalculatedWindow, AProjectOpenedWithANeutralPointShowsMarksButNoStaleLattice) {
     // The reference outline lies on the left half, mirrored: a point inside wing 1's left half.
     const QPoint inside = panelMiddle(1, 2);
