@@ -104,7 +104,7 @@ void TForm1::STABIL(QObject* sender) {
 
 void TForm1::Zeiger() {
     QPainter p(&m_image2->canvas());
-    tv::Zeiger(p, m_image2->bitmapSize().width(), m_rb16->isChecked(), Reference.NeutralPointX, m_numbers, m_geom);
+    tv::Zeiger(p, m_image2->bitmapSize().width(), UiLanguage, m_rb16->isChecked(), Reference, m_numbers, m_geom);
     p.end();
     m_image2->update();
 }

@@ -3,8 +3,10 @@
 
 #include "app/imagecontrol.h"
 #include "app/tform2.h"
+#include "views/dimension_diagram.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -230,6 +232,24 @@ TEST_F(WindowTest, VisibleControlsOfEveryPageDoNotOverlap) {
                     EXPECT_LE(b->sizeHint().width(), b->width() + 2)
                         << lang << ": " << b->objectName().toStdString() << " '" << b->text().toStdString() << "'";
             }
+        }
+    }
+}
+
+TEST_F(WindowTest, TheRootStationLabelLeavesTheFlightCaptionFree) {
+    make();
+    for (const char* lang : {"english1", "german1", "spain1"}) {
+        trigger(lang);
+        for (int w = 1; w <= tv::kWingMax; ++w) {
+            auto* diagram = form->findChild<TImage*>(w == 1 ? QString("Image_W") : QString("Image_W%1").arg(w));
+            ASSERT_NE(diagram, nullptr);
+            QPainter p(&diagram->canvas());
+            const QString caption = QString::fromStdString(tv::diagramFlightCaption(form->UiLanguage));
+            const QRect captionBox(diagram->geometry().topLeft() + QPoint(17, 1),
+                                   QSize(p.fontMetrics().horizontalAdvance(caption), p.fontMetrics().height()));
+            p.end();
+            QWidget* label = form->findChild<QWidget*>(QString("L_%1_1").arg(w));
+            EXPECT_FALSE(label->geometry().intersects(captionBox)) << lang << " wing " << w;
         }
     }
 }
