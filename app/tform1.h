@@ -168,6 +168,7 @@ private:
     void buildMenus();
     void connectMenus();
     void buildToolBar(QWidget* bar);
+    void buildScaleControls(QWidget* bar);
     void buildAircraftPage(QWidget* page);
     void buildPositionColumn(QWidget* page);
     void buildCalculationControls(QWidget* page);

@@ -94,9 +94,8 @@ void TForm1::setAerodynamicCentresShown(bool shown) {
 
 void TForm1::setScaleControlsVisible(bool visible) {
     for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->setVisible(visible);
-    // The results box takes the scale controls' row while they are hidden, so that a failure
-    // with its advice shows without scrolling.
-    place(m_memo1, 4, 622, 258, visible ? 52 : 78);
+    // The file name gives way to the scale controls while they show.
+    place(m_labFName, visible ? 472 : 200, 4, visible ? 356 : 628, 20);
 }
 
 void TForm1::setManualControlsVisible(bool visible) {

@@ -115,7 +115,11 @@ void TForm1::finishCalculation(bool succeeded) {
 
 // ---- Scaling -------------------------------------------------------------------------------------
 
-void TForm1::Mscale1Click() { setScaleControlsVisible(true); }
+void TForm1::Mscale1Click() {
+    setScaleControlsVisible(true);
+    m_eScale->setFocus();
+    m_eScale->selectAll();
+}
 
 void TForm1::Bscale1Click() {
     setScaleControlsVisible(false);

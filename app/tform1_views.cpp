@@ -5,6 +5,7 @@
 #include "solver/workspace.h"
 #include "views/dimension_diagram.h"
 #include "views/lattice_overlay.h"
+#include "views/page_layout.h"
 #include "views/planform_view.h"
 #include "views/stability_view.h"
 #include "views/view3d.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -261,20 +263,20 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::layOutImages(int tabW, int tabH) {
+    const QSize page(tabW, tabH);
+    const QRect planform = tv::layOutPlanformView(page);
     for (int w = 1; w <= tv::kWingMax; ++w)
-        placeImage(m_planform[w], 8, 340, std::max(1, tabW - 8 - 2), std::max(1, tabH - 340 - 6));
-    // Aircraft page, right of the input column: the aircraft view with the gain bar at its right
-    // edge and the row of the pressure switch under it take the upper 60 %, the 3D view with its
-    // two bars the rest.
-    const int left = 284, t = int(tabH * 0.6), view2H = std::max(1, t - 2 - 22);
-    placeImage(m_image2, left, 2, std::max(1, tabW - left - 1 - 18), view2H);
-    place(m_scroll6, tabW - 17, 2, 16, view2H);
-    place(m_checkBoxA, tabW - 545, t - 21, 240, 18);
-    place(m_labelPress, tabW - 304, t - 21, 300, 18);
-    const int image3H = std::max(1, tabH - t - 22);
-    placeImage(m_image3, left, t, std::max(1, tabW - left - 1), image3H);
-    place(m_scroll1, left - 18, t, 16, image3H);
-    place(m_scroll2, left, tabH - 18, std::max(1, tabW - left - 1), 16);
+        placeImage(m_planform[w], planform.x(), planform.y(), planform.width(), planform.height());
+    const tv::AircraftPageLayout l = tv::layOutAircraftPage(page);
+    auto put = [this](QWidget* widget, const QRect& r) { place(widget, r.x(), r.y(), r.width(), r.height()); };
+    placeImage(m_image2, l.Image2.x(), l.Image2.y(), l.Image2.width(), l.Image2.height());
+    placeImage(m_image3, l.Image3.x(), l.Image3.y(), l.Image3.width(), l.Image3.height());
+    put(m_scroll6, l.ScrollBar6);
+    put(m_checkBoxA, l.CheckBoxA);
+    put(m_labelPress, l.Label_Press);
+    put(m_scroll1, l.ScrollBar1);
+    put(m_scroll2, l.ScrollBar2);
+    put(m_memo1, l.Memo1);
 }
 
 void TForm1::FormResize() {

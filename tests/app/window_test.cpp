@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTextStream>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 bool shown(QWidget* w) { return w && !w->isHidden(); }
@@ -251,6 +252,36 @@ TEST_F(WindowTest, TheRootStationLabelLeavesTheFlightCaptionFree) {
             QWidget* label = form->findChild<QWidget*>(QString("L_%1_1").arg(w));
             EXPECT_FALSE(label->geometry().intersects(captionBox)) << lang << " wing " << w;
         }
+    }
+}
+
+TEST_F(WindowTest, AtTheSmallestSizeEveryControlIsReachableAndTheResultsBoxWhole) {
+    TForm1& f = make();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.resize(f.minimumSize());
+    QTRY_COMPARE(f.size(), f.minimumSize());
+    trigger("Mscale1");
+    click("RadioButton16");
+    auto* memo = get<QPlainTextEdit>("Memo1");
+    memo->setPlainText("1\n2\n3\n4\n5");
+    memo->show();
+    for (const char* lang : {"english1", "german1", "spain1"}) {
+        trigger(lang);
+        for (const char* name : {"LscaleF", "E_scale", "Bscale1"}) {
+            QWidget* c = get(name);
+            EXPECT_TRUE(c->isVisible()) << name;
+            EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << lang << ": " << name << " is cut off";
+        }
+        QWidget* page = get("TabSheet5");
+        for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!c->isHidden())
+                EXPECT_TRUE(page->rect().contains(c->geometry()))
+                    << lang << ": " << c->objectName().toStdString() << " lies outside the page";
+        // Five whole lines.
+        const int needed = 5 * memo->fontMetrics().lineSpacing() + 2 * int(memo->document()->documentMargin());
+        EXPECT_GE(memo->viewport()->height(), needed) << lang << ": the results box cuts its fifth line";
+        EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << lang;
     }
 }
 
