@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 std::optional<QString> TQtDialogs::openFileName(QWidget* parent, const QString& filter) {
     const QString name = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
@@ -21,3 +22,17 @@ void TQtDialogs::showError(QWidget* parent, const QString& text) {
 }
 
 void TQtDialogs::beep() { QApplication::beep(); }
+
+TDialogs::Answer TQtDialogs::askSaveChanges(QWidget* parent, const tv::SaveChangesTexts& t) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), QString::fromStdString(t.question),
+                    QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QString::fromStdString(t.save), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QString::fromStdString(t.discard), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QString::fromStdString(t.cancel), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return Answer::Save;
+    if (box.clickedButton() == discard) return Answer::Discard;
+    return Answer::Cancel;
+}

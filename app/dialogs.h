@@ -1,6 +1,8 @@
 #pragma once
 // The modal dialogs of the main window behind one small interface, so that tests can answer
 // them without a user (and without ever blocking on a modal loop).
+#include "i18n/prompts.h"
+
 #include <QString>
 #include <optional>
 
@@ -17,6 +19,9 @@ public:
     virtual void showError(QWidget* parent, const QString& text) = 0;
     /// The system beep.
     virtual void beep() = 0;
+    enum class Answer { Save, Discard, Cancel };
+    /// Asks whether unsaved changes are saved before they would be left.
+    virtual Answer askSaveChanges(QWidget* parent, const tv::SaveChangesTexts& texts) = 0;
 };
 
 /// The real dialogs of the desktop.
@@ -26,4 +31,5 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter) override;
     void showError(QWidget* parent, const QString& text) override;
     void beep() override;
+    Answer askSaveChanges(QWidget* parent, const tv::SaveChangesTexts& texts) override;
 };

@@ -95,6 +95,9 @@ public:
     void chngClick(int selector);
     void readSettingsFile();
     void FormClose();
+    /// True when the aircraft differs from what was last opened or saved (the built-in default
+    /// counts as opened).
+    bool aircraftModified() const;
 
     // ---- Calculation, scaling -------------------------------------------------------------------
     void Button4Click();
@@ -204,6 +207,14 @@ private:
     void drawLanguageCaption();
     void selectLanguage(tv::UiLanguage lang);
     void refreshClipboardState();
+    /// The aircraft as a project file would hold it, without results: what "modified" compares.
+    std::string aircraftFingerprint() const;
+    void markAircraftSaved();
+    /// Before the aircraft is left with unsaved edits: asks "Save changes to ...?" and saves on
+    /// request. False when the user cancels or the save did not happen.
+    bool confirmLeaveAircraft();
+    /// The wing-count buttons: another count, after the question when there are unsaved edits.
+    void chooseWingCount(int n);
     void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
     void finishCalculation(bool succeeded);
     void CheckBoxAClick();
@@ -237,6 +248,7 @@ private:
     double m_scale = 1.0;
     int m_wingCount = tv::kDefaultWingCount;
     bool m_building = true; // change events are ignored while the controls are made
+    std::string m_savedFingerprint; // aircraftFingerprint() when last opened or saved
 
     QWidget* m_central = nullptr;
     QWidget* m_toolBar = nullptr;

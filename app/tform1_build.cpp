@@ -277,7 +277,7 @@ void TForm1::buildPositionColumn(QWidget* page) {
     }
     m_wingCountButtons[tv::kDefaultWingCount]->setChecked(true);
     connect(countGroup, &QButtonGroup::idToggled, this, [this](int n, bool on) {
-        if (on && !m_building) SetWingCount(n);
+        if (on && !m_building) chooseWingCount(n);
     });
 
     QLabel* heading = addLabel(page, "Label23", 6, tv::kPositionHeadingTop, 200, 16);

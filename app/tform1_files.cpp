@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -54,6 +55,7 @@ void TForm1::Create1(const QStringList& arguments) {
         Calc(this);
     }
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
+    markAircraftSaved();
 }
 
 void TForm1::refreshClipboardState() {
@@ -79,9 +81,47 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!confirmLeaveAircraft()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     if (m_about) m_about->close();
     event->accept();
+}
+
+// ---- Unsaved edits -----------------------------------------------------------------------------
+
+std::string TForm1::aircraftFingerprint() const {
+    return tv::projectFileBytes(tv::computeAircraft(fieldTexts()), std::nullopt);
+}
+
+void TForm1::markAircraftSaved() { m_savedFingerprint = aircraftFingerprint(); }
+
+bool TForm1::aircraftModified() const { return aircraftFingerprint() != m_savedFingerprint; }
+
+bool TForm1::confirmLeaveAircraft() {
+    if (!aircraftModified()) return true;
+    const std::string name = QFileInfo(ProjectFileName).fileName().toStdString();
+    switch (m_dialogs->askSaveChanges(this, tv::saveChangesTexts(UiLanguage, name))) {
+    case TDialogs::Answer::Discard: return true;
+    case TDialogs::Answer::Cancel: return false;
+    case TDialogs::Answer::Save: break;
+    }
+    // A project never named is saved under a name first; a failed or cancelled save keeps the
+    // user where they were.
+    Save1Click(m_save3->isEnabled() ? static_cast<QObject*>(m_save3) : m_save2);
+    return !aircraftModified();
+}
+
+void TForm1::chooseWingCount(int n) {
+    if (n == m_wingCount) return;
+    if (!confirmLeaveAircraft()) {
+        const QSignalBlocker block(m_wingCountButtons[m_wingCount]);
+        m_wingCountButtons[m_wingCount]->setChecked(true);
+        return;
+    }
+    SetWingCount(n);
 }
 
 // ---- Project files ---------------------------------------------------------------------------
@@ -106,14 +146,16 @@ void TForm1::Save1Click(QObject* sender) {
         return;
     }
     m_labFName->setText(ProjectFileName);
+    markAircraftSaved();
 }
 
 void TForm1::Load1Click() {
+    if (!confirmLeaveAircraft()) return;
+    const std::optional<QString> name = m_dialogs->openFileName(this, kOpenFilter);
+    if (!name) return; // a cancelled open keeps the aircraft and its results
     Reference.ReferenceArea = 0;
-    if (auto name = m_dialogs->openFileName(this, kOpenFilter)) {
-        ProjectFileName = *name;
-        Load2();
-    }
+    ProjectFileName = *name;
+    Load2();
     refreshClipboardState();
     uncheckPressure();
     Calc(m_open2);
@@ -127,6 +169,7 @@ void TForm1::Load1Click() {
     }
     STABIL(m_open2);
     LatticeKnown = false;
+    markAircraftSaved();
 }
 
 void TForm1::Load2() {

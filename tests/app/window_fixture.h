@@ -25,6 +25,15 @@ public:
     std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
     void showError(QWidget*, const QString& text) override { errors << text; }
     void beep() override { ++beeps; }
+    std::deque<Answer> saveAnswers; // next answers to "Save changes to ...?"; none left: Discard
+    QStringList questions;
+    Answer askSaveChanges(QWidget*, const tv::SaveChangesTexts& t) override {
+        questions << QString::fromStdString(t.question);
+        if (saveAnswers.empty()) return Answer::Discard;
+        const Answer a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
+    }
 
 private:
     std::optional<QString> next() {
