@@ -50,3 +50,8 @@ void TImage::mouseMoveEvent(QMouseEvent* e) {
 void TImage::mouseReleaseEvent(QMouseEvent* e) {
     emit mouseUp(toBitmap(e->position()), e->button(), e->buttons(), e->modifiers());
 }
+
+void TImage::leaveEvent(QEvent* e) {
+    QWidget::leaveEvent(e);
+    emit mouseLeave();
+}

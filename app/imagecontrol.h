@@ -26,12 +26,14 @@ signals:
     void mouseDown(QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
     void mouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
     void mouseUp(QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
+    void mouseLeave();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QPoint toBitmap(QPointF widgetPos) const;

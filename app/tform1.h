@@ -233,6 +233,9 @@ private:
     /// is the height-separation notice, which brings its own header.
     void showCalculationMessages(const std::vector<std::string>& lines);
     void highlightFields(int w, const tv::FieldHighlight& yellow);
+    /// Wing w's planform view with the handles of its drawn corners, or during a drag to dragTo
+    /// with the rubber band of the outline the release would leave.
+    void showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift);
     tv::SystemColours systemColours() const;
 
     Options m_options;

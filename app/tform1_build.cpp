@@ -488,6 +488,8 @@ void TForm1::connectWingPage(int w) {
     connectMouse(m_planform[w], [this, w](QPoint p, B b, K k) { planformMouseDown(w, p, b, k); },
                  [this, w](QPoint p, Bs b, K k) { planformMouseMove(w, p, b, k); },
                  [this, w](QPoint p, B b, K k) { planformMouseUp(w, p, b, k); });
+    // Leaving the view takes its handles away.
+    connect(m_planform[w], &TImage::mouseLeave, this, [this, w] { drawPlanformView(w); });
     for (int n = 1; n <= tv::kTrapeziumMax; ++n)
         connect(m_trapButtons[w][n], &QRadioButton::toggled, this, [this, w, n](bool on) {
             if (on && !m_building) SetTrapeziumCount(w, n);

@@ -2,10 +2,12 @@
 // reads the controls, calls one function of the views and writes scales, labels and flags back.
 #include "app/imagecontrol.h"
 #include "app/tform1.h"
+#include "model/planform.h"
 #include "solver/workspace.h"
 #include "views/dimension_diagram.h"
 #include "views/lattice_overlay.h"
 #include "views/page_layout.h"
+#include "views/planform_handles.h"
 #include "views/planform_view.h"
 #include "views/stability_view.h"
 #include "views/view3d.h"
@@ -207,6 +209,27 @@ void TForm1::planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::
                                                     m_planform[w]->bitmapSize(), pos, tv::isShiftAlone(shift, buttons));
     m_planform[w]->setCursor(tv::cursorShape(h.pointer));
     highlightFields(w, h.highlight);
+    const bool dragging = buttons != Qt::NoButton && !m_drag.ButtonReleased && m_drag.GrabbedHandle != 0;
+    showPlanformEditing(w, dragging ? std::optional<QPoint>(pos) : std::nullopt, shift);
+}
+
+void TForm1::showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift) {
+    drawPlanformView(w);
+    const tv::Wing& wing = Model.Wings[w];
+    const QSize size = m_planform[w]->bitmapSize();
+    QPainter p(&m_planform[w]->canvas());
+    if (dragTo) {
+        // The outline the release would leave: the drag's values put into a copy of the fields.
+        tv::WingTexts texts = wingTexts(w);
+        for (const tv::FieldWrite& fw : tv::planformDragWrites(m_drag, wing, PlanformScale[w], *dragTo,
+                                                               tv::isShiftAlone(shift, Qt::NoButton)))
+            texts.field[int(fw.field)] = fw.text;
+        tv::drawRubberBand(p, size, tv::computeWing(texts), PlanformScale[w], tv::wingColour(w));
+    } else {
+        tv::drawPlanformHandles(p, size, wing, PlanformScale[w], tv::wingColour(w), m_drag.HandleIndex);
+    }
+    p.end();
+    m_planform[w]->update();
 }
 
 void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers shift) {

@@ -7,6 +7,7 @@
 #include "solver/workspace.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
+#include "views/planform_handles.h"
 #include "views/view_common.h"
 
 #include <QApplication>
@@ -159,6 +160,45 @@ TEST_F(PlanformEditing, HiddenSectionsHaveNoHandlesAndAReleaseWithoutHandleChang
     EXPECT_EQ(form->fieldTexts().wings[1].field, before.wings[1].field);
     EXPECT_TRUE(form->dragState().ButtonReleased);
     EXPECT_EQ(form->dragState().DragOrigin, QPoint(60, 250));
+}
+
+TEST_F(PlanformEditing, HandlesShowOnHoverAndADragShowsItsRubberBandBeforeTheRelease) {
+    const QColor colour = tv::wingColour(1);
+    auto ring = [&](QPoint c) { // the square's outline, two pixels around the corner
+        return image->canvas().pixelColor(c + QPoint(-2, -2)) == colour && image->canvas().pixelColor(c + QPoint(2, 2)) == colour;
+    };
+    const QPoint tip(203 + 200, 110 + 20); // section 5: y 400 mm, x 40 mm
+    moveWith(image, QPoint(5, 320), Qt::NoButton, {});
+    EXPECT_TRUE(ring(section3LeadingEdgeRight));
+    EXPECT_TRUE(ring(tip));
+    EXPECT_TRUE(ring(rootLeadingEdge));
+
+    const tv::AircraftTexts before = form->fieldTexts();
+    QTest::mousePress(image, Qt::LeftButton, {}, section3LeadingEdgeRight);
+    const QPoint to = section3LeadingEdgeRight + QPoint(20, 30);
+    moveWith(image, to, Qt::LeftButton, {});
+    EXPECT_EQ(form->fieldTexts().wings[1].field, before.wings[1].field) << "nothing is applied before the release";
+    // The band runs from the moved corner inwards along the leading edge of trapezium 2.
+    bool band = false;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -6; dx <= 0; ++dx) band = band || image->canvas().pixelColor(to + QPoint(dx, dy)) == colour;
+    EXPECT_TRUE(band);
+    QTest::mouseRelease(image, Qt::LeftButton, {}, to);
+    EXPECT_EQ(value(WingField::XOffset3), "80");
+    EXPECT_EQ(value(WingField::Span2), "140");
+}
+
+TEST_F(PlanformEditing, OnlyTheDrawnCornersGetHandles) {
+    click("RadioButton4"); // one trapezium: sections 1 and 2 drawn
+    const double s = form->PlanformScale[1];
+    const QSize size = image->bitmapSize();
+    moveWith(image, QPoint(5, 320), Qt::NoButton, {});
+    const tv::Wing& wing = form->Model.Wings[1];
+    for (int h = 1; h <= 20; ++h) {
+        const QPoint c = tv::handlePosition(wing, s, size, h);
+        if (!image->canvas().rect().contains(c + QPoint(2, 2))) continue;
+        EXPECT_EQ(image->canvas().pixelColor(c + QPoint(2, 2)) == tv::wingColour(1), h <= 8) << "handle " << h;
+    }
 }
 
 // ---- Stability controls, pressure display, resizing ---------------------------------------------
