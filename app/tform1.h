@@ -103,6 +103,11 @@ public:
     void Button4Click();
     void Mscale1Click();
     void Bscale1Click();
+    /// Edit -> "Copy results": the batch calculator's report of the current results as plain text
+    /// on the clipboard; offered while a calculation's results are current.
+    void CopyResults1Click();
+    /// That report; empty without current results.
+    std::string resultsReport() const;
 
     // ---- Languages and about window ------------------------------------------------------------
     void deutsch();
@@ -289,6 +294,7 @@ private:
     QAction *m_open2 = nullptr, *m_save2 = nullptr, *m_save3 = nullptr, *m_print1 = nullptr, *m_exit1 = nullptr;
     QAction *m_wing11 = nullptr, *m_wing21 = nullptr, *m_wing31 = nullptr, *m_aircraft1 = nullptr;
     QAction *m_copyWing1 = nullptr, *m_insertWing1 = nullptr, *m_mscale1 = nullptr, *m_info1 = nullptr;
+    QAction* m_copyResults1 = nullptr;
     std::array<QAction*, 6> m_chng{}; // [1..5]
     std::array<QAction*, 3> m_langAction{};
 };

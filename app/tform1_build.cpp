@@ -162,7 +162,8 @@ void TForm1::buildMenus() {
           {"chng1", "Exchange Wing 1<->2", nullptr}, {"chng2", "Exchange Wing 1<->3", nullptr},
           {"chng3", "Exchange Wing 2<->3", nullptr}, {"chng4", "Exchange Wing 3<->4", nullptr},
           {"chng5", "Exchange Wing 4<->5", nullptr}, {},
-          {"Mscale1", "Change aircraft scale", &TForm1::m_mscale1}}},
+          {"Mscale1", "Change aircraft scale", &TForm1::m_mscale1}, {},
+          {"CopyResults1", "Copy results", &TForm1::m_copyResults1}}},
         {"Langu1", "Sprache", {{"german1", "deutsch", nullptr}, {"english1", "english", nullptr},
                                {"spain1", "español", nullptr}}},
     };
@@ -189,7 +190,8 @@ void TForm1::buildMenus() {
 }
 
 void TForm1::connectMenus() {
-    for (QAction* a : {m_save3, m_print1, m_copyWing1, m_insertWing1}) a->setEnabled(false);
+    for (QAction* a : {m_save3, m_print1, m_copyWing1, m_insertWing1, m_copyResults1}) a->setEnabled(false);
+    connect(m_copyResults1, &QAction::triggered, this, [this] { CopyResults1Click(); });
     connect(m_open2, &QAction::triggered, this, [this] { Load1Click(); });
     connect(m_save2, &QAction::triggered, this, [this] { Save1Click(m_save2); });
     connect(m_save3, &QAction::triggered, this, [this] { Save1Click(m_save3); });

@@ -109,6 +109,7 @@ void TForm1::CalcWing(int w, QObject* /*sender*/) {
     if (w < 1 || w > tv::kWingMax) return;
     if (!RedrawOnly) {
         setCalcEnabled(true);
+        m_copyResults1->setEnabled(false);
         NeutralPointKnown = false;
         m_image2->unsetCursor();
         setAerodynamicCentresShown(false);
@@ -195,6 +196,7 @@ void TForm1::Calc(QObject* sender) {
         LatticeKnown = false;
         m_image2->unsetCursor();
         setCalcEnabled(true);
+        m_copyResults1->setEnabled(false);
         setAerodynamicCentresShown(false);
         m_label21->setText(QStringLiteral("%"));
     }

@@ -102,6 +102,7 @@ void TForm1::finishCalculation(bool succeeded) {
         STABIL();
         FormResize();
         setPrintingEnabled(true);
+        m_copyResults1->setEnabled(true);
         setAerodynamicCentresShown(true);
     } else {
         drawAircraftView();

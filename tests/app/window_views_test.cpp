@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include "app/imagecontrol.h"
+#include "model/numformat.h"
 #include "solver/workspace.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -372,6 +375,27 @@ TEST_F(CalculatedWindow, CalcButtonAndToolButtonFollowOneRule) {
         EXPECT_EQ(button->isEnabled(), step.enabled);
         EXPECT_EQ(tool->isEnabled(), step.enabled);
     }
+}
+
+TEST_F(CalculatedWindow, CopyResultsPutsTheCurrentResultsOnTheClipboard) {
+    auto* copy = get<QAction>("CopyResults1");
+    ASSERT_TRUE(copy->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    copy->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    const tv::StabilityNumbers& n = form->stabilityNumbers();
+    const QString span = this->text("Label_b1").remove("mm");
+    for (const QString& figure :
+         {QString::fromStdString(tv::formatFixed(form->Reference.NeutralPointX, 0, 1)),
+          QString::fromStdString(tv::formatFixed(form->Reference.ReferenceChord, 0, 1)),
+          QString::fromStdString(tv::formatFixed(n.CgHigh, 0, 1)), QString::fromStdString(tv::formatFixed(n.CgLow, 0, 1)),
+          "b " + span + " mm"})
+        EXPECT_TRUE(text.contains(figure)) << figure.toStdString() << " missing from\n" << text.toStdString();
+    EXPECT_FALSE(text.contains("Wing 2")) << "only the wings in use";
+    // Any edit makes the results stale: nothing to copy until the next calculation.
+    setText("Edit_x1", "12");
+    EXPECT_FALSE(copy->isEnabled());
+    EXPECT_TRUE(form->resultsReport().empty());
 }
 
 TEST_F(CalculatedWindow, AProjectOpenedWithANeutralPointShowsMarksButNoStaleLattice) {
