@@ -1,18 +1,32 @@
 #include "app/dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
-std::optional<QString> TQtDialogs::openFileName(QWidget* parent, const QString& filter) {
-    const QString name = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+QString dialogStartFolder(const QString& projectFileName, bool projectNamed, const QStringList& exampleFolders) {
+    if (projectNamed) return QFileInfo(projectFileName).absolutePath();
+    for (const QString& folder : exampleFolders)
+        if (QFileInfo(folder).isDir()) return QDir(folder).absolutePath();
+    return QString();
+}
+
+QStringList exampleFolders() {
+    return {QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tarvolin4/examples"),
+            QStringLiteral(TV_SOURCE_EXAMPLES_DIR)};
+}
+
+std::optional<QString> TQtDialogs::openFileName(QWidget* parent, const QString& filter, const QString& folder) {
+    const QString name = QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     if (name.isEmpty()) return std::nullopt;
     return name;
 }
 
-std::optional<QString> TQtDialogs::saveFileName(QWidget* parent, const QString& filter) {
-    const QString name = QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+std::optional<QString> TQtDialogs::saveFileName(QWidget* parent, const QString& filter, const QString& folder) {
+    const QString name = QFileDialog::getSaveFileName(parent, QString(), folder, filter);
     if (name.isEmpty()) return std::nullopt;
     return name;
 }

@@ -220,6 +220,8 @@ private:
     bool confirmLeaveAircraft();
     /// The wing-count buttons: another count, after the question when there are unsaved edits.
     void chooseWingCount(int n);
+    /// Where the open and save dialogs start.
+    QString dialogFolder() const;
     void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
     void finishCalculation(bool succeeded);
     void CheckBoxAClick();

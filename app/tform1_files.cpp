@@ -25,6 +25,7 @@ const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.T
 const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+constexpr const char* kUnnamedProject = "Unknown.tv4"; // the built-in aircraft's name
 } // namespace
 
 // ---- Start-up ------------------------------------------------------------------------------------
@@ -35,7 +36,7 @@ void TForm1::Create1(const QStringList& arguments) {
     readSettingsFile();
     m_memo2->setPlainText(QString::fromStdString(Catalogue.TxtRemarksPrompt));
     SetWingCount(tv::kDefaultWingCount);
-    ProjectFileName = QStringLiteral("Unknown.tv4");
+    ProjectFileName = QLatin1String(kUnnamedProject);
     if (arguments.size() == 1) {
         // The name is taken in lower case; on a file system that tells cases apart the name as
         // given is kept when only that one exists, so the file can still be opened and saved.
@@ -126,11 +127,16 @@ void TForm1::chooseWingCount(int n) {
 
 // ---- Project files ---------------------------------------------------------------------------
 
+QString TForm1::dialogFolder() const {
+    return dialogStartFolder(ProjectFileName, ProjectFileName != QLatin1String(kUnnamedProject), exampleFolders());
+}
+
+
 void TForm1::Save1Click(QObject* sender) {
     const bool saveAs = sender == m_save2 || sender == m_sb2;
     bool confirmed = false;
     if (saveAs) {
-        if (auto name = m_dialogs->saveFileName(this, kSaveFilter)) {
+        if (auto name = m_dialogs->saveFileName(this, kSaveFilter, dialogFolder())) {
             ProjectFileName = *name;
             setSaveEnabled(true);
             confirmed = true;
@@ -151,7 +157,7 @@ void TForm1::Save1Click(QObject* sender) {
 
 void TForm1::Load1Click() {
     if (!confirmLeaveAircraft()) return;
-    const std::optional<QString> name = m_dialogs->openFileName(this, kOpenFilter);
+    const std::optional<QString> name = m_dialogs->openFileName(this, kOpenFilter, dialogFolder());
     if (!name) return; // a cancelled open keeps the aircraft and its results
     Reference.ReferenceArea = 0;
     ProjectFileName = *name;

@@ -21,8 +21,15 @@ public:
     std::deque<std::optional<QString>> answers; // next open/save dialog result; empty = cancel
     QStringList errors;
     int beeps = 0;
-    std::optional<QString> openFileName(QWidget*, const QString&) override { return next(); }
-    std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
+    QStringList folders; // where each open or save dialog started
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString& folder) override {
+        folders << folder;
+        return next();
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString& folder) override {
+        folders << folder;
+        return next();
+    }
     void showError(QWidget*, const QString& text) override { errors << text; }
     void beep() override { ++beeps; }
     std::deque<Answer> saveAnswers; // next answers to "Save changes to ...?"; none left: Discard
