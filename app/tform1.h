@@ -170,6 +170,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction (tform1_build.cpp).
@@ -259,6 +260,7 @@ private:
     int m_wingCount = tv::kDefaultWingCount;
     bool m_building = true; // change events are ignored while the controls are made
     std::string m_savedFingerprint; // aircraftFingerprint() when last opened or saved
+    QSize m_laidOutPage;            // the page size (design pixels) of the last layout
 
     QWidget* m_central = nullptr;
     QWidget* m_toolBar = nullptr;

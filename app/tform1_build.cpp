@@ -90,6 +90,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     buildAircraftPage(m_aircraftPage);
     for (int w = 1; w <= tv::kWingMax; ++w) buildWingPage(m_wingPage[w], w);
     buildRemarksPage(m_remarksPage);
+    for (int i = 0; i < m_pages->count(); ++i) m_pages->widget(i)->installEventFilter(this);
 
     place(m_toolBar, 0, 0, kClientWidth, kToolBarHeight);
     place(m_pages, 0, kToolBarHeight, kClientWidth, kClientHeight - kToolBarHeight);
@@ -113,6 +114,7 @@ void TForm1::place(QWidget* widget, int x, int y, int w, int h) const {
 }
 
 void TForm1::placeImage(TImage* image, int x, int y, int w, int h) const {
+    image->setDesignScale(m_scale);
     image->setBitmapSize(QSize(w, h));
     place(image, x, y, w, h);
 }

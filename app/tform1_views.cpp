@@ -14,6 +14,7 @@
 #include "views/view_mouse.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -285,6 +286,17 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     if (!m_building) FormResize();
 }
 
+// The pages get their real size only once the tab widget lays itself out, after the window's own
+// resize: the layout is redone then, so the first drawing is already the final one.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && !m_building && watched == m_pages->currentWidget()) {
+        const QSize page = static_cast<QWidget*>(watched)->size();
+        const QSize design(int(page.width() / m_scale), int(page.height() / m_scale));
+        if (design != m_laidOutPage) FormResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TForm1::layOutImages(int tabW, int tabH) {
     const QSize page(tabW, tabH);
     const QRect planform = tv::layOutPlanformView(page);
@@ -320,6 +332,7 @@ void TForm1::FormResize() {
         const int tabW = sized ? design(page->width()) : clientW - 6;
         const int tabH = sized ? design(page->height()) : clientH - 28 - design(m_pages->tabBar()->sizeHint().height()) - 6;
         if (tabW >= 100 && tabH >= 100) layOutImages(tabW, tabH);
+        m_laidOutPage = sized ? QSize(tabW, tabH) : QSize();
     }
     for (int w = 1; w <= tv::kWingMax; ++w) CalcWing(w, this);
     m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);

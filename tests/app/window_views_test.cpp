@@ -466,6 +466,43 @@ TEST_F(WindowTest, The3DZoomOutlivesARefitOfTheAircraftView) {
     }
 }
 
+TEST_F(WindowTest, TheFirstLayoutIsTheFinalOne) {
+    TForm1& f = make();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QApplication::processEvents();
+    const QStringList names = {"Image2", "Image3", "ScrollBar1", "ScrollBar2", "Memo1"};
+    QList<QRect> before;
+    for (const QString& n : names) before << get(n.toLatin1().constData())->geometry();
+    click("Button4");
+    QApplication::processEvents();
+    for (int i = 0; i < names.size(); ++i)
+        EXPECT_EQ(get(names[i].toLatin1().constData())->geometry(), before[i]) << names[i].toStdString() << " moved";
+}
+
+TEST(ImageControl, DrawsInDesignUnitsAtTheDeviceResolution) {
+    // A window at 192 pixels per inch on the design's 96: two device pixels per design pixel.
+    TImage image;
+    image.setDesignScale(2.0 / image.devicePixelRatioF());
+    image.setBitmapSize(QSize(100, 50));
+    EXPECT_EQ(image.bitmapSize(), QSize(100, 50));
+    EXPECT_EQ(image.canvas().size(), QSize(200, 100));
+    image.clear(Qt::white, Qt::white);
+    QPainter p(&image.canvas());
+    tv::setPen(p, Qt::black);
+    p.drawLine(10, 20, 90, 20);
+    p.end();
+    // A one-pixel line stays one device pixel thin: one row is black, its neighbours are not.
+    int blackRows = 0;
+    for (int y = 36; y <= 44; ++y) blackRows += image.canvas().pixelColor(100, y) == QColor(Qt::black);
+    EXPECT_EQ(blackRows, 1);
+    image.resize(200, 100);
+    QPoint down;
+    QObject::connect(&image, &TImage::mouseDown, [&](QPoint pos, Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers) { down = pos; });
+    QTest::mousePress(&image, Qt::LeftButton, {}, QPoint(100, 40));
+    EXPECT_EQ(down, QPoint(50, 20)) << "mouse positions in design pixels";
+}
+
 // ---- 3D view -------------------------------------------------------------------------------------
 
 TEST_F(WindowTest, DraggingOnThe3DViewTurnsAndZoomsThroughTheBars) {
