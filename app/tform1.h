@@ -30,6 +30,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTabWidget;
+class QTranslator;
 class QToolButton;
 class TImage;
 class TForm2;
@@ -212,6 +213,8 @@ private:
     void applyLanguage(tv::UiLanguage lang);
     void drawLanguageCaption();
     void selectLanguage(tv::UiLanguage lang);
+    /// Qt's own texts (file dialogs, standard buttons) in the language: its qtbase catalogue.
+    void loadQtTranslations(tv::UiLanguage lang);
     void refreshClipboardState();
     /// The aircraft as a project file would hold it, without results: what "modified" compares.
     std::string aircraftFingerprint() const;
@@ -250,6 +253,7 @@ private:
     std::unique_ptr<TDialogs> m_ownDialogs;
     TDialogs* m_dialogs = nullptr;
     std::unique_ptr<tv::SolverWorkspace> m_workspace;
+    std::unique_ptr<QTranslator> m_qtTranslator; // installed while German or Spanish is chosen
     // View state: one of each for the window's life.
     tv::AircraftViewGeometry m_geom;
     tv::StabilityNumbers m_numbers;

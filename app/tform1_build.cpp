@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QToolButton>
 
 #include <cmath>

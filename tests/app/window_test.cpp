@@ -5,6 +5,7 @@
 #include "app/tform2.h"
 #include "views/dimension_diagram.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -283,6 +284,25 @@ TEST_F(WindowTest, AtTheSmallestSizeEveryControlIsReachableAndTheResultsBoxWhole
         EXPECT_GE(memo->viewport()->height(), needed) << lang << ": the results box cuts its fifth line";
         EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << lang;
     }
+}
+
+TEST_F(WindowTest, QtsOwnDialogTextsFollowTheLanguage) {
+    make();
+    auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    auto open = [] { return QCoreApplication::translate("QFileDialog", "&Open"); };
+    struct Row {
+        const char* action;
+        const char* cancel;
+        const char* open;
+    };
+    for (const Row& r : {Row{"german1", "Abbrechen", "&Öffnen"}, Row{"spain1", "Cancelar", "&Abrir"},
+                         Row{"english1", "Cancel", "&Open"}, Row{"german1", "Abbrechen", "&Öffnen"}}) {
+        trigger(r.action);
+        EXPECT_EQ(cancel(), QString::fromUtf8(r.cancel)) << r.action;
+        EXPECT_EQ(open(), QString::fromUtf8(r.open)) << r.action;
+    }
+    form.reset();
+    EXPECT_EQ(cancel(), "Cancel") << "the window takes its catalogue with it";
 }
 
 TEST_F(WindowTest, ManualStabilityShowsTheMarginControlsAndTheSliderWritesTheField) {
