@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "files/projectfile.h"
+#include "i18n/prompts.h"
 #include "files/settingsfile.h"
 #include "files/wingclipboard.h"
 #include "model/planform.h"
@@ -21,8 +22,6 @@
 #include <QToolButton>
 
 namespace {
-const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.TV4)");
-const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
 constexpr const char* kUnnamedProject = "Unknown.tv4"; // the built-in aircraft's name
@@ -136,7 +135,7 @@ void TForm1::Save1Click(QObject* sender) {
     const bool saveAs = sender == m_save2 || sender == m_sb2;
     bool confirmed = false;
     if (saveAs) {
-        if (auto name = m_dialogs->saveFileName(this, kSaveFilter, dialogFolder())) {
+        if (auto name = m_dialogs->saveFileName(this, QString::fromStdString(tv::projectFileFilter(UiLanguage, false)), dialogFolder())) {
             ProjectFileName = *name;
             setSaveEnabled(true);
             confirmed = true;
@@ -157,7 +156,7 @@ void TForm1::Save1Click(QObject* sender) {
 
 void TForm1::Load1Click() {
     if (!confirmLeaveAircraft()) return;
-    const std::optional<QString> name = m_dialogs->openFileName(this, kOpenFilter, dialogFolder());
+    const std::optional<QString> name = m_dialogs->openFileName(this, QString::fromStdString(tv::projectFileFilter(UiLanguage, true)), dialogFolder());
     if (!name) return; // a cancelled open keeps the aircraft and its results
     Reference.ReferenceArea = 0;
     ProjectFileName = *name;

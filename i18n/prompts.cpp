@@ -16,4 +16,9 @@ SaveChangesTexts saveChangesTexts(UiLanguage lang, const std::string& projectNam
             choose(lang, kCancel)};
 }
 
+std::string projectFileFilter(UiLanguage lang, bool forOpen) {
+    static constexpr Tri kProjectFiles{"Project files", "Projektdateien", "Archivos de proyecto"};
+    return std::string(choose(lang, kProjectFiles)) + (forOpen ? " (*.da4 *.tv4 *.DA4 *.TV4)" : " (*.tv4)");
+}
+
 } // namespace tv

@@ -13,4 +13,7 @@ struct SaveChangesTexts {
 };
 SaveChangesTexts saveChangesTexts(UiLanguage lang, const std::string& projectName);
 
+/// The name filter of the open dialog (both project formats) or the save dialog (the tagged one).
+std::string projectFileFilter(UiLanguage lang, bool forOpen);
+
 } // namespace tv
