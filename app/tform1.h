@@ -40,6 +40,14 @@ struct SolverWorkspace;
 struct View3DState;
 }
 
+/// What a save does: ask for a new name first, or write under ProjectFileName.
+enum class SaveMode { As, Current };
+/// Who asks for the stability picture: opening a file draws no outline or lattice (the lattice in
+/// memory is the previous aircraft's).
+enum class StabilityCaller { Other, OpenFile };
+/// Whether the aircraft view is fitted to its image or keeps the magnified scale.
+enum class AircraftFit { Refit, KeepMagnified };
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -87,7 +95,7 @@ public:
     void PageControl1Change();
 
     // ---- Files --------------------------------------------------------------------------------
-    void Save1Click(QObject* sender);
+    void Save1Click(SaveMode mode);
     void Load1Click();
     void Load2();
     void Save_Wing();
@@ -125,16 +133,15 @@ public:
     void drawDimensionDiagram(int w);
     /// Wing w's planform view on Image1 .. Image11111, after CalcWing has computed Model.Wings[w].
     void drawPlanformView(int w);
-    /// The aircraft view on Image2 (d_1d) and its flight-direction caption. Refits unless the
-    /// sender is the magnification bar ScrollBar3.
-    void drawAircraftView(QObject* sender = nullptr);
+    /// The aircraft view on Image2 (d_1d) and its flight-direction caption, fitted to the image or,
+    /// for the magnification bar ScrollBar3, at its magnified scale.
+    void drawAircraftView(AircraftFit fit = AircraftFit::Refit);
     /// The 3D view on Image3 (d_3d).
     void draw3DView();
     /// The lattice overlay on the aircraft view (DrawGrid).
     void DrawGrid();
-    /// Stability evaluation: result lines, marks and the margin label (STABIL). The open-file
-    /// command passes itself: then no outline or lattice is drawn.
-    void STABIL(QObject* sender = nullptr);
+    /// Stability evaluation: result lines, marks and the margin label (STABIL).
+    void STABIL(StabilityCaller caller = StabilityCaller::Other);
     /// Leader lines from the result lines to the marks, while the button is held on Image2.
     void Zeiger();
     /// Layout of the pages and images for the current window size (FormResize).

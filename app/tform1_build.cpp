@@ -196,8 +196,8 @@ void TForm1::connectMenus() {
     for (QAction* a : {m_save3, m_print1, m_copyWing1, m_insertWing1, m_copyResults1}) a->setEnabled(false);
     connect(m_copyResults1, &QAction::triggered, this, [this] { CopyResults1Click(); });
     connect(m_open2, &QAction::triggered, this, [this] { Load1Click(); });
-    connect(m_save2, &QAction::triggered, this, [this] { Save1Click(m_save2); });
-    connect(m_save3, &QAction::triggered, this, [this] { Save1Click(m_save3); });
+    connect(m_save2, &QAction::triggered, this, [this] { Save1Click(SaveMode::As); });
+    connect(m_save3, &QAction::triggered, this, [this] { Save1Click(SaveMode::Current); });
     connect(m_print1, &QAction::triggered, this, [this] { Print1Click(m_print1); });
     connect(m_exit1, &QAction::triggered, this, &QWidget::close);
     const std::pair<QAction*, QWidget*> pageItems[] = {
@@ -240,8 +240,8 @@ void TForm1::buildToolBar(QWidget* bar) {
     buildScaleControls(bar);
 
     connect(m_sb1, &QToolButton::clicked, this, [this] { Load1Click(); });
-    connect(m_sb2, &QToolButton::clicked, this, [this] { Save1Click(m_sb2); });
-    connect(m_sb3, &QToolButton::clicked, this, [this] { Save1Click(m_sb3); });
+    connect(m_sb2, &QToolButton::clicked, this, [this] { Save1Click(SaveMode::As); });
+    connect(m_sb3, &QToolButton::clicked, this, [this] { Save1Click(SaveMode::Current); });
     connect(m_sb4, &QToolButton::clicked, this, [this] { Button4Click(); });
     connect(m_sb5, &QToolButton::clicked, this, [this] { Print1Click(m_sb5); });
     // Each visible flag button switches to the next language: German -> English -> Spanish -> German.

@@ -110,7 +110,7 @@ bool TForm1::confirmLeaveAircraft() {
     }
     // A project never named is saved under a name first; a failed or cancelled save keeps the
     // user where they were.
-    Save1Click(m_save3->isEnabled() ? static_cast<QObject*>(m_save3) : m_save2);
+    Save1Click(m_save3->isEnabled() ? SaveMode::Current : SaveMode::As);
     return !aircraftModified();
 }
 
@@ -131,8 +131,8 @@ QString TForm1::dialogFolder() const {
 }
 
 
-void TForm1::Save1Click(QObject* sender) {
-    const bool saveAs = sender == m_save2 || sender == m_sb2;
+void TForm1::Save1Click(SaveMode mode) {
+    const bool saveAs = mode == SaveMode::As;
     bool confirmed = false;
     if (saveAs) {
         if (auto name = m_dialogs->saveFileName(this, QString::fromStdString(tv::projectFileFilter(UiLanguage, false)), dialogFolder())) {
@@ -172,7 +172,7 @@ void TForm1::Load1Click() {
         NeutralPointKnown = true;
         m_image2->setCursor(Qt::DragMoveCursor);
     }
-    STABIL(m_open2);
+    STABIL(StabilityCaller::OpenFile);
     LatticeKnown = false;
     markAircraftSaved();
 }

@@ -60,9 +60,9 @@ void TForm1::drawPlanformView(int w) {
 
 // ---- Aircraft view, stability marks, lattice --------------------------------------------------------
 
-void TForm1::drawAircraftView(QObject* sender) {
+void TForm1::drawAircraftView(AircraftFit fit) {
     const QSize size = m_image2->bitmapSize();
-    if (sender == m_scroll3) {
+    if (fit == AircraftFit::KeepMagnified) {
         m_geom = tv::magnifiedGeometry(m_geom, m_scroll3->value());
     } else {
         m_geom = tv::fitAircraftView(Model, size);
@@ -74,7 +74,7 @@ void TForm1::drawAircraftView(QObject* sender) {
     m_image2->update();
 }
 
-void TForm1::STABIL(QObject* sender) {
+void TForm1::STABIL(StabilityCaller caller) {
     if (!NeutralPointKnown) {
         m_label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
         return;
@@ -87,7 +87,7 @@ void TForm1::STABIL(QObject* sender) {
     scene.manual = m_rb16->isChecked();
     scene.NeutralPointKnown = NeutralPointKnown;
     scene.LatticeKnown = LatticeKnown && m_workspace;
-    scene.fromOpenFile = sender != nullptr && (sender == static_cast<QObject*>(m_sb1) || sender == m_open2);
+    scene.fromOpenFile = caller == StabilityCaller::OpenFile;
     scene.reference = Reference;
     scene.desiredMargin = tv::desiredMarginFromText(m_editMstab->text().toStdString());
     scene.overlay.WingCount = m_wingCount;
@@ -132,10 +132,10 @@ void TForm1::paintLattice() {
 
 void TForm1::ScrollBar3Change() {
     m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
-    drawAircraftView(m_scroll3);
+    drawAircraftView(AircraftFit::KeepMagnified);
     if (!NeutralPointKnown) return;
     if (LatticeKnown) DrawGrid();
-    STABIL(m_scroll3);
+    STABIL();
     if (m_geom.AircraftScale > m_geom.AircraftBaseScale) Zeiger();
 }
 
