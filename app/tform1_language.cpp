@@ -98,10 +98,8 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
 // opaque, so that one caption shows.
 void TForm1::drawLanguageCaption() {
     QPainter p(&m_image2->canvas());
-    tv::setPen(p, Qt::red);
-    p.setBackgroundMode(Qt::OpaqueMode);
-    p.setBackground(systemColours().toolTipBackground);
-    tv::textOut(p, m_geom.AircraftCentreX + 27, 2, tv::aircraftViewFlightDirection(UiLanguage));
+    const QColor background = systemColours().toolTipBackground;
+    tv::drawFlightCaption(p, m_geom.AircraftCentreX + 27, tv::aircraftViewFlightDirection(UiLanguage), &background);
     p.end();
     m_image2->update();
 }
