@@ -118,7 +118,7 @@ void TForm1::buildSession() {
     rebuildRecentMenu();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool TForm1::filterSessionEvent(QObject* watched, QEvent* event) {
     // Ctrl+Z and its kin belong to the window's history, not to the field's own undo.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -130,7 +130,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusOut) m_history.closeMerge();
     if (event->type() == QEvent::Leave && qobject_cast<TImage*>(watched)) showPointerPosition(QString());
-    return QMainWindow::eventFilter(watched, event);
+    return false;
 }
 
 void TForm1::showPointerPosition(const QString& text) {
@@ -257,9 +257,7 @@ void TForm1::startNewAircraft(int index) {
 
 // The question before the aircraft on screen is replaced. Edited means: not as last opened,
 // saved or started.
-bool TForm1::confirmDiscardChanges() {
-    return true;
-}
+bool TForm1::confirmDiscardChanges() { return confirmLeaveAircraft(); }
 
 // ---- Recent projects -----------------------------------------------------------------------------
 

@@ -31,8 +31,15 @@ public:
     QStringList offered;                        // the names of the last choice
     QStringList errors;
     int beeps = 0;
-    std::optional<QString> openFileName(QWidget*, const QString&) override { return next(); }
-    std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
+    QStringList folders; // where each open or save dialog started
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString& folder) override {
+        folders << folder;
+        return next();
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString& folder) override {
+        folders << folder;
+        return next();
+    }
     void showError(QWidget*, const QString& text) override { errors << text; }
     QStringList warnings;      // texts of the confirmations asked
     bool confirmation = true;  // the answer to them
@@ -48,6 +55,15 @@ public:
         auto c = choices.front();
         choices.pop_front();
         return c;
+    }
+    std::deque<Answer> saveAnswers; // next answers to "Save changes to ...?"; none left: Discard
+    QStringList questions;
+    Answer askSaveChanges(QWidget*, const tv::SaveChangesTexts& t) override {
+        questions << QString::fromStdString(t.question);
+        if (saveAnswers.empty()) return Answer::Discard;
+        const Answer a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
     }
 
 private:
