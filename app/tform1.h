@@ -209,6 +209,8 @@ private:
     void RadioButton16Click();
     void ScrollBar3Change();
     void ScrollBar4Change();
+    /// View3DScale for a refit of the aircraft view, with the zoom bar's factor applied.
+    void keep3DZoom(const tv::AircraftViewGeometry& fitted);
     void ScrollBar5Exit();
     void layOutImages(int tabWidth, int tabHeight);
     /// The lattice overlay drawn as it stands, known to the current model or not yet (DrawGrid

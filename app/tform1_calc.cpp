@@ -253,8 +253,9 @@ void TForm1::CheckBoxAClick() {
     m_scroll6->setVisible(m_checkBoxA->isChecked());
     if (!NeutralPointKnown) Calc(m_checkBoxA);
     drawAircraftView();
-    STABIL();
     draw3DView();
+    // With the switch on the 3D view already ran the stability picture over the tinted lattice.
+    if (!m_checkBoxA->isChecked()) STABIL();
 }
 
 void TForm1::RadioButton15Click() {

@@ -69,9 +69,8 @@ void TForm1::Button4Click() {
         Model.Wings[w].PositionZ = aircraft.Wings[w].PositionZ;
     }
     showCalculationMessages(ws.Messages);
-    // A singular system leaves no meaningful results: they are shown only when the evaluation
-    // ran on a solved system.
-    finishCalculation(ws.EvaluationRan && !ws.SolutionFailed);
+    // What aborted shows no results, whichever step failed: the batch calculator decides alike.
+    finishCalculation(tv::resultsUsable(ws));
     m_dialogs->beep();
 }
 

@@ -136,6 +136,10 @@ void TForm1::Load2() {
         m_dialogs->showError(this, QString::fromStdString(r.error.text()));
         return;
     }
+    if (r.status == tv::ReadStatus::NotAProject) {
+        m_dialogs->showError(this, QString::fromStdString(tv::notAProjectText(UiLanguage, ProjectFileName.toStdString())));
+        return;
+    }
     tv::AircraftTexts texts = fieldTexts();
     tv::applyProjectTable(r.value, texts);
     if (r.value.WingCount >= 1 && r.value.WingCount <= tv::kWingMax) SetWingCount(r.value.WingCount);

@@ -61,7 +61,7 @@ void TForm1::drawAircraftView(QObject* sender) {
         m_geom = tv::magnifiedGeometry(m_geom, m_scroll3->value());
     } else {
         m_geom = tv::fitAircraftView(Model, size);
-        View3DScale = m_geom.View3DScale;
+        keep3DZoom(m_geom);
     }
     QPainter p(&m_image2->canvas());
     tv::d_1d(p, size, Model, m_geom, Catalogue.TxtFlightDirection);
@@ -91,7 +91,7 @@ void TForm1::STABIL(QObject* sender) {
     scene.colours = systemColours();
     scene.flightCaption = Catalogue.TxtFlightDirection;
     tv::AircraftViewGeometry g = tv::fitAircraftView(Model, size);
-    View3DScale = g.View3DScale;
+    keep3DZoom(g);
     if (m_scroll3->value() < 100) g = tv::magnifiedGeometry(g, m_scroll3->value());
     QPainter p(&m_image2->canvas());
     const tv::StabilityPicture pic = tv::STABIL(p, size, scene, g);
@@ -158,9 +158,20 @@ void TForm1::draw3DView() {
     tv::d_3d(p, m_image3->bitmapSize(), scene, *m_view3d);
     p.end();
     m_image3->update();
-    if (pressureOn) DrawGrid();
+    // The tinted lattice follows the gain; the stability picture repaints it under the marks.
+    if (pressureOn) {
+        if (NeutralPointKnown)
+            STABIL();
+        else
+            DrawGrid();
+    }
     m_checkBoxA->setVisible(LatticeKnown);
     m_labelPress->setVisible(LatticeKnown);
+}
+
+void TForm1::keep3DZoom(const tv::AircraftViewGeometry& fitted) {
+    // The zoom bar keeps its factor over the new fit, so the next turn does not jump.
+    View3DScale = tv::view3DScaleForZoom(m_scroll4->value(), fitted.View3DScale);
 }
 
 void TForm1::ScrollBar4Change() {
@@ -202,8 +213,7 @@ void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardMod
     // wing and the scale as they were when the button went up.
     const tv::Wing wing = Model.Wings[w];
     const std::vector<tv::FieldWrite> writes =
-        tv::planformMouseUp(m_drag, wing, field(w, tv::WingField::RootOffset)->text().toStdString(), PlanformScale[w],
-                            pos, tv::isShiftAlone(shift, Qt::NoButton));
+        tv::planformMouseUp(m_drag, wing, PlanformScale[w], pos, tv::isShiftAlone(shift, Qt::NoButton));
     for (const tv::FieldWrite& fw : writes) field(w, fw.field)->setText(QString::fromStdString(fw.text));
 }
 

@@ -22,18 +22,28 @@ struct BatchResult {
 };
 
 /// Loads `file` into the default aircraft's field texts as opening a project does; an empty name
-/// keeps the built-in default aircraft. Returns the error text when the file cannot be read.
-std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts);
+/// keeps the built-in default aircraft. Returns the error text (in `lang`) when the file cannot be
+/// read or is not a project.
+std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts,
+                                             UiLanguage lang = UiLanguage::English);
 
 /// Computes the planforms, runs the calculation and the stability numbers for `desiredMargin` %.
 BatchResult calculateProject(const std::string& file, const AircraftTexts& texts, SolverWorkspace& ws,
                              UiLanguage lang, double desiredMargin);
 
-/// The readable report: per wing in use its planform, lattice and aerodynamic centre; then the
-/// neutral point, reference values and the centre-of-gravity positions.
-std::string textReport(const BatchResult& r, const SolverWorkspace& ws);
+/// The readable report in `lang`: per wing in use its planform, lattice and aerodynamic centre;
+/// then the neutral point, reference values and the centre-of-gravity positions.
+std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang = UiLanguage::English);
 
-/// The same as one JSON object (keys as documented in the README), numbers in full precision.
+/// The same as one JSON object (keys and units as documented in the README), numbers in full
+/// precision. A refused or failed run has null positions and reference values; its margins and
+/// PanelTotal (the count that was refused) are given.
 nlohmann::json jsonReport(const BatchResult& r, const SolverWorkspace& ws);
+
+/// The record of a file that could not be read or is not a project: {"File": ..., "Error": ...}.
+nlohmann::json jsonErrorRecord(const std::string& file, const std::string& error);
+
+/// One line of JSON Lines output; bytes that are not UTF-8 (a Latin-1 file name) become U+FFFD.
+std::string jsonLine(const nlohmann::json& record);
 
 } // namespace tv

@@ -1,7 +1,9 @@
 // tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
-// built-in default aircraft). --exact-solve eliminates in double precision only, instead of in
-// single precision refined to the same result. Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable.
+// built-in default aircraft). --json writes JSON Lines: one object per file, in the order given.
+// --exact-solve eliminates in double precision only, instead of in single precision refined to
+// the same result. Exit status: 0 all calculated, 1 a calculation refused or failed, 2 a file
+// unreadable or not a project (or the arguments not understood), 3 an unexpected internal failure.
 #include "cli/batch.h"
 
 #include <charconv>
@@ -71,27 +73,44 @@ bool parseArguments(int argc, char** argv, Options& o) {
     return true;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    Options o;
-    if (!parseArguments(argc, argv, o)) return 2;
-    if (o.files.empty()) o.files.push_back("");
+// One record per file, flushed at once, so that whatever happens later the earlier results stay.
+int calculateFiles(const Options& o) {
     auto ws = tv::makeSolverWorkspace();
     ws->ExactSolve = o.exactSolve;
     int status = 0;
     for (const std::string& file : o.files) {
+        const std::string prefix = "tarvolin4-calc: " + (file.empty() ? std::string() : file + ": ");
         tv::AircraftTexts texts;
-        if (auto err = tv::loadAircraftTexts(file, texts)) {
-            std::cerr << "tarvolin4-calc: " << *err << "\n";
+        if (auto err = tv::loadAircraftTexts(file, texts, o.lang)) {
+            std::cerr << "tarvolin4-calc: " << *err << std::endl;
+            if (o.json) std::cout << tv::jsonLine(tv::jsonErrorRecord(file, *err)) << std::flush;
             status = 2;
             continue;
         }
         const tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
-        for (const std::string& line : ws->Messages) std::cerr << line << "\n";
-        if (o.json) std::cout << tv::jsonReport(r, *ws).dump() << "\n";
-        else std::cout << tv::textReport(r, *ws) << (o.files.size() > 1 ? "\n" : "");
+        for (const std::string& line : ws->Messages) std::cerr << prefix << line << "\n";
+        std::cerr.flush();
+        if (o.json) std::cout << tv::jsonLine(tv::jsonReport(r, *ws));
+        else std::cout << tv::textReport(r, *ws, o.lang) << (o.files.size() > 1 ? "\n" : "");
+        std::cout.flush();
         if (!r.calculated && status == 0) status = 1;
     }
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        Options o;
+        if (!parseArguments(argc, argv, o)) return 2;
+        if (o.files.empty()) o.files.push_back("");
+        return calculateFiles(o);
+    } catch (const std::exception& e) {
+        std::cerr << "tarvolin4-calc: " << e.what() << std::endl;
+        return 3;
+    } catch (...) {
+        std::cerr << "tarvolin4-calc: unexpected failure" << std::endl;
+        return 3;
+    }
 }

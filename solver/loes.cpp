@@ -5,7 +5,7 @@
 namespace tv {
 
 bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
-    const int n = ws.PanelTotal;
+    const int n = int(ws.PanelTotal); // at most 3000: EINFLUSS refuses more
     double* M = ws.Matrix.get();
     for (int i = 0; i < n; ++i) {
         double* row = M + std::size_t(i) * kPanelLimit;

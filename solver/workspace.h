@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -128,7 +129,7 @@ struct SolverWorkspace {
     std::array<int, kWingMax + 1> ChordwisePanels{};                                    // [w]
     std::array<std::array<int, kWingMax + 1>, kTrapeziumMax + 1> TrapeziumStrips{};    // [t][w]
     std::array<int, kWingMax + 1> SpanwiseStrips{};                                     // [w]
-    int PanelTotal = 0;
+    int64_t PanelTotal = 0; // as sized, also when GRID refuses it (no clamp)
 
     // ---- Vortex layout (TRAWY2), mm ------------------------------------------------------------
     // The panel arrays (layout and loads) are shaped to the lattice by shapeLattice, which TRAWY2

@@ -75,6 +75,22 @@ TEST_F(WindowTest, AFailedSaveShowsTheReasonAndKeepsTheOldFile) {
     EXPECT_EQ(readAll(path("keep.tv4")), before);
 }
 
+TEST_F(WindowTest, OpeningAFileThatIsNotAProjectKeepsTheAircraft) {
+    make();
+    click("RadioButton2");
+    setText("Edit4", "310");
+    QFile junk(path("junk.tv4"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a project at all\r\n");
+    junk.close();
+    dialogs.answers.push_back(path("junk.tv4"));
+    trigger("Open2");
+    EXPECT_EQ(form->wingCount(), 2);
+    EXPECT_EQ(text("Edit4"), "310");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], path("junk.tv4") + " is not a Tarvolin4 project");
+}
+
 TEST_F(WindowTest, StartUpArgumentLoadsTheFileInLowerCase) {
     {
         make();
