@@ -68,9 +68,11 @@ void TForm1::Button4Click() {
         z->setText(QString::number(aircraft.Wings[w].PositionZ));
         Model.Wings[w].PositionZ = aircraft.Wings[w].PositionZ;
     }
+    recordEdit({tv::EditKind::HeightSeparation});
     showCalculationMessages(ws.Messages);
     // What aborted shows no results, whichever step failed: the batch calculator decides alike.
     finishCalculation(tv::resultsUsable(ws));
+    spanLoadingChanged();
     m_dialogs->beep();
 }
 
@@ -117,6 +119,7 @@ void TForm1::finishCalculation(bool succeeded) {
 void TForm1::Mscale1Click() { setScaleControlsVisible(true); }
 
 void TForm1::Bscale1Click() {
+    const EditScope step(*this, tv::EditStep{tv::EditKind::Scaling});
     setScaleControlsVisible(false);
     const double factor = tv::parseReal(m_eScale->text().toStdString());
     for (const ScaledField& s : scalingOrder()) {
