@@ -3,6 +3,8 @@
 #include "model/planform.h"
 #include "solver/calculation.h"
 
+#include <omp.h>
+
 LiveCalculation::LiveCalculation(Finished onFinished, QObject* parent)
     : QObject(parent), m_onFinished(std::move(onFinished)) {
     m_context = new QObject;
@@ -38,6 +40,9 @@ void LiveCalculation::start(Request r) {
     result->ws = m_spare ? std::move(m_spare) : tv::makeSolverWorkspace();
     const tv::UiLanguage lang = r.lang;
     QMetaObject::invokeMethod(m_context, [this, result, lang] {
+        // The influence matrix is filled by one thread here, so that the window's thread keeps a
+        // processor of its own on a two-core machine (the setting belongs to this thread only).
+        omp_set_num_threads(1);
         result->aircraft = tv::computeAircraft(result->texts);
         tv::runCalculation(result->aircraft, *result->ws, lang);
         QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);

@@ -118,8 +118,7 @@ void TForm1::finishCalculation(bool succeeded) {
         NeutralPointKnown = true;
         LatticeKnown = true;
         m_image2->setCursor(Qt::DragMoveCursor);
-        STABIL();
-        FormResize();
+        FormResize(); // lays out and redraws every view, the stability marks included
         setPrintingEnabled(true);
         setAerodynamicCentresShown(true);
     } else {
