@@ -20,10 +20,6 @@ public:
     std::optional<QString> saveFileName(QWidget*, const QString&) override { return std::nullopt; }
     void showError(QWidget*, const QString& text) override { fail(text); }
     void beep() override {}
-    std::optional<int> chooseItem(QWidget*, const QString&, const QString&, const QStringList&,
-                                  const QStringList&) override {
-        return std::nullopt;
-    }
     static void fail(const QString& text) { std::fprintf(stderr, "tarvolin4: %s\n", text.toLocal8Bit().constData()); }
 };
 
