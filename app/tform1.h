@@ -36,6 +36,9 @@ class QTranslator;
 class QToolButton;
 class TImage;
 class TForm2;
+class QTimer;
+class LiveCalculation;
+struct LiveResult;
 class TSpanLoadingWindow;
 class TForm3;
 
@@ -122,6 +125,19 @@ public:
 
     // ---- Calculation, scaling -------------------------------------------------------------------
     void Button4Click();
+    /// Live neutral point (Edit menu): every change of the model, and every step of a planform
+    /// drag, is calculated on a worker thread; a result that still belongs to the model is shown
+    /// as the calculate command shows it.
+    void setLiveNeutralPoint(bool on);
+    bool liveNeutralPoint() const { return m_liveMode; }
+    /// Hands the model as it stands to the worker now (the change events do it once their
+    /// handler has run). Does nothing when the live mode is off or the results are current.
+    void requestLiveCalculation();
+    /// A live calculation runs or waits.
+    bool liveCalculationBusy() const;
+    /// Live results shown, and dropped because the model had changed since they were asked for.
+    int liveResultsShown() const { return m_liveShown; }
+    int liveResultsDropped() const { return m_liveDropped; }
     void Mscale1Click();
     void Bscale1Click();
     /// Edit -> "Copy results": the batch calculator's report of the current results as plain text
@@ -289,6 +305,14 @@ private:
     QString dialogFolder() const;
     void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
     void finishCalculation(bool succeeded);
+    /// Shows the calculation in m_workspace of aircraft (after its z-separation): moved z fields,
+    /// Memo1, labels, marks, flags. A live result leaves the calculate button usable.
+    void presentCalculation(const tv::Aircraft& aircraft, bool live);
+    // Live neutral point (tform1_live.cpp).
+    void scheduleLiveCalculation();
+    /// The model the window shows: the field texts, with a planform drag's shape while it runs.
+    tv::AircraftTexts liveTexts() const;
+    void showLiveResult(const std::shared_ptr<LiveResult>& result);
     void CheckBoxAClick();
     void RadioButton15Click();
     void RadioButton16Click();
@@ -350,6 +374,18 @@ private:
     TDialogs* m_dialogs = nullptr;
     std::unique_ptr<tv::SolverWorkspace> m_workspace;
     std::unique_ptr<QTranslator> m_qtTranslator; // installed while German or Spanish is chosen
+    // Live neutral point: the worker, the zero timer that gathers one handler's changes into one
+    // request, the model the workspace's results belong to, the drag being shaped.
+    std::unique_ptr<LiveCalculation> m_live;
+    QTimer* m_liveTimer = nullptr;
+    QAction* m_liveNeutralPoint1 = nullptr;
+    bool m_liveMode = false;
+    std::optional<tv::AircraftTexts> m_shownTexts;
+    tv::Aircraft m_shownAircraft;
+    int m_dragWing = 0;
+    QPoint m_dragPos;
+    Qt::KeyboardModifiers m_dragShift;
+    int m_liveShown = 0, m_liveDropped = 0;
     // View state: one of each for the window's life.
     tv::AircraftViewGeometry m_geom;
     tv::StabilityNumbers m_numbers;

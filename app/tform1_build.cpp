@@ -1,6 +1,7 @@
 // Construction of the main window: tool bar, menus, pages and every named control.
 // All geometry is given in design pixels (96 per inch) and scaled by place().
 #include "app/imagecontrol.h"
+#include "app/livecalculation.h"
 #include "app/pictures.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
@@ -171,7 +172,8 @@ void TForm1::buildMenus() {
           {"chng3", "Exchange Wing 2<->3", nullptr}, {"chng4", "Exchange Wing 3<->4", nullptr},
           {"chng5", "Exchange Wing 4<->5", nullptr}, {},
           {"Mscale1", "Change aircraft scale", &TForm1::m_mscale1}, {},
-          {"CopyResults1", "Copy results", &TForm1::m_copyResults1}}},
+          {"CopyResults1", "Copy results", &TForm1::m_copyResults1},
+          {"LiveNeutralPoint1", "Live neutral point", &TForm1::m_liveNeutralPoint1}}},
         {"Langu1", "Sprache", {{"german1", "deutsch", nullptr}, {"english1", "english", nullptr},
                                {"spain1", "español", nullptr}}},
     };
@@ -213,6 +215,8 @@ void TForm1::connectMenus() {
     connect(m_insertWing1, &QAction::triggered, this, [this] { Load_Wing(); });
     for (int i = 1; i <= 5; ++i) connect(m_chng[i], &QAction::triggered, this, [this, i] { chngClick(i); });
     connect(m_mscale1, &QAction::triggered, this, [this] { Mscale1Click(); });
+    m_liveNeutralPoint1->setCheckable(true);
+    connect(m_liveNeutralPoint1, &QAction::toggled, this, [this](bool on) { setLiveNeutralPoint(on); });
     connect(m_langAction[0], &QAction::triggered, this, [this] { german1Click(); });
     connect(m_langAction[1], &QAction::triggered, this, [this] { english1Click(); });
     connect(m_langAction[2], &QAction::triggered, this, [this] { spain1Click(); });

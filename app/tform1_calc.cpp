@@ -105,7 +105,7 @@ void TForm1::setManualControlsVisible(bool visible) {
 
 // ---- Planform computation of one wing ---------------------------------------------------------------
 
-void TForm1::CalcWing(int w, QObject* /*sender*/) {
+void TForm1::CalcWing(int w, QObject* sender) {
     if (w < 1 || w > tv::kWingMax) return;
     if (!RedrawOnly) {
         setCalcEnabled(true);
@@ -113,6 +113,7 @@ void TForm1::CalcWing(int w, QObject* /*sender*/) {
         NeutralPointKnown = false;
         m_image2->unsetCursor();
         setAerodynamicCentresShown(false);
+        if (sender != m_button4) scheduleLiveCalculation();
     }
     Model.Wings[w] = tv::computeWing(wingTexts(w));
     const tv::Wing& wing = Model.Wings[w];
@@ -210,6 +211,7 @@ void TForm1::Calc(QObject* sender) {
     if (sender != m_print1 && sender != m_sb5) setPrintingEnabled(false);
     m_memo1->setPlainText(QString::fromStdString(Catalogue.TxtErrorHeader));
     m_memo1->hide();
+    if (!RedrawOnly && sender != m_button4) scheduleLiveCalculation();
 }
 
 void TForm1::redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& caption) {

@@ -36,7 +36,8 @@ void TForm1::Button4Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (!m_workspace) m_workspace = tv::makeSolverWorkspace();
     tv::SolverWorkspace& ws = *m_workspace;
-    tv::Aircraft aircraft = tv::computeAircraft(fieldTexts());
+    const tv::AircraftTexts texts = fieldTexts();
+    tv::Aircraft aircraft = tv::computeAircraft(texts);
     // The elimination reports its remaining columns. Its first report comes once the lattice is
     // laid out, which is then shown while the system is solved. Later reports repaint the count
     // at most every 50 ms so that it is seen without slowing the elimination down.
@@ -58,8 +59,15 @@ void TForm1::Button4Click() {
     });
     m_label24->hide();
     QApplication::restoreOverrideCursor();
-    AbortCalculation = ws.AbortCalculation;
+    m_shownTexts = texts;
+    m_shownAircraft = aircraft;
+    presentCalculation(aircraft, false);
+    m_dialogs->beep();
+}
 
+void TForm1::presentCalculation(const tv::Aircraft& aircraft, bool live) {
+    const tv::SolverWorkspace& ws = *m_workspace;
+    AbortCalculation = ws.AbortCalculation;
     // Wings moved in height: their z fields show the new positions.
     for (int w = 1; w <= tv::kWingMax; ++w) {
         if (!ws.WingMoved[w]) continue;
@@ -69,11 +77,21 @@ void TForm1::Button4Click() {
         Model.Wings[w].PositionZ = aircraft.Wings[w].PositionZ;
     }
     recordEdit({tv::EditKind::HeightSeparation});
+    // A live result may follow another without an edit between them (the steps of a drag).
+    m_memo1->setPlainText(QString::fromStdString(Catalogue.TxtErrorHeader));
+    m_memo1->hide();
     showCalculationMessages(ws.Messages);
     // What aborted shows no results, whichever step failed: the batch calculator decides alike.
     finishCalculation(tv::resultsUsable(ws));
+    // The calculate command's own pass disabled printing before it ran; a live failure follows an
+    // edit that may have left it on from an earlier result.
+    if (!tv::resultsUsable(ws)) setPrintingEnabled(false);
+    if (live) {
+        // The results are current, and the command stays at hand: it calculates the same again.
+        m_button4->setEnabled(true);
+        m_sb4->setEnabled(true);
+    }
     spanLoadingChanged();
-    m_dialogs->beep();
 }
 
 void TForm1::showCalculationMessages(const std::vector<std::string>& lines) {
@@ -100,8 +118,7 @@ void TForm1::finishCalculation(bool succeeded) {
         NeutralPointKnown = true;
         LatticeKnown = true;
         m_image2->setCursor(Qt::DragMoveCursor);
-        STABIL();
-        FormResize();
+        FormResize(); // lays out and redraws every view, the stability marks included
         setPrintingEnabled(true);
         m_copyResults1->setEnabled(true);
         setAerodynamicCentresShown(true);

@@ -1,6 +1,7 @@
 // Start-up, opening and saving projects, the wing clipboard, wing exchange and the settings file.
 #include "app/imagecontrol.h"
 #include "app/span_loading_window.h"
+#include "app/livecalculation.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "app/dialogs.h"
@@ -12,6 +13,7 @@
 #include "files/wingclipboard.h"
 #include "model/planform.h"
 
+#include <QTimer>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -104,13 +106,14 @@ void TForm1::readSettingsFile() {
     resize(size);
     if (s.Left || s.Top) move(s.Left.value_or(x()), s.Top.value_or(y()));
     selectLanguage(tv::languageFromLetter(s.LanguageLetter));
+    setLiveNeutralPoint(s.LiveNeutralPoint);
 }
 
 void TForm1::FormClose() {
     // A settings file that cannot be written is passed over: nothing of the aircraft is in it.
     const std::string path = settingsPath();
     (void)tv::makeParentFolders(path);
-    (void)tv::writeSettings(path, tv::languageLetter(UiLanguage), width(), height(), x(), y());
+    (void)tv::writeSettings(path, tv::languageLetter(UiLanguage), width(), height(), x(), y(), m_liveMode);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -119,6 +122,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     FormClose();
+    // A live calculation still running is waited for and its result dropped: nothing is shown
+    // or written after the close.
+    if (m_liveTimer) m_liveTimer->stop();
+    m_live.reset();
     if (m_about) m_about->close();
     if (m_spanLoading) m_spanLoading->close();
     event->accept();

@@ -211,6 +211,7 @@ void TForm1::highlightFields(int w, const tv::FieldHighlight& yellow) {
 void TForm1::planformMouseDown(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) {
     if (w < 1 || w > tv::kWingMax) return;
     tv::planformMouseDown(m_drag, Model.Wings[w], PlanformScale[w], m_planform[w]->bitmapSize(), pos);
+    m_dragWing = w;
 }
 
 void TForm1::planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift) {
@@ -221,6 +222,12 @@ void TForm1::planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::
     highlightFields(w, h.highlight);
     const bool dragging = buttons != Qt::NoButton && !m_drag.ButtonReleased && m_drag.GrabbedHandle != 0;
     showPlanformEditing(w, dragging ? std::optional<QPoint>(pos) : std::nullopt, shift);
+    if (w == m_dragWing && !m_drag.ButtonReleased && m_drag.GrabbedHandle != 0) {
+        // The shape under the mouse is calculated as the drag goes (live mode).
+        m_dragPos = pos;
+        m_dragShift = shift;
+        scheduleLiveCalculation();
+    }
 }
 
 void TForm1::showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift) {

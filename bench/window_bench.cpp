@@ -3,11 +3,16 @@
 // one position edit (the whole recalculation pass: five planform views, the aircraft view and
 // the 3D view), and one step of the azimuth bar after a calculation with the load display on
 // (3D view with stalks and mesh, lattice overlay). Each should stay well under a frame at 60 Hz
-// (16 ms). Reported as medians of repetitions.
+// (16 ms). And the longest stall of the event loop during a live drag. Reported as medians of repetitions.
 #include "app/imagecontrol.h"
 #include "app/tform1.h"
 
+#include "views/planform_view.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +21,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -84,9 +92,70 @@ void BM_Turn3DWithLoads(benchmark::State& state) {
     }
 }
 
+/// A live drag of the tail's right trailing-edge corner on the default aircraft: 20 mouse moves
+/// 40 ms apart, the live neutral point on, while a 1 ms timer measures how long the event loop
+/// goes without running it (the longest stall: the window thread's blocking, target below 16 ms).
+/// One iteration is one whole drag with its release; counters: stall medians and extremes over
+/// the iterations, live results shown per drag. Argument 0 drags with the live mode off: the
+/// machine's own stalls, for comparison in the same run.
+void BM_LiveDragStall(benchmark::State& state) {
+    TForm1& f = window();
+    f.setLiveNeutralPoint(state.range(0) != 0);
+    child<QTabWidget>("PageControl1")->setCurrentWidget(child<QWidget>("TabSheet2"));
+    QApplication::processEvents();
+    std::vector<double> stalls;
+    int shown = f.liveResultsShown();
+    for (auto _ : state) {
+        const tv::Wing tail = f.Model.Wings[2];
+        const tv::PlanformOrigin o = tv::planformOrigin(child<TImage>("Image11")->bitmapSize());
+        const double s = f.PlanformScale[2];
+        const QPoint corner(o.a + int(std::lround(tail.SectionY[2] * s)),
+                            o.p + int(std::lround((tail.XOffset[2] + tail.Chord[2]) * s)));
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0, longest = 0;
+        QTimer ticker;
+        ticker.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            longest = std::max(longest, now - last);
+            last = now;
+        });
+        ticker.start(1);
+        f.planformMouseDown(2, corner, Qt::LeftButton, {});
+        QEventLoop loop;
+        int step = 0;
+        QTimer mover;
+        QObject::connect(&mover, &QTimer::timeout, [&] {
+            if (++step <= 20) return f.planformMouseMove(2, corner + QPoint(0, step), Qt::LeftButton, {});
+            mover.stop();
+            f.planformMouseUp(2, corner + QPoint(0, 20), Qt::LeftButton, {});
+            loop.quit();
+        });
+        last = clock.nsecsElapsed();
+        mover.start(40);
+        loop.exec();
+        while (f.liveCalculationBusy()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+        ticker.stop();
+        stalls.push_back(longest / 1e6);
+        // Back to the default shape for the next drag (outside the measurement).
+        state.PauseTiming();
+        f.field(2, tv::WingField::Chord2)->setText(QString::number(tail.Chord[2]));
+        while (f.liveCalculationBusy()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.ResumeTiming();
+    }
+    std::sort(stalls.begin(), stalls.end());
+    state.counters["stall_ms_median"] = stalls[stalls.size() / 2];
+    state.counters["stall_ms_min"] = stalls.front();
+    state.counters["stall_ms_max"] = stalls.back();
+    state.counters["shown_per_drag"] = double(f.liveResultsShown() - shown) / stalls.size();
+    f.setLiveNeutralPoint(false);
+}
+
 BENCHMARK(BM_WingFieldEdit)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PositionFieldEdit)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Turn3DWithLoads)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LiveDragStall)->Unit(benchmark::kMillisecond)->Iterations(7)->Arg(0)->Arg(1);
 
 } // namespace
 

@@ -7,16 +7,17 @@
 
 namespace tv {
 
-std::string settingsBytes(char languageLetter, int width, int height, int left, int top) {
+std::string settingsBytes(char languageLetter, int width, int height, int left, int top, bool liveNeutralPoint) {
     std::string out;
     appendLine(out, std::string_view(&languageLetter, 1));
     for (int v : {width, height, left, top}) appendLine(out, formatInt(v));
+    if (liveNeutralPoint) appendLine(out, "1");
     return out;
 }
 
 std::optional<FileError> writeSettings(const std::string& path, char languageLetter, int width, int height,
-                                       int left, int top, const FileOps& ops) {
-    return writeFileAtomically(path, settingsBytes(languageLetter, width, height, left, top), ops);
+                                       int left, int top, bool liveNeutralPoint, const FileOps& ops) {
+    return writeFileAtomically(path, settingsBytes(languageLetter, width, height, left, top, liveNeutralPoint), ops);
 }
 
 namespace {
@@ -39,6 +40,7 @@ Settings parseSettings(std::string_view bytes) {
     if (n > 2) s.Height = ifInside(parseLenientInt(lines[2]), 2000);
     if (n > 3) s.Left = edgeOrZero(parseLenientInt(lines[3]));
     if (n > 4) s.Top = edgeOrZero(parseLenientInt(lines[4]));
+    if (n > 5) s.LiveNeutralPoint = parseLenientInt(lines[5]) == 1;
     return s;
 }
 

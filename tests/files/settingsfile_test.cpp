@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(SettingsFile, WritesFiveLines) {
@@ -37,6 +39,19 @@ TEST(SettingsFile, RangesAndMissingLines) {
     }
 }
 
+TEST(SettingsFile, LiveModeLineKeepsTheFiveLinesOlderReadersTake) {
+    const std::string off = tv::settingsBytes('d', 1024, 768, 5, 12);
+    const std::string on = tv::settingsBytes('d', 1024, 768, 5, 12, true);
+    EXPECT_EQ(on.substr(0, off.size()), off); // an older reader stops after these
+    const tv::Settings a = tv::parseSettings(on), b = tv::parseSettings(off);
+    EXPECT_TRUE(a.LiveNeutralPoint);
+    EXPECT_FALSE(b.LiveNeutralPoint); // a file of an older program leaves the mode off
+    EXPECT_EQ(std::tie(a.LanguageLetter, a.Width, a.Height, a.Left, a.Top),
+              std::tie(b.LanguageLetter, b.Width, b.Height, b.Left, b.Top));
+    for (const char* sixth : {"0", "2", "yes", ""})
+        EXPECT_FALSE(tv::parseSettings(off + sixth + "\r\n").LiveNeutralPoint) << sixth;
+}
+
 TEST(SettingsFile, RoundTripAndMissingFile) {
     tvtest::TempDir dir;
     const std::string path = dir.file(tv::kSettingsFileName);
@@ -44,8 +59,9 @@ TEST(SettingsFile, RoundTripAndMissingFile) {
     EXPECT_EQ(missing.LanguageLetter, 'e');
     EXPECT_FALSE(missing.Width || missing.Height || missing.Left || missing.Top);
 
-    ASSERT_FALSE(tv::writeSettings(path, 's', 1100, 700, 30, 40));
+    ASSERT_FALSE(tv::writeSettings(path, 's', 1100, 700, 30, 40, true));
     const tv::Settings s = tv::readSettings(path);
+    EXPECT_TRUE(s.LiveNeutralPoint);
     EXPECT_EQ(s.LanguageLetter, 's');
     EXPECT_EQ(s.Width, 1100);
     EXPECT_EQ(s.Height, 700);

@@ -1,0 +1,57 @@
+#pragma once
+// The live neutral point's worker: calculations of model copies on a thread of its own, one at a
+// time, the newest request superseding one that has not started. The window decides whether a
+// finished result still belongs to its model; the worker shares nothing mutable with it: each
+// calculation takes the texts by value and a workspace of its own, and the result, workspace
+// included, comes back as a value on the window's thread.
+#include "i18n/texts.h"
+#include "model/aircraft.h"
+#include "solver/workspace.h"
+
+#include <QObject>
+#include <QThread>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+/// One finished live calculation.
+struct LiveResult {
+    tv::AircraftTexts texts;                   // the model that was calculated
+    tv::Aircraft aircraft;                     // after the z-separation (moved wings' PositionZ)
+    std::unique_ptr<tv::SolverWorkspace> ws;   // lattice, loads and results of the run
+};
+
+class LiveCalculation : public QObject {
+    Q_OBJECT
+public:
+    using Finished = std::function<void(std::shared_ptr<LiveResult>)>;
+    /// onFinished runs on the owner's thread for every finished calculation, current or not.
+    explicit LiveCalculation(Finished onFinished, QObject* parent = nullptr);
+    /// Waits for a calculation in flight (at most one, bounded by the 3000-panel limit); its
+    /// result is dropped.
+    ~LiveCalculation() override;
+
+    /// Calculates texts in language lang: at once when idle, else after the running one (a
+    /// request that has not started yet is replaced).
+    void request(const tv::AircraftTexts& texts, tv::UiLanguage lang);
+    /// Takes back a workspace for the next calculation (one the window no longer shows).
+    void recycle(std::unique_ptr<tv::SolverWorkspace> ws);
+    /// A calculation runs or waits.
+    bool busy() const { return m_running || m_pending.has_value(); }
+
+private:
+    struct Request {
+        tv::AircraftTexts texts;
+        tv::UiLanguage lang;
+    };
+    void start(Request r);
+    void done(std::shared_ptr<LiveResult> result);
+
+    Finished m_onFinished;
+    QThread m_thread;
+    QObject* m_context = nullptr; // lives in m_thread: calculations are queued to it
+    bool m_running = false;
+    std::optional<Request> m_pending;
+    std::unique_ptr<tv::SolverWorkspace> m_spare;
+};
