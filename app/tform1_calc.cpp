@@ -194,6 +194,7 @@ void TForm1::Calc(QObject* sender) {
         m_scroll3->setValue(100);
         NeutralPointKnown = false;
         LatticeKnown = false;
+        spanLoadingChanged();
         m_image2->unsetCursor();
         m_button4->setEnabled(true);
         m_sb4->setEnabled(true);
@@ -222,6 +223,7 @@ void TForm1::redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& c
 void TForm1::setPrintingEnabled(bool on) {
     m_sb5->setEnabled(on);
     m_print1->setEnabled(on);
+    if (m_exportPdf1) m_exportPdf1->setEnabled(on);
 }
 
 void TForm1::setSaveEnabled(bool on) {

@@ -72,6 +72,7 @@ void TForm1::Button4Click() {
     showCalculationMessages(ws.Messages);
     // What aborted shows no results, whichever step failed: the batch calculator decides alike.
     finishCalculation(tv::resultsUsable(ws));
+    spanLoadingChanged();
     m_dialogs->beep();
 }
 

@@ -1,9 +1,11 @@
 // Start-up, opening and saving projects, the wing clipboard, wing exchange and the settings file.
 #include "app/imagecontrol.h"
+#include "app/span_loading_window.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
+#include "files/user_files.h"
 #include "files/wingclipboard.h"
 #include "model/planform.h"
 
@@ -16,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -24,6 +27,21 @@ const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.T
 const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// The settings in the per-user configuration folder, the clipboard in the per-user data folder,
+// unless the working directory holds them already.
+std::string settingsPath() {
+    return tv::userFilePath(tv::kSettingsFileName, local(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+}
+} // namespace
+
+std::string TForm1::settingsFilePath() { return settingsPath(); }
+
+namespace {
+std::string clipboardPath() {
+    return tv::userFilePath(tv::kWingClipboardFileName,
+                            local(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
 } // namespace
 
 // ---- Start-up ------------------------------------------------------------------------------------
@@ -57,14 +75,14 @@ void TForm1::Create1(const QStringList& arguments) {
 }
 
 void TForm1::refreshClipboardState() {
-    ClipboardHasWing = tv::fileCanBeOpened(tv::kWingClipboardFileName);
+    ClipboardHasWing = tv::fileCanBeOpened(clipboardPath());
     setInsertEnabled(ClipboardHasWing);
 }
 
 // ---- Settings ----------------------------------------------------------------------------------
 
 void TForm1::readSettingsFile() {
-    const tv::Settings s = tv::readSettings(tv::kSettingsFileName);
+    const tv::Settings s = tv::readSettings(settingsPath());
     QSize size = this->size();
     if (s.Width) size.setWidth(*s.Width);
     if (s.Height) size.setHeight(*s.Height);
@@ -75,12 +93,15 @@ void TForm1::readSettingsFile() {
 
 void TForm1::FormClose() {
     // A settings file that cannot be written is passed over: nothing of the aircraft is in it.
-    (void)tv::writeSettings(tv::kSettingsFileName, tv::languageLetter(UiLanguage), width(), height(), x(), y());
+    const std::string path = settingsPath();
+    (void)tv::makeParentFolders(path);
+    (void)tv::writeSettings(path, tv::languageLetter(UiLanguage), width(), height(), x(), y());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();
     if (m_about) m_about->close();
+    if (m_spanLoading) m_spanLoading->close();
     event->accept();
 }
 
@@ -166,7 +187,10 @@ void TForm1::Save_Wing() {
     const tv::Wing wing = tv::computeWing(fieldTexts().wings[w]);
     const std::optional<tv::ReferenceValues> reference =
         NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
-    if (auto error = tv::writeWingClipboard(tv::kWingClipboardFileName, wing, reference)) {
+    const std::string path = clipboardPath();
+    auto error = tv::makeParentFolders(path);
+    if (!error) error = tv::writeWingClipboard(path, wing, reference);
+    if (error) {
         m_dialogs->showError(this, QString::fromStdString(error->text()));
         return;
     }
@@ -179,7 +203,7 @@ void TForm1::Load_Wing() {
     const int w = activeWing();
     if (w == 0) return;
     const EditScope step(*this, tv::EditStep{tv::EditKind::InsertWing, w});
-    const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(tv::kWingClipboardFileName);
+    const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(clipboardPath());
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
         m_dialogs->showError(this, QString::fromStdString(r.error.text()));

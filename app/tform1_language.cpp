@@ -74,6 +74,7 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
     }
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
     for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
+    applyExportLanguage(lang);
     drawLanguageCaption();
     Space1(nullptr);
     applySessionTexts(lang);

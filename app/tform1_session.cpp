@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "files/projectfile.h"
 #include "files/recentprojects.h"
+#include "files/user_files.h"
 #include "views/pointer_position.h"
 
 #include <QAction>
@@ -28,6 +29,15 @@ namespace {
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
 QString fromLocal(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+std::string recentProjectsPath() { return tv::recentProjectsPathBeside(TForm1::settingsFilePath()); }
+
+// Written as the settings are: a failure is passed over, the list is only a convenience.
+void saveRecentProjects(const std::vector<std::string>& list) {
+    const std::string path = recentProjectsPath();
+    (void)tv::makeParentFolders(path);
+    (void)tv::writeRecentProjects(path, list);
+}
 
 QAction* namedAction(QObject* parent, const char* name) {
     auto* a = new QAction(parent);
@@ -114,7 +124,7 @@ void TForm1::buildSession() {
     resize(width(), height() + statusBar()->sizeHint().height());
     setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());
 
-    m_recent = tv::readRecentProjects(tv::kRecentProjectsFileName);
+    m_recent = tv::readRecentProjects(recentProjectsPath());
     rebuildRecentMenu();
 }
 
@@ -266,7 +276,7 @@ bool TForm1::confirmDiscardChanges() {
 void TForm1::noteProjectFile(bool opened) {
     const std::string path = local(QFileInfo(ProjectFileName).absoluteFilePath());
     m_recent = tv::withRecentProject(m_recent, path);
-    (void)tv::writeRecentProjects(tv::kRecentProjectsFileName, m_recent);
+    saveRecentProjects(m_recent);
     rebuildRecentMenu();
     m_savedTexts = fieldTexts();
     if (opened) startHistory();
@@ -290,7 +300,7 @@ void TForm1::openRecentProject(int index) {
     const std::string path = m_recent[index];
     if (!QFileInfo(fromLocal(path)).isFile()) {
         m_recent = tv::withoutRecentProject(m_recent, path);
-        (void)tv::writeRecentProjects(tv::kRecentProjectsFileName, m_recent);
+        saveRecentProjects(m_recent);
         rebuildRecentMenu();
         m_dialogs->showError(this, qs(tv::recentProjectMissingText(UiLanguage, QDir::toNativeSeparators(fromLocal(path)).toStdString())));
         return;

@@ -69,12 +69,7 @@ void TForm1::drawAircraftView(QObject* sender) {
     m_image2->update();
 }
 
-void TForm1::STABIL(QObject* sender) {
-    if (!NeutralPointKnown) {
-        m_label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
-        return;
-    }
-    const QSize size = m_image2->bitmapSize();
+tv::StabilityScene TForm1::stabilityScene(QObject* sender) const {
     tv::StabilityScene scene;
     scene.aircraft = &Model;
     scene.solver = m_workspace.get();
@@ -90,6 +85,16 @@ void TForm1::STABIL(QObject* sender) {
     scene.overlay.gain = tv::pressureGain(m_scroll6->value());
     scene.colours = systemColours();
     scene.flightCaption = Catalogue.TxtFlightDirection;
+    return scene;
+}
+
+void TForm1::STABIL(QObject* sender) {
+    if (!NeutralPointKnown) {
+        m_label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
+        return;
+    }
+    const QSize size = m_image2->bitmapSize();
+    const tv::StabilityScene scene = stabilityScene(sender);
     tv::AircraftViewGeometry g = tv::fitAircraftView(Model, size);
     keep3DZoom(g);
     if (m_scroll3->value() < 100) g = tv::magnifiedGeometry(g, m_scroll3->value());
@@ -141,21 +146,25 @@ void TForm1::ScrollBar5Exit() {
 
 // ---- 3D view --------------------------------------------------------------------------------------
 
-void TForm1::draw3DView() {
-    const bool pressureOn = m_checkBoxA->isChecked();
+tv::View3DScene TForm1::view3DScene() const {
     tv::View3DScene scene;
     scene.aircraft = &Model;
     scene.solver = m_workspace.get();
     scene.View3DScale = View3DScale;
     scene.elevationDeg = tv::elevationFromBar(m_scroll1->value());
     scene.azimuthDeg = tv::azimuthFromBar(m_scroll2->value());
-    scene.pressureOn = pressureOn;
+    scene.pressureOn = m_checkBoxA->isChecked();
     scene.NeutralPointKnown = NeutralPointKnown;
     scene.LatticeKnown = LatticeKnown && m_workspace;
     scene.gain = tv::pressureGain(m_scroll6->value());
     scene.colours = systemColours();
+    return scene;
+}
+
+void TForm1::draw3DView() {
+    const bool pressureOn = m_checkBoxA->isChecked();
     QPainter p(&m_image3->canvas());
-    tv::d_3d(p, m_image3->bitmapSize(), scene, *m_view3d);
+    tv::d_3d(p, m_image3->bitmapSize(), view3DScene(), *m_view3d);
     p.end();
     m_image3->update();
     // The tinted lattice follows the gain; the stability picture repaints it under the marks.
@@ -251,8 +260,6 @@ void TForm1::Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardM
 }
 
 void TForm1::Image3MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { tv::view3DMouseUp(m_drag, pos); }
-
-void TForm1::Print1Click(QObject*) {}
 
 // ---- Layout on resize -----------------------------------------------------------------------------
 

@@ -1,11 +1,13 @@
 #include "cli/batch.h"
 
+#include "files/lattice_export.h"
 #include "files/projectfile.h"
 #include "model/numformat.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
 
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 
 namespace tv {
@@ -34,6 +36,28 @@ BatchResult calculateProject(const std::string& file, const AircraftTexts& texts
                       ? computeStability(r.aircraft.WingCount, ws.NeutralPointX, ws.ReferenceChord, desiredMargin)
                       : computeStability(r.aircraft.WingCount, 0, 0, desiredMargin);
     return r;
+}
+
+std::string projectTitle(const std::string& file) {
+    if (file.empty()) return "Unknown";
+    const std::string stem = std::filesystem::path(file).stem().string();
+    return stem.empty() ? file : stem;
+}
+
+std::optional<std::string> exportAvlDeck(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
+                                         UiLanguage lang) {
+    if (!r.calculated) return path + ": not written, the calculation was refused or failed";
+    const AvlDeck deck = avlDeckFromLattice(r.aircraft, ws, projectTitle(r.file), exportWingNames(lang), true);
+    if (auto err = writeAvlDeck(path, deck)) return err->text();
+    return std::nullopt;
+}
+
+std::optional<std::string> exportLoadTable(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
+                                           UiLanguage lang) {
+    if (!r.calculated) return path + ": not written, the calculation was refused or failed";
+    const auto rows = loadRows(stripLoads(r.aircraft.WingCount, ws), exportWingNames(lang));
+    if (auto err = writeLoadTable(path, rows)) return err->text();
+    return std::nullopt;
 }
 
 namespace {
@@ -118,6 +142,8 @@ nlohmann::json jsonReport(const BatchResult& r, const SolverWorkspace& ws) {
         jw["WingAcX"] = result(ok, ws.WingAcX[w]);
         jw["WingAcY"] = result(ok, ws.WingAcY[w]);
         jw["WingLiftSlope"] = result(ok, ws.WingLiftSlope[w]);
+        // Lift per radian of both halves, mm^2: the slope on the lattice's own area.
+        jw["WingLift"] = result(ok, ws.WingLiftSlope[w] * wing.planform.S);
         wings.push_back(std::move(jw));
     }
     j["Wings"] = std::move(wings);

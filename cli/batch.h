@@ -31,6 +31,19 @@ std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTe
 BatchResult calculateProject(const std::string& file, const AircraftTexts& texts, SolverWorkspace& ws,
                              UiLanguage lang, double desiredMargin);
 
+/// The project's name as the exports give it: the file name without folder and extension;
+/// "Unknown" for the built-in default aircraft (the window's name for an unsaved project).
+std::string projectTitle(const std::string& file);
+
+/// Writes the AVL deck of a calculated project to `path`; the error text names path and reason.
+/// A project whose calculation failed has no lattice to write: that is an error too.
+std::optional<std::string> exportAvlDeck(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
+                                         UiLanguage lang);
+
+/// Writes the strip loads of a calculated project as CSV to `path`; errors as exportAvlDeck.
+std::optional<std::string> exportLoadTable(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
+                                           UiLanguage lang);
+
 /// The readable report in `lang`: per wing in use its planform, lattice and aerodynamic centre;
 /// then the neutral point, reference values and the centre-of-gravity positions.
 std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang = UiLanguage::English);

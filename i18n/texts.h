@@ -144,6 +144,17 @@ struct ReportTexts {
 };
 const ReportTexts& reportTexts(UiLanguage lang);
 
+// ---- Printing failures and the PDF export ----------------------------------------------------
+struct PrintingTexts {
+    const char* printFailed;   // followed by the printer's name in quotes, ": " and the reason
+    const char* printerGone;   // the printer or the print system is no longer there
+    const char* beginRefused;  // the print system did not open the document
+    const char* endFailed;     // the document could not be finished and sent
+    const char* pdfFilter;     // file-dialog filter of the PDF export
+    const char* pdfFailed;     // followed by "path: reason"
+};
+const PrintingTexts& printingTexts(UiLanguage lang);
+
 // ---- About window ---------------------------------------------------------------------------
 struct AboutTexts {
     const char* purpose1;  // Label1

@@ -1,5 +1,7 @@
 #include "solver/loes.h"
 
+#include "solver/refined_solve.h"
+
 namespace tv {
 
 bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
@@ -10,7 +12,7 @@ bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
         for (int j = 0; j < n; ++j) row[j] *= 0.0795775;
     }
     ws.RightHandSide.fill(-1.0);
-    const bool singular = SIMQ902(M, kPanelLimit, ws.RightHandSide.data(), n, progress);
+    const bool singular = solveLatticeSystem(ws, progress);
     if (singular) {
         ws.Messages.push_back("LOES: Fehler beim Loesen des Gleichungssystems ");
         ws.AbortCalculation = true;

@@ -8,12 +8,6 @@
 
 namespace {
 bool shown(QWidget* w) { return w && !w->isHidden(); }
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
 } // namespace
 
 TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {
@@ -127,7 +121,9 @@ TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {
     trigger("german1");
     f.resize(900, 800);
     f.close();
-    const QByteArray bytes = readAll(path("Default.pa4"));
+    // No settings in the working directory: they go to the per-user configuration folder.
+    EXPECT_FALSE(QFile::exists(path("Default.pa4")));
+    const QByteArray bytes = readAll(configPath("Default.pa4"));
     EXPECT_TRUE(bytes.startsWith("d\r\n900\r\n")) << bytes.toStdString();
 
     TForm1& again = make();
@@ -139,7 +135,12 @@ TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("x\r\n");
     file.close();
+    // Settings in the working directory (an older install) are read and written there.
     EXPECT_EQ(make().UiLanguage, tv::UiLanguage::Spanish);
+    trigger("english1");
+    form->close();
+    EXPECT_TRUE(readAll(path("Default.pa4")).startsWith("e\r\n"));
+    EXPECT_TRUE(readAll(configPath("Default.pa4")).startsWith("d\r\n"));
 }
 
 TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
@@ -149,7 +150,8 @@ TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
     EXPECT_FALSE(get<QAction>("InsertCopiedWing1")->isEnabled());
     click("Button_C1");
     EXPECT_TRUE(f.ClipboardHasWing);
-    EXPECT_TRUE(QFile::exists(path("wingcopy.fl4")));
+    EXPECT_TRUE(QFile::exists(dataPath("wingcopy.fl4")));
+    EXPECT_FALSE(QFile::exists(path("wingcopy.fl4")));
     EXPECT_TRUE(get("Button_P4")->isEnabled());
     EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
     showPage(tv::kWingTabSheetNames[4]);
@@ -163,6 +165,14 @@ TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
     make();
     EXPECT_TRUE(form->ClipboardHasWing);
     EXPECT_TRUE(get("Button_P2")->isEnabled());
+    // A clipboard in the working directory (an older install) is the one inserted.
+    QFile::copy(dataPath("wingcopy.fl4"), path("wingcopy.fl4"));
+    QFile::remove(dataPath("wingcopy.fl4"));
+    make();
+    EXPECT_TRUE(form->ClipboardHasWing);
+    showPage(tv::kWingTabSheetNames[4]);
+    click("Button_P4");
+    EXPECT_EQ(text("Edit34"), " 335");
 }
 
 TEST_F(WindowTest, ExchangeSwapsPlanformsPositionsAndCounts) {

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -74,6 +76,15 @@ TEST_F(BatchTest, DefaultAircraftGivesTheKnownNeutralPoint) {
     EXPECT_EQ(j["Wings"][0]["TrapeziumStrips"].size(), 4u);
     EXPECT_DOUBLE_EQ(j["CgDesired"].get<double>(), r.stability.CgDesired);
     EXPECT_NEAR(j["CgDesired"].get<double>(), ws_->NeutralPointX - 0.075 * ws_->ReferenceChord, 1e-9);
+}
+
+TEST_F(BatchTest, ExactSolveGivesTheSameNeutralPoint) {
+    const CalcRun refined = runCalc("--json"), exact = runCalc("--json --exact-solve");
+    ASSERT_EQ(refined.status, 0);
+    ASSERT_EQ(exact.status, 0);
+    const double a = nlohmann::json::parse(refined.out)["NeutralPointX"].get<double>();
+    const double b = nlohmann::json::parse(exact.out)["NeutralPointX"].get<double>();
+    EXPECT_NEAR(a, b, 1e-9);
 }
 
 TEST_F(BatchTest, ExitStatusTellsCalculatedRefusedAndUnreadable) {
@@ -164,5 +175,82 @@ TEST_F(BatchTest, TextReportFollowsTheLanguage) {
         EXPECT_EQ(r.status, 0);
         EXPECT_NE(r.out.find(row.neutralPoint), std::string::npos) << r.out;
         EXPECT_NE(r.out.find(row.wing5), std::string::npos) << r.out;
+    }
+}
+
+namespace {
+
+std::string fileText(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The fields of one CSV line (no quoted fields: the rows checked here have none).
+std::vector<std::string> csvFields(const std::string& line) {
+    std::vector<std::string> f(1);
+    for (char c : line)
+        if (c == ',') f.emplace_back();
+        else f.back().push_back(c);
+    return f;
+}
+
+} // namespace
+
+TEST_F(BatchTest, CsvSummedOverStripsGivesTheWingLifts) {
+    const fs::path csv = dir_ / "loads.csv";
+    const CalcRun r = runCalc("--json --csv " + csv.string());
+    ASSERT_EQ(r.status, 0);
+    const nlohmann::json j = nlohmann::json::parse(r.out);
+    std::istringstream in(fileText(csv));
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    EXPECT_EQ(line, "wing,strip,y_mm,width_mm,chord_mm,cl,load\r");
+    std::map<std::string, double> lift; // both halves: twice the sum of cl * chord * width
+    int rows = 0;
+    while (std::getline(in, line)) {
+        ASSERT_EQ(line.back(), '\r');
+        line.pop_back();
+        const auto f = csvFields(line);
+        ASSERT_EQ(f.size(), 7u) << line;
+        lift[f[0]] += 2 * std::stod(f[5]) * std::stod(f[4]) * std::stod(f[3]);
+        EXPECT_NEAR(std::stod(f[6]), std::stod(f[5]) * std::stod(f[4]) / j["ReferenceChord"].get<double>(), 1e-12);
+        ++rows;
+    }
+    int strips = 0;
+    for (const auto& w : j["Wings"]) {
+        const std::string name = "Wing-" + std::to_string(w["Wing"].get<int>());
+        EXPECT_NEAR(lift[name], w["WingLift"].get<double>(), 1e-9 * w["WingLift"].get<double>()) << name;
+        EXPECT_NEAR(w["WingLift"].get<double>() / w["S"].get<double>(), w["WingLiftSlope"].get<double>(), 1e-6);
+        strips += w["SpanwiseStrips"].get<int>();
+    }
+    EXPECT_EQ(rows, strips);
+}
+
+TEST_F(BatchTest, ExportsAreWrittenOnlyForACalculatedProject) {
+    const fs::path deck = dir_ / "plane.avl";
+    EXPECT_EQ(runCalc("--avl " + deck.string()).status, 0);
+    EXPECT_EQ(fileText(deck).rfind("Unknown\n", 0), 0u);
+
+    struct Case {
+        const char* name;
+        std::string args;
+        int status;
+    };
+    const fs::path slender = dir_ / "slender.tv4";
+    std::ofstream(slender) << "<aircraft>\r\n <wings_count>1</wings_count>\r\n <wing>\r\n  <wing_id>1</wing_id>\r\n"
+                              "  <wingsections>2</wingsections>\r\n  <section>\r\n   <section_id>1</section_id>\r\n"
+                              "   <y>0</y>\r\n   <chord>20</chord>\r\n  </section>\r\n  <section>\r\n"
+                              "   <section_id>2</section_id>\r\n   <y>9000</y>\r\n   <chord>20</chord>\r\n"
+                              "  </section>\r\n </wing>\r\n</aircraft>\r\n";
+    const fs::path out = dir_ / "out.file";
+    const Case cases[] = {
+        {"refused calculation", "--csv " + out.string() + " " + slender.string(), 1},
+        {"folder missing", "--avl " + (dir_ / "no" / "deck.avl").string(), 2},
+        {"two projects", "--csv " + out.string() + " \"\" \"\"", 2},
+        {"no file name", "--avl", 2},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(runCalc(c.args).status, c.status) << c.name;
+        EXPECT_FALSE(fs::exists(out)) << c.name;
     }
 }
