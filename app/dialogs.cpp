@@ -54,3 +54,12 @@ std::optional<int> TQtDialogs::chooseItem(QWidget* parent, const QString& title,
     if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
     return list->currentRow();
 }
+
+SaveAnswer TQtDialogs::askSaveChanges(QWidget* parent, const QString& question) {
+    const auto button = QMessageBox::question(parent, QApplication::applicationName(), question,
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
+    if (button == QMessageBox::Save) return SaveAnswer::Save;
+    if (button == QMessageBox::Discard) return SaveAnswer::Discard;
+    return SaveAnswer::Cancel;
+}

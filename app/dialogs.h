@@ -7,6 +7,9 @@
 
 class QWidget;
 
+/// The answers to "Save changes to ...?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class TDialogs {
 public:
     virtual ~TDialogs() = default;
@@ -25,6 +28,9 @@ public:
                                           const QStringList& names, const QStringList& details) {
         return std::nullopt;
     }
+    /// The question before an edited aircraft is replaced. Dialogs without a user keep the
+    /// aircraft (Cancel).
+    virtual SaveAnswer askSaveChanges(QWidget* parent, const QString& question) { return SaveAnswer::Cancel; }
 };
 
 /// The real dialogs of the desktop.
@@ -36,4 +42,5 @@ public:
     void beep() override;
     std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& prompt,
                                   const QStringList& names, const QStringList& details) override;
+    SaveAnswer askSaveChanges(QWidget* parent, const QString& question) override;
 };

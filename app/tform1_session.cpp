@@ -172,9 +172,11 @@ TForm1::EditScope::~EditScope() {
     if (--form.m_historyHold == 0 && step) form.recordEdit(*step);
 }
 
+// A new history starts from an aircraft as opened, started or saved: not edited.
 void TForm1::startHistory() {
     m_historyReady = true;
     m_history.reset(fieldTexts());
+    m_savedTexts = m_history.current();
     updateUndoActions();
 }
 
@@ -262,13 +264,24 @@ void TForm1::startNewAircraft(int index) {
     m_labFName->setText(QString());
     setSaveEnabled(false);
     startHistory();
-    m_savedTexts = fieldTexts();
 }
 
-// The question before the aircraft on screen is replaced. Edited means: not as last opened,
-// saved or started.
+// The question before the aircraft on screen is replaced; true when it may be replaced. Edited
+// means: not as last opened, saved or started. "Save" saves under the project's name, or asks
+// for one when it has none; a cancelled or failed save keeps the aircraft.
 bool TForm1::confirmDiscardChanges() {
-    return true;
+    if (tv::sameTexts(fieldTexts(), m_savedTexts)) return true;
+    const QString question = qs(tv::saveChangesQuestion(UiLanguage, QFileInfo(ProjectFileName).fileName().toStdString()));
+    switch (m_dialogs->askSaveChanges(this, question)) {
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        return false;
+    case SaveAnswer::Save:
+        break;
+    }
+    Save1Click(m_save3->isEnabled() ? m_save3 : m_save2);
+    return tv::sameTexts(fieldTexts(), m_savedTexts);
 }
 
 // ---- Recent projects -----------------------------------------------------------------------------

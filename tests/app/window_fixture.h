@@ -28,6 +28,8 @@ class ScriptedDialogs : public TDialogs {
 public:
     std::deque<std::optional<QString>> answers; // next open/save dialog result; empty = cancel
     std::deque<std::optional<int>> choices;     // next choice among items; empty = cancel
+    std::deque<SaveAnswer> saveAnswers;         // next answer to "Save changes?"; empty = cancel
+    QStringList questions;                      // every "Save changes?" asked
     QStringList offered;                        // the names of the last choice
     QStringList errors;
     int beeps = 0;
@@ -35,6 +37,13 @@ public:
     std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
     void showError(QWidget*, const QString& text) override { errors << text; }
     void beep() override { ++beeps; }
+    SaveAnswer askSaveChanges(QWidget*, const QString& question) override {
+        questions << question;
+        if (saveAnswers.empty()) return SaveAnswer::Cancel;
+        const SaveAnswer a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
+    }
     std::optional<int> chooseItem(QWidget*, const QString&, const QString&, const QStringList& names,
                                   const QStringList&) override {
         offered = names;

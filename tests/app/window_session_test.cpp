@@ -37,13 +37,35 @@ TEST_F(WindowTest, EveryStartingAircraftOpensAndCalculatesWithoutAMessage) {
     }
 }
 
-TEST_F(WindowTest, NewKeepsTheAircraftWhenTheChoiceIsCancelled) {
+TEST_F(WindowTest, NewAsksFirstWhenTheAircraftWasEditedAndKeepsItUnlessAllowed) {
     make();
-    setText("Edit1", "500");
-    const tv::AircraftTexts before = form->fieldTexts();
     trigger("New1");
-    EXPECT_TRUE(tv::sameTexts(form->fieldTexts(), before));
-    EXPECT_TRUE(form->history().canUndo());
+    EXPECT_TRUE(dialogs.questions.isEmpty()) << "the aircraft as started is not edited";
+    dialogs.offered.clear();
+    setText("Edit1", "500");
+    const tv::AircraftTexts edited = form->fieldTexts();
+
+    trigger("New1"); // Cancel
+    EXPECT_EQ(dialogs.questions.value(0), "Save changes to Unknown.tv4?");
+    EXPECT_TRUE(dialogs.offered.isEmpty()) << "no choice after Cancel";
+    dialogs.saveAnswers = {SaveAnswer::Save}; // the save dialog is cancelled
+    trigger("New1");
+    EXPECT_TRUE(dialogs.offered.isEmpty());
+    dialogs.saveAnswers = {SaveAnswer::Discard}; // the choice is cancelled
+    trigger("New1");
+    EXPECT_EQ(dialogs.offered.size(), tv::kStartingAircraftCount);
+    EXPECT_TRUE(tv::sameTexts(form->fieldTexts(), edited));
+
+    dialogs.saveAnswers = {SaveAnswer::Save};
+    dialogs.answers = {path("mine.tv4")};
+    dialogs.choices = {1};
+    trigger("New1");
+    EXPECT_TRUE(QFile::exists(path("mine.tv4")));
+    EXPECT_EQ(form->wingCount(), 2) << "the canard";
+    EXPECT_EQ(dialogs.questions.size(), 4);
+    dialogs.choices = {2};
+    trigger("New1");
+    EXPECT_EQ(dialogs.questions.size(), 4) << "a new aircraft counts as not edited";
 }
 
 TEST_F(WindowTest, GliderStartsWithTheHiddenWingsOfTheBuiltInAircraft) {
@@ -181,6 +203,9 @@ TEST_F(WindowTest, RecentProjectsSurviveARestartAndAMissingOneIsDropped) {
 
     const QString saved = text("Edit1");
     setText("Edit1", "777");
+    get<QAction>("Recent1_1")->trigger();
+    EXPECT_EQ(text("Edit1"), "777") << "the edited aircraft stays after Cancel";
+    dialogs.saveAnswers = {SaveAnswer::Discard};
     get<QAction>("Recent1_1")->trigger();
     EXPECT_EQ(text("Edit1").trimmed(), saved.trimmed());
     EXPECT_FALSE(form->history().canUndo()) << "opening starts a new history";
