@@ -22,8 +22,7 @@ public:
     /// The system beep.
     virtual void beep() = 0;
     /// A choice among named items, the detail of the highlighted one shown under the list; the
-    /// index chosen (0-based), nothing when the user cancels. Dialogs without a user (the
-    /// command-line export) cancel.
+    /// index chosen (0-based), nothing when the user cancels (as dialogs without a user do).
     virtual std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& prompt,
                                           const QStringList& names, const QStringList& details) {
         return std::nullopt;
