@@ -6,6 +6,7 @@
 #include "views/planform_view.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
@@ -234,6 +235,22 @@ TEST_F(WindowTest, StatusLineShowsThePointerInTheAircraftFrame) {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(view, &leave);
     EXPECT_EQ(text("StatusLine"), "");
+}
+
+TEST_F(WindowTest, CtrlZInAFieldUndoesTheWindowsLastStepNotTheFieldsTyping) {
+    make();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    showPage("TabSheet1");
+    const QString before = text("Edit4");
+    typeInto(form->field(1, WingField::Chord1), "300");
+    QLineEdit* other = form->field(1, WingField::Chord2);
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text("Edit4"), before) << "the chord typed into another field is taken back";
+    QTest::keyClick(other, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(text("Edit4"), "300");
 }
 
 TEST_F(WindowTest, StandardKeysAreShownInTheMenus) {
