@@ -236,7 +236,7 @@ void TForm1::startNewAircraft(int index) {
     if (!r.ok()) {
         const std::string name = index >= 0 && index < tv::kStartingAircraftCount ? kStartingAircraftFiles[index] : "?";
         m_dialogs->showError(this, r.status == tv::ReadStatus::Failed ? qs(r.error.text())
-                                                                      : qs(tv::recentProjectMissingText(UiLanguage, name)));
+                                                                      : qs(tv::startingAircraftMissingText(UiLanguage, name)));
         return;
     }
     {
