@@ -223,7 +223,10 @@ void TForm1::New1Click() {
     for (int i = 0; i < tv::kStartingAircraftCount; ++i) {
         const tv::StartingAircraftText t = tv::startingAircraftText(UiLanguage, i);
         names << qs(t.name);
-        details << qs(t.description);
+        // The line in the interface's language, then the project's own remark.
+        const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(startingAircraftPath(i)));
+        const QString remark = r.ok() ? qs(r.value.Comment.value_or(std::string())).simplified() : QString();
+        details << (remark.isEmpty() ? qs(t.description) : qs(t.description) + QStringLiteral("\n\n") + remark);
     }
     const std::optional<int> choice = m_dialogs->chooseItem(this, qs(tv::newAircraftTitle(UiLanguage)),
                                                             qs(tv::newAircraftPrompt(UiLanguage)), names, details);
