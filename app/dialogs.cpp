@@ -25,6 +25,11 @@ void TQtDialogs::showError(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, QApplication::applicationName(), text);
 }
 
+bool TQtDialogs::confirm(QWidget* parent, const QString& text) {
+    return QMessageBox::warning(parent, QApplication::applicationName(), text, QMessageBox::Save | QMessageBox::Cancel,
+                                QMessageBox::Save) == QMessageBox::Save;
+}
+
 void TQtDialogs::beep() { QApplication::beep(); }
 
 std::optional<int> TQtDialogs::chooseItem(QWidget* parent, const QString& title, const QString& prompt,

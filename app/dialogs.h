@@ -19,6 +19,9 @@ public:
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter) = 0;
     /// The application's standard error box with the system's error text.
     virtual void showError(QWidget* parent, const QString& text) = 0;
+    /// A warning before an action, with the choice to go on (true) or cancel (false). Dialogs
+    /// without a user (command-line export) go on.
+    virtual bool confirm(QWidget* parent, const QString& text) { return true; }
     /// The system beep.
     virtual void beep() = 0;
     /// A choice among named items, the detail of the highlighted one shown under the list; the
@@ -38,6 +41,7 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter) override;
     void showError(QWidget* parent, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& text) override;
     void beep() override;
     std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& prompt,
                                   const QStringList& names, const QStringList& details) override;

@@ -3,6 +3,8 @@
 #include "app/span_loading_window.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
+#include "app/dialogs.h"
+#include "files/encoding.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "files/user_files.h"
@@ -41,6 +43,21 @@ namespace {
 std::string clipboardPath() {
     return tv::userFilePath(tv::kWingClipboardFileName,
                             local(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
+
+/// The file holds Windows-1252: characters it cannot hold are saved as "?". The user is told which
+/// before the save and may cancel it. True: go on.
+bool confirmReplacedCharacters(tv::UiLanguage lang, TDialogs& dialogs, QWidget* parent, const std::string& remark) {
+    const std::vector<std::string> lost = tv::unrepresentableCharacters(remark);
+    if (lost.empty()) return true;
+    std::string listed;
+    for (const std::string& ch : lost) listed += (listed.empty() ? "" : " ") + ch;
+    return dialogs.confirm(parent, QString::fromStdString(tv::replacedCharactersText(lang, listed)));
+}
+
+/// The line shown for a failed save: a read-only file in the interface language, else path and reason.
+QString saveErrorText(tv::UiLanguage lang, const tv::FileError& e) {
+    return QString::fromStdString(e.readOnly ? tv::readOnlyFileText(lang, e.path) : e.text());
 }
 } // namespace
 
@@ -120,10 +137,11 @@ void TForm1::Save1Click(QObject* sender) {
     ProjectFileName = QString::fromStdString(tv::normaliseProjectFileName(ProjectFileName.toStdString()));
     if (saveAs && !confirmed) return;
     const tv::Aircraft aircraft = tv::computeAircraft(fieldTexts());
+    if (!confirmReplacedCharacters(UiLanguage, *m_dialogs, this, aircraft.Comment)) return;
     const std::optional<tv::ReferenceValues> reference =
         NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
     if (auto error = tv::writeProjectFile(local(ProjectFileName), aircraft, reference)) {
-        m_dialogs->showError(this, QString::fromStdString(error->text()));
+        m_dialogs->showError(this, saveErrorText(UiLanguage, *error));
         return;
     }
     m_labFName->setText(ProjectFileName);
@@ -191,7 +209,7 @@ void TForm1::Save_Wing() {
     auto error = tv::makeParentFolders(path);
     if (!error) error = tv::writeWingClipboard(path, wing, reference);
     if (error) {
-        m_dialogs->showError(this, QString::fromStdString(error->text()));
+        m_dialogs->showError(this, saveErrorText(UiLanguage, *error));
         return;
     }
     ClipboardHasWing = true;

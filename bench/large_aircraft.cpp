@@ -42,10 +42,9 @@ tv::AircraftTexts aircraftWithScale(double factor) {
 
 int panelTotalOf(const tv::AircraftTexts& texts) {
     static auto ws = tv::makeSolverWorkspace();
-    ws->AbortCalculation = false;
-    ws->Messages.clear();
+    ws->clearStatus();
     tv::GRID(tv::computeAircraft(texts), *ws, tv::UiLanguage::English);
-    return ws->AbortCalculation ? 0 : ws->PanelTotal;
+    return ws->AbortCalculation ? 0 : int(ws->PanelTotal); // at most 3000 when accepted
 }
 
 tv::AircraftTexts largeAircraftTexts() {

@@ -45,8 +45,7 @@ double seconds(Clock::time_point start) { return std::chrono::duration<double>(C
 void BM_EINFLUSS(benchmark::State& state) {
     tv::SolverWorkspace& ws = workspace();
     tv::Aircraft ac = largeAircraft();
-    ws.AbortCalculation = false;
-    ws.Messages.clear();
+    ws.clearStatus();
     tv::GRID(ac, ws, tv::UiLanguage::English);
     tv::KONFLIKT2(ac, ws);
     tv::TRAWY2(ac, ws, tv::UiLanguage::English);
@@ -133,8 +132,7 @@ void phases(benchmark::State& state, const tv::Aircraft& aircraft) {
     std::vector<double> layout, assembly, solution, evaluation;
     for (auto _ : state) {
         tv::Aircraft ac = aircraft;
-        ws.AbortCalculation = false;
-        ws.Messages.clear();
+        ws.clearStatus();
         auto start = Clock::now();
         tv::GRID(ac, ws, lang);
         tv::KONFLIKT2(ac, ws);
@@ -144,7 +142,7 @@ void phases(benchmark::State& state, const tv::Aircraft& aircraft) {
         tv::EINFLUSS(ac, ws);
         assembly.push_back(seconds(start));
         start = Clock::now();
-        tv::LOES(ws);
+        (void)tv::LOES(ws); // timed either way; the evaluation copes with a failed solve
         solution.push_back(seconds(start));
         start = Clock::now();
         tv::WIRBEL_ERG(ac, ws, lang);

@@ -1,5 +1,6 @@
 #include "files/encoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -111,6 +112,20 @@ std::string utf8ToCp1252(std::string_view text) {
         left -= skip;
     }
     return out;
+}
+
+std::vector<std::string> unrepresentableCharacters(std::string_view text) {
+    std::vector<std::string> found;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    for (size_t i = 0; i < text.size();) {
+        const size_t n = std::max<size_t>(1, utf8SequenceLength(p + i, text.size() - i));
+        const std::string ch(text.substr(i, n));
+        i += n;
+        if (n == 1 && p[i - 1] < 0x80) continue; // ASCII is always held
+        if (utf8ToCp1252(ch) != "?") continue;
+        if (std::find(found.begin(), found.end(), ch) == found.end()) found.push_back(ch);
+    }
+    return found;
 }
 
 } // namespace tv

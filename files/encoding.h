@@ -3,6 +3,7 @@
 // Both conversions are total: they never fail and every input gives valid output.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tv {
 
@@ -18,5 +19,9 @@ std::string cp1252ToUtf8(std::string_view bytes);
 /// a file round-trips every byte.
 /// Example: "äñµ" -> "\xE4\xF1\xB5", "a→b" -> "a?b".
 std::string utf8ToCp1252(std::string_view text);
+
+/// The characters of UTF-8 `text` that utf8ToCp1252 would write as "?", each once, in the order
+/// of their first appearance (UTF-8 each). Example: "a→b中→" -> {"→", "中"}.
+std::vector<std::string> unrepresentableCharacters(std::string_view text);
 
 } // namespace tv

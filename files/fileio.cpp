@@ -80,8 +80,23 @@ std::string replacementTarget(const std::string& path) {
     return real ? std::string(real.get()) : path;
 }
 
-/// Gives the new file the permission bits of the file it replaces (a read-only project stays
-/// read-only). Best effort: a file that cannot be examined keeps the bits it was created with.
+/// True if `target` is an existing file that must not be written: no write bit at all (which
+/// the superuser's access check would pass over) or no write access for this user.
+bool isReadOnlyFile(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if ((st.st_mode & 0222) == 0) return true;
+    return ::access(target.c_str(), W_OK) != 0 && (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
+/// What a failed creation of the temporary file names: the folder that refused it, or the path
+/// itself when the folder is missing.
+std::string refusingPlace(const std::string& path, const std::string& target, int err) {
+    return err == ENOENT || err == ENOTDIR ? path : directoryOf(target);
+}
+
+/// Gives the new file the permission bits of the file it replaces. Best effort: a file that
+/// cannot be examined keeps the bits it was created with.
 void keepPermissionsOf(const std::string& target, int fd) {
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
@@ -99,9 +114,13 @@ void syncDirectoryBestEffort(const std::string& path, const FileOps& ops) {
 
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
     const std::string target = replacementTarget(path);
+    if (isReadOnlyFile(target)) return FileError{path, "read-only", true};
     std::string tmpName;
     const int fd = createTemporary(target, tmpName, ops);
-    if (fd < 0) return fileErrorFromErrno(path, errno);
+    if (fd < 0) {
+        const int err = errno;
+        return fileErrorFromErrno(refusingPlace(path, target, err), err);
+    }
     keepPermissionsOf(target, fd);
 
     auto failAfterOpen = [&](bool closeFirst) {

@@ -10,11 +10,12 @@
 
 namespace tv {
 
-/// A failed file operation: the file it concerns and the system's reason (strerror text).
+/// A failed file operation: the file (or folder) it concerns and the system's reason (strerror text).
 struct FileError {
     std::string path;
-    std::string reason; // e.g. "Permission denied"
-    /// "path: reason", the one line shown to the user.
+    std::string reason;    // e.g. "Permission denied"
+    bool readOnly = false; // a save refused because the file may not be written (reason "read-only")
+    /// "path: reason", the one line shown to the user (the window words a read-only file in its language).
     std::string text() const { return path + ": " + reason; }
 };
 
@@ -38,6 +39,10 @@ const FileOps& systemFileOps();
 /// (".<name>.tmp<pid>-<n>"), flushed to disk with fsync, then renamed over `path`. If any step
 /// fails, the temporary file is removed, `path` is left exactly as it was, and the error names
 /// `path` with the system's reason. Returns nothing on success.
+/// A file that may not be written (no write permission for anyone, or none for this user, or a
+/// read-only file system) is refused before anything is written: the rename would otherwise
+/// replace it. The error names `path` and has readOnly set. When the folder cannot take the
+/// temporary file, the error names the folder (a missing folder names `path`).
 /// A symbolic link is followed: the file it names gets the new contents and the link stays.
 /// A replaced file keeps its permission bits; a new file gets 0666 less the umask.
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,

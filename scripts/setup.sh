@@ -14,6 +14,7 @@ TARVOLIN_PACKAGES=(
   desktop-file-utils shared-mime-info man-db
   fonts-urw-base35
   cups cups-client printer-driver-cups-pdf poppler-utils
+  locales
 )
 
 tarvolin_install_packages() {
@@ -22,12 +23,24 @@ tarvolin_install_packages() {
   for p in "${TARVOLIN_PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
   local sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  tarvolin_generate_locale "${sudo[@]}"
+}
+
+# The number tests switch to German, whose decimal separator is a comma: generate de_DE.UTF-8 once.
+tarvolin_generate_locale() {
+  locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
+  echo "Generating the locale de_DE.UTF-8"
+  if ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'de_DE.UTF-8 UTF-8' | "$@" tee -a /etc/locale.gen >/dev/null
+  fi
+  "$@" locale-gen >/dev/null
 }
 
 # Configures and builds the whole project (Release, two jobs) into the folder given.

@@ -11,15 +11,6 @@ namespace tv {
 
 namespace {
 
-void clearStatus(SolverWorkspace& ws) {
-    ws.AbortCalculation = false;
-    ws.WingsShifted = false;
-    ws.WingMoved.fill(false);
-    ws.SolutionFailed = false;
-    ws.EvaluationRan = false;
-    ws.Messages.clear();
-}
-
 void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
     ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
 }
@@ -27,7 +18,7 @@ void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
 } // namespace
 
 void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
-    clearStatus(ws);
+    ws.clearStatus();
 
     GRID(ac, ws, lang);
 
@@ -40,7 +31,7 @@ void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const El
 
     EINFLUSS(ac, ws);
     if (ws.AbortCalculation) return; // the matrix was not filled: nothing to solve
-    if (!LOES(ws, progress)) ws.Messages.push_back("LOES: Fehler...");
+    if (LOES(ws, progress) == SolveStatus::Singular) ws.Messages.push_back("LOES: Fehler...");
     // A singular system still gets evaluated: the partial solution shows where it went wrong.
     WIRBEL_ERG(ac, ws, lang);
     ws.EvaluationRan = true;

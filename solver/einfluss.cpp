@@ -51,8 +51,7 @@ void fillRow(const PackedLattice& p, int i, int n, double* row) {
 void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws) {
     const int n = packLattice(ac, ws);
     if (n < 0 || n != ws.PanelTotal) {
-        ws.Messages.push_back("EINFLUSS: Irgend ein Kuddel-Muddel");
-        ws.AbortCalculation = true;
+        ws.fail("EINFLUSS: Irgend ein Kuddel-Muddel");
         return;
     }
     const PackedLattice& p = ws.Packed;

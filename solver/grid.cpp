@@ -48,11 +48,6 @@ bool exceedsArrays(const SolverWorkspace& ws, int w) {
     return false;
 }
 
-void fail(SolverWorkspace& ws, const std::vector<std::string>& lines) {
-    ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
-    ws.AbortCalculation = true;
-}
-
 } // namespace
 
 int sizingReferenceWing(const Aircraft& ac) {
@@ -74,13 +69,10 @@ void GRID(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
     bool empty = false;
     for (int w = 1; w <= ac.WingCount; ++w) {
         if (hasAreaAndSpan(ac.Wings[w])) continue;
-        ws.Messages.push_back(emptyWingLine(lang, w));
+        ws.fail(emptyWingLine(lang, w));
         empty = true;
     }
-    if (empty) { // the panel budgets are ratios of areas: nothing can be sized
-        ws.AbortCalculation = true;
-        return;
-    }
+    if (empty) return; // the panel budgets are ratios of areas: nothing can be sized
 
     const double referenceArea = ac.Wings[sizingReferenceWing(ac)].planform.S;
     // Each count is at most 1e6 (4e6 strips per wing), so the total of a refused lattice fits.
@@ -93,7 +85,7 @@ void GRID(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
     bool refused = false;
     for (int w = 1; w <= kWingMax; ++w) {
         if (!exceedsArrays(ws, w)) continue;
-        fail(ws, wingFailureLines(lang, w));
+        ws.fail(wingFailureLines(lang, w));
         refused = true;
     }
     if (!refused && ws.PanelTotal > kPanelLimit) {
@@ -103,8 +95,8 @@ void GRID(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
             if (long(ws.SpanwiseStrips[w]) * ws.ChordwisePanels[w] >
                 long(ws.SpanwiseStrips[largest]) * ws.ChordwisePanels[largest])
                 largest = w;
-        ws.Messages.push_back(tooManyPanelsLine(lang));
-        fail(ws, wingFailureLines(lang, largest));
+        ws.fail(tooManyPanelsLine(lang));
+        ws.fail(wingFailureLines(lang, largest));
     }
 }
 

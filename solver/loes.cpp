@@ -4,7 +4,7 @@
 
 namespace tv {
 
-bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
+SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
     const int n = int(ws.PanelTotal); // at most 3000: EINFLUSS refuses more
     double* M = ws.Matrix.get();
     for (int i = 0; i < n; ++i) {
@@ -12,14 +12,13 @@ bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
         for (int j = 0; j < n; ++j) row[j] *= 0.0795775;
     }
     ws.RightHandSide.fill(-1.0);
-    const bool singular = solveLatticeSystem(ws, progress);
-    if (singular) {
-        ws.Messages.push_back("LOES: Fehler beim Loesen des Gleichungssystems ");
-        ws.AbortCalculation = true;
+    const SolveStatus status = solveLatticeSystem(ws, progress);
+    if (status == SolveStatus::Singular) {
+        ws.fail("LOES: Fehler beim Loesen des Gleichungssystems ");
         ws.SolutionFailed = true;
     }
     for (int i = 1; i <= n; ++i) ws.Circulation[i] = ws.RightHandSide[i - 1];
-    return !singular;
+    return status;
 }
 
 } // namespace tv

@@ -12,9 +12,9 @@ namespace tv {
 /// the fallback; row-major, leading dimension 3000) and copies the solution into
 /// ws.Circulation[1..PanelTotal] (mm). The matrix holds the scaled system (refined path) or the
 /// eliminated one (SIMQ902) afterwards; nothing reads it after the solve.
-/// Returns true on success. Failure: a singular system ("LOES: Fehler beim Loesen des
+/// Failure (Singular): a singular system ("LOES: Fehler beim Loesen des
 /// Gleichungssystems " appended, AbortCalculation and SolutionFailed set, the partial solution
 /// is copied all the same).
-bool LOES(SolverWorkspace& ws, const EliminationProgress& progress = {});
+SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress = {});
 
 } // namespace tv

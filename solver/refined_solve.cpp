@@ -99,7 +99,7 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
     return result;
 }
 
-bool solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& progress) {
+SolveStatus solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& progress) {
     const int n = ws.PanelTotal;
     double* M = ws.Matrix.get();
     double* b = ws.RightHandSide.data();
@@ -112,7 +112,7 @@ bool solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& progress
         if (ws.LastRefinement.outcome == RefinedOutcome::Converged) {
             std::copy(x, x + n, b);
             if (progress) progress(0);
-            return false;
+            return SolveStatus::Solved;
         }
     }
     return SIMQ902(M, kPanelLimit, b, n, progress);

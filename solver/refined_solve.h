@@ -22,8 +22,8 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
 /// LOES's solve of the scaled system in ws.Matrix (PanelTotal unknowns, leading dimension
 /// kPanelLimit) with the right-hand side in ws.RightHandSide, which receives the solution.
 /// Refined unless ws.ExactSolve is set; falls back to SIMQ902 on the same matrix when the
-/// refinement does not converge (ws.LastRefinement tells what happened). Returns SIMQ902's
-/// singular flag: true when the system could not be solved.
-bool solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& progress = {});
+/// refinement does not converge (ws.LastRefinement tells what happened). Singular when SIMQ902
+/// could not solve the system.
+[[nodiscard]] SolveStatus solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& progress = {});
 
 } // namespace tv

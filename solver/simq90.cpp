@@ -1,38 +1,15 @@
 #include "solver/simq90.h"
 
-#include <cmath>
-#include <utility>
-
 namespace tv {
 
-bool SIMQ90(NewtonMatrix& J, double* b, int n) {
-    for (int i = 1; i <= n; ++i) {
-        int p = i;
-        double largest = -1;
-        for (int r = i; r <= n; ++r) {
-            const double v = std::fabs(J[r][i]);
-            if (v >= largest) largest = v, p = r; // the last of equal largest values
-        }
-        if (!(largest > 0)) return true; // zero column (or no finite pivot)
-        const double factor = 1.0 / J[p][i];
-        std::swap(b[p], b[i]);
-        b[i] *= factor;
-        for (int c = i; c <= n; ++c) {
-            std::swap(J[p][c], J[i][c]);
-            J[i][c] *= factor;
-        }
-        for (int r = i + 1; r <= n; ++r) {
-            const double m = J[r][i];
-            for (int c = i + 1; c <= n; ++c) J[r][c] -= m * J[i][c];
-            b[r] -= m * b[i];
-        }
-    }
-    for (int i = n - 1; i >= 1; --i) {
-        double sum = 0;
-        for (int c = i + 1; c <= n; ++c) sum += b[c] * J[i][c];
-        b[i] -= sum;
-    }
-    return false;
+// The Jacobian is stored 1-based in rows of kTrimCapacity + 1 entries, one row after the other:
+// from its element (1, 1) on it is the 0-based row-major matrix that the literal elimination
+// takes, with the row length as leading dimension.
+static_assert(sizeof(NewtonMatrix) == sizeof(double) * (kTrimCapacity + 1) * (kTrimCapacity + 1),
+              "the Newton matrix must be one contiguous block of rows");
+
+SolveStatus SIMQ90(NewtonMatrix& J, double* b, int n) {
+    return SIMQ902Literal(&J[1][1], kTrimCapacity + 1, b + 1, n);
 }
 
 } // namespace tv

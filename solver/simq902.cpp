@@ -13,17 +13,17 @@ namespace {
 
 /// A matrix with an infinite or undefined entry (a degenerate lattice) eliminates without a zero
 /// pivot but leaves such values in the solution; that is a failed solve, not a result.
-bool solutionIsFinite(const double* b, int n) {
+SolveStatus finiteOrSingular(const double* b, int n) {
     for (int i = 0; i < n; ++i)
-        if (!std::isfinite(b[i])) return false;
-    return true;
+        if (!std::isfinite(b[i])) return SolveStatus::Singular;
+    return SolveStatus::Solved;
 }
 
 } // namespace
 
-bool SIMQ902Literal(double* M, int ld, double* b, int n, const EliminationProgress& progress) {
-    if (n <= 0) return false;
-    if (ld < n) return true;
+SolveStatus SIMQ902Literal(double* M, int ld, double* b, int n, const EliminationProgress& progress) {
+    if (n <= 0) return SolveStatus::Solved;
+    if (ld < n) return SolveStatus::Singular;
     auto at = [&](int r, int c) -> double& { return M[static_cast<std::ptrdiff_t>(r) * ld + c]; };
     for (int i = 0; i < n; ++i) {
         int p = i;
@@ -32,7 +32,7 @@ bool SIMQ902Literal(double* M, int ld, double* b, int n, const EliminationProgre
             const double v = std::fabs(at(r, i));
             if (v >= best) best = v, p = r; // the last of equal largest values
         }
-        if (best == 0) return true;
+        if (best == 0) return SolveStatus::Singular;
         const double factor = 1.0 / at(p, i);
         std::swap(b[p], b[i]);
         b[i] *= factor;
@@ -53,7 +53,7 @@ bool SIMQ902Literal(double* M, int ld, double* b, int n, const EliminationProgre
         for (int c = i + 1; c < n; ++c) sum += b[c] * at(i, c);
         b[i] -= sum;
     }
-    return !solutionIsFinite(b, n);
+    return finiteOrSingular(b, n);
 }
 
 // The blocked elimination computes the same factorisation as the literal one, P*M = L*U with the
@@ -168,19 +168,19 @@ void backSubstitute(const System& s) {
 
 } // namespace
 
-bool SIMQ902(double* M, int ld, double* b, int n, const EliminationProgress& progress) {
-    if (n <= 0) return false;
-    if (ld < n) return true;
+SolveStatus SIMQ902(double* M, int ld, double* b, int n, const EliminationProgress& progress) {
+    if (n <= 0) return SolveStatus::Solved;
+    if (ld < n) return SolveStatus::Singular;
     System s{M, ld, b, n, 0};
     for (int i = 0; i < n; i += kBlock) {
         const int w = std::min(kBlock, n - i);
         s.blockStart = i;
-        if (eliminatePanel(s, i, w)) return true;
+        if (eliminatePanel(s, i, w)) return SolveStatus::Singular;
         updateColumns(s, i, i + w, n - i - w);
         if (progress) progress(n - i - w);
     }
     backSubstitute(s);
-    return !solutionIsFinite(b, n);
+    return finiteOrSingular(b, n);
 }
 
 } // namespace tv

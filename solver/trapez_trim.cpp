@@ -47,10 +47,8 @@ void secondStart(SolverWorkspace& ws, UiLanguage lang, int w, int t, int nc, int
     v[1] = v[ns + 2] / nc;
     v[ns] = v[ns + 3] / nc;
     for (int i = 2; i <= ns - 1; ++i) v[i] = (dy - v[1] - v[ns]) / (ns - 2);
-    int status = 22;
-    TRIM9M(ws, lang, w, t, status, v, mask, 20, ns, ns + 3);
-    ws.Messages.push_back(stripTrimRetryLine(lang, status < 1, w, t));
-    ws.AbortCalculation = true;
+    const TrimOutcome second = TRIM9M(ws, lang, w, t, v, mask, ns, ns + 3);
+    ws.fail(stripTrimRetryLine(lang, !second.converged(), w, t));
 }
 
 } // namespace
@@ -62,16 +60,13 @@ void TRAPEZ_TRIM(SolverWorkspace& ws, UiLanguage lang, int w, int t, int nc, int
     setParameters(v, mask, ns, dy, cIn, cOut);
     if (!(cIn > 0 && cOut > 0)) { // a strip reaching a zero chord can never match the others
         for (int i = 1; i <= ns; ++i) v[i] = dy / ns;
-        const auto lines = trapeziumFailureLines(lang, w, t);
-        ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
-        ws.AbortCalculation = true;
+        ws.fail(trapeziumFailureLines(lang, w, t));
         fractionsFromWidths(v, ns, dy, fraction);
         return;
     }
     geometricStripWidths(ns, dy, cIn, cOut, v);
-    int status = 22;
-    TRIM9M(ws, lang, w, t, status, v, mask, 20, ns, ns + 3);
-    if (status < 1 && ns > 2) secondStart(ws, lang, w, t, nc, ns, v, mask);
+    const TrimOutcome first = TRIM9M(ws, lang, w, t, v, mask, ns, ns + 3);
+    if (!first.converged() && ns > 2) secondStart(ws, lang, w, t, nc, ns, v, mask);
     fractionsFromWidths(v, ns, dy, fraction);
 }
 

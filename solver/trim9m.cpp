@@ -38,29 +38,22 @@ void applyStep(TrimVector& v, const TrimMask& mask, const TrimVector& d, int n, 
 
 } // namespace
 
-void TRIM9M(SolverWorkspace& ws, UiLanguage lang, int w, int t, int& status, TrimVector& v,
-            const TrimMask& mask, int itmax, int n, int m) {
+TrimOutcome TRIM9M(SolverWorkspace& ws, UiLanguage lang, int w, int t, TrimVector& v, const TrimMask& mask,
+                   int n, int m) {
     TrimVector f{};
-    for (int it = 1; it <= itmax; ++it) {
+    for (int it = 0; it < kTrimIterationLimit; ++it) {
         FCN(m, n, v, f);
-        if (absoluteSum(f, n) < 1e-9) return;
+        if (absoluteSum(f, n) < 1e-9) return {TrimOutcome::Converged, it};
         jacobian(ws.NewtonJacobian, v, mask, f, n, m);
-        if (SIMQ90(ws.NewtonJacobian, &f[0], n)) {
-            ws.Messages.push_back(" TRIM9M: Das Gleichungssystem ist nicht loesbar //");
-            ws.AbortCalculation = true;
-            status = 0;
-            return;
+        if (SIMQ90(ws.NewtonJacobian, &f[0], n) == SolveStatus::Singular) {
+            ws.fail(" TRIM9M: Das Gleichungssystem ist nicht loesbar //");
+            return {TrimOutcome::Singular, it};
         }
         applyStep(v, mask, f, n, m);
-        if (it == itmax) {
-            const auto lines = trapeziumFailureLines(lang, w, t);
-            ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
-            ws.AbortCalculation = true;
-            status = -itmax;
-            return;
-        }
-        status = it;
     }
+    // The last step is not checked: the limit is reached whichever way it went.
+    ws.fail(trapeziumFailureLines(lang, w, t));
+    return {TrimOutcome::NoConvergence, kTrimIterationLimit};
 }
 
 } // namespace tv

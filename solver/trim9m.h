@@ -5,14 +5,24 @@
 
 namespace tv {
 
+/// Newton steps one trim may take before the trapezium is given up.
+inline constexpr int kTrimIterationLimit = 20;
+
+/// How a trim ended: converged (sum |f| < 1e-9), a singular Newton system, or no convergence
+/// within kTrimIterationLimit steps; iterations counts the Newton steps taken (0 when v already
+/// satisfied the equations).
+struct TrimOutcome {
+    enum Result { Converged, Singular, NoConvergence } result = Converged;
+    int iterations = 0;
+    bool converged() const { return result == Converged; }
+};
+
 /// Iterates on the n free entries (mask true, in order) of the m-entry vector v[1..m], updating
-/// them in place, at most itmax times; w and t (wing, trapezium) only name the trapezium in
-/// messages. Uses ws.NewtonJacobian (forward differences with step 0.001 mm) and SIMQ90.
-/// status: left unchanged when v already satisfies sum |f| < 1e-9, else the number of the last
-/// iteration that took a Newton step. Failures (lines appended to ws.Messages, AbortCalculation
-/// set): a singular Newton system (status 0); no convergence within itmax iterations (the
-/// trapezium failure lines with their advice, status -itmax).
-void TRIM9M(SolverWorkspace& ws, UiLanguage lang, int w, int t, int& status, TrimVector& v,
-            const TrimMask& mask, int itmax, int n, int m);
+/// them in place; w and t (wing, trapezium) only name the trapezium in messages. Uses
+/// ws.NewtonJacobian (forward differences with step 0.001 mm) and SIMQ90.
+/// Failures (ws.fail): a singular Newton system (its German line); no convergence (the trapezium
+/// failure lines with their advice).
+TrimOutcome TRIM9M(SolverWorkspace& ws, UiLanguage lang, int w, int t, TrimVector& v, const TrimMask& mask,
+                   int n, int m);
 
 } // namespace tv

@@ -112,11 +112,6 @@ void clearResults(SolverWorkspace& ws) {
     ws.ReferenceOutline = Outline{};
 }
 
-void fail(SolverWorkspace& ws, std::string line) {
-    ws.Messages.push_back(std::move(line));
-    ws.AbortCalculation = true;
-}
-
 } // namespace
 
 void WIRBEL_ERG(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
@@ -134,7 +129,7 @@ void WIRBEL_ERG(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
         p.lm = sums.area > 0 ? 2.0 * sums.chordSquare / sums.area : 0.0;
         p.lam = sums.area > 0 ? p.b * p.b / sums.area : 0.0;
         if (!usable) {
-            fail(ws, wingWithoutLiftLine(lang, w));
+            ws.fail(wingWithoutLiftLine(lang, w));
             continue;
         }
         ws.WingLiftSlope[w] = sums.lift / sums.area;
@@ -145,11 +140,11 @@ void WIRBEL_ERG(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
     if (lift != 0 && std::isfinite(lift) && std::isfinite(moment)) {
         ws.NeutralPointX = -moment / lift;
     } else {
-        fail(ws, noLiftLine(lang));
+        ws.fail(noLiftLine(lang));
     }
     const int r = chooseReferenceWing(ac, ws, area);
     if (r == 0) {
-        fail(ws, noReferenceWingLine(lang));
+        ws.fail(noReferenceWingLine(lang));
         return;
     }
     setReference(ac, ws, r);

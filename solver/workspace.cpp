@@ -28,6 +28,25 @@ void SolverWorkspace::shapeLattice() {
         a->reshape(Shape);
 }
 
+void SolverWorkspace::fail(const std::vector<std::string>& lines) {
+    Messages.insert(Messages.end(), lines.begin(), lines.end());
+    AbortCalculation = true;
+}
+
+void SolverWorkspace::fail(std::string line) {
+    Messages.push_back(std::move(line));
+    AbortCalculation = true;
+}
+
+void SolverWorkspace::clearStatus() {
+    AbortCalculation = false;
+    WingsShifted = false;
+    WingMoved.fill(false);
+    SolutionFailed = false;
+    EvaluationRan = false;
+    Messages.clear();
+}
+
 std::unique_ptr<SolverWorkspace> makeSolverWorkspace() { return std::make_unique<SolverWorkspace>(); }
 
 } // namespace tv

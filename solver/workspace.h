@@ -125,6 +125,13 @@ struct SolverWorkspace {
     bool EvaluationRan = false;             // the run reached WIRBEL_ERG: lattice and loads are in memory
     std::vector<std::string> Messages;      // lines for the results box, in order
 
+    /// Ends a step in failure, the one way every solver step fails: appends the lines for the
+    /// results box and sets AbortCalculation.
+    void fail(const std::vector<std::string>& lines);
+    void fail(std::string line);
+    /// The status of a new run: every flag above cleared, no messages.
+    void clearStatus();
+
     // ---- Lattice size (GRID) ------------------------------------------------------------------
     std::array<int, kWingMax + 1> ChordwisePanels{};                                    // [w]
     std::array<std::array<int, kWingMax + 1>, kTrapeziumMax + 1> TrapeziumStrips{};    // [t][w]

@@ -85,6 +85,41 @@ TEST_F(WindowTest, OpeningAFileThatIsNotAProjectKeepsTheAircraft) {
     EXPECT_EQ(dialogs.errors[0], path("junk.tv4") + " is not a Tarvolin4 project");
 }
 
+TEST_F(WindowTest, SavingOverAReadOnlyFileFailsAndKeepsIt) {
+    make();
+    QFile old(path("locked.tv4"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("<aircraft>\r\n");
+    old.close();
+    ASSERT_TRUE(old.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    dialogs.answers.push_back(path("locked.tv4"));
+    trigger("Save2");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(path("locked.tv4"))) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].contains("read-only")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(readAll(path("locked.tv4")), "<aircraft>\r\n");
+}
+
+TEST_F(WindowTest, SavingWarnsOfCharactersTheFileCannotHold) {
+    make();
+    get<QPlainTextEdit>("Memo2")->setPlainText(QString::fromUtf8("flap → 20° 中 →"));
+    dialogs.confirmation = false;
+    dialogs.answers.push_back(path("plane.tv4"));
+    trigger("Save2");
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].endsWith(QString::fromUtf8(": → 中"))) << dialogs.warnings[0].toStdString();
+    EXPECT_FALSE(QFile::exists(path("plane.tv4"))) << "a cancelled save writes nothing";
+
+    dialogs.confirmation = true;
+    trigger("Save3");
+    EXPECT_EQ(dialogs.warnings.size(), 2);
+    EXPECT_TRUE(readAll(path("plane.tv4")).contains("flap ? 20\xB0 ? ?"));
+
+    get<QPlainTextEdit>("Memo2")->setPlainText(QString::fromUtf8("äöü µ²"));
+    trigger("Save3");
+    EXPECT_EQ(dialogs.warnings.size(), 2) << "nothing to replace, nothing asked";
+}
+
 TEST_F(WindowTest, StartUpArgumentLoadsTheFileInLowerCase) {
     {
         make();

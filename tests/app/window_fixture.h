@@ -36,6 +36,12 @@ public:
     std::optional<QString> openFileName(QWidget*, const QString&) override { return next(); }
     std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
     void showError(QWidget*, const QString& text) override { errors << text; }
+    QStringList warnings;      // texts of the confirmations asked
+    bool confirmation = true;  // the answer to them
+    bool confirm(QWidget*, const QString& text) override {
+        warnings << text;
+        return confirmation;
+    }
     void beep() override { ++beeps; }
     SaveAnswer askSaveChanges(QWidget*, const QString& question) override {
         questions << question;

@@ -1,11 +1,13 @@
 #include "files/encoding.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
 using tv::cp1252ToUtf8;
 using tv::utf8ToCp1252;
+using tv::unrepresentableCharacters;
 
 TEST(Encoding, KnownCharactersConvertBothWays) {
     struct Row { const char* utf8; const char* cp1252; };
@@ -28,6 +30,18 @@ TEST(Encoding, UnrepresentableAndMalformedTextBecomesOneQuestionMarkEach) {
     EXPECT_EQ(utf8ToCp1252("a\xFF" "b"), "a?b");        // not UTF-8 at all
     EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");             // cut-off sequence at the end
     EXPECT_EQ(utf8ToCp1252(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(Encoding, CharactersThatWouldBecomeQuestionMarksAreListedOnce) {
+    const struct {
+        const char* text;
+        std::vector<std::string> listed;
+    } rows[] = {
+        {"plain ASCII, äñµ€ and ?", {}},
+        {"a→b→c", {"→"}},
+        {"中 x 😀 中 → ≠", {"中", "😀", "→", "≠"}},
+    };
+    for (const auto& row : rows) EXPECT_EQ(unrepresentableCharacters(row.text), row.listed) << row.text;
 }
 
 TEST(Encoding, EveryByteReadsAsValidUtf8AndWritesBackUnchanged) {

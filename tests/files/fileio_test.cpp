@@ -1,8 +1,13 @@
 #include "files/fileio.h"
+#include "files/projectfile.h"
+#include "files/settingsfile.h"
+#include "files/wingclipboard.h"
 #include "files/textlines.h"
+#include "model/planform.h"
 #include "tempdir.h"
 
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,12 +59,39 @@ TEST_F(SafeWrite, AFailingStepKeepsThePreviousFileAndReportsTheReason) {
         r.inject(ops, r.errnum);
         const auto err = tv::writeFileAtomically(target, "new contents", ops);
         ASSERT_TRUE(err) << r.step;
-        EXPECT_EQ(err->path, target) << r.step;
+        // The folder that cannot take the temporary file is named, not the (writable) file.
+        const std::string named = std::string(r.step) == "open" ? dir.path() : target;
+        EXPECT_EQ(err->path, named) << r.step;
         EXPECT_EQ(err->reason, std::string(strerror(r.errnum))) << r.step;
-        EXPECT_EQ(err->text(), target + ": " + strerror(r.errnum)) << r.step;
+        EXPECT_EQ(err->text(), named + ": " + strerror(r.errnum)) << r.step;
         EXPECT_EQ(slurp(target), "previous contents") << r.step;
         EXPECT_EQ(dir.entryCount(), 1u) << r.step << ": temporary file left behind";
     }
+}
+
+// A file without write permission is not replaced by any of the writers, the superuser's neither.
+TEST_F(SafeWrite, AReadOnlyFileIsLeftAloneByEveryWriter) {
+    const tv::Aircraft ac = tv::computeAircraft(tv::defaultAircraftTexts());
+    const struct {
+        const char* name;
+        std::function<std::optional<tv::FileError>(const std::string&)> write;
+    } rows[] = {
+        {"locked.tv4", [&](const std::string& p) { return tv::writeProjectFile(p, ac, std::nullopt); }},
+        {"Default.pa4", [](const std::string& p) { return tv::writeSettings(p, 'e', 800, 600, 0, 0); }},
+        {"wingcopy.fl4", [&](const std::string& p) { return tv::writeWingClipboard(p, ac.Wings[1], std::nullopt); }},
+        {"bytes", [](const std::string& p) { return tv::writeFileAtomically(p, "new contents"); }},
+    };
+    for (const auto& row : rows) {
+        const std::string file = dir.file(row.name);
+        spit(file, "previous contents");
+        ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+        const auto err = row.write(file);
+        ASSERT_TRUE(err) << row.name;
+        EXPECT_TRUE(err->readOnly) << row.name;
+        EXPECT_EQ(err->path, file) << row.name;
+        EXPECT_EQ(slurp(file), "previous contents") << row.name;
+    }
+    EXPECT_EQ(dir.entryCount(), 1u + std::size(rows)) << "temporary file left behind";
 }
 
 TEST_F(SafeWrite, RealSystemRefusalsComeBackAsValues) {

@@ -1,4 +1,5 @@
 #include "model/numformat.h"
+#include "comma_locale.h"
 
 #include <clocale>
 #include <cmath>
@@ -54,11 +55,10 @@ TEST(FormatFixed, NonFiniteAndHugeValuesAreWritten) {
 }
 
 TEST(FormatFixed, PointUnderACommaLocale) {
-    const char* old = std::setlocale(LC_ALL, nullptr);
-    std::string saved = old ? old : "C";
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "de_DE");
+    const tvtest::CommaLocale german(LC_ALL);
+    if (!german.active()) GTEST_SKIP() << tvtest::kNoCommaLocale;
     EXPECT_EQ(formatFixed(7.5, 4, 1), " 7.5");
-    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(formatFixed(-1234.25, 0, 2), "-1234.25");
 }
 
 TEST(FormatInt, RightAligned) {

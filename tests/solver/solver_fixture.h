@@ -16,10 +16,7 @@ namespace tv::testing {
 /// The one workspace of the test program, status cleared.
 inline SolverWorkspace& sharedWorkspace() {
     static std::unique_ptr<SolverWorkspace> ws = makeSolverWorkspace();
-    ws->AbortCalculation = false;
-    ws->WingsShifted = false;
-    ws->WingMoved.fill(false);
-    ws->Messages.clear();
+    ws->clearStatus();
     return *ws;
 }
 

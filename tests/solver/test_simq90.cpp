@@ -21,7 +21,7 @@ NewtonMatrix& matrix(std::initializer_list<std::initializer_list<double>> rows) 
 TEST(SIMQ90, SolvesAPivotedSystem) {
     NewtonMatrix& J = matrix({{0, 2, 1}, {1, 1, 1}, {4, 0, 3}});
     double b[4] = {0, 4, 4, 10}; // solution (1, 1, 2)
-    ASSERT_FALSE(SIMQ90(J, b, 3));
+    ASSERT_EQ(SIMQ90(J, b, 3), SolveStatus::Solved);
     EXPECT_NEAR(b[1], 1, 1e-14);
     EXPECT_NEAR(b[2], 1, 1e-14);
     EXPECT_NEAR(b[3], 2, 1e-14);
@@ -32,7 +32,7 @@ TEST(SIMQ90, EqualLargestPivotCandidatesTakeTheLaterRow) {
     // which the eliminated matrix shows in its first row.
     NewtonMatrix& J = matrix({{-2, 1}, {2, 5}});
     double b[3] = {0, 0, 12}; // solution (1, 2)
-    ASSERT_FALSE(SIMQ90(J, b, 2));
+    ASSERT_EQ(SIMQ90(J, b, 2), SolveStatus::Solved);
     EXPECT_DOUBLE_EQ(J[1][2], 2.5); // 5 / 2: the later row was normalised
     EXPECT_NEAR(b[1], 1, 1e-14);
     EXPECT_NEAR(b[2], 2, 1e-14);
@@ -41,7 +41,7 @@ TEST(SIMQ90, EqualLargestPivotCandidatesTakeTheLaterRow) {
 TEST(SIMQ90, ZeroColumnIsSingular) {
     NewtonMatrix& J = matrix({{1, 0, 3}, {2, 0, 1}, {5, 0, 4}});
     double b[4] = {0, 1, 1, 1};
-    EXPECT_TRUE(SIMQ90(J, b, 3));
+    EXPECT_EQ(SIMQ90(J, b, 3), SolveStatus::Singular);
 }
 
 } // namespace

@@ -22,6 +22,7 @@ namespace {
 
 using tv::SIMQ902;
 using tv::SIMQ902Literal;
+using tv::SolveStatus;
 
 /// A dense n x n system stored row-major with leading dimension ld; entries beyond column n and
 /// below row n hold a sentinel so that stray writes show.
@@ -94,8 +95,8 @@ TEST_P(BlockedAgreesWithLiteral, SameSolutionToRounding) {
     const DenseSystem original = randomSystem(c.n, c.n + c.ldExtra, 1000u + c.n);
     DenseSystem blocked = original, literal = original;
 
-    ASSERT_FALSE(SIMQ902(blocked.M.data(), blocked.ld, blocked.b.data(), c.n));
-    ASSERT_FALSE(SIMQ902Literal(literal.M.data(), literal.ld, literal.b.data(), c.n));
+    ASSERT_EQ(SIMQ902(blocked.M.data(), blocked.ld, blocked.b.data(), c.n), SolveStatus::Solved);
+    ASSERT_EQ(SIMQ902Literal(literal.M.data(), literal.ld, literal.b.data(), c.n), SolveStatus::Solved);
 
     const double eps = 2.220446049250313e-16;
     EXPECT_LT(relativeResidual(original, blocked.b), 20 * c.n * eps);
@@ -141,9 +142,9 @@ TEST_P(PivotTie, LaterRowOfEqualLargestBecomesThePivot) {
     for (bool blocked : {true, false}) {
         SCOPED_TRACE(blocked ? "blocked" : "literal");
         DenseSystem s = tieSystem(c.n, c.k);
-        const bool singular = blocked ? SIMQ902(s.M.data(), s.ld, s.b.data(), c.n)
-                                      : SIMQ902Literal(s.M.data(), s.ld, s.b.data(), c.n);
-        ASSERT_FALSE(singular);
+        const SolveStatus status = blocked ? SIMQ902(s.M.data(), s.ld, s.b.data(), c.n)
+                                           : SIMQ902Literal(s.M.data(), s.ld, s.b.data(), c.n);
+        ASSERT_EQ(status, SolveStatus::Solved);
         // Row k+2 (-2, 6, 1) divided by -2; the earlier row would have given (2, 4) here.
         EXPECT_EQ(s.at(c.k, c.k + 1), -3.0);
         EXPECT_EQ(s.at(c.k, c.k + 2), -0.5);
@@ -176,9 +177,9 @@ TEST_P(ZeroColumn, IsReportedSingular) {
     for (int r = 0; r < c.n; ++r) blocked.at(r, c.zeroColumn) = 0.0;
     DenseSystem literal = blocked;
     int lastProgress = -1;
-    EXPECT_TRUE(SIMQ902(blocked.M.data(), blocked.ld, blocked.b.data(), c.n,
-                        [&](int left) { lastProgress = left; }));
-    EXPECT_TRUE(SIMQ902Literal(literal.M.data(), literal.ld, literal.b.data(), c.n));
+    EXPECT_EQ(SIMQ902(blocked.M.data(), blocked.ld, blocked.b.data(), c.n, [&](int left) { lastProgress = left; }),
+              SolveStatus::Singular);
+    EXPECT_EQ(SIMQ902Literal(literal.M.data(), literal.ld, literal.b.data(), c.n), SolveStatus::Singular);
     EXPECT_NE(lastProgress, 0); // an aborted elimination never reports completion
 }
 
@@ -196,9 +197,9 @@ TEST(Simq902NonFinite, InfiniteOrUndefinedEntryFailsInsteadOfGivingAResult) {
             SCOPED_TRACE(std::to_string(bad) + (blocked ? " blocked" : " literal"));
             DenseSystem s = randomSystem(200, 200, 11);
             s.at(150, 40) = bad;
-            const bool failed = blocked ? SIMQ902(s.M.data(), s.ld, s.b.data(), s.n)
-                                        : SIMQ902Literal(s.M.data(), s.ld, s.b.data(), s.n);
-            EXPECT_TRUE(failed);
+            const SolveStatus status = blocked ? SIMQ902(s.M.data(), s.ld, s.b.data(), s.n)
+                                               : SIMQ902Literal(s.M.data(), s.ld, s.b.data(), s.n);
+            EXPECT_EQ(status, SolveStatus::Singular);
         }
     }
 }
@@ -207,7 +208,7 @@ TEST(Simq902Progress, CountsDownToZeroAtLeastOncePerBlock) {
     const int n = 300;
     DenseSystem s = randomSystem(n, n, 3);
     std::vector<int> seen;
-    ASSERT_FALSE(SIMQ902(s.M.data(), s.ld, s.b.data(), n, [&](int left) { seen.push_back(left); }));
+    ASSERT_EQ(SIMQ902(s.M.data(), s.ld, s.b.data(), n, [&](int left) { seen.push_back(left); }), SolveStatus::Solved);
     ASSERT_GE(seen.size(), 3u); // 300 columns are at least three blocks of at most 128
     EXPECT_EQ(seen.back(), 0);
     EXPECT_LT(seen.front(), n);
@@ -218,8 +219,8 @@ TEST(Simq902Progress, CountsDownToZeroAtLeastOncePerBlock) {
 TEST(Simq902Arguments, EmptySystemIsSolvedAndNarrowStorageRefused) {
     std::vector<double> M(4, 1.0), b(2, 1.0);
     for (auto solve : {&SIMQ902, &SIMQ902Literal}) {
-        EXPECT_FALSE(solve(M.data(), 2, b.data(), 0, {}));
-        EXPECT_TRUE(solve(M.data(), 1, b.data(), 2, {}));
+        EXPECT_EQ(solve(M.data(), 2, b.data(), 0, {}), SolveStatus::Solved);
+        EXPECT_EQ(solve(M.data(), 1, b.data(), 2, {}), SolveStatus::Singular);
         EXPECT_EQ(M, std::vector<double>(4, 1.0));
         EXPECT_EQ(b, std::vector<double>(2, 1.0));
     }
@@ -252,8 +253,8 @@ TEST(Simq902LatticeSystem, DefaultAircraftAgreesWithLiteral) {
         for (int c = 0; c < n; ++c) M[static_cast<size_t>(r) * tv::kPanelLimit + c] = original.at(r, c);
     std::vector<double> x(n, -1.0);
 
-    ASSERT_FALSE(SIMQ902(M, tv::kPanelLimit, x.data(), n));
-    ASSERT_FALSE(SIMQ902Literal(literal.M.data(), literal.ld, literal.b.data(), n));
+    ASSERT_EQ(SIMQ902(M, tv::kPanelLimit, x.data(), n), tv::SolveStatus::Solved);
+    ASSERT_EQ(SIMQ902Literal(literal.M.data(), literal.ld, literal.b.data(), n), tv::SolveStatus::Solved);
     EXPECT_LT(relativeResidual(original, x), 1e-13);
     EXPECT_LT(maxRelativeDifference(x, literal.b), 1e-11);
 }

@@ -21,7 +21,7 @@ Aircraft solved(const std::vector<WingTexts>& wings, SolverWorkspace& ws) {
     Aircraft ac = aircraftOf(wings);
     layOut(ac, ws);
     EINFLUSS(ac, ws);
-    LOES(ws);
+    EXPECT_EQ(LOES(ws), SolveStatus::Solved);
     WIRBEL_ERG(ac, ws, UiLanguage::English);
     return ac;
 }
