@@ -1,22 +1,28 @@
 #pragma once
 // The modal dialogs of the main window behind one small interface, so that tests can answer
 // them without a user (and without ever blocking on a modal loop).
+#include "i18n/prompts.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 class QWidget;
 
-/// The answers to "Save changes to ...?".
-enum class SaveAnswer { Save, Discard, Cancel };
+/// Where the open and save dialogs start: the folder of a named project, else the first existing
+/// of `exampleFolders` (the examples beside the installed program, then those of the source
+/// tree), else the working directory (empty).
+QString dialogStartFolder(const QString& projectFileName, bool projectNamed, const QStringList& exampleFolders);
+/// The places the sample projects may be found, in that order.
+QStringList exampleFolders();
 
 class TDialogs {
 public:
     virtual ~TDialogs() = default;
-    /// Standard open dialog; no value when the user cancels.
-    virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter) = 0;
-    /// Standard save dialog; no value when the user cancels.
-    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter) = 0;
+    /// Standard open dialog starting in `folder`; no value when the user cancels.
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    /// Standard save dialog starting in `folder`; no value when the user cancels.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
     /// The application's standard error box with the system's error text.
     virtual void showError(QWidget* parent, const QString& text) = 0;
     /// A warning before an action, with the choice to go on (true) or cancel (false). Dialogs
@@ -30,20 +36,22 @@ public:
                                           const QStringList& names, const QStringList& details) {
         return std::nullopt;
     }
-    /// The question before an edited aircraft is replaced. Dialogs without a user keep the
-    /// aircraft (Cancel).
-    virtual SaveAnswer askSaveChanges(QWidget* parent, const QString& question) { return SaveAnswer::Cancel; }
+    enum class Answer { Save, Discard, Cancel };
+    /// Asks whether unsaved changes are saved before they would be left.
+    virtual Answer askSaveChanges(QWidget* parent, const tv::SaveChangesTexts& texts) {
+        return Answer::Cancel; // without a user nothing is left
+    }
 };
 
 /// The real dialogs of the desktop.
 class TQtDialogs : public TDialogs {
 public:
-    std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
-    std::optional<QString> saveFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QString> openFileName(QWidget* parent, const QString& filter, const QString& folder) override;
+    std::optional<QString> saveFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     void showError(QWidget* parent, const QString& text) override;
     bool confirm(QWidget* parent, const QString& text) override;
     void beep() override;
     std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& prompt,
                                   const QStringList& names, const QStringList& details) override;
-    SaveAnswer askSaveChanges(QWidget* parent, const QString& question) override;
+    Answer askSaveChanges(QWidget* parent, const tv::SaveChangesTexts& texts) override;
 };

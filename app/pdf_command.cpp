@@ -16,8 +16,8 @@ namespace {
 // Dialogs without a user: nothing is chosen, errors go to standard error.
 class StderrDialogs : public TDialogs {
 public:
-    std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
     void showError(QWidget*, const QString& text) override { fail(text); }
     void beep() override {}
     static void fail(const QString& text) { std::fprintf(stderr, "tarvolin4: %s\n", text.toLocal8Bit().constData()); }

@@ -111,7 +111,8 @@ void arrow(QPainter& p, QPoint from, QPoint to, QPoint dir) {
 
 void drawWingThumbnail(QImage& image, int wing) {
     QPainter p(&image);
-    const int w = image.width(), h = image.height();
+    const QSize size = image.deviceIndependentSize().toSize();
+    const int w = size.width(), h = size.height();
     p.fillRect(0, 0, w, h, QColor(192, 192, 192));
     // Axes: origin at the lower left, x to the right, z upwards.
     const QPoint origin(14, h - 14);
@@ -141,7 +142,7 @@ void drawWingThumbnail(QImage& image, int wing) {
 void drawThumbnailCaption(QImage& image, const QString& caption) {
     QPainter p(&image);
     p.setPen(Qt::black);
-    const int x = int(image.width() * 0.7);
+    const int x = int(image.deviceIndependentSize().width() * 0.7);
     const QFontMetrics fm(p.font());
     p.drawText(x, 2 + fm.ascent(), caption);
 }

@@ -32,6 +32,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTabWidget;
+class QTranslator;
 class QToolButton;
 class TImage;
 class TForm2;
@@ -46,6 +47,14 @@ struct View3DScene;
 struct View3DState;
 struct SpanLoadingScene;
 }
+
+/// What a save does: ask for a new name first, or write under ProjectFileName.
+enum class SaveMode { As, Current };
+/// Who asks for the stability picture: opening a file draws no outline or lattice (the lattice in
+/// memory is the previous aircraft's).
+enum class StabilityCaller { Other, OpenFile };
+/// Whether the aircraft view is fitted to its image or keeps the magnified scale.
+enum class AircraftFit { Refit, KeepMagnified };
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -95,7 +104,7 @@ public:
     void PageControl1Change();
 
     // ---- Files --------------------------------------------------------------------------------
-    void Save1Click(QObject* sender);
+    void Save1Click(SaveMode mode);
     void Load1Click();
     /// "Open" with the name already chosen (a file dropped on the window); a missing file opens
     /// nothing, as a cancelled dialog does.
@@ -107,11 +116,19 @@ public:
     void chngClick(int selector);
     void readSettingsFile();
     void FormClose();
+    /// True when the aircraft differs from what was last opened or saved (the built-in default
+    /// counts as opened).
+    bool aircraftModified() const;
 
     // ---- Calculation, scaling -------------------------------------------------------------------
     void Button4Click();
     void Mscale1Click();
     void Bscale1Click();
+    /// Edit -> "Copy results": the batch calculator's report of the current results as plain text
+    /// on the clipboard; offered while a calculation's results are current.
+    void CopyResults1Click();
+    /// That report; empty without current results.
+    std::string resultsReport() const;
 
     // ---- Languages and about window ------------------------------------------------------------
     void deutsch();
@@ -139,16 +156,15 @@ public:
     void drawDimensionDiagram(int w);
     /// Wing w's planform view on Image1 .. Image11111, after CalcWing has computed Model.Wings[w].
     void drawPlanformView(int w);
-    /// The aircraft view on Image2 (d_1d) and its flight-direction caption. Refits unless the
-    /// sender is the magnification bar ScrollBar3.
-    void drawAircraftView(QObject* sender = nullptr);
+    /// The aircraft view on Image2 (d_1d) and its flight-direction caption, fitted to the image or,
+    /// for the magnification bar ScrollBar3, at its magnified scale.
+    void drawAircraftView(AircraftFit fit = AircraftFit::Refit);
     /// The 3D view on Image3 (d_3d).
     void draw3DView();
     /// The lattice overlay on the aircraft view (DrawGrid).
     void DrawGrid();
-    /// Stability evaluation: result lines, marks and the margin label (STABIL). The open-file
-    /// command passes itself: then no outline or lattice is drawn.
-    void STABIL(QObject* sender = nullptr);
+    /// Stability evaluation: result lines, marks and the margin label (STABIL).
+    void STABIL(StabilityCaller caller = StabilityCaller::Other);
     /// Leader lines from the result lines to the marks, while the button is held on Image2.
     void Zeiger();
     /// Layout of the pages and images for the current window size (FormResize).
@@ -219,6 +235,7 @@ private:
     void buildMenus();
     void connectMenus();
     void buildToolBar(QWidget* bar);
+    void buildScaleControls(QWidget* bar);
     void buildAircraftPage(QWidget* page);
     void buildPositionColumn(QWidget* page);
     void buildCalculationControls(QWidget* page);
@@ -249,6 +266,7 @@ private:
     void setScaleControlsVisible(bool visible);  // LscaleF, E_scale, Bscale1
     void setManualControlsVisible(bool visible); // Label21, Label22, Edit_Mstab, ScrollBar5
     void setPrintingEnabled(bool on);
+    void setCalcEnabled(bool on); // Button4 and the Calc tool button
     void setSaveEnabled(bool on);
     void setInsertEnabled(bool on);
     void setCopyMenuEnabled(bool copy, bool insert);
@@ -258,7 +276,19 @@ private:
     void applyLanguage(tv::UiLanguage lang);
     void drawLanguageCaption();
     void selectLanguage(tv::UiLanguage lang);
+    /// Qt's own texts (file dialogs, standard buttons) in the language: its qtbase catalogue.
+    void loadQtTranslations(tv::UiLanguage lang);
     void refreshClipboardState();
+    /// The aircraft as a project file would hold it, without results: what "modified" compares.
+    std::string aircraftFingerprint() const;
+    void markAircraftSaved();
+    /// Before the aircraft is left with unsaved edits: asks "Save changes to ...?" and saves on
+    /// request. False when the user cancels or the save did not happen.
+    bool confirmLeaveAircraft();
+    /// The wing-count buttons: another count, after the question when there are unsaved edits.
+    void chooseWingCount(int n);
+    /// Where the open and save dialogs start.
+    QString dialogFolder() const;
     void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
     void finishCalculation(bool succeeded);
     void CheckBoxAClick();
@@ -277,9 +307,12 @@ private:
     /// is the height-separation notice, which brings its own header.
     void showCalculationMessages(const std::vector<std::string>& lines);
     void highlightFields(int w, const tv::FieldHighlight& yellow);
+    /// Wing w's planform view with the handles of its drawn corners, or during a drag to dragTo
+    /// with the rubber band of the outline the release would leave.
+    void showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift);
     tv::SystemColours systemColours() const;
     /// What STABIL and d_3d draw from, as the controls stand.
-    tv::StabilityScene stabilityScene(QObject* sender) const;
+    tv::StabilityScene stabilityScene(StabilityCaller caller) const;
     tv::View3DScene view3DScene() const;
     void buildPrinting();
 
@@ -293,18 +326,18 @@ private:
         std::optional<tv::EditStep> step;
     };
     void buildSession();
+    /// The history's keys and the pointer's leaving; true when the event is taken.
+    bool filterSessionEvent(QObject* watched, QEvent* event);
     void startHistory();
     void recordEdit(const tv::EditStep& step, bool mergeable = false);
     void applyHistoryTexts(const tv::AircraftTexts& texts);
     void updateUndoActions();
     void applySessionTexts(tv::UiLanguage lang);
     void rebuildRecentMenu();
-    /// After a project was read or written: it heads the recent list and counts as saved.
+    /// After a project was read or written: it heads the recent list; reading starts a new history.
     void noteProjectFile(bool opened);
-    bool confirmDiscardChanges();
     void showPointerPosition(const QString& text);
     tv::EditHistory m_history;
-    tv::AircraftTexts m_savedTexts;
     std::vector<std::string> m_recent;
     int m_historyHold = 0;
     bool m_historyReady = false;
@@ -316,6 +349,7 @@ private:
     std::unique_ptr<TDialogs> m_ownDialogs;
     TDialogs* m_dialogs = nullptr;
     std::unique_ptr<tv::SolverWorkspace> m_workspace;
+    std::unique_ptr<QTranslator> m_qtTranslator; // installed while German or Spanish is chosen
     // View state: one of each for the window's life.
     tv::AircraftViewGeometry m_geom;
     tv::StabilityNumbers m_numbers;
@@ -329,6 +363,8 @@ private:
     double m_scale = 1.0;
     int m_wingCount = tv::kDefaultWingCount;
     bool m_building = true; // change events are ignored while the controls are made
+    std::string m_savedFingerprint; // aircraftFingerprint() when last opened or saved
+    QSize m_laidOutPage;            // the page size (design pixels) of the last layout
 
     QWidget* m_central = nullptr;
     QWidget* m_toolBar = nullptr;
@@ -366,6 +402,7 @@ private:
     QAction *m_open2 = nullptr, *m_save2 = nullptr, *m_save3 = nullptr, *m_print1 = nullptr, *m_exit1 = nullptr;
     QAction *m_wing11 = nullptr, *m_wing21 = nullptr, *m_wing31 = nullptr, *m_aircraft1 = nullptr;
     QAction *m_copyWing1 = nullptr, *m_insertWing1 = nullptr, *m_mscale1 = nullptr, *m_info1 = nullptr;
+    QAction* m_copyResults1 = nullptr;
     std::array<QAction*, 6> m_chng{}; // [1..5]
     std::array<QAction*, 3> m_langAction{};
     QAction *m_exportAvl1 = nullptr, *m_exportCsv1 = nullptr, *m_spanLoading1 = nullptr;

@@ -8,6 +8,7 @@
 #include <tarvolin_version.h>
 #include "solver/workspace.h"
 #include "stability/stability.h"
+#include "views/page_layout.h"
 #include "views/view3d.h"
 
 #include <QAction>
@@ -18,11 +19,13 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QToolButton>
 
 #include <cmath>
@@ -90,6 +93,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     buildAircraftPage(m_aircraftPage);
     for (int w = 1; w <= tv::kWingMax; ++w) buildWingPage(m_wingPage[w], w);
     buildRemarksPage(m_remarksPage);
+    for (int i = 0; i < m_pages->count(); ++i) m_pages->widget(i)->installEventFilter(this);
 
     place(m_toolBar, 0, 0, kClientWidth, kToolBarHeight);
     place(m_pages, 0, kToolBarHeight, kClientWidth, kClientHeight - kToolBarHeight);
@@ -116,6 +120,7 @@ void TForm1::place(QWidget* widget, int x, int y, int w, int h) const {
 }
 
 void TForm1::placeImage(TImage* image, int x, int y, int w, int h) const {
+    image->setDesignScale(m_scale);
     image->setBitmapSize(QSize(w, h));
     place(image, x, y, w, h);
 }
@@ -165,7 +170,8 @@ void TForm1::buildMenus() {
           {"chng1", "Exchange Wing 1<->2", nullptr}, {"chng2", "Exchange Wing 1<->3", nullptr},
           {"chng3", "Exchange Wing 2<->3", nullptr}, {"chng4", "Exchange Wing 3<->4", nullptr},
           {"chng5", "Exchange Wing 4<->5", nullptr}, {},
-          {"Mscale1", "Change aircraft scale", &TForm1::m_mscale1}}},
+          {"Mscale1", "Change aircraft scale", &TForm1::m_mscale1}, {},
+          {"CopyResults1", "Copy results", &TForm1::m_copyResults1}}},
         {"Langu1", "Sprache", {{"german1", "deutsch", nullptr}, {"english1", "english", nullptr},
                                {"spain1", "español", nullptr}}},
     };
@@ -192,10 +198,11 @@ void TForm1::buildMenus() {
 }
 
 void TForm1::connectMenus() {
-    for (QAction* a : {m_save3, m_print1, m_copyWing1, m_insertWing1}) a->setEnabled(false);
+    for (QAction* a : {m_save3, m_print1, m_copyWing1, m_insertWing1, m_copyResults1}) a->setEnabled(false);
+    connect(m_copyResults1, &QAction::triggered, this, [this] { CopyResults1Click(); });
     connect(m_open2, &QAction::triggered, this, [this] { Load1Click(); });
-    connect(m_save2, &QAction::triggered, this, [this] { Save1Click(m_save2); });
-    connect(m_save3, &QAction::triggered, this, [this] { Save1Click(m_save3); });
+    connect(m_save2, &QAction::triggered, this, [this] { Save1Click(SaveMode::As); });
+    connect(m_save3, &QAction::triggered, this, [this] { Save1Click(SaveMode::Current); });
     connect(m_print1, &QAction::triggered, this, [this] { Print1Click(m_print1); });
     connect(m_exit1, &QAction::triggered, this, &QWidget::close);
     const std::pair<QAction*, QWidget*> pageItems[] = {
@@ -235,16 +242,30 @@ void TForm1::buildToolBar(QWidget* bar) {
     m_labFName = addLabel(bar, "Lab_FName", 200, 4, 628, 20);
     m_labFName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_labFName->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    buildScaleControls(bar);
 
     connect(m_sb1, &QToolButton::clicked, this, [this] { Load1Click(); });
-    connect(m_sb2, &QToolButton::clicked, this, [this] { Save1Click(m_sb2); });
-    connect(m_sb3, &QToolButton::clicked, this, [this] { Save1Click(m_sb3); });
+    connect(m_sb2, &QToolButton::clicked, this, [this] { Save1Click(SaveMode::As); });
+    connect(m_sb3, &QToolButton::clicked, this, [this] { Save1Click(SaveMode::Current); });
     connect(m_sb4, &QToolButton::clicked, this, [this] { Button4Click(); });
     connect(m_sb5, &QToolButton::clicked, this, [this] { Print1Click(m_sb5); });
     // Each visible flag button switches to the next language: German -> English -> Spanish -> German.
     connect(m_langButton[0], &QToolButton::clicked, this, [this] { english1Click(); });
     connect(m_langButton[1], &QToolButton::clicked, this, [this] { spain1Click(); });
     connect(m_langButton[2], &QToolButton::clicked, this, [this] { german1Click(); });
+}
+
+// The scale factor with its button, in the tool bar beside the file name: the menu command
+// shows them whatever the page and the window size.
+void TForm1::buildScaleControls(QWidget* bar) {
+    m_lscaleF = addLabel(bar, "LscaleF", 200, 4, 110, kFieldHeight);
+    m_eScale = named(new QLineEdit(QStringLiteral("1.0"), bar), "E_scale");
+    place(m_eScale, 314, 4, 60, kFieldHeight);
+    m_bscale1 = named(new QPushButton(bar), "Bscale1");
+    place(m_bscale1, 378, 3, 88, 23);
+    connect(m_bscale1, &QPushButton::clicked, this, [this] { Bscale1Click(); });
+    connect(m_eScale, &QLineEdit::returnPressed, this, [this] { Bscale1Click(); });
+    setScaleControlsVisible(false);
 }
 
 // ---- Pages ---------------------------------------------------------------------------------------
@@ -260,21 +281,21 @@ void TForm1::buildPositionColumn(QWidget* page) {
     auto* countGroup = new QButtonGroup(this);
     for (int n = 1; n <= tv::kWingMax; ++n) {
         auto* rb = named(new QRadioButton(page), kWingCountButtonNames[n]);
-        place(rb, 6 + ((n - 1) % 3) * 84, n <= 3 ? 4 : 22, 82, 18);
+        place(rb, 6 + ((n - 1) % 3) * 84, n <= 3 ? tv::kWingCountRow1 : tv::kWingCountRow2, 82, 18);
         countGroup->addButton(rb, n);
         m_wingCountButtons[n] = rb;
     }
     m_wingCountButtons[tv::kDefaultWingCount]->setChecked(true);
     connect(countGroup, &QButtonGroup::idToggled, this, [this](int n, bool on) {
-        if (on && !m_building) SetWingCount(n);
+        if (on && !m_building) chooseWingCount(n);
     });
 
-    QLabel* heading = addLabel(page, "Label23", 6, 44, 200, 16);
+    QLabel* heading = addLabel(page, "Label23", 6, tv::kPositionHeadingTop, 200, 16);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     for (int w = 1; w <= tv::kWingMax; ++w) {
-        const int top = 62 + (w - 1) * 86;
+        const int top = tv::kThumbnailTop + (w - 1) * tv::kThumbnailPitch;
         m_thumb[w] = named(new TImage(page), QString("Image_T%1").arg(w).toLatin1().constData());
         placeImage(m_thumb[w], 4, top, 170, 84);
         auto* x = named(new QLineEdit(QString::fromLatin1(tv::defaultFieldText(w, tv::WingField::PositionX)), page),
@@ -301,35 +322,34 @@ void TForm1::buildPositionColumn(QWidget* page) {
 // results box and the scale controls, down the left column under the positions.
 void TForm1::buildCalculationControls(QWidget* page) {
     m_button4 = named(new QPushButton(page), "Button4");
-    place(m_button4, 4, 494, 256, 26);
+    place(m_button4, 4, tv::kCalculateTop, 256, 26);
     connect(m_button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-    m_labelW = addLabel(page, "Label_w", 4, 494, 190, 26);
+    m_labelW = addLabel(page, "Label_w", 4, tv::kCalculateTop, 190, 26);
     m_labelW->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
     m_labelW->hide();
-    m_label24 = addLabel(page, "Label24", 196, 494, 64, 26);
+    m_label24 = addLabel(page, "Label24", 196, tv::kCalculateTop, 64, 26);
     m_label24->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0);"));
     m_label24->hide();
 
     auto* stabilityGroup = new QButtonGroup(this);
     m_rb15 = named(new QRadioButton(page), "RadioButton15");
     m_rb16 = named(new QRadioButton(page), "RadioButton16");
-    place(m_rb15, 4, 526, 262, 18);
-    place(m_rb16, 4, 544, 262, 18);
+    place(m_rb15, 4, tv::kAutomaticTop, 262, 18);
+    place(m_rb16, 4, tv::kManualTop, 262, 18);
     stabilityGroup->addButton(m_rb15);
     stabilityGroup->addButton(m_rb16);
     m_rb15->setChecked(true);
     connect(m_rb15, &QRadioButton::clicked, this, [this] { RadioButton15Click(); });
     connect(m_rb16, &QRadioButton::clicked, this, [this] { RadioButton16Click(); });
-    m_label22 = addLabel(page, "Label22", 4, 564, 238, 30);
-    m_label22->setWordWrap(true);
+    m_label22 = addLabel(page, "Label22", 4, tv::kMarginCaptionTop, 238, 16);
     m_editMstab = named(new QLineEdit(QStringLiteral("7.5"), page), "Edit_Mstab");
-    place(m_editMstab, 4, 596, 48, kFieldHeight);
-    m_label21 = addLabel(page, "Label21", 56, 596, 186, kFieldHeight);
+    place(m_editMstab, 4, tv::kMarginFieldTop, 48, kFieldHeight);
+    m_label21 = addLabel(page, "Label21", 56, tv::kMarginFieldTop, 186, kFieldHeight);
     m_label21->setText(QStringLiteral("%"));
     m_scroll5 = named(new QScrollBar(Qt::Vertical, page), "ScrollBar5");
     m_scroll5->setRange(0, 60);
     m_scroll5->setValue(45);
-    place(m_scroll5, 246, 564, 16, 54);
+    place(m_scroll5, 246, tv::kMarginCaptionTop, 16, tv::kMarginFieldTop + kFieldHeight - tv::kMarginCaptionTop);
     setManualControlsVisible(false);
     connect(m_editMstab, &QLineEdit::textChanged, this, [this] { if (!m_building) STABIL(); });
     // The margin slider writes its margin into the field, whose change runs the evaluation.
@@ -338,17 +358,14 @@ void TForm1::buildCalculationControls(QWidget* page) {
     });
     connect(m_scroll5, &QScrollBar::sliderReleased, this, [this] { ScrollBar5Exit(); });
 
+    // The results box fills the column's foot (layOutImages); a slim margin keeps five lines whole
+    // at the smallest window.
     m_memo1 = named(new QPlainTextEdit(page), "Memo1");
     m_memo1->setReadOnly(true);
+    m_memo1->document()->setDocumentMargin(2);
+    const QRect memo = tv::layOutAircraftPage(QSize(kClientWidth - 6, kClientHeight - 58)).Memo1; // until the first layout
+    place(m_memo1, memo.x(), memo.y(), memo.width(), memo.height());
     m_memo1->hide();
-
-    m_lscaleF = addLabel(page, "LscaleF", 4, 678, 104, kFieldHeight);
-    m_eScale = named(new QLineEdit(QStringLiteral("1.0"), page), "E_scale");
-    place(m_eScale, 110, 678, 60, kFieldHeight);
-    m_bscale1 = named(new QPushButton(page), "Bscale1");
-    place(m_bscale1, 174, 677, 88, 23);
-    connect(m_bscale1, &QPushButton::clicked, this, [this] { Bscale1Click(); });
-    setScaleControlsVisible(false);
 }
 
 // The aircraft view and the 3D view with their bars and the pressure switch; their places
@@ -481,6 +498,8 @@ void TForm1::connectWingPage(int w) {
     connectMouse(m_planform[w], [this, w](QPoint p, B b, K k) { planformMouseDown(w, p, b, k); },
                  [this, w](QPoint p, Bs b, K k) { planformMouseMove(w, p, b, k); },
                  [this, w](QPoint p, B b, K k) { planformMouseUp(w, p, b, k); });
+    // Leaving the view takes its handles away.
+    connect(m_planform[w], &TImage::mouseLeave, this, [this, w] { drawPlanformView(w); });
     for (int n = 1; n <= tv::kTrapeziumMax; ++n)
         connect(m_trapButtons[w][n], &QRadioButton::toggled, this, [this, w, n](bool on) {
             if (on && !m_building) SetTrapeziumCount(w, n);

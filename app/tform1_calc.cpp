@@ -94,9 +94,8 @@ void TForm1::setAerodynamicCentresShown(bool shown) {
 
 void TForm1::setScaleControlsVisible(bool visible) {
     for (QWidget* c : std::initializer_list<QWidget*>{m_lscaleF, m_eScale, m_bscale1}) c->setVisible(visible);
-    // The results box takes the scale controls' row while they are hidden, so that a failure
-    // with its advice shows without scrolling.
-    place(m_memo1, 4, 622, 258, visible ? 52 : 78);
+    // The file name gives way to the scale controls while they show.
+    place(m_labFName, visible ? 472 : 200, 4, visible ? 356 : 628, 20);
 }
 
 void TForm1::setManualControlsVisible(bool visible) {
@@ -108,8 +107,9 @@ void TForm1::setManualControlsVisible(bool visible) {
 
 void TForm1::CalcWing(int w, QObject* /*sender*/) {
     if (w < 1 || w > tv::kWingMax) return;
-    m_sb4->setEnabled(true);
     if (!RedrawOnly) {
+        setCalcEnabled(true);
+        m_copyResults1->setEnabled(false);
         NeutralPointKnown = false;
         m_image2->unsetCursor();
         setAerodynamicCentresShown(false);
@@ -196,8 +196,8 @@ void TForm1::Calc(QObject* sender) {
         LatticeKnown = false;
         spanLoadingChanged();
         m_image2->unsetCursor();
-        m_button4->setEnabled(true);
-        m_sb4->setEnabled(true);
+        setCalcEnabled(true);
+        m_copyResults1->setEnabled(false);
         setAerodynamicCentresShown(false);
         m_label21->setText(QStringLiteral("%"));
     }
@@ -218,6 +218,13 @@ void TForm1::redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& c
         drawThumbnailCaption(m_thumb[w]->canvas(), QString::fromStdString(caption[w]));
         m_thumb[w]->update();
     }
+}
+
+void TForm1::setCalcEnabled(bool on) {
+    // One rule for the button and the tool button: an edit of the model offers the calculation,
+    // a finished one withdraws it; a redraw (resize, printing) leaves both as they are.
+    m_button4->setEnabled(on);
+    m_sb4->setEnabled(on);
 }
 
 void TForm1::setPrintingEnabled(bool on) {

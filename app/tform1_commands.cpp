@@ -103,6 +103,7 @@ void TForm1::finishCalculation(bool succeeded) {
         STABIL();
         FormResize();
         setPrintingEnabled(true);
+        m_copyResults1->setEnabled(true);
         setAerodynamicCentresShown(true);
     } else {
         drawAircraftView();
@@ -116,7 +117,11 @@ void TForm1::finishCalculation(bool succeeded) {
 
 // ---- Scaling -------------------------------------------------------------------------------------
 
-void TForm1::Mscale1Click() { setScaleControlsVisible(true); }
+void TForm1::Mscale1Click() {
+    setScaleControlsVisible(true);
+    m_eScale->setFocus();
+    m_eScale->selectAll();
+}
 
 void TForm1::Bscale1Click() {
     const EditScope step(*this, tv::EditStep{tv::EditKind::Scaling});

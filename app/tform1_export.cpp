@@ -98,7 +98,7 @@ bool TForm1::ensureLattice() {
 }
 
 void TForm1::ExportAvl1Click() {
-    const auto name = m_dialogs->saveFileName(this, QString::fromUtf8(tv::avlFileFilter(UiLanguage)));
+    const auto name = m_dialogs->saveFileName(this, QString::fromUtf8(tv::avlFileFilter(UiLanguage)), dialogFolder());
     if (!name || !ensureLattice()) return;
     const QString path = withSuffix(*name, "avl");
     const tv::AvlDeck deck =
@@ -110,7 +110,7 @@ void TForm1::ExportAvl1Click() {
 }
 
 void TForm1::ExportCsv1Click() {
-    const auto name = m_dialogs->saveFileName(this, QString::fromUtf8(tv::csvFileFilter(UiLanguage)));
+    const auto name = m_dialogs->saveFileName(this, QString::fromUtf8(tv::csvFileFilter(UiLanguage)), dialogFolder());
     if (!name || !ensureLattice()) return;
     const QString path = withSuffix(*name, "csv");
     const auto rows = tv::loadRows(tv::stripLoads(m_wingCount, *m_workspace), tv::exportWingNames(UiLanguage));

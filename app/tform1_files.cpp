@@ -6,6 +6,7 @@
 #include "app/dialogs.h"
 #include "files/encoding.h"
 #include "files/projectfile.h"
+#include "i18n/prompts.h"
 #include "files/settingsfile.h"
 #include "files/user_files.h"
 #include "files/wingclipboard.h"
@@ -19,16 +20,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 
 namespace {
-const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.TV4)");
-const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+constexpr const char* kUnnamedProject = "Unknown.tv4"; // the built-in aircraft's name
 
 // The settings in the per-user configuration folder, the clipboard in the per-user data folder,
 // unless the working directory holds them already.
@@ -69,7 +71,7 @@ void TForm1::Create1(const QStringList& arguments) {
     readSettingsFile();
     m_memo2->setPlainText(QString::fromStdString(Catalogue.TxtRemarksPrompt));
     SetWingCount(tv::kDefaultWingCount);
-    ProjectFileName = QStringLiteral("Unknown.tv4");
+    ProjectFileName = QLatin1String(kUnnamedProject);
     if (arguments.size() == 1) {
         // The name is taken in lower case; on a file system that tells cases apart the name as
         // given is kept when only that one exists, so the file can still be opened and saved.
@@ -89,6 +91,7 @@ void TForm1::Create1(const QStringList& arguments) {
         Calc(this);
     }
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
+    markAircraftSaved();
 }
 
 void TForm1::refreshClipboardState() {
@@ -116,19 +119,62 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!confirmLeaveAircraft()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     if (m_about) m_about->close();
     if (m_spanLoading) m_spanLoading->close();
     event->accept();
 }
 
+// ---- Unsaved edits -----------------------------------------------------------------------------
+
+std::string TForm1::aircraftFingerprint() const {
+    return tv::projectFileBytes(tv::computeAircraft(fieldTexts()), std::nullopt);
+}
+
+void TForm1::markAircraftSaved() { m_savedFingerprint = aircraftFingerprint(); }
+
+bool TForm1::aircraftModified() const { return aircraftFingerprint() != m_savedFingerprint; }
+
+bool TForm1::confirmLeaveAircraft() {
+    if (!aircraftModified()) return true;
+    const std::string name = QFileInfo(ProjectFileName).fileName().toStdString();
+    switch (m_dialogs->askSaveChanges(this, tv::saveChangesTexts(UiLanguage, name))) {
+    case TDialogs::Answer::Discard: return true;
+    case TDialogs::Answer::Cancel: return false;
+    case TDialogs::Answer::Save: break;
+    }
+    // A project never named is saved under a name first; a failed or cancelled save keeps the
+    // user where they were.
+    Save1Click(m_save3->isEnabled() ? SaveMode::Current : SaveMode::As);
+    return !aircraftModified();
+}
+
+void TForm1::chooseWingCount(int n) {
+    if (n == m_wingCount) return;
+    if (!confirmLeaveAircraft()) {
+        const QSignalBlocker block(m_wingCountButtons[m_wingCount]);
+        m_wingCountButtons[m_wingCount]->setChecked(true);
+        return;
+    }
+    SetWingCount(n);
+}
+
 // ---- Project files ---------------------------------------------------------------------------
 
-void TForm1::Save1Click(QObject* sender) {
-    const bool saveAs = sender == m_save2 || sender == m_sb2;
+QString TForm1::dialogFolder() const {
+    return dialogStartFolder(ProjectFileName, ProjectFileName != QLatin1String(kUnnamedProject), exampleFolders());
+}
+
+
+void TForm1::Save1Click(SaveMode mode) {
+    const bool saveAs = mode == SaveMode::As;
     bool confirmed = false;
     if (saveAs) {
-        if (auto name = m_dialogs->saveFileName(this, kSaveFilter)) {
+        if (auto name = m_dialogs->saveFileName(this, QString::fromStdString(tv::projectFileFilter(UiLanguage, false)), dialogFolder())) {
             ProjectFileName = *name;
             setSaveEnabled(true);
             confirmed = true;
@@ -145,17 +191,20 @@ void TForm1::Save1Click(QObject* sender) {
         return;
     }
     m_labFName->setText(ProjectFileName);
+    markAircraftSaved();
     noteProjectFile(false);
 }
 
-void TForm1::Load1Click() { openProject(m_dialogs->openFileName(this, kOpenFilter)); }
+void TForm1::Load1Click() {
+    if (!confirmLeaveAircraft()) return;
+    openProject(m_dialogs->openFileName(this, QString::fromStdString(tv::projectFileFilter(UiLanguage, true)), dialogFolder()));
+}
 
 void TForm1::openProject(const std::optional<QString>& name) {
+    if (!name) return; // a cancelled open keeps the aircraft and its results
     Reference.ReferenceArea = 0;
-    if (name) {
-        ProjectFileName = *name;
-        Load2();
-    }
+    ProjectFileName = *name;
+    Load2();
     refreshClipboardState();
     uncheckPressure();
     Calc(m_open2);
@@ -167,8 +216,9 @@ void TForm1::openProject(const std::optional<QString>& name) {
         NeutralPointKnown = true;
         m_image2->setCursor(Qt::DragMoveCursor);
     }
-    STABIL(m_open2);
+    STABIL(StabilityCaller::OpenFile);
     LatticeKnown = false;
+    markAircraftSaved();
 }
 
 void TForm1::Load2() {

@@ -5,6 +5,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -56,7 +59,20 @@ void setCaption(QObject* root, QTabWidget* pages, const tv::ControlText& ct) {
 
 } // namespace
 
+void TForm1::loadQtTranslations(tv::UiLanguage lang) {
+    if (m_qtTranslator) QCoreApplication::removeTranslator(m_qtTranslator.get());
+    m_qtTranslator.reset();
+    if (lang == tv::UiLanguage::English) return;
+    auto translator = std::make_unique<QTranslator>();
+    const QString name = lang == tv::UiLanguage::German ? QStringLiteral("qtbase_de") : QStringLiteral("qtbase_es");
+    // Without the catalogue (translations package missing) Qt's texts stay English.
+    if (!translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
+    QCoreApplication::installTranslator(translator.get());
+    m_qtTranslator = std::move(translator);
+}
+
 void TForm1::applyLanguage(tv::UiLanguage lang) {
+    loadQtTranslations(lang);
     // Captions of the labels, buttons, check box, tabs and scale controls.
     for (const tv::ControlText& ct : tv::windowTexts(lang)) setCaption(this, m_pages, ct);
     // The catalogue comes before any drawing: the stability picture redraws the aircraft view,
@@ -84,10 +100,8 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
 // opaque, so that one caption shows.
 void TForm1::drawLanguageCaption() {
     QPainter p(&m_image2->canvas());
-    tv::setPen(p, Qt::red);
-    p.setBackgroundMode(Qt::OpaqueMode);
-    p.setBackground(systemColours().toolTipBackground);
-    tv::textOut(p, m_geom.AircraftCentreX + 27, 2, tv::aircraftViewFlightDirection(UiLanguage));
+    const QColor background = systemColours().toolTipBackground;
+    tv::drawFlightCaption(p, m_geom.AircraftCentreX + 27, tv::aircraftViewFlightDirection(UiLanguage), &background);
     p.end();
     m_image2->update();
 }

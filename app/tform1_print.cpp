@@ -79,7 +79,7 @@ tv::ReportData TForm1::reportData(double pictureScale) const {
     // The report shows the views as a fresh recalculation draws them at the pictures' sizes:
     // fitted anew, without the pressure display.
     const tv::AircraftViewGeometry g = tv::fitAircraftView(Model, tv::kAircraftPictureSize);
-    tv::StabilityScene scene = stabilityScene(nullptr);
+    tv::StabilityScene scene = stabilityScene(StabilityCaller::Other);
     scene.overlay.pressureOn = false;
     d.aircraftPicture = drawPicture(tv::kAircraftPictureSize, pictureScale, [&](QPainter& p) {
         tv::clearImage(p, tv::kAircraftPictureSize, scene.colours.toolTipBackground, tv::kGreyOutline);
@@ -114,7 +114,7 @@ void TForm1::Button6Click() {
 
 void TForm1::ExportPdf1Click() {
     const tv::PrintingTexts& t = tv::printingTexts(UiLanguage);
-    const std::optional<QString> name = m_dialogs->saveFileName(this, QString::fromUtf8(t.pdfFilter));
+    const std::optional<QString> name = m_dialogs->saveFileName(this, QString::fromUtf8(t.pdfFilter), dialogFolder());
     if (!name || name->isEmpty()) return;
     QString path = *name;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");

@@ -128,7 +128,7 @@ void TForm1::buildSession() {
     rebuildRecentMenu();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool TForm1::filterSessionEvent(QObject* watched, QEvent* event) {
     // Ctrl+Z and its kin belong to the window's history, not to the field's own undo.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -140,7 +140,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusOut) m_history.closeMerge();
     if (event->type() == QEvent::Leave && qobject_cast<TImage*>(watched)) showPointerPosition(QString());
-    return QMainWindow::eventFilter(watched, event);
+    return false;
 }
 
 void TForm1::showPointerPosition(const QString& text) {
@@ -172,11 +172,9 @@ TForm1::EditScope::~EditScope() {
     if (--form.m_historyHold == 0 && step) form.recordEdit(*step);
 }
 
-// A new history starts from an aircraft as opened, started or saved: not edited.
 void TForm1::startHistory() {
     m_historyReady = true;
     m_history.reset(fieldTexts());
-    m_savedTexts = m_history.current();
     updateUndoActions();
 }
 
@@ -218,7 +216,7 @@ void TForm1::applyHistoryTexts(const tv::AircraftTexts& texts) {
 // ---- New -------------------------------------------------------------------------------------------
 
 void TForm1::New1Click() {
-    if (!confirmDiscardChanges()) return;
+    if (!confirmLeaveAircraft()) return;
     QStringList names, details;
     for (int i = 0; i < tv::kStartingAircraftCount; ++i) {
         const tv::StartingAircraftText t = tv::startingAircraftText(UiLanguage, i);
@@ -267,25 +265,9 @@ void TForm1::startNewAircraft(int index) {
     m_labFName->setText(QString());
     setSaveEnabled(false);
     startHistory();
+    markAircraftSaved(); // nothing to save yet: New after New asks nothing
 }
 
-// The question before the aircraft on screen is replaced; true when it may be replaced. Edited
-// means: not as last opened, saved or started. "Save" saves under the project's name, or asks
-// for one when it has none; a cancelled or failed save keeps the aircraft.
-bool TForm1::confirmDiscardChanges() {
-    if (tv::sameTexts(fieldTexts(), m_savedTexts)) return true;
-    const QString question = qs(tv::saveChangesQuestion(UiLanguage, QFileInfo(ProjectFileName).fileName().toStdString()));
-    switch (m_dialogs->askSaveChanges(this, question)) {
-    case SaveAnswer::Discard:
-        return true;
-    case SaveAnswer::Cancel:
-        return false;
-    case SaveAnswer::Save:
-        break;
-    }
-    Save1Click(m_save3->isEnabled() ? m_save3 : m_save2);
-    return tv::sameTexts(fieldTexts(), m_savedTexts);
-}
 
 // ---- Recent projects -----------------------------------------------------------------------------
 
@@ -294,7 +276,6 @@ void TForm1::noteProjectFile(bool opened) {
     m_recent = tv::withRecentProject(m_recent, path);
     saveRecentProjects(m_recent);
     rebuildRecentMenu();
-    m_savedTexts = fieldTexts();
     if (opened) startHistory();
 }
 
@@ -321,6 +302,6 @@ void TForm1::openRecentProject(int index) {
         m_dialogs->showError(this, qs(tv::recentProjectMissingText(UiLanguage, QDir::toNativeSeparators(fromLocal(path)).toStdString())));
         return;
     }
-    if (!confirmDiscardChanges()) return;
+    if (!confirmLeaveAircraft()) return;
     openProject(fromLocal(path));
 }

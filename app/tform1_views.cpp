@@ -2,19 +2,24 @@
 // reads the controls, calls one function of the views and writes scales, labels and flags back.
 #include "app/imagecontrol.h"
 #include "app/tform1.h"
+#include "model/planform.h"
 #include "solver/workspace.h"
 #include "views/dimension_diagram.h"
 #include "views/lattice_overlay.h"
+#include "views/page_layout.h"
+#include "views/planform_handles.h"
 #include "views/planform_view.h"
 #include "views/stability_view.h"
 #include "views/view3d.h"
 #include "views/view_mouse.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -55,9 +60,9 @@ void TForm1::drawPlanformView(int w) {
 
 // ---- Aircraft view, stability marks, lattice --------------------------------------------------------
 
-void TForm1::drawAircraftView(QObject* sender) {
+void TForm1::drawAircraftView(AircraftFit fit) {
     const QSize size = m_image2->bitmapSize();
-    if (sender == m_scroll3) {
+    if (fit == AircraftFit::KeepMagnified) {
         m_geom = tv::magnifiedGeometry(m_geom, m_scroll3->value());
     } else {
         m_geom = tv::fitAircraftView(Model, size);
@@ -69,7 +74,7 @@ void TForm1::drawAircraftView(QObject* sender) {
     m_image2->update();
 }
 
-tv::StabilityScene TForm1::stabilityScene(QObject* sender) const {
+tv::StabilityScene TForm1::stabilityScene(StabilityCaller caller) const {
     tv::StabilityScene scene;
     scene.aircraft = &Model;
     scene.solver = m_workspace.get();
@@ -77,7 +82,7 @@ tv::StabilityScene TForm1::stabilityScene(QObject* sender) const {
     scene.manual = m_rb16->isChecked();
     scene.NeutralPointKnown = NeutralPointKnown;
     scene.LatticeKnown = LatticeKnown && m_workspace;
-    scene.fromOpenFile = sender != nullptr && (sender == static_cast<QObject*>(m_sb1) || sender == m_open2);
+    scene.fromOpenFile = caller == StabilityCaller::OpenFile;
     scene.reference = Reference;
     scene.desiredMargin = tv::desiredMarginFromText(m_editMstab->text().toStdString());
     scene.overlay.WingCount = m_wingCount;
@@ -88,13 +93,13 @@ tv::StabilityScene TForm1::stabilityScene(QObject* sender) const {
     return scene;
 }
 
-void TForm1::STABIL(QObject* sender) {
+void TForm1::STABIL(StabilityCaller caller) {
     if (!NeutralPointKnown) {
         m_label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
         return;
     }
     const QSize size = m_image2->bitmapSize();
-    const tv::StabilityScene scene = stabilityScene(sender);
+    const tv::StabilityScene scene = stabilityScene(caller);
     tv::AircraftViewGeometry g = tv::fitAircraftView(Model, size);
     keep3DZoom(g);
     if (m_scroll3->value() < 100) g = tv::magnifiedGeometry(g, m_scroll3->value());
@@ -109,7 +114,7 @@ void TForm1::STABIL(QObject* sender) {
 
 void TForm1::Zeiger() {
     QPainter p(&m_image2->canvas());
-    tv::Zeiger(p, m_image2->bitmapSize().width(), m_rb16->isChecked(), Reference.NeutralPointX, m_numbers, m_geom);
+    tv::Zeiger(p, m_image2->bitmapSize().width(), UiLanguage, m_rb16->isChecked(), Reference, m_numbers, m_geom);
     p.end();
     m_image2->update();
 }
@@ -132,10 +137,10 @@ void TForm1::paintLattice() {
 
 void TForm1::ScrollBar3Change() {
     m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
-    drawAircraftView(m_scroll3);
+    drawAircraftView(AircraftFit::KeepMagnified);
     if (!NeutralPointKnown) return;
     if (LatticeKnown) DrawGrid();
-    STABIL(m_scroll3);
+    STABIL();
     if (m_geom.AircraftScale > m_geom.AircraftBaseScale) Zeiger();
 }
 
@@ -214,6 +219,27 @@ void TForm1::planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::
                                                     m_planform[w]->bitmapSize(), pos, tv::isShiftAlone(shift, buttons));
     m_planform[w]->setCursor(tv::cursorShape(h.pointer));
     highlightFields(w, h.highlight);
+    const bool dragging = buttons != Qt::NoButton && !m_drag.ButtonReleased && m_drag.GrabbedHandle != 0;
+    showPlanformEditing(w, dragging ? std::optional<QPoint>(pos) : std::nullopt, shift);
+}
+
+void TForm1::showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift) {
+    drawPlanformView(w);
+    const tv::Wing& wing = Model.Wings[w];
+    const QSize size = m_planform[w]->bitmapSize();
+    QPainter p(&m_planform[w]->canvas());
+    if (dragTo) {
+        // The outline the release would leave: the drag's values put into a copy of the fields.
+        tv::WingTexts texts = wingTexts(w);
+        for (const tv::FieldWrite& fw : tv::planformDragWrites(m_drag, wing, PlanformScale[w], *dragTo,
+                                                               tv::isShiftAlone(shift, Qt::NoButton)))
+            texts.field[int(fw.field)] = fw.text;
+        tv::drawRubberBand(p, size, tv::computeWing(texts), PlanformScale[w], tv::wingColour(w));
+    } else {
+        tv::drawPlanformHandles(p, size, wing, PlanformScale[w], tv::wingColour(w), m_drag.HandleIndex);
+    }
+    p.end();
+    m_planform[w]->update();
 }
 
 void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers shift) {
@@ -268,21 +294,33 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     if (!m_building) FormResize();
 }
 
+// The pages get their real size only once the tab widget lays itself out, after the window's own
+// resize: the layout is redone then, so the first drawing is already the final one.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (filterSessionEvent(watched, event)) return true;
+    if (event->type() == QEvent::Resize && !m_building && watched == m_pages->currentWidget()) {
+        const QSize page = static_cast<QWidget*>(watched)->size();
+        const QSize design(int(page.width() / m_scale), int(page.height() / m_scale));
+        if (design != m_laidOutPage) FormResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TForm1::layOutImages(int tabW, int tabH) {
+    const QSize page(tabW, tabH);
+    const QRect planform = tv::layOutPlanformView(page);
     for (int w = 1; w <= tv::kWingMax; ++w)
-        placeImage(m_planform[w], 8, 340, std::max(1, tabW - 8 - 2), std::max(1, tabH - 340 - 6));
-    // Aircraft page, right of the input column: the aircraft view with the gain bar at its right
-    // edge and the row of the pressure switch under it take the upper 60 %, the 3D view with its
-    // two bars the rest.
-    const int left = 284, t = int(tabH * 0.6), view2H = std::max(1, t - 2 - 22);
-    placeImage(m_image2, left, 2, std::max(1, tabW - left - 1 - 18), view2H);
-    place(m_scroll6, tabW - 17, 2, 16, view2H);
-    place(m_checkBoxA, tabW - 545, t - 21, 240, 18);
-    place(m_labelPress, tabW - 304, t - 21, 300, 18);
-    const int image3H = std::max(1, tabH - t - 22);
-    placeImage(m_image3, left, t, std::max(1, tabW - left - 1), image3H);
-    place(m_scroll1, left - 18, t, 16, image3H);
-    place(m_scroll2, left, tabH - 18, std::max(1, tabW - left - 1), 16);
+        placeImage(m_planform[w], planform.x(), planform.y(), planform.width(), planform.height());
+    const tv::AircraftPageLayout l = tv::layOutAircraftPage(page);
+    auto put = [this](QWidget* widget, const QRect& r) { place(widget, r.x(), r.y(), r.width(), r.height()); };
+    placeImage(m_image2, l.Image2.x(), l.Image2.y(), l.Image2.width(), l.Image2.height());
+    placeImage(m_image3, l.Image3.x(), l.Image3.y(), l.Image3.width(), l.Image3.height());
+    put(m_scroll6, l.ScrollBar6);
+    put(m_checkBoxA, l.CheckBoxA);
+    put(m_labelPress, l.Label_Press);
+    put(m_scroll1, l.ScrollBar1);
+    put(m_scroll2, l.ScrollBar2);
+    put(m_memo1, l.Memo1);
 }
 
 void TForm1::FormResize() {
@@ -303,6 +341,7 @@ void TForm1::FormResize() {
         const int tabW = sized ? design(page->width()) : clientW - 6;
         const int tabH = sized ? design(page->height()) : clientH - 28 - design(m_pages->tabBar()->sizeHint().height()) - 6;
         if (tabW >= 100 && tabH >= 100) layOutImages(tabW, tabH);
+        m_laidOutPage = sized ? QSize(tabW, tabH) : QSize();
     }
     for (int w = 1; w <= tv::kWingMax; ++w) CalcWing(w, this);
     m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);

@@ -53,8 +53,9 @@ inline constexpr FieldPlace kDiagramFieldPlace[14] = {
     {664, 160}, // Chord5
     {664, 72}, // XOffset5
 };
-/// Station labels L_w_1 .. L_w_5 over the diagram columns 107, 314, 519, 619, 688.
-inline constexpr FieldPlace kStationPlace[6] = {{0, 0}, {103, 8}, {299, 8}, {494, 8}, {603, 8}, {688, 8}};
+/// Station labels L_w_1 .. L_w_5 over the diagram columns 107, 314, 519, 619, 688. The root's
+/// sits lower, under the flight-direction caption, which runs past column 103 in every language.
+inline constexpr FieldPlace kStationPlace[6] = {{0, 0}, {103, 15}, {299, 8}, {494, 8}, {603, 8}, {688, 8}};
 
 /// Which trapezium (1..4) a planform field belongs to: 1 for the fields always shown
 /// (root offset, chord 1, span 1, chord 2, x offset 2), k for span k, chord k+1, x offset k+1.

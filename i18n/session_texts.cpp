@@ -104,11 +104,6 @@ std::string recentProjectMissingText(UiLanguage lang, const std::string& path) {
                          " ya no existe; se ha quitado de los proyectos recientes."});
 }
 
-std::string saveChangesQuestion(UiLanguage lang, const std::string& fileName) {
-    return choose(lang, {"Save changes to ", "Änderungen an ", "¿Guardar los cambios en "}) + fileName +
-           choose(lang, {"?", " speichern?", "?"});
-}
-
 StartingAircraftText startingAircraftText(UiLanguage lang, int index) {
     static const std::array<std::array<Tri, 2>, kStartingAircraftCount> kChoices{{
         {{{"2 m glider", "Segelflugzeug 2 m", "Planeador de 2 m"},

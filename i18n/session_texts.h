@@ -43,9 +43,6 @@ std::string noRecentProjectsText(UiLanguage lang);
 /// "The project <path> no longer exists; it was removed from the recent projects."
 std::string recentProjectMissingText(UiLanguage lang, const std::string& path);
 
-/// "Save changes to glider.tv4?"
-std::string saveChangesQuestion(UiLanguage lang, const std::string& fileName);
-
 /// The starting aircraft offered by "New" (index 0..kStartingAircraftCount-1): name and one line.
 inline constexpr int kStartingAircraftCount = 5;
 struct StartingAircraftText {

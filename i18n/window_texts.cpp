@@ -102,7 +102,7 @@ const std::array<NamedTri, 17> kSingleControls{{
 
 // ---- Menu ---------------------------------------------------------------------------------------
 
-const std::array<NamedTri, 17> kMenuItems{{
+const std::array<NamedTri, 18> kMenuItems{{
     {"Open1", {"File", "Datei", "archivar"}},
     {"Open2", {"Open", "Öffnen", "Apertura"}},
     {"Save2", {"Save as", "Speichern als", "guardar como"}},
@@ -118,6 +118,7 @@ const std::array<NamedTri, 17> kMenuItems{{
     {"CopyWing1", {"Copy Wing", "Flügel Kopieren", "Copiar ala"}},
     {"InsertCopiedWing1", {"Insert Copied Wing", "Kopierten Flügel Einfügen", "Pegar alas copiadas"}},
     {"Mscale1", {"Change aircraft scale", "Flugzeug Maßstab ändern", "variar algo factor de escala"}},
+    {"CopyResults1", {"Copy results", "Ergebnisse kopieren", "Copiar resultados"}},
     // The language menu is titled in the language one would switch to.
     {"Langu1", {"Sprache", "Language", "Language"}},
     {"Info1", {"Info", "Info", "información"}},

@@ -39,14 +39,14 @@ std::vector<ResultLine> stabilityResultLines(UiLanguage lang, bool manual, const
     lines.push_back({249, kBlack, t.referenceLengthPrefix + F(ref.ReferenceChord, 1) + t.referenceLengthSuffix});
     if (manual) {
         lines.push_back({282, kBlue,
-                         t.cgPrefix + F(n.DesiredMargin, 1) + "% lµ): " + F(n.CgDesired, 1) + "mm     "});
+                         t.cgPrefix + F(n.DesiredMargin, 1) + "% lµ): " + F(n.CgDesired, 1) + "mm     ", n.CgDesired});
     } else {
         lines.push_back({266, kBlue,
-                         t.cgPrefix + F(n.RecommendedMarginHigh, 0) + "% lµ): " + F(n.CgHigh, 1) + "mm   "});
+                         t.cgPrefix + F(n.RecommendedMarginHigh, 0) + "% lµ): " + F(n.CgHigh, 1) + "mm   ", n.CgHigh});
         lines.push_back({282, kBlue,
-                         t.cgPrefix + F(n.RecommendedMarginLow, 0) + "% lµ): " + F(n.CgLow, 1) + "mm   "});
+                         t.cgPrefix + F(n.RecommendedMarginLow, 0) + "% lµ): " + F(n.CgLow, 1) + "mm   ", n.CgLow});
     }
-    lines.push_back({298, kRed, t.neutralPointPrefix + F(ref.NeutralPointX, 1) + "mm    "});
+    lines.push_back({298, kRed, t.neutralPointPrefix + F(ref.NeutralPointX, 1) + "mm    ", ref.NeutralPointX});
     return lines;
 }
 

@@ -6,6 +6,7 @@
 #include "model/aircraft.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ struct ResultLine {
     int row;       // pixel row of the line's top
     uint32_t rgb;  // font colour 0xRRGGBB
     std::string text;
+    std::optional<double> markX; // mm: the mark a leader line runs to (centre of gravity, neutral point)
 };
 inline constexpr int kResultColumn = 9;
 

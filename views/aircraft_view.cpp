@@ -104,8 +104,16 @@ void d_1d(QPainter& p, QSize image, const Aircraft& ac, const AircraftViewGeomet
     for (int r = 1; r <= kWingMax; ++r)
         for (int w = 1; w <= kWingMax; ++w)
             if (rank[w] == r) d_1d_w(p, ac, w, g);
+    drawFlightCaption(p, cx + 29, flightCaption);
+}
+
+void drawFlightCaption(QPainter& p, int x, const std::string& text, const QColor* opaqueOn) {
+    p.save();
     setPen(p, Qt::red);
-    textOut(p, cx + 29, 2, flightCaption);
+    p.setBackgroundMode(opaqueOn ? Qt::OpaqueMode : Qt::TransparentMode);
+    if (opaqueOn) p.setBackground(*opaqueOn);
+    textOut(p, x, 2, text);
+    p.restore();
 }
 
 } // namespace tv

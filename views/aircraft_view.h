@@ -40,6 +40,10 @@ AircraftViewGeometry magnifiedGeometry(const AircraftViewGeometry& fitted, int p
 void d_1d(QPainter& p, QSize image, const Aircraft& ac, const AircraftViewGeometry& g,
           const std::string& flightCaption);
 
+/// The red flight-direction caption with its top-left corner at (x, 2): transparent as the view
+/// draws it, or opaque on `opaqueOn` as the language switch writes it over the view's own.
+void drawFlightCaption(QPainter& p, int x, const std::string& text, const QColor* opaqueOn = nullptr);
+
 /// One wing's outline in its colour (nothing when w > WingCount).
 void d_1d_w(QPainter& p, const Aircraft& ac, int w, const AircraftViewGeometry& g);
 

@@ -4,7 +4,6 @@
 #include "views/planform_view.h"
 #include "views/wing_outline.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace tv {
@@ -41,7 +40,7 @@ int planformHitTest(const Wing& wing, double scale, QSize image, QPoint pos) {
     const double dx = pos.x() - o.a, dy = pos.y() - o.p;
     // Only the drawn sections have handles: a hidden section's stored corner lies in what the
     // user sees as empty space.
-    const int lastSection = std::clamp(wing.TrapeziumCount, 1, kTrapeziumMax) + 1;
+    const int lastSection = drawnSections(wing);
     int found = 0;
     for (int h = 1; h <= kHandleCount; ++h) {
         const int s = handleSection(h);
@@ -88,30 +87,35 @@ void planformMouseDown(DragState& st, const Wing& wing, double scale, QSize imag
     st.ButtonReleased = false;
 }
 
-std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, double scale, QPoint pos, bool shiftAlone) {
+std::vector<FieldWrite> planformDragWrites(const DragState& st, const Wing& wing, double scale, QPoint pos,
+                                           bool shiftAlone) {
     std::vector<FieldWrite> out;
     const int h = st.GrabbedHandle;
-    if (h >= 1 && h <= kHandleCount && std::isfinite(scale) && scale > 0) {
-        const double dX = (pos.x() - st.DragOrigin.x()) / scale;
-        const double dY = (pos.y() - st.DragOrigin.y()) / scale;
-        const int s = handleSection(h);
-        if (handleIsTrailing(h)) {
-            out.push_back({chordField(s), whole(wing.Chord[s] + dY)});
-        } else if (h == 1) {
-            const double v = wing.RootOffset + dX;
-            out.push_back({WingField::RootOffset, whole(v < 0 ? 0 : v)});
-        } else if (h == 2) {
-            double v = wing.RootOffset - dX;
-            if (v < 0) v = wing.RootOffset == 0 ? -v : 0;
-            out.push_back({WingField::RootOffset, whole(v)});
-        } else if (isLeadingEdgeMove(h)) {
-            out.push_back({xOffsetField(s), whole(sectionLeadingEdge(wing, s) + dY)});
-            const double span = double(wing.SectionY[s] - wing.SectionY[s - 1]);
-            out.push_back({spanField(s - 1), whole(handleIsLeft(h) ? span - dX : span + dX)});
-            if (shiftAlone)
-                for (int t = s + 1; t <= kSectionMax; ++t) out.push_back({xOffsetField(t), whole(sectionLeadingEdge(wing, t) + dY)});
-        }
+    if (h < 1 || h > kHandleCount || !std::isfinite(scale) || scale <= 0) return out;
+    const double dX = (pos.x() - st.DragOrigin.x()) / scale;
+    const double dY = (pos.y() - st.DragOrigin.y()) / scale;
+    const int s = handleSection(h);
+    if (handleIsTrailing(h)) {
+        out.push_back({chordField(s), whole(wing.Chord[s] + dY)});
+    } else if (h == 1) {
+        const double v = wing.RootOffset + dX;
+        out.push_back({WingField::RootOffset, whole(v < 0 ? 0 : v)});
+    } else if (h == 2) {
+        double v = wing.RootOffset - dX;
+        if (v < 0) v = wing.RootOffset == 0 ? -v : 0;
+        out.push_back({WingField::RootOffset, whole(v)});
+    } else if (isLeadingEdgeMove(h)) {
+        out.push_back({xOffsetField(s), whole(sectionLeadingEdge(wing, s) + dY)});
+        const double span = double(wing.SectionY[s] - wing.SectionY[s - 1]);
+        out.push_back({spanField(s - 1), whole(handleIsLeft(h) ? span - dX : span + dX)});
+        if (shiftAlone)
+            for (int t = s + 1; t <= kSectionMax; ++t) out.push_back({xOffsetField(t), whole(sectionLeadingEdge(wing, t) + dY)});
     }
+    return out;
+}
+
+std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, double scale, QPoint pos, bool shiftAlone) {
+    std::vector<FieldWrite> out = planformDragWrites(st, wing, scale, pos, shiftAlone);
     st.DragOrigin = pos;
     st.ButtonReleased = true;
     return out;

@@ -67,6 +67,11 @@ struct FieldWrite {
     WingField field;
     std::string text; // a whole number, no blanks
 };
+/// The field texts a release at pos would write for the grabbed handle, without ending the drag:
+/// what the rubber band shows while the button is held.
+std::vector<FieldWrite> planformDragWrites(const DragState& st, const Wing& wing, double scale, QPoint pos,
+                                           bool shiftAlone);
+
 /// Mouse up: the new field texts for the grabbed handle from the displacement since the press, in
 /// writing order (empty for no handle or a scale that is not positive). Handle 2 dragged past
 /// the centre line mirrors the offset when the wing has none (its handles 1 and 2 coincide), so

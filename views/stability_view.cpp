@@ -46,9 +46,16 @@ void drawMarkers(QPainter& p, int imageWidth, const StabilityScene& sc, const St
     setPen(p, Qt::blue, 1);
 }
 
-void leader(QPainter& p, int row, int c, int target) {
-    p.drawLine(162, row, 176, row);
-    p.drawLine(176, row, c - 7, target);
+// Pixel width of a result line as drawn, its trailing blanks left out.
+int textWidth(const QFontMetrics& fm, const std::string& utf8) {
+    QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+    return fm.horizontalAdvance(text);
+}
+
+void drawLeader(QPainter& p, const LeaderLine& l) {
+    p.drawLine(l.start, l.knee);
+    p.drawLine(l.knee, l.end);
 }
 
 } // namespace
@@ -85,20 +92,35 @@ StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, cons
     return out;
 }
 
-void Zeiger(QPainter& p, int imageWidth, bool manual, double neutralPointX, const StabilityNumbers& n,
-            const AircraftViewGeometry& g) {
+std::vector<LeaderLine> leaderLines(const QFontMetrics& fm, int imageWidth, UiLanguage lang, bool manual,
+                                    const ReferenceValues& ref, const StabilityNumbers& n,
+                                    const AircraftViewGeometry& g) {
+    const auto lines = stabilityResultLines(lang, manual, ref, n);
+    int widest = 0;
+    for (const ResultLine& l : lines) widest = std::max(widest, textWidth(fm, l.text));
+    // Each leader leaves its line 8 pixels below the line's top, after the text; the turn lies
+    // right of the widest line, so the slanted part crosses no text on its way to the mark.
+    const int knee = std::max(kLeaderKnee, kResultColumn + widest + 6);
     const int c = markerColumn(imageWidth);
+    std::vector<LeaderLine> out;
+    for (const ResultLine& l : lines) {
+        if (!l.markX) continue;
+        const int row = l.row + 8;
+        const int start = std::max(kLeaderStart, kResultColumn + textWidth(fm, l.text) + 3);
+        out.push_back({QColor::fromRgb(l.rgb), QPoint(start, row), QPoint(std::max(knee, start), row),
+                       QPoint(c - 7, markerRow(g, *l.markX))});
+    }
+    return out;
+}
+
+void Zeiger(QPainter& p, int imageWidth, UiLanguage lang, bool manual, const ReferenceValues& ref,
+            const StabilityNumbers& n, const AircraftViewGeometry& g) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    setPen(p, Qt::blue);
-    if (manual) {
-        leader(p, 290, c, markerRow(g, n.CgDesired));
-    } else {
-        leader(p, 274, c, markerRow(g, n.CgHigh));
-        leader(p, 290, c, markerRow(g, n.CgLow));
+    for (const LeaderLine& l : leaderLines(p.fontMetrics(), imageWidth, lang, manual, ref, n, g)) {
+        setPen(p, l.colour);
+        drawLeader(p, l);
     }
-    setPen(p, Qt::red);
-    leader(p, 306, c, markerRow(g, neutralPointX));
     p.restore();
 }
 

@@ -11,6 +11,7 @@
 #include <QSize>
 
 #include <string>
+#include <vector>
 
 namespace tv {
 
@@ -45,9 +46,23 @@ int markerColumn(int imageWidth);
 /// magnified one); it is used for the outline, the lattice, the aircraft and the marks alike.
 StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& scene, const AircraftViewGeometry& geometry);
 
-/// Leader lines from the result lines to the marks (Zeiger): each from (162, row) to (176, row)
-/// and on to (c - 7, marker row); blue for the centre-of-gravity lines, red for the neutral point.
-void Zeiger(QPainter& p, int imageWidth, bool manual, double neutralPointX, const StabilityNumbers& n,
-            const AircraftViewGeometry& g);
+/// One leader line: a level piece from start to knee on the result line, then on to the mark.
+struct LeaderLine {
+    QColor colour;
+    QPoint start, knee, end;
+};
+inline constexpr int kLeaderStart = 162; // the level piece starts here at the least
+inline constexpr int kLeaderKnee = 176;  // and turns here at the least
+
+/// The leader lines of the centre-of-gravity lines (blue) and the neutral-point line (red): each
+/// starts 8 pixels below its line's top, right of its text as measured with fm, runs level to
+/// the right of the widest line and then to (c - 7, marker row).
+std::vector<LeaderLine> leaderLines(const QFontMetrics& fm, int imageWidth, UiLanguage lang, bool manual,
+                                    const ReferenceValues& ref, const StabilityNumbers& n,
+                                    const AircraftViewGeometry& g);
+
+/// Draws the leader lines (Zeiger) with the painter's font.
+void Zeiger(QPainter& p, int imageWidth, UiLanguage lang, bool manual, const ReferenceValues& ref,
+            const StabilityNumbers& n, const AircraftViewGeometry& g);
 
 } // namespace tv

@@ -96,8 +96,8 @@ struct PrintSystem {
 
 class QuietDialogs : public TDialogs {
 public:
-    std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
     void showError(QWidget*, const QString& text) override { errors << text; }
     void beep() override {}
     QStringList errors;

@@ -44,13 +44,13 @@ TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(WindowTest, CancelledDialogsWriteNothingAndOpenStillRecalculates) {
+TEST_F(WindowTest, CancelledDialogsWriteNothingAndChangeNothing) {
     TForm1& f = make();
     trigger("Save2"); // cancelled
     EXPECT_FALSE(QFile::exists(path("Unknown.tv4")));
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
     trigger("Open2"); // cancelled
-    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+    EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
     EXPECT_EQ(f.ProjectFileName, "Unknown.tv4");
 }
 
@@ -322,4 +322,111 @@ TEST_F(WindowTest, OverlappingWingsMoveAndTheirHeightFieldShowsIt) {
     EXPECT_TRUE(shown(get("Memo1")));
     EXPECT_TRUE(memo.contains("Wings are moved automatically in z-direction!")) << memo.toStdString();
     EXPECT_TRUE(f.NeutralPointKnown) << "the move is no failure";
+}
+
+// ---- Unsaved edits -----------------------------------------------------------------------------
+
+TEST_F(WindowTest, LeavingUnsavedEditsAsksFirst) {
+    using A = TDialogs::Answer;
+    struct Row {
+        const char* name;
+        const char* action; // "close", "open", "count"
+        A answer;
+        bool proceeds;
+        bool saved;
+    };
+    const Row rows[] = {
+        {"close, cancel", "close", A::Cancel, false, false}, {"close, discard", "close", A::Discard, true, false},
+        {"close, save", "close", A::Save, true, true},       {"open, cancel", "open", A::Cancel, false, false},
+        {"open, discard", "open", A::Discard, true, false},  {"open, save", "open", A::Save, true, true},
+        {"count, cancel", "count", A::Cancel, false, false}, {"count, save", "count", A::Save, true, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        // The project to open is the default aircraft under another name; the one edited is mine.tv4.
+        make();
+        form->show();
+        dialogs.answers = {path("other.tv4"), path("mine.tv4")};
+        trigger("Save2");
+        trigger("Save2");
+        dialogs.questions.clear();
+        // Untouched: no question.
+        if (std::string(r.action) == "close") {
+            EXPECT_TRUE(form->close());
+            form->show();
+        }
+        EXPECT_TRUE(dialogs.questions.isEmpty());
+        setText("Edit2", "333");
+        dialogs.saveAnswers = {r.answer};
+        bool proceeded = false;
+        if (std::string(r.action) == "close") {
+            proceeded = form->close();
+        } else if (std::string(r.action) == "open") {
+            dialogs.answers.push_back(path("other.tv4"));
+            trigger("Open2");
+            proceeded = text("Edit2") != "333";
+            EXPECT_EQ(dialogs.answers.empty(), r.proceeds) << "the open dialog shows only after the question";
+        } else {
+            click("RadioButton2");
+            proceeded = form->wingCount() == 2;
+            EXPECT_EQ(get<QRadioButton>("RadioButton2")->isChecked(), r.proceeds);
+            EXPECT_EQ(get<QRadioButton>("RB_W5")->isChecked(), !r.proceeds);
+        }
+        EXPECT_EQ(dialogs.questions, QStringList{"Save changes to mine.tv4?"});
+        EXPECT_EQ(proceeded, r.proceeds);
+        EXPECT_EQ(readAll(path("mine.tv4")).contains("333"), r.saved);
+        if (!r.proceeds) EXPECT_EQ(text("Edit2"), "333") << "nothing of the edit is lost";
+    }
+}
+
+TEST_F(WindowTest, AnEditUndoneAsksNothingAndACancelledOpenKeepsTheResults) {
+    make();
+    const QString opened = text("Edit2");
+    setText("Edit2", "333");
+    setText("Edit2", " " + opened); // the same value again, blank or not
+    EXPECT_FALSE(form->aircraftModified());
+    click("RadioButton1");
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(form->aircraftModified()) << "the wing count is part of the aircraft";
+    dialogs.answers.push_back(path("one.tv4"));
+    trigger("Save2");
+    EXPECT_FALSE(form->aircraftModified());
+    click("Button4");
+    ASSERT_TRUE(form->NeutralPointKnown);
+    trigger("Open2"); // the open dialog is cancelled
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(form->NeutralPointKnown) << "a cancelled open keeps the results";
+    EXPECT_TRUE(form->LatticeKnown);
+    EXPECT_FALSE(get("Button4")->isEnabled());
+}
+
+TEST(DialogStartFolder, NamedProjectElseFirstExamplesFolderThatExists) {
+    QTemporaryDir examples;
+    const QString missing = examples.path() + "/no-such-folder";
+    struct Row {
+        const char* name;
+        QString project;
+        bool named;
+        QStringList candidates;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"named", "/home/pilot/planes/glider.tv4", true, {examples.path()}, "/home/pilot/planes"},
+        {"built-in", "Unknown.tv4", false, {missing, examples.path()}, QDir(examples.path()).absolutePath()},
+        {"no examples", "Unknown.tv4", false, {missing}, QString()},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(dialogStartFolder(r.project, r.named, r.candidates), r.expected) << r.name;
+}
+
+TEST_F(WindowTest, DialogsStartWithTheExamplesThenInTheProjectsFolder) {
+    make();
+    trigger("Open2"); // cancelled
+    ASSERT_EQ(dialogs.folders.size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(dialogs.folders.last() + "/default.tv4")) << dialogs.folders.last().toStdString();
+    QDir(dir.path()).mkdir("hangar");
+    dialogs.answers.push_back(path("hangar/mine.tv4"));
+    trigger("Save2");
+    trigger("Save2"); // cancelled
+    EXPECT_EQ(dialogs.folders.last(), QFileInfo(path("hangar/mine.tv4")).absolutePath());
 }

@@ -28,13 +28,18 @@ class ScriptedDialogs : public TDialogs {
 public:
     std::deque<std::optional<QString>> answers; // next open/save dialog result; empty = cancel
     std::deque<std::optional<int>> choices;     // next choice among items; empty = cancel
-    std::deque<SaveAnswer> saveAnswers;         // next answer to "Save changes?"; empty = cancel
-    QStringList questions;                      // every "Save changes?" asked
     QStringList offered;                        // the names of the last choice
     QStringList errors;
     int beeps = 0;
-    std::optional<QString> openFileName(QWidget*, const QString&) override { return next(); }
-    std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
+    QStringList folders; // where each open or save dialog started
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString& folder) override {
+        folders << folder;
+        return next();
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString& folder) override {
+        folders << folder;
+        return next();
+    }
     void showError(QWidget*, const QString& text) override { errors << text; }
     QStringList warnings;      // texts of the confirmations asked
     bool confirmation = true;  // the answer to them
@@ -43,13 +48,6 @@ public:
         return confirmation;
     }
     void beep() override { ++beeps; }
-    SaveAnswer askSaveChanges(QWidget*, const QString& question) override {
-        questions << question;
-        if (saveAnswers.empty()) return SaveAnswer::Cancel;
-        const SaveAnswer a = saveAnswers.front();
-        saveAnswers.pop_front();
-        return a;
-    }
     std::optional<int> chooseItem(QWidget*, const QString&, const QString&, const QStringList& names,
                                   const QStringList&) override {
         offered = names;
@@ -57,6 +55,15 @@ public:
         auto c = choices.front();
         choices.pop_front();
         return c;
+    }
+    std::deque<Answer> saveAnswers; // next answers to "Save changes to ...?"; none left: Discard
+    QStringList questions;
+    Answer askSaveChanges(QWidget*, const tv::SaveChangesTexts& t) override {
+        questions << QString::fromStdString(t.question);
+        if (saveAnswers.empty()) return Answer::Discard;
+        const Answer a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
     }
 
 private:

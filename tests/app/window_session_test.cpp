@@ -46,18 +46,19 @@ TEST_F(WindowTest, NewAsksFirstWhenTheAircraftWasEditedAndKeepsItUnlessAllowed) 
     setText("Edit1", "500");
     const tv::AircraftTexts edited = form->fieldTexts();
 
-    trigger("New1"); // Cancel
+    dialogs.saveAnswers = {TDialogs::Answer::Cancel};
+    trigger("New1");
     EXPECT_EQ(dialogs.questions.value(0), "Save changes to Unknown.tv4?");
     EXPECT_TRUE(dialogs.offered.isEmpty()) << "no choice after Cancel";
-    dialogs.saveAnswers = {SaveAnswer::Save}; // the save dialog is cancelled
+    dialogs.saveAnswers = {TDialogs::Answer::Save}; // the save dialog is cancelled
     trigger("New1");
     EXPECT_TRUE(dialogs.offered.isEmpty());
-    dialogs.saveAnswers = {SaveAnswer::Discard}; // the choice is cancelled
+    dialogs.saveAnswers = {TDialogs::Answer::Discard}; // the choice is cancelled
     trigger("New1");
     EXPECT_EQ(dialogs.offered.size(), tv::kStartingAircraftCount);
     EXPECT_TRUE(tv::sameTexts(form->fieldTexts(), edited));
 
-    dialogs.saveAnswers = {SaveAnswer::Save};
+    dialogs.saveAnswers = {TDialogs::Answer::Save};
     dialogs.answers = {path("mine.tv4")};
     dialogs.choices = {1};
     trigger("New1");
@@ -204,9 +205,10 @@ TEST_F(WindowTest, RecentProjectsSurviveARestartAndAMissingOneIsDropped) {
 
     const QString saved = text("Edit1");
     setText("Edit1", "777");
+    dialogs.saveAnswers = {TDialogs::Answer::Cancel};
     get<QAction>("Recent1_1")->trigger();
     EXPECT_EQ(text("Edit1"), "777") << "the edited aircraft stays after Cancel";
-    dialogs.saveAnswers = {SaveAnswer::Discard};
+    dialogs.saveAnswers = {TDialogs::Answer::Discard};
     get<QAction>("Recent1_1")->trigger();
     EXPECT_EQ(text("Edit1").trimmed(), saved.trimmed());
     EXPECT_FALSE(form->history().canUndo()) << "opening starts a new history";

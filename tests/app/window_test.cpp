@@ -3,13 +3,17 @@
 
 #include "app/imagecontrol.h"
 #include "app/tform2.h"
+#include "views/dimension_diagram.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextStream>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 bool shown(QWidget* w) { return w && !w->isHidden(); }
@@ -232,6 +236,73 @@ TEST_F(WindowTest, VisibleControlsOfEveryPageDoNotOverlap) {
             }
         }
     }
+}
+
+TEST_F(WindowTest, TheRootStationLabelLeavesTheFlightCaptionFree) {
+    make();
+    for (const char* lang : {"english1", "german1", "spain1"}) {
+        trigger(lang);
+        for (int w = 1; w <= tv::kWingMax; ++w) {
+            auto* diagram = form->findChild<TImage*>(w == 1 ? QString("Image_W") : QString("Image_W%1").arg(w));
+            ASSERT_NE(diagram, nullptr);
+            QPainter p(&diagram->canvas());
+            const QString caption = QString::fromStdString(tv::diagramFlightCaption(form->UiLanguage));
+            const QRect captionBox(diagram->geometry().topLeft() + QPoint(17, 1),
+                                   QSize(p.fontMetrics().horizontalAdvance(caption), p.fontMetrics().height()));
+            p.end();
+            QWidget* label = form->findChild<QWidget*>(QString("L_%1_1").arg(w));
+            EXPECT_FALSE(label->geometry().intersects(captionBox)) << lang << " wing " << w;
+        }
+    }
+}
+
+TEST_F(WindowTest, AtTheSmallestSizeEveryControlIsReachableAndTheResultsBoxWhole) {
+    TForm1& f = make();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.resize(f.minimumSize());
+    QTRY_COMPARE(f.size(), f.minimumSize());
+    trigger("Mscale1");
+    click("RadioButton16");
+    auto* memo = get<QPlainTextEdit>("Memo1");
+    memo->setPlainText("1\n2\n3\n4\n5");
+    memo->show();
+    for (const char* lang : {"english1", "german1", "spain1"}) {
+        trigger(lang);
+        for (const char* name : {"LscaleF", "E_scale", "Bscale1"}) {
+            QWidget* c = get(name);
+            EXPECT_TRUE(c->isVisible()) << name;
+            EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << lang << ": " << name << " is cut off";
+        }
+        QWidget* page = get("TabSheet5");
+        for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!c->isHidden())
+                EXPECT_TRUE(page->rect().contains(c->geometry()))
+                    << lang << ": " << c->objectName().toStdString() << " lies outside the page";
+        // Five whole lines.
+        const int needed = 5 * memo->fontMetrics().lineSpacing() + 2 * int(memo->document()->documentMargin());
+        EXPECT_GE(memo->viewport()->height(), needed) << lang << ": the results box cuts its fifth line";
+        EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << lang;
+    }
+}
+
+TEST_F(WindowTest, QtsOwnDialogTextsFollowTheLanguage) {
+    make();
+    auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    auto open = [] { return QCoreApplication::translate("QFileDialog", "&Open"); };
+    struct Row {
+        const char* action;
+        const char* cancel;
+        const char* open;
+    };
+    for (const Row& r : {Row{"german1", "Abbrechen", "&Öffnen"}, Row{"spain1", "Cancelar", "&Abrir"},
+                         Row{"english1", "Cancel", "&Open"}, Row{"german1", "Abbrechen", "&Öffnen"}}) {
+        trigger(r.action);
+        EXPECT_EQ(cancel(), QString::fromUtf8(r.cancel)) << r.action;
+        EXPECT_EQ(open(), QString::fromUtf8(r.open)) << r.action;
+    }
+    form.reset();
+    EXPECT_EQ(cancel(), "Cancel") << "the window takes its catalogue with it";
 }
 
 TEST_F(WindowTest, ManualStabilityShowsTheMarginControlsAndTheSliderWritesTheField) {

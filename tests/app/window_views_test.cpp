@@ -4,13 +4,17 @@
 #include "window_fixture.h"
 
 #include "app/imagecontrol.h"
+#include "model/numformat.h"
 #include "solver/workspace.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
+#include "views/planform_handles.h"
 #include "views/view_common.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -161,6 +165,45 @@ TEST_F(PlanformEditing, HiddenSectionsHaveNoHandlesAndAReleaseWithoutHandleChang
     EXPECT_EQ(form->dragState().DragOrigin, QPoint(60, 250));
 }
 
+TEST_F(PlanformEditing, HandlesShowOnHoverAndADragShowsItsRubberBandBeforeTheRelease) {
+    const QColor colour = tv::wingColour(1);
+    auto ring = [&](QPoint c) { // the square's outline, two pixels around the corner
+        return image->canvas().pixelColor(c + QPoint(-2, -2)) == colour && image->canvas().pixelColor(c + QPoint(2, 2)) == colour;
+    };
+    const QPoint tip(203 + 200, 110 + 20); // section 5: y 400 mm, x 40 mm
+    moveWith(image, QPoint(5, 320), Qt::NoButton, {});
+    EXPECT_TRUE(ring(section3LeadingEdgeRight));
+    EXPECT_TRUE(ring(tip));
+    EXPECT_TRUE(ring(rootLeadingEdge));
+
+    const tv::AircraftTexts before = form->fieldTexts();
+    QTest::mousePress(image, Qt::LeftButton, {}, section3LeadingEdgeRight);
+    const QPoint to = section3LeadingEdgeRight + QPoint(20, 30);
+    moveWith(image, to, Qt::LeftButton, {});
+    EXPECT_EQ(form->fieldTexts().wings[1].field, before.wings[1].field) << "nothing is applied before the release";
+    // The band runs from the moved corner inwards along the leading edge of trapezium 2.
+    bool band = false;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -6; dx <= 0; ++dx) band = band || image->canvas().pixelColor(to + QPoint(dx, dy)) == colour;
+    EXPECT_TRUE(band);
+    QTest::mouseRelease(image, Qt::LeftButton, {}, to);
+    EXPECT_EQ(value(WingField::XOffset3), "80");
+    EXPECT_EQ(value(WingField::Span2), "140");
+}
+
+TEST_F(PlanformEditing, OnlyTheDrawnCornersGetHandles) {
+    click("RadioButton4"); // one trapezium: sections 1 and 2 drawn
+    const double s = form->PlanformScale[1];
+    const QSize size = image->bitmapSize();
+    moveWith(image, QPoint(5, 320), Qt::NoButton, {});
+    const tv::Wing& wing = form->Model.Wings[1];
+    for (int h = 1; h <= 20; ++h) {
+        const QPoint c = tv::handlePosition(wing, s, size, h);
+        if (!image->canvas().rect().contains(c + QPoint(2, 2))) continue;
+        EXPECT_EQ(image->canvas().pixelColor(c + QPoint(2, 2)) == tv::wingColour(1), h <= 8) << "handle " << h;
+    }
+}
+
 // ---- Stability controls, pressure display, resizing ---------------------------------------------
 
 // One wing: the calculation is quick and the markers stand clear of other wings.
@@ -308,6 +351,53 @@ TEST_F(CalculatedWindow, ResizingKeepsResultsMarksAndLoadDisplayOnlyScalesChange
     EXPECT_TRUE(shown(get("Label_anp1"))) << "the wings' aerodynamic centres stay shown";
 }
 
+TEST_F(CalculatedWindow, CalcButtonAndToolButtonFollowOneRule) {
+    auto* button = get("Button4");
+    auto* tool = get("SpeedButton4");
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_FALSE(tool->isEnabled());
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool enabled;
+    };
+    const Step steps[] = {
+        {"resize", [&] { form->resize(form->width() + 120, form->height() + 60); form->FormResize(); }, false},
+        {"page change", [&] { showPage("TabSheet1"); showPage("TabSheet5"); }, false},
+        {"wing edit", [&] { setText("Edit2", "300"); }, true},
+        {"resize after an edit", [&] { form->FormResize(); }, true},
+        {"calculation", [&] { click("Button4"); }, false},
+        {"position edit", [&] { setText("Edit_x1", "5"); }, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        EXPECT_EQ(button->isEnabled(), step.enabled);
+        EXPECT_EQ(tool->isEnabled(), step.enabled);
+    }
+}
+
+TEST_F(CalculatedWindow, CopyResultsPutsTheCurrentResultsOnTheClipboard) {
+    auto* copy = get<QAction>("CopyResults1");
+    ASSERT_TRUE(copy->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    copy->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    const tv::StabilityNumbers& n = form->stabilityNumbers();
+    const QString span = this->text("Label_b1").remove("mm");
+    for (const QString& figure :
+         {QString::fromStdString(tv::formatFixed(form->Reference.NeutralPointX, 0, 1)),
+          QString::fromStdString(tv::formatFixed(form->Reference.ReferenceChord, 0, 1)),
+          QString::fromStdString(tv::formatFixed(n.CgHigh, 0, 1)), QString::fromStdString(tv::formatFixed(n.CgLow, 0, 1)),
+          "b " + span + " mm"})
+        EXPECT_TRUE(text.contains(figure)) << figure.toStdString() << " missing from\n" << text.toStdString();
+    EXPECT_FALSE(text.contains("Wing 2")) << "only the wings in use";
+    // Any edit makes the results stale: nothing to copy until the next calculation.
+    setText("Edit_x1", "12");
+    EXPECT_FALSE(copy->isEnabled());
+    EXPECT_TRUE(form->resultsReport().empty());
+}
+
 TEST_F(CalculatedWindow, AProjectOpenedWithANeutralPointShowsMarksButNoStaleLattice) {
     // The reference outline lies on the left half, mirrored: a point inside wing 1's left half.
     const QPoint inside = panelMiddle(1, 2);
@@ -374,6 +464,43 @@ TEST_F(WindowTest, The3DZoomOutlivesARefitOfTheAircraftView) {
         EXPECT_EQ(zoom->value(), 50);
         EXPECT_DOUBLE_EQ(f.View3DScale, zoomed());
     }
+}
+
+TEST_F(WindowTest, TheFirstLayoutIsTheFinalOne) {
+    TForm1& f = make();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QApplication::processEvents();
+    const QStringList names = {"Image2", "Image3", "ScrollBar1", "ScrollBar2", "Memo1"};
+    QList<QRect> before;
+    for (const QString& n : names) before << get(n.toLatin1().constData())->geometry();
+    click("Button4");
+    QApplication::processEvents();
+    for (int i = 0; i < names.size(); ++i)
+        EXPECT_EQ(get(names[i].toLatin1().constData())->geometry(), before[i]) << names[i].toStdString() << " moved";
+}
+
+TEST(ImageControl, DrawsInDesignUnitsAtTheDeviceResolution) {
+    // A window at 192 pixels per inch on the design's 96: two device pixels per design pixel.
+    TImage image;
+    image.setDesignScale(2.0 / image.devicePixelRatioF());
+    image.setBitmapSize(QSize(100, 50));
+    EXPECT_EQ(image.bitmapSize(), QSize(100, 50));
+    EXPECT_EQ(image.canvas().size(), QSize(200, 100));
+    image.clear(Qt::white, Qt::white);
+    QPainter p(&image.canvas());
+    tv::setPen(p, Qt::black);
+    p.drawLine(10, 20, 90, 20);
+    p.end();
+    // A one-pixel line stays one device pixel thin: one row is black, its neighbours are not.
+    int blackRows = 0;
+    for (int y = 36; y <= 44; ++y) blackRows += image.canvas().pixelColor(100, y) == QColor(Qt::black);
+    EXPECT_EQ(blackRows, 1);
+    image.resize(200, 100);
+    QPoint down;
+    QObject::connect(&image, &TImage::mouseDown, [&](QPoint pos, Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers) { down = pos; });
+    QTest::mousePress(&image, Qt::LeftButton, {}, QPoint(100, 40));
+    EXPECT_EQ(down, QPoint(50, 20)) << "mouse positions in design pixels";
 }
 
 // ---- 3D view -------------------------------------------------------------------------------------

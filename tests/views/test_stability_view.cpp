@@ -120,16 +120,45 @@ TEST_F(StabilityFixture, NothingWithoutANeutralPoint) {
     EXPECT_EQ(at(img, 400, 250), QColor(255, 255, 255));
 }
 
-TEST_F(StabilityFixture, LeaderLines) {
-    QImage img = tvtest::blankImage(kSize.width(), kSize.height(), Qt::white);
-    QPainter p(&img);
-    const tv::StabilityNumbers n = tv::computeStability(1, 300, 200, 7.5);
-    tv::Zeiger(p, kSize.width(), false, 300, n, g);
-    p.end();
-    EXPECT_EQ(at(img, 170, 274), kBlue);
-    EXPECT_EQ(at(img, 170, 290), kBlue);
-    EXPECT_EQ(at(img, 170, 306), kRed);
-    EXPECT_EQ(at(img, 170, 282), QColor(255, 255, 255));
+TEST_F(StabilityFixture, LeaderLinesCrossNoResultText) {
+    // Long numbers and the longest captions: every pixel of every result line's text stays as
+    // the stability picture drew it, and each leader still starts on its line and ends at its mark.
+    struct Row {
+        tv::UiLanguage lang;
+        bool manual;
+        double margin;
+    };
+    const Row rows[] = {{tv::UiLanguage::English, false, 7.5}, {tv::UiLanguage::English, true, 12.5},
+                        {tv::UiLanguage::German, true, 12.5},  {tv::UiLanguage::Spanish, false, 7.5},
+                        {tv::UiLanguage::Spanish, true, 12.5}};
+    scene.reference = {99999999, 1234.5, 1083.3};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << int(r.lang) << (r.manual ? " manual" : " automatic"));
+        scene.lang = r.lang;
+        scene.manual = r.manual;
+        scene.desiredMargin = r.margin;
+        QImage img;
+        const tv::StabilityPicture pic = draw(img);
+        const QImage before = img.copy();
+        QPainter p(&img);
+        tv::Zeiger(p, kSize.width(), r.lang, r.manual, scene.reference, pic.numbers, pic.geometry);
+        const QFontMetrics fm = p.fontMetrics();
+        const auto leaders = tv::leaderLines(fm, kSize.width(), r.lang, r.manual, scene.reference, pic.numbers, pic.geometry);
+        p.end();
+        for (const tv::ResultLine& line : tv::stabilityResultLines(r.lang, r.manual, scene.reference, pic.numbers)) {
+            QString text = QString::fromStdString(line.text).trimmed();
+            const QRect box(tv::kResultColumn, line.row, fm.horizontalAdvance(text), fm.height());
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    ASSERT_EQ(img.pixel(x, y), before.pixel(x, y)) << line.text << " struck at " << x << "," << y;
+        }
+        ASSERT_EQ(leaders.size(), r.manual ? 2u : 3u);
+        for (const tv::LeaderLine& l : leaders) {
+            EXPECT_EQ(at(img, l.start.x(), l.start.y()), l.colour);
+            EXPECT_EQ(l.end.x(), tv::markerColumn(kSize.width()) - 7);
+        }
+        EXPECT_EQ(leaders.back().end.y(), tv::markerRow(pic.geometry, scene.reference.NeutralPointX));
+    }
 }
 
 TEST(LatticeOverlay, TintsOfTheGainExample) {
