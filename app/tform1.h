@@ -219,6 +219,8 @@ public:
     void Undo1Click();
     void Redo1Click();
     const tv::EditHistory& history() const { return m_history; }
+    /// Where the settings file is read and written; the recent projects live beside it.
+    static std::string settingsFilePath();
     /// The recent projects, newest first, as the file system names them.
     const std::vector<std::string>& recentProjects() const { return m_recent; }
     void openRecentProject(int index);
@@ -356,12 +358,10 @@ private:
     void updateUndoActions();
     void applySessionTexts(tv::UiLanguage lang);
     void rebuildRecentMenu();
-    /// After a project was read or written: it heads the recent list and counts as saved.
+    /// After a project was read or written: it heads the recent list; reading starts a new history.
     void noteProjectFile(bool opened);
-    bool confirmDiscardChanges();
     void showPointerPosition(const QString& text);
     tv::EditHistory m_history;
-    tv::AircraftTexts m_savedTexts;
     std::vector<std::string> m_recent;
     int m_historyHold = 0;
     bool m_historyReady = false;

@@ -39,6 +39,11 @@ constexpr const char* kUnnamedProject = "Unknown.tv4"; // the built-in aircraft'
 std::string settingsPath() {
     return tv::userFilePath(tv::kSettingsFileName, local(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 }
+} // namespace
+
+std::string TForm1::settingsFilePath() { return settingsPath(); }
+
+namespace {
 std::string clipboardPath() {
     return tv::userFilePath(tv::kWingClipboardFileName,
                             local(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));

@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "files/projectfile.h"
 #include "files/recentprojects.h"
+#include "files/user_files.h"
 #include "views/pointer_position.h"
 
 #include <QAction>
@@ -28,6 +29,15 @@ namespace {
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
 QString fromLocal(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+std::string recentProjectsPath() { return tv::recentProjectsPathBeside(TForm1::settingsFilePath()); }
+
+// Written as the settings are: a failure is passed over, the list is only a convenience.
+void saveRecentProjects(const std::vector<std::string>& list) {
+    const std::string path = recentProjectsPath();
+    (void)tv::makeParentFolders(path);
+    (void)tv::writeRecentProjects(path, list);
+}
 
 QAction* namedAction(QObject* parent, const char* name) {
     auto* a = new QAction(parent);
@@ -114,7 +124,7 @@ void TForm1::buildSession() {
     resize(width(), height() + statusBar()->sizeHint().height());
     setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());
 
-    m_recent = tv::readRecentProjects(tv::kRecentProjectsFileName);
+    m_recent = tv::readRecentProjects(recentProjectsPath());
     rebuildRecentMenu();
 }
 
@@ -206,12 +216,15 @@ void TForm1::applyHistoryTexts(const tv::AircraftTexts& texts) {
 // ---- New -------------------------------------------------------------------------------------------
 
 void TForm1::New1Click() {
-    if (!confirmDiscardChanges()) return;
+    if (!confirmLeaveAircraft()) return;
     QStringList names, details;
     for (int i = 0; i < tv::kStartingAircraftCount; ++i) {
         const tv::StartingAircraftText t = tv::startingAircraftText(UiLanguage, i);
         names << qs(t.name);
-        details << qs(t.description);
+        // The line in the interface's language, then the project's own remark.
+        const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(startingAircraftPath(i)));
+        const QString remark = r.ok() ? qs(r.value.Comment.value_or(std::string())).simplified() : QString();
+        details << (remark.isEmpty() ? qs(t.description) : qs(t.description) + QStringLiteral("\n\n") + remark);
     }
     const std::optional<int> choice = m_dialogs->chooseItem(this, qs(tv::newAircraftTitle(UiLanguage)),
                                                             qs(tv::newAircraftPrompt(UiLanguage)), names, details);
@@ -224,7 +237,7 @@ void TForm1::startNewAircraft(int index) {
     if (!r.ok()) {
         const std::string name = index >= 0 && index < tv::kStartingAircraftCount ? kStartingAircraftFiles[index] : "?";
         m_dialogs->showError(this, r.status == tv::ReadStatus::Failed ? qs(r.error.text())
-                                                                      : qs(tv::recentProjectMissingText(UiLanguage, name)));
+                                                                      : qs(tv::startingAircraftMissingText(UiLanguage, name)));
         return;
     }
     {
@@ -252,21 +265,17 @@ void TForm1::startNewAircraft(int index) {
     m_labFName->setText(QString());
     setSaveEnabled(false);
     startHistory();
-    m_savedTexts = fieldTexts();
+    markAircraftSaved(); // nothing to save yet: New after New asks nothing
 }
 
-// The question before the aircraft on screen is replaced. Edited means: not as last opened,
-// saved or started.
-bool TForm1::confirmDiscardChanges() { return confirmLeaveAircraft(); }
 
 // ---- Recent projects -----------------------------------------------------------------------------
 
 void TForm1::noteProjectFile(bool opened) {
     const std::string path = local(QFileInfo(ProjectFileName).absoluteFilePath());
     m_recent = tv::withRecentProject(m_recent, path);
-    (void)tv::writeRecentProjects(tv::kRecentProjectsFileName, m_recent);
+    saveRecentProjects(m_recent);
     rebuildRecentMenu();
-    m_savedTexts = fieldTexts();
     if (opened) startHistory();
 }
 
@@ -288,11 +297,11 @@ void TForm1::openRecentProject(int index) {
     const std::string path = m_recent[index];
     if (!QFileInfo(fromLocal(path)).isFile()) {
         m_recent = tv::withoutRecentProject(m_recent, path);
-        (void)tv::writeRecentProjects(tv::kRecentProjectsFileName, m_recent);
+        saveRecentProjects(m_recent);
         rebuildRecentMenu();
         m_dialogs->showError(this, qs(tv::recentProjectMissingText(UiLanguage, QDir::toNativeSeparators(fromLocal(path)).toStdString())));
         return;
     }
-    if (!confirmDiscardChanges()) return;
+    if (!confirmLeaveAircraft()) return;
     openProject(fromLocal(path));
 }

@@ -5,6 +5,11 @@
 
 namespace tv {
 
+std::string recentProjectsPathBeside(const std::string& settingsPath) {
+    const size_t slash = settingsPath.rfind('/');
+    return (slash == std::string::npos ? std::string() : settingsPath.substr(0, slash + 1)) + kRecentProjectsFileName;
+}
+
 std::vector<std::string> withRecentProject(std::vector<std::string> list, const std::string& path) {
     list = withoutRecentProject(std::move(list), path);
     list.insert(list.begin(), path);

@@ -14,6 +14,9 @@ namespace tv {
 inline constexpr const char* kRecentProjectsFileName = "Recent.pa4";
 inline constexpr std::size_t kRecentProjectsMax = 8;
 
+/// The recent projects' file in the folder of the settings file `settingsPath`.
+std::string recentProjectsPathBeside(const std::string& settingsPath);
+
 /// The list with `path` first, an earlier entry of the same path removed, at most eight entries.
 std::vector<std::string> withRecentProject(std::vector<std::string> list, const std::string& path);
 /// The list without `path`.

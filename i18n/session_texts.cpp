@@ -130,6 +130,12 @@ StartingAircraftText startingAircraftText(UiLanguage lang, int index) {
     return {choose(lang, kChoices[index][0]), choose(lang, kChoices[index][1])};
 }
 
+std::string startingAircraftMissingText(UiLanguage lang, const std::string& fileName) {
+    return choose(lang, {"The starting aircraft ", "Das Startflugzeug ", "El avión inicial "}) + fileName +
+           choose(lang, {" is missing from the program's examples.", " fehlt in den Beispielen des Programms.",
+                         " falta en los ejemplos del programa."});
+}
+
 std::string newAircraftTitle(UiLanguage lang) { return choose(lang, {"New aircraft", "Neues Flugzeug", "Nuevo avión"}); }
 
 std::string newAircraftPrompt(UiLanguage lang) {

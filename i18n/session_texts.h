@@ -50,6 +50,8 @@ struct StartingAircraftText {
     std::string description;
 };
 StartingAircraftText startingAircraftText(UiLanguage lang, int index);
+/// "The starting aircraft glider-2m.tv4 is missing from the program's examples."
+std::string startingAircraftMissingText(UiLanguage lang, const std::string& fileName);
 /// Title and prompt of the choice.
 std::string newAircraftTitle(UiLanguage lang);
 std::string newAircraftPrompt(UiLanguage lang);

@@ -6,6 +6,7 @@
 #include "views/planform_view.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
@@ -37,13 +38,36 @@ TEST_F(WindowTest, EveryStartingAircraftOpensAndCalculatesWithoutAMessage) {
     }
 }
 
-TEST_F(WindowTest, NewKeepsTheAircraftWhenTheChoiceIsCancelled) {
+TEST_F(WindowTest, NewAsksFirstWhenTheAircraftWasEditedAndKeepsItUnlessAllowed) {
     make();
-    setText("Edit1", "500");
-    const tv::AircraftTexts before = form->fieldTexts();
     trigger("New1");
-    EXPECT_TRUE(tv::sameTexts(form->fieldTexts(), before));
-    EXPECT_TRUE(form->history().canUndo());
+    EXPECT_TRUE(dialogs.questions.isEmpty()) << "the aircraft as started is not edited";
+    dialogs.offered.clear();
+    setText("Edit1", "500");
+    const tv::AircraftTexts edited = form->fieldTexts();
+
+    dialogs.saveAnswers = {TDialogs::Answer::Cancel};
+    trigger("New1");
+    EXPECT_EQ(dialogs.questions.value(0), "Save changes to Unknown.tv4?");
+    EXPECT_TRUE(dialogs.offered.isEmpty()) << "no choice after Cancel";
+    dialogs.saveAnswers = {TDialogs::Answer::Save}; // the save dialog is cancelled
+    trigger("New1");
+    EXPECT_TRUE(dialogs.offered.isEmpty());
+    dialogs.saveAnswers = {TDialogs::Answer::Discard}; // the choice is cancelled
+    trigger("New1");
+    EXPECT_EQ(dialogs.offered.size(), tv::kStartingAircraftCount);
+    EXPECT_TRUE(tv::sameTexts(form->fieldTexts(), edited));
+
+    dialogs.saveAnswers = {TDialogs::Answer::Save};
+    dialogs.answers = {path("mine.tv4")};
+    dialogs.choices = {1};
+    trigger("New1");
+    EXPECT_TRUE(QFile::exists(path("mine.tv4")));
+    EXPECT_EQ(form->wingCount(), 2) << "the canard";
+    EXPECT_EQ(dialogs.questions.size(), 4);
+    dialogs.choices = {2};
+    trigger("New1");
+    EXPECT_EQ(dialogs.questions.size(), 4) << "a new aircraft counts as not edited";
 }
 
 TEST_F(WindowTest, GliderStartsWithTheHiddenWingsOfTheBuiltInAircraft) {
@@ -181,6 +205,10 @@ TEST_F(WindowTest, RecentProjectsSurviveARestartAndAMissingOneIsDropped) {
 
     const QString saved = text("Edit1");
     setText("Edit1", "777");
+    dialogs.saveAnswers = {TDialogs::Answer::Cancel};
+    get<QAction>("Recent1_1")->trigger();
+    EXPECT_EQ(text("Edit1"), "777") << "the edited aircraft stays after Cancel";
+    dialogs.saveAnswers = {TDialogs::Answer::Discard};
     get<QAction>("Recent1_1")->trigger();
     EXPECT_EQ(text("Edit1").trimmed(), saved.trimmed());
     EXPECT_FALSE(form->history().canUndo()) << "opening starts a new history";
@@ -209,6 +237,22 @@ TEST_F(WindowTest, StatusLineShowsThePointerInTheAircraftFrame) {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(view, &leave);
     EXPECT_EQ(text("StatusLine"), "");
+}
+
+TEST_F(WindowTest, CtrlZInAFieldUndoesTheWindowsLastStepNotTheFieldsTyping) {
+    make();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    showPage("TabSheet1");
+    const QString before = text("Edit4");
+    typeInto(form->field(1, WingField::Chord1), "300");
+    QLineEdit* other = form->field(1, WingField::Chord2);
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text("Edit4"), before) << "the chord typed into another field is taken back";
+    QTest::keyClick(other, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(text("Edit4"), "300");
 }
 
 TEST_F(WindowTest, StandardKeysAreShownInTheMenus) {

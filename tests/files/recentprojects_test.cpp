@@ -33,4 +33,10 @@ TEST(RecentProjects, FileRoundTripAndAnyBytesGiveAList) {
     EXPECT_EQ(tv::parseRecentProjects(many).size(), tv::kRecentProjectsMax);
 }
 
+TEST(RecentProjects, LiveBesideTheSettingsFile) {
+    EXPECT_EQ(tv::recentProjectsPathBeside("/home/u/.config/Tarvolin4/Default.pa4"),
+              "/home/u/.config/Tarvolin4/Recent.pa4");
+    EXPECT_EQ(tv::recentProjectsPathBeside("Default.pa4"), "Recent.pa4");
+}
+
 } // namespace
