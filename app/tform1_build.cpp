@@ -86,7 +86,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_aircraftPage = named(new QWidget, tv::kAircraftTabSheetName);
     m_pages->addTab(m_aircraftPage, QStringLiteral("     Aircraft    "));
     for (int w = 1; w <= tv::kWingMax; ++w) {
-        m_wingPage[w] = named(new QWidget, tv::kWingTabSheetNames[w]);
+        m_wingPage[w] = named(new QWidget, tv::kWingControlNames[w].tabSheet);
         m_pages->addTab(m_wingPage[w], QString());
     }
     m_remarksPage = named(new QWidget, tv::kRemarksTabSheetName);
@@ -284,7 +284,7 @@ void TForm1::buildAircraftPage(QWidget* page) {
 void TForm1::buildPositionColumn(QWidget* page) {
     auto* countGroup = new QButtonGroup(this);
     for (int n = 1; n <= tv::kWingMax; ++n) {
-        auto* rb = named(new QRadioButton(page), kWingCountButtonNames[n]);
+        auto* rb = named(new QRadioButton(page), tv::kWingCountButtonNames[n]);
         place(rb, 6 + ((n - 1) % 3) * 84, n <= 3 ? tv::kWingCountRow1 : tv::kWingCountRow2, 82, 18);
         countGroup->addButton(rb, n);
         m_wingCountButtons[n] = rb;
@@ -420,7 +420,7 @@ void TForm1::buildAircraftViews(QWidget* page) {
 }
 
 void TForm1::buildWingPage(QWidget* page, int w) {
-    const WingControlNames& names = kWingControls[w];
+    const tv::WingControlNames& names = tv::kWingControlNames[w];
     for (int n = 1; n <= tv::kTrapeziumMax; ++n) {
         auto* rb = named(new QRadioButton(page), names.trapezium[n]);
         place(rb, 6 + (n - 1) * 112, 6, 110, 20);
@@ -452,8 +452,8 @@ void TForm1::buildWingPage(QWidget* page, int w) {
 
     buildWingResults(page, w);
 
-    m_copyButton[w] = named(new QPushButton(page), QString("Button_C%1").arg(w).toLatin1().constData());
-    m_insertButton[w] = named(new QPushButton(page), QString("Button_P%1").arg(w).toLatin1().constData());
+    m_copyButton[w] = named(new QPushButton(page), names.copyButton);
+    m_insertButton[w] = named(new QPushButton(page), names.insertButton);
     place(m_copyButton[w], 652, kResultTop, 170, 24);
     place(m_insertButton[w], 652, kResultTop + 28, 170, 24);
     connect(m_copyButton[w], &QPushButton::clicked, this, [this] { Save_Wing(); });
@@ -466,7 +466,7 @@ void TForm1::buildWingPage(QWidget* page, int w) {
 
 // The planform results b, s, lm, r25, lam with their captions and the aerodynamic centre x, y.
 void TForm1::buildWingResults(QWidget* page, int w) {
-    const WingControlNames& names = kWingControls[w];
+    const tv::WingControlNames& names = tv::kWingControlNames[w];
     ResultLabels& r = m_results[w];
     const char* captions[5] = {names.spanCaption, names.areaCaption, names.meanChordCaption, names.centreCaption,
                                names.aspectCaption};

@@ -1,36 +1,7 @@
 #pragma once
-// Names of the per-wing controls of the main window, one row per wing 1..5 (row 0 unused).
-// The program's own control names; tests find the controls by them. The tab sheets' names are
-// those of the text tables (tv::kWingTabSheetNames), so captions and pages agree.
-
-struct WingControlNames {
-    const char* diagram;     // dimension diagram image, 750 x 200
-    const char* planform;    // planform view image
-    const char* trapezium[5]; // radio buttons for 1..4 trapezia ([0] unused)
-    const char* spanCaption, *areaCaption, *meanChordCaption, *centreCaption, *aspectCaption;
-    const char* anpCaption;  // "aerodynamic center (anp):"
-    const char* yCaption;    // " y: "
-};
-
-inline constexpr WingControlNames kWingControls[6] = {
-    {},
-    {"Image_W", "Image1", {"", "RadioButton4", "RadioButton5", "RadioButton6", "RadioButton41t"},
-     "Label1", "Label2", "Label3", "Label4", "Label5", "Label25", "Label37"},
-    {"Image_W2", "Image11", {"", "RadioButton7", "RadioButton8", "RadioButton9", "RadioButton42t"},
-     "Label6", "Label7", "Label8", "Label9", "Label10", "Label26", "Label38"},
-    {"Image_W3", "Image111",
-     {"", "RadioButton10", "RadioButton11", "RadioButton12", "RadioButton43t"},
-     "Label16", "Label17", "Label18", "Label19", "Label20", "Label27", "Label39"},
-    {"Image_W4", "Image1111",
-     {"", "RadioButton_4t1", "RadioButton_4t2", "RadioButton_4t3", "RadioButton_4t4"},
-     "Label31", "Label32", "Label33", "Label35", "Label34", "Label36", "Label40"},
-    {"Image_W5", "Image11111",
-     {"", "RadioButton_5t1", "RadioButton_5t2", "RadioButton_5t3", "RadioButton_5t4"},
-     "Label43", "Label44", "Label45", "Label47", "Label46", "Label48", "Label41"},
-};
-
-inline constexpr const char* kWingCountButtonNames[6] = {"", "RadioButton1", "RadioButton2", "RadioButton3",
-                                                         "RB_W4", "RB_W5"};
+// Places of the per-wing controls of the main window; their names are the text tables'
+// (tv::kWingControlNames), so the builder, the captions and the tests share one table.
+#include "i18n/control_names.h"
 
 /// Position of each of the 14 planform fields over the dimension diagram (design pixels, relative
 /// to the diagram's top-left corner), indexed by tv::WingField (positions have none).

@@ -1,4 +1,5 @@
 // Captions of the main window's controls and menu items, and the texts drawn onto its images.
+#include "i18n/control_names.h"
 #include "i18n/texts.h"
 #include "i18n/tri.h"
 
@@ -35,39 +36,6 @@ const NumberedTri kWingTab{{"  Wing ", " Flügel ", " ala "}, {" ", " ", " "}};
 const NumberedTri kCopyWing{{" copy wing ", "Flügel ", "Copiar ala "}, {" ", " kopieren", ""}};
 const Tri kInsertWing{"insert copied wing", "kopierten Flügel einfügen", "Pegar alas copiadas"};
 
-/// The controls of one wing tab, by objectName.
-struct WingTabControls {
-    const char* span;
-    const char* area;
-    const char* meanChord;
-    const char* geometricCentre;
-    const char* aspectRatio;
-    const Tri* aspectRatioText;
-    const char* aerodynamicCentre;
-    std::array<const char*, 4> trapeziumCount; // 1..4 trapezia
-    const char* tabSheet;
-    const char* copyButton;
-    const char* insertButton;
-};
-
-const std::array<WingTabControls, 5> kWingTabs{{
-    {"Label1", "Label2", "Label3", "Label4", "Label5", &kAspectRatio, "Label25",
-     {"RadioButton4", "RadioButton5", "RadioButton6", "RadioButton41t"}, kWingTabSheetNames[1],
-     "Button_C1", "Button_P1"},
-    {"Label6", "Label7", "Label8", "Label9", "Label10", &kAspectRatio, "Label26",
-     {"RadioButton7", "RadioButton8", "RadioButton9", "RadioButton42t"}, kWingTabSheetNames[2],
-     "Button_C2", "Button_P2"},
-    {"Label16", "Label17", "Label18", "Label19", "Label20", &kAspectRatio, "Label27",
-     {"RadioButton10", "RadioButton11", "RadioButton12", "RadioButton43t"}, kWingTabSheetNames[3],
-     "Button_C3", "Button_P3"},
-    {"Label31", "Label32", "Label33", "Label35", "Label34", &kAspectRatioWing4, "Label36",
-     {"RadioButton_4t1", "RadioButton_4t2", "RadioButton_4t3", "RadioButton_4t4"},
-     kWingTabSheetNames[4], "Button_C4", "Button_P4"},
-    {"Label43", "Label44", "Label45", "Label47", "Label46", &kAspectRatio, "Label48",
-     {"RadioButton_5t1", "RadioButton_5t2", "RadioButton_5t3", "RadioButton_5t4"},
-     kWingTabSheetNames[5], "Button_C5", "Button_P5"},
-}};
-
 // ---- Aircraft page and the remaining controls -------------------------------------------------
 
 struct NamedTri {
@@ -83,11 +51,11 @@ const std::array<NamedTri, 17> kSingleControls{{
     {"Button4", {"Calculate Aerodynamic Center", "Berechnung Neutralpunkt", "Cálculo del punto neutro"}},
     {kAircraftTabSheetName, {"  Aircraft  ", " Flugzeug ", " avión "}},
     {kRemarksTabSheetName, {" Remarks ", " Bemerkungen ", " Comentarios "}},
-    {"RadioButton1", {"1 Wing", "1 Flügel", " 1 ala"}},
-    {"RadioButton2", {"2 Wings", "2 Flügel", " 2 alas"}},
-    {"RadioButton3", {"3 Wings", "3 Flügel", " 3 alas"}},
-    {"RB_W4", {"4 Wings", "4 Flügel", " 4 alas"}},
-    {"RB_W5", {"5 Wings", "5 Flügel", " 5 alas"}},
+    {kWingCountButtonNames[1], {"1 Wing", "1 Flügel", " 1 ala"}},
+    {kWingCountButtonNames[2], {"2 Wings", "2 Flügel", " 2 alas"}},
+    {kWingCountButtonNames[3], {"3 Wings", "3 Flügel", " 3 alas"}},
+    {kWingCountButtonNames[4], {"4 Wings", "4 Flügel", " 4 alas"}},
+    {kWingCountButtonNames[5], {"5 Wings", "5 Flügel", " 5 alas"}},
     {"RadioButton15", {"Automatic choice of stability", "Automat. Wahl der Stabilität",
                        "Selección automática de la estabilidad"}},
     {"RadioButton16", {"Manual choice of stability", "Manuelle Wahl der Stabilität",
@@ -147,15 +115,15 @@ const Tri kAircraftViewFlightDirection{"flight direction        ", "Flugrichtung
                                        "dirección de vuelo  "};
 
 void appendWingTab(std::vector<ControlText>& out, UiLanguage lang, int wing) {
-    const WingTabControls& c = kWingTabs[wing - 1];
-    out.push_back({c.span, choose(lang, kSpan)});
-    out.push_back({c.area, choose(lang, kArea)});
-    out.push_back({c.meanChord, choose(lang, kMeanChord)});
-    out.push_back({c.geometricCentre, choose(lang, kGeometricCentre)});
-    out.push_back({c.aspectRatio, choose(lang, *c.aspectRatioText)});
-    out.push_back({c.aerodynamicCentre, choose(lang, kAerodynamicCentre)});
-    for (std::size_t k = 0; k < c.trapeziumCount.size(); ++k)
-        out.push_back({c.trapeziumCount[k], choose(lang, kTrapeziumCount[k])});
+    const WingControlNames& c = kWingControlNames[wing];
+    out.push_back({c.spanCaption, choose(lang, kSpan)});
+    out.push_back({c.areaCaption, choose(lang, kArea)});
+    out.push_back({c.meanChordCaption, choose(lang, kMeanChord)});
+    out.push_back({c.centreCaption, choose(lang, kGeometricCentre)});
+    out.push_back({c.aspectCaption, choose(lang, wing == 4 ? kAspectRatioWing4 : kAspectRatio)});
+    out.push_back({c.anpCaption, choose(lang, kAerodynamicCentre)});
+    for (std::size_t k = 0; k < kTrapeziumCount.size(); ++k)
+        out.push_back({c.trapezium[k + 1], choose(lang, kTrapeziumCount[k])});
     out.push_back({c.tabSheet, numbered(lang, kWingTab, wing)});
     out.push_back({c.copyButton, numbered(lang, kCopyWing, wing)});
     out.push_back({c.insertButton, choose(lang, kInsertWing)});

@@ -400,25 +400,6 @@ TEST_F(WindowTest, AnEditUndoneAsksNothingAndACancelledOpenKeepsTheResults) {
     EXPECT_FALSE(get("Button4")->isEnabled());
 }
 
-TEST(DialogStartFolder, NamedProjectElseFirstExamplesFolderThatExists) {
-    QTemporaryDir examples;
-    const QString missing = examples.path() + "/no-such-folder";
-    struct Row {
-        const char* name;
-        QString project;
-        bool named;
-        QStringList candidates;
-        QString expected;
-    };
-    const Row rows[] = {
-        {"named", "/home/pilot/planes/glider.tv4", true, {examples.path()}, "/home/pilot/planes"},
-        {"built-in", "Unknown.tv4", false, {missing, examples.path()}, QDir(examples.path()).absolutePath()},
-        {"no examples", "Unknown.tv4", false, {missing}, QString()},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(dialogStartFolder(r.project, r.named, r.candidates), r.expected) << r.name;
-}
-
 TEST_F(WindowTest, DialogsStartWithTheExamplesThenInTheProjectsFolder) {
     make();
     trigger("Open2"); // cancelled

@@ -8,7 +8,6 @@
 #include "solver/workspace.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
-#include "views/planform_handles.h"
 #include "views/view_common.h"
 
 #include <QApplication>
@@ -189,19 +188,6 @@ TEST_F(PlanformEditing, HandlesShowOnHoverAndADragShowsItsRubberBandBeforeTheRel
     QTest::mouseRelease(image, Qt::LeftButton, {}, to);
     EXPECT_EQ(value(WingField::XOffset3), "80");
     EXPECT_EQ(value(WingField::Span2), "140");
-}
-
-TEST_F(PlanformEditing, OnlyTheDrawnCornersGetHandles) {
-    click("RadioButton4"); // one trapezium: sections 1 and 2 drawn
-    const double s = form->PlanformScale[1];
-    const QSize size = image->bitmapSize();
-    moveWith(image, QPoint(5, 320), Qt::NoButton, {});
-    const tv::Wing& wing = form->Model.Wings[1];
-    for (int h = 1; h <= 20; ++h) {
-        const QPoint c = tv::handlePosition(wing, s, size, h);
-        if (!image->canvas().rect().contains(c + QPoint(2, 2))) continue;
-        EXPECT_EQ(image->canvas().pixelColor(c + QPoint(2, 2)) == tv::wingColour(1), h <= 8) << "handle " << h;
-    }
 }
 
 // ---- Stability controls, pressure display, resizing ---------------------------------------------

@@ -1,3 +1,4 @@
+#include "i18n/control_names.h"
 #include "i18n/texts.h"
 #include "utf8_check.h"
 
@@ -25,29 +26,21 @@ std::string captionOf(const std::vector<tv::ControlText>& texts, const std::stri
     return {};
 }
 
-// The controls whose captions the language switch sets, by objectName.
+// The controls whose captions the language switch sets, by objectName: per wing those of the
+// window's name table that carry a caption, then the aircraft page's.
 std::vector<std::string> expectedWindowNames() {
-    std::vector<std::string> names = {
-        "Label1", "Label6", "Label16", "Label31", "Label43",  // span
-        "Label2", "Label7", "Label17", "Label32", "Label44",  // area
-        "Label3", "Label8", "Label18", "Label33", "Label45",  // mean chord
-        "Label4", "Label9", "Label19", "Label35", "Label47",  // geometric centre
-        "Label5", "Label10", "Label20", "Label34", "Label46", // aspect ratio
-        "Label25", "Label26", "Label27", "Label36", "Label48", // aerodynamic centre
-        "RadioButton4", "RadioButton5", "RadioButton6", "RadioButton41t",
-        "RadioButton7", "RadioButton8", "RadioButton9", "RadioButton42t",
-        "RadioButton10", "RadioButton11", "RadioButton12", "RadioButton43t",
-        "RadioButton_4t1", "RadioButton_4t2", "RadioButton_4t3", "RadioButton_4t4",
-        "RadioButton_5t1", "RadioButton_5t2", "RadioButton_5t3", "RadioButton_5t4",
-        "RadioButton1", "RadioButton2", "RadioButton3", "RB_W4", "RB_W5",
-        "RadioButton15", "RadioButton16", "Label22", "Label23", "Label_w", "Button4",
-        "CheckBoxA", "Label_Press", "LscaleF", "Bscale1", tv::kAircraftTabSheetName,
-        tv::kRemarksTabSheetName};
+    std::vector<std::string> names;
     for (int w = 1; w <= 5; ++w) {
-        names.push_back(tv::kWingTabSheetNames[w]);
-        names.push_back("Button_C" + std::to_string(w));
-        names.push_back("Button_P" + std::to_string(w));
+        const tv::WingControlNames& c = tv::kWingControlNames[w];
+        for (const char* n : {c.spanCaption, c.areaCaption, c.meanChordCaption, c.centreCaption, c.aspectCaption,
+                              c.anpCaption, c.tabSheet, c.copyButton, c.insertButton})
+            names.push_back(n);
+        for (int k = 1; k <= 4; ++k) names.push_back(c.trapezium[k]);
     }
+    for (int n = 1; n <= 5; ++n) names.push_back(tv::kWingCountButtonNames[n]);
+    for (const char* n : {"RadioButton15", "RadioButton16", "Label22", "Label23", "Label_w", "Button4", "CheckBoxA",
+                          "Label_Press", "LscaleF", "Bscale1", tv::kAircraftTabSheetName, tv::kRemarksTabSheetName})
+        names.push_back(n);
     return names;
 }
 
