@@ -18,7 +18,7 @@ std::string TForm1::resultsReport() const {
     for (int w = 1; w <= tv::kWingMax; ++w) r.planform[w] = Model.Wings[w].planform;
     r.stability = m_numbers;
     r.calculated = true;
-    return tv::textReport(r, *m_workspace);
+    return tv::textReport(r, *m_workspace, UiLanguage);
 }
 
 void TForm1::CopyResults1Click() {
