@@ -21,14 +21,14 @@ struct Options {
 
 constexpr const char* kUsage = "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]\n";
 
-// The whole text must be a finite number ("." as decimal point, optional sign and exponent):
-// a mistyped margin is refused rather than read as 0.
+// The whole text must be a number ("." as decimal point, optional sign and exponent) from -100
+// to 100: a mistyped margin is refused rather than read as 0, an absurd one rather than overflowing.
 bool parseMargin(const std::string& text, double& margin) {
     const char* first = text.data() + (text.size() > 1 && text[0] == '+' ? 1 : 0);
     const char* last = text.data() + text.size();
     double value = 0;
     const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last || !std::isfinite(value)) return false;
+    if (ec != std::errc() || end != last || !tv::isAcceptedMargin(value)) return false;
     margin = value;
     return true;
 }
@@ -48,7 +48,7 @@ bool parseArguments(int argc, char** argv, Options& o) {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
             if (a == "--margin") {
-                if (!parseMargin(v, o.margin)) return refuse("--margin takes a number of percent, not \"" + v + "\"");
+                if (!parseMargin(v, o.margin)) return refuse("--margin takes a number of percent from -100 to 100, not \"" + v + "\"");
             } else if (v == "e" || v == "d" || v == "s") {
                 o.lang = tv::languageFromLetter(v[0]);
             } else {

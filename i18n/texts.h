@@ -93,6 +93,7 @@ struct StabilityTexts {
     const char* cgPrefix;              // "x_CG (" (German "x_SP (")
     const char* neutralPointPrefix;    // "x_AC: "
     const char* marginLabelPrefix;     // "%  AC-CG= " (German and Spanish "%  NP-SP= ")
+    const char* marginRefused;         // "Static margin: -100 to 100 % only"
 };
 const StabilityTexts& stabilityTexts(UiLanguage lang);
 

@@ -87,7 +87,7 @@ TEST_F(BatchTest, ExitStatusTellsCalculatedRefusedAndUnreadable) {
     EXPECT_FALSE(jr["Messages"].empty());
 
     // Arguments that cannot be understood are refused, a mistyped margin is not read as 0.
-    for (const char* bad : {"--lang q", "--margin abc", "--margin 7,5", "--margin"})
+    for (const char* bad : {"--lang q", "--margin abc", "--margin 7,5", "--margin", "--margin 1e308", "--margin -101"})
         EXPECT_EQ(runCalc(bad).status, 2) << bad;
 }
 
