@@ -2,6 +2,8 @@
 #include "i18n/texts.h"
 #include "i18n/tri.h"
 
+#include <array>
+
 namespace tv {
 using namespace i18n_detail;
 
@@ -23,7 +25,39 @@ const Tri kNoReferenceWing{"No wing has a span: no reference wing. ",
 const Tri kTooManyPanels{"Can not calculate: the lattice needs more than 3000 panels. ",
                          "Berechnung nicht möglich: das Gitter braucht mehr als 3000 Felder. ",
                          "No se puede calcular: la malla necesita más de 3000 paneles. "};
+const NumberedTri kCanNotCalculateWing{{"Can not calculate wing-", "Flügel-", "No se puede calcular el ala-"},
+                                       {": ", " kann nicht berechnet werden: ", ": "}};
+// Indexed by GeometryField.
+const std::array<Tri, 6> kFieldName{{
+    {"root offset", "Wurzelabstand", "distancia de la raíz"},
+    {"chord ", "Tiefe ", "cuerda "},
+    {"span ", "Spannweite ", "envergadura "},
+    {"x offset ", "x-Versatz ", "desplazamiento x "},
+    {"position x", "Position x", "posición x"},
+    {"position z", "Position z", "posición z"},
+}};
+const Tri kIs{" is ", " ist ", " es "};
+const Tri kBeyondLimit{" mm, beyond the limit of ", " mm, jenseits der Grenze von ", " mm, fuera del límite de "};
+const Tri kSeparationImpossible{"it can not be moved far enough in z-direction. ",
+                                "er lässt sich nicht weit genug in z-Richtung verschieben. ",
+                                "no se puede mover lo suficiente en dirección Z. "};
+
+bool hasIndex(GeometryField f) {
+    return f == GeometryField::Chord || f == GeometryField::Span || f == GeometryField::XOffset;
+}
 } // namespace
+
+std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field, int index, long long value,
+                                  long long limit) {
+    std::string line = numbered(lang, kCanNotCalculateWing, wing) + choose(lang, kFieldName[int(field)]);
+    if (hasIndex(field)) line += std::to_string(index);
+    return line + choose(lang, kIs) + std::to_string(value) + choose(lang, kBeyondLimit) + "±" +
+           std::to_string(limit) + " mm. ";
+}
+
+std::string separationImpossibleLine(UiLanguage lang, int wing) {
+    return numbered(lang, kCanNotCalculateWing, wing) + choose(lang, kSeparationImpossible);
+}
 
 std::string emptyWingLine(UiLanguage lang, int wing) { return numbered(lang, kEmptyWing, wing); }
 std::string wingWithoutLiftLine(UiLanguage lang, int wing) { return numbered(lang, kWingWithoutLift, wing); }

@@ -84,6 +84,15 @@ std::string noReferenceWingLine(UiLanguage lang);
 /// "Can not calculate: the lattice needs more than 3000 panels. "
 std::string tooManyPanelsLine(UiLanguage lang);
 
+/// The input fields of a wing that hold a length or a position, for the lines below.
+enum class GeometryField { RootOffset, Chord, Span, XOffset, PositionX, PositionZ };
+/// "Can not calculate wing-2: chord 3 is 5000000 mm, beyond the limit of ±1000000 mm. "; `index` is
+/// the section (chord, x offset) or trapezium (span) and is left out for the other fields.
+std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field, int index, long long value,
+                                  long long limit);
+/// "Can not calculate wing-3: it can not be moved far enough in z-direction. "
+std::string separationImpossibleLine(UiLanguage lang, int wing);
+
 // ---- Stability results ----------------------------------------------------------------------
 struct StabilityTexts {
     const char* referenceAreaPrefix;   // "Reference area (S): "

@@ -3,6 +3,7 @@
 #include "solver/einfluss.h"
 #include "solver/grid.h"
 #include "solver/konflikt2.h"
+#include "solver/length_limits.h"
 #include "solver/loes.h"
 #include "solver/trawy2.h"
 #include "solver/wirbel_erg.h"
@@ -29,10 +30,14 @@ void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
 void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
     clearStatus(ws);
 
+    if (!checkLengthLimits(ac, ws, lang)) return;
     GRID(ac, ws, lang);
 
     // The notice follows whatever GRID reported, so a refused wing stays visible.
-    KONFLIKT2(ac, ws);
+    if (const int w = KONFLIKT2(ac, ws)) {
+        ws.Messages.push_back(separationImpossibleLine(lang, w));
+        ws.AbortCalculation = true;
+    }
     if (ws.WingsShifted) appendLines(ws, zSeparationNotice(lang));
 
     if (!ws.AbortCalculation) TRAWY2(ac, ws, lang);
