@@ -42,6 +42,18 @@ const Tri kSeparationImpossible{"it can not be moved far enough in z-direction. 
                                 "er lässt sich nicht weit genug in z-Richtung verschieben. ",
                                 "no se puede mover lo suficiente en dirección Z. "};
 
+const Tri kChordwiseRowsAdvice{"Please change this wing (less chord relative to its span)!",
+                                "Bitte diesen Flügel ändern (weniger Tiefe im Verhältnis zur Spannweite)!",
+                                "¡Por favor, cambie esta ala (menos cuerda en relación con su envergadura)!"};
+const NumberedTri kZeroChordAdvice{{"Please give trapezium ", "Bitte Trapez ", "¡Por favor, dé al trapecio "},
+                                   {" of this wing a chord!", " dieses Flügels eine Tiefe geben!",
+                                    " de esta ala una cuerda!"}};
+const Tri kReduceArea{"Please reduce the area of ", "Bitte die Fläche von ", "¡Por favor, reduzca la superficie de "};
+const Tri kWingWord{"wing ", "Flügel ", "ala "};
+const NumberedTri kRelativeToReference{{" relative to wing ", " im Verhältnis zu Flügel ", " en relación con el ala "},
+                                       {" (the reference wing)!", " (Bezugsflügel) verkleinern!",
+                                        " (ala de referencia)!"}};
+
 bool hasIndex(GeometryField f) {
     return f == GeometryField::Chord || f == GeometryField::Span || f == GeometryField::XOffset;
 }
@@ -53,6 +65,17 @@ std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field
     if (hasIndex(field)) line += std::to_string(index);
     return line + choose(lang, kIs) + std::to_string(value) + choose(lang, kBeyondLimit) + "±" +
            std::to_string(limit) + " mm. ";
+}
+
+std::string chordwiseRowsAdvice(UiLanguage lang) { return choose(lang, kChordwiseRowsAdvice); }
+
+std::string zeroChordAdvice(UiLanguage lang, int trapezium) { return numbered(lang, kZeroChordAdvice, trapezium); }
+
+std::string panelTotalAdvice(UiLanguage lang, const std::vector<int>& wings, int referenceWing) {
+    std::string line = choose(lang, kReduceArea);
+    for (std::size_t i = 0; i < wings.size(); ++i)
+        line += (i > 0 ? ", " : "") + std::string(choose(lang, kWingWord)) + std::to_string(wings[i]);
+    return line + numbered(lang, kRelativeToReference, referenceWing);
 }
 
 std::string separationImpossibleLine(UiLanguage lang, int wing) {

@@ -84,6 +84,16 @@ std::string noReferenceWingLine(UiLanguage lang);
 /// "Can not calculate: the lattice needs more than 3000 panels. "
 std::string tooManyPanelsLine(UiLanguage lang);
 
+/// Advice after TxtWingFail for a wing that needs more than 299 chordwise rows (a deep wing of
+/// small span): "Please change this wing (less chord relative to its span)!"
+std::string chordwiseRowsAdvice(UiLanguage lang);
+/// Advice after TxtWingFail for a trapezium whose two chords are 0:
+/// "Please give trapezium 2 of this wing a chord!"
+std::string zeroChordAdvice(UiLanguage lang, int trapezium);
+/// Advice after tooManyPanelsLine, naming the wings whose areas are large against the reference
+/// wing's: "Please reduce the area of wing 4, wing 5 relative to wing 1 (the reference wing)!"
+std::string panelTotalAdvice(UiLanguage lang, const std::vector<int>& wings, int referenceWing);
+
 /// The input fields of a wing that hold a length or a position, for the lines below.
 enum class GeometryField { RootOffset, Chord, Span, XOffset, PositionX, PositionZ };
 /// "Can not calculate wing-2: chord 3 is 5000000 mm, beyond the limit of ±1000000 mm. "; `index` is
