@@ -35,7 +35,7 @@ struct FileOps {
 const FileOps& systemFileOps();
 
 /// Writes `bytes` to `path` safely: into a new temporary file in the same directory
-/// (".<name>.tmp<pid>-<n>"), flushed to disk with fsync, then renamed over `path`. If any step
+/// (".<name>.tmp<pid>-<n>", the name shortened to keep within 255 bytes), flushed to disk with fsync, then renamed over `path`. If any step
 /// fails, the temporary file is removed, `path` is left exactly as it was, and the error names
 /// `path` with the system's reason. Returns nothing on success.
 /// A symbolic link is followed: the file it names gets the new contents and the link stays.

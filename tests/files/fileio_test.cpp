@@ -26,6 +26,19 @@ TEST_F(SafeWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     EXPECT_EQ(dir.entryCount(), 1u);
 }
 
+TEST(SafeWriteNames, NamesNearTheLengthLimitCanBeSaved) {
+    std::string umlauts;
+    for (int i = 0; i < 127; ++i) umlauts += "\xC3\xA4"; // 254 bytes of "ä"
+    for (const std::string& name : {std::string(246, 'p') + ".tv4", std::string(251, 'q') + ".tv4", umlauts}) {
+        TempDir dir;
+        const std::string target = dir.file(name);
+        spit(target, "previous contents");
+        EXPECT_FALSE(tv::writeFileAtomically(target, "new contents")) << name.size();
+        EXPECT_EQ(slurp(target), "new contents") << name.size();
+        EXPECT_EQ(dir.entryCount(), 1u) << name.size();
+    }
+}
+
 TEST_F(SafeWrite, ShortWritesStillWriteEverything) {
     tv::FileOps ops = tv::systemFileOps();
     ops.write = [](int fd, const void* buf, size_t n) { return ::write(fd, buf, n > 3 ? 3 : n); };
