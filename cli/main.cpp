@@ -73,6 +73,12 @@ int main(int argc, char** argv) {
     if (!parseArguments(argc, argv, o)) return 2;
     if (o.files.empty()) o.files.push_back("");
     auto ws = tv::makeSolverWorkspace();
+    if (!ws) {
+        std::cerr << "tarvolin4-calc: " << tv::notEnoughMemoryLine(o.lang) << std::endl;
+        // Short of memory, an OpenBLAS worker may still be retrying its own buffer, and the
+        // library's exit handler would wait for it for ever: end without the exit handlers.
+        std::_Exit(1);
+    }
     int status = 0;
     for (const std::string& file : o.files) {
         tv::AircraftTexts texts;

@@ -54,6 +54,10 @@ const NumberedTri kRelativeToReference{{" relative to wing ", " im Verhältnis z
                                        {" (the reference wing)!", " (Bezugsflügel) verkleinern!",
                                         " (ala de referencia)!"}};
 
+const Tri kNotEnoughMemory{"Not enough memory for the calculation (it needs about 400 MB). ",
+                            "Nicht genug Speicher für die Berechnung (sie braucht etwa 400 MB). ",
+                            "No hay memoria suficiente para el cálculo (necesita unos 400 MB). "};
+
 bool hasIndex(GeometryField f) {
     return f == GeometryField::Chord || f == GeometryField::Span || f == GeometryField::XOffset;
 }
@@ -66,6 +70,8 @@ std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field
     return line + choose(lang, kIs) + std::to_string(value) + choose(lang, kBeyondLimit) + "±" +
            std::to_string(limit) + " mm. ";
 }
+
+std::string notEnoughMemoryLine(UiLanguage lang) { return choose(lang, kNotEnoughMemory); }
 
 std::string chordwiseRowsAdvice(UiLanguage lang) { return choose(lang, kChordwiseRowsAdvice); }
 

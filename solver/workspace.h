@@ -127,7 +127,9 @@ struct SolverWorkspace {
     Outline ReferenceOutline;
 };
 
-/// Makes the one workspace of the program (about 110 MB); call once and keep it.
+/// Makes the one workspace of the program (about 110 MB); call once and keep it. The linear
+/// algebra library takes its own buffers here too, so a calculation allocates nothing large.
+/// nullptr when the memory is not there: no calculation can run (notEnoughMemoryLine).
 std::unique_ptr<SolverWorkspace> makeSolverWorkspace();
 
 } // namespace tv

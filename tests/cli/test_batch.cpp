@@ -103,3 +103,24 @@ TEST_F(BatchTest, TextReportNamesTheResults) {
     EXPECT_NE(r.out.find("Neutral point x: 116.5 mm"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Wing 5:"), std::string::npos);
 }
+
+// Under a memory limit the calculation either runs or says that the memory is missing and exits
+// 1; it never hangs (timeout's 124) or aborts (134). The largest lattice needs the most memory.
+TEST(BatchMemory, AMemoryLimitGivesAMessageNotAHang) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__has_feature)
+#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any such limit";
+#endif
+#endif
+    const std::string project = std::string(TV_TEST_DATA) + "/../../bench/data/aircraft3000.tv4";
+    for (int kilobytes : {150000, 250000, 350000}) {
+        const std::string cmd = "ulimit -v " + std::to_string(kilobytes) + "; exec timeout 120 " + TV_CALC_EXE +
+                                " " + project + " >/dev/null 2>&1";
+        const int raw = std::system(cmd.c_str());
+        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        EXPECT_TRUE(status == 0 || status == 1) << kilobytes << " kB: exit " << status;
+        if (kilobytes == 150000) {
+            EXPECT_EQ(status, 1);
+        }
+    }
+}
