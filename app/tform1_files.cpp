@@ -36,10 +36,12 @@ void TForm1::Create1(const QStringList& arguments) {
     SetWingCount(tv::kDefaultWingCount);
     ProjectFileName = QStringLiteral("Unknown.tv4");
     if (arguments.size() == 1) {
-        // The name is taken in lower case; on a file system that tells cases apart the name as
-        // given is kept when only that one exists, so the file can still be opened and saved.
-        const QString lower = arguments[0].toLower();
-        ProjectFileName = (!QFileInfo::exists(lower) && QFileInfo::exists(arguments[0])) ? arguments[0] : lower;
+        // The file system tells cases apart: the name as given is the file meant, and lower-casing
+        // it could open (and "Save" overwrite) another file. The lower-case name is only a
+        // fallback for a name typed in the wrong case when just that file exists.
+        const QString& given = arguments[0];
+        const QString lower = given.toLower();
+        ProjectFileName = (!QFileInfo::exists(given) && QFileInfo::exists(lower)) ? lower : given;
         Load2();
         Calc(this);
         setSaveEnabled(true);
