@@ -24,6 +24,12 @@ const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.T
 const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+/// The line shown for a failed read: a file beyond the size cap in the interface language, else
+/// path and reason.
+QString readErrorText(tv::UiLanguage lang, const tv::FileError& e) {
+    return QString::fromStdString(e.tooLarge ? tv::tooLargeFileText(lang, e.path) : e.text());
+}
 } // namespace
 
 // ---- Start-up ------------------------------------------------------------------------------------
@@ -135,7 +141,7 @@ void TForm1::Load2() {
     const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(ProjectFileName));
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
-        m_dialogs->showError(this, QString::fromStdString(r.error.text()));
+        m_dialogs->showError(this, readErrorText(UiLanguage, r.error));
         return;
     }
     tv::AircraftTexts texts = fieldTexts();
@@ -174,7 +180,7 @@ void TForm1::Load_Wing() {
     const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(tv::kWingClipboardFileName);
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
-        m_dialogs->showError(this, QString::fromStdString(r.error.text()));
+        m_dialogs->showError(this, readErrorText(UiLanguage, r.error));
         return;
     }
     tv::AircraftTexts texts = fieldTexts();

@@ -145,7 +145,9 @@ ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& op
             ops.close(fd);
             result.status = ReadStatus::Failed;
             result.error = fileErrorFromErrno(path, err);
+            result.error.tooLarge = n >= 0;
             result.value.clear();
+            result.value.shrink_to_fit();
             return result;
         }
         if (n == 0) break;

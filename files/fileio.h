@@ -14,8 +14,12 @@ namespace tv {
 struct FileError {
     std::string path;
     std::string reason; // e.g. "Permission denied"
-    /// "path: reason", the one line shown to the user.
-    std::string text() const { return path + ": " + reason; }
+    bool tooLarge = false; // a read refused beyond kMaxReadBytes (reason "File too large")
+    /// "path: reason", the one line shown to the user; "path is too large to be a Tarvolin4
+    /// project" for a refused read (the window words it in its language).
+    std::string text() const {
+        return tooLarge ? path + " is too large to be a Tarvolin4 project (more than 1 MB)" : path + ": " + reason;
+    }
 };
 
 /// Builds a FileError from an errno value.
@@ -43,9 +47,9 @@ const FileOps& systemFileOps();
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,
                                              const FileOps& ops = systemFileOps());
 
-/// Files larger than this are refused on reading ("File too large"): every file of the program
-/// is a few kilobytes, and the cap keeps a wrongly chosen file from exhausting memory.
-inline constexpr size_t kMaxReadBytes = size_t{64} << 20;
+/// Files larger than this are refused on reading (FileError::tooLarge): every file of the
+/// program is a few kilobytes, and the cap keeps a wrongly chosen file from taking memory and time.
+inline constexpr size_t kMaxReadBytes = size_t{1} << 20;
 
 /// The outcome of reading a file: its bytes, "could not be opened" (the silent case of the
 /// program's readers), or an I/O error after the file was opened.

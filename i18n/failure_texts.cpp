@@ -54,6 +54,9 @@ const NumberedTri kRelativeToReference{{" relative to wing ", " im Verhältnis z
                                        {" (the reference wing)!", " (Bezugsflügel) verkleinern!",
                                         " (ala de referencia)!"}};
 
+const Tri kTooLargeFile{" is too large to be a Tarvolin4 project (more than 1 MB). ",
+                         " ist zu groß für ein Tarvolin4-Projekt (mehr als 1 MB). ",
+                         " es demasiado grande para ser un proyecto de Tarvolin4 (más de 1 MB). "};
 const Tri kNotEnoughMemory{"Not enough memory for the calculation (it needs about 400 MB). ",
                             "Nicht genug Speicher für die Berechnung (sie braucht etwa 400 MB). ",
                             "No hay memoria suficiente para el cálculo (necesita unos 400 MB). "};
@@ -70,6 +73,8 @@ std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field
     return line + choose(lang, kIs) + std::to_string(value) + choose(lang, kBeyondLimit) + "±" +
            std::to_string(limit) + " mm. ";
 }
+
+std::string tooLargeFileText(UiLanguage lang, const std::string& path) { return path + choose(lang, kTooLargeFile); }
 
 std::string notEnoughMemoryLine(UiLanguage lang) { return choose(lang, kNotEnoughMemory); }
 

@@ -84,6 +84,8 @@ std::string noReferenceWingLine(UiLanguage lang);
 /// "Can not calculate: the lattice needs more than 3000 panels. "
 std::string tooManyPanelsLine(UiLanguage lang);
 
+/// "<path> is too large to be a Tarvolin4 project (more than 1 MB). "
+std::string tooLargeFileText(UiLanguage lang, const std::string& path);
 /// "Not enough memory for the calculation (it needs about 400 MB). "
 std::string notEnoughMemoryLine(UiLanguage lang);
 /// Advice after TxtWingFail for a wing that needs more than 299 chordwise rows (a deep wing of
