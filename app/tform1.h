@@ -3,6 +3,7 @@
 // controls, the result flags and every command. Handlers route: they read field texts, call one
 // subsystem function and write texts, flags and visibility back.
 #include "app/dialogs.h"
+#include "files/fileio.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
 #include "stability/stability.h"
@@ -88,7 +89,9 @@ public:
     // ---- Files --------------------------------------------------------------------------------
     void Save1Click(QObject* sender);
     void Load1Click();
-    void Load2();
+    /// Reads the project `name` into the fields; only a project that was read becomes
+    /// ProjectFileName and the label. A file that cannot be read leaves name, label and model.
+    tv::ReadStatus Load2(const QString& name);
     void Save_Wing();
     void Load_Wing();
     void Button_C1Click(int selector);

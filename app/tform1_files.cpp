@@ -47,8 +47,10 @@ void TForm1::Create1(const QStringList& arguments) {
         // fallback for a name typed in the wrong case when just that file exists.
         const QString& given = arguments[0];
         const QString lower = given.toLower();
-        ProjectFileName = (!QFileInfo::exists(given) && QFileInfo::exists(lower)) ? lower : given;
-        Load2();
+        const QString name = (!QFileInfo::exists(given) && QFileInfo::exists(lower)) ? lower : given;
+        // A name that cannot be opened is kept for a new project; one that failed to read is not,
+        // or "Save" would overwrite it.
+        if (Load2(name) == tv::ReadStatus::NotOpened) ProjectFileName = name;
         Calc(this);
         setSaveEnabled(true);
         m_pages->setCurrentWidget(m_aircraftPage);
@@ -118,10 +120,7 @@ void TForm1::Save1Click(QObject* sender) {
 
 void TForm1::Load1Click() {
     Reference.ReferenceArea = 0;
-    if (auto name = m_dialogs->openFileName(this, kOpenFilter)) {
-        ProjectFileName = *name;
-        Load2();
-    }
+    if (auto name = m_dialogs->openFileName(this, kOpenFilter)) Load2(*name);
     refreshClipboardState();
     uncheckPressure();
     Calc(m_open2);
@@ -137,13 +136,14 @@ void TForm1::Load1Click() {
     LatticeKnown = false;
 }
 
-void TForm1::Load2() {
-    const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(ProjectFileName));
-    if (r.status == tv::ReadStatus::NotOpened) return;
+tv::ReadStatus TForm1::Load2(const QString& name) {
+    const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(name));
+    if (r.status == tv::ReadStatus::NotOpened) return r.status;
     if (r.status == tv::ReadStatus::Failed) {
         m_dialogs->showError(this, readErrorText(UiLanguage, r.error));
-        return;
+        return r.status;
     }
+    ProjectFileName = name;
     tv::AircraftTexts texts = fieldTexts();
     tv::applyProjectTable(r.value, texts);
     if (r.value.WingCount >= 1 && r.value.WingCount <= tv::kWingMax) SetWingCount(r.value.WingCount);
@@ -154,6 +154,7 @@ void TForm1::Load2() {
     if (r.value.ReferenceChord) Reference.ReferenceChord = *r.value.ReferenceChord;
     if (r.value.NeutralPointX) Reference.NeutralPointX = *r.value.NeutralPointX;
     m_labFName->setText(ProjectFileName);
+    return r.status;
 }
 
 // ---- Wing clipboard and exchange -----------------------------------------------------------------

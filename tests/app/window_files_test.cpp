@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -48,6 +49,30 @@ TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {
     EXPECT_TRUE(get<QRadioButton>("RadioButton15")->isChecked());
     EXPECT_FALSE(f.NeutralPointKnown);
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+// A file that fails to open leaves the name, the label and the fields of the open project, so
+// "Save" writes the open project where it came from and not over the file that failed.
+TEST_F(WindowTest, AFailedOpenKeepsTheOpenProjectAndItsName) {
+    TForm1& f = make();
+    setText("Edit4", "310");
+    dialogs.answers.push_back(path("mine.tv4"));
+    trigger("Save2");
+    QFile big(path("big.tv4"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(2 << 20, '\n'));
+    big.close();
+    setText("Edit4", "320");
+    dialogs.answers.push_back(path("big.tv4"));
+    trigger("Open2");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains("is too large to be a Tarvolin4 project")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(f.ProjectFileName, path("mine.tv4"));
+    EXPECT_EQ(text("Lab_FName"), path("mine.tv4"));
+    EXPECT_EQ(text("Edit4"), "320");
+    trigger("Save3");
+    EXPECT_EQ(QFileInfo(path("big.tv4")).size(), 2 << 20);
+    EXPECT_TRUE(readAll(path("mine.tv4")).contains("<chord>320</chord>"));
 }
 
 TEST_F(WindowTest, CancelledDialogsWriteNothingAndOpenStillRecalculates) {
