@@ -1,11 +1,14 @@
 // tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
-// built-in default aircraft). Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable.
+// built-in default aircraft). Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable
+// or the results could not be written.
 #include "cli/batch.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -31,6 +34,16 @@ bool parseMargin(const std::string& text, double& margin) {
     if (ec != std::errc() || end != last || !tv::isAcceptedMargin(value)) return false;
     margin = value;
     return true;
+}
+
+// Output that cannot be written (a full disk, a closed pipe) is a failure, not a result.
+bool outputWritten() {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout) return true;
+    std::cerr << "tarvolin4-calc: the results cannot be written: "
+              << (errno != 0 ? std::strerror(errno) : "output error") << "\n";
+    return false;
 }
 
 bool refuse(const std::string& why) {
@@ -91,6 +104,7 @@ int main(int argc, char** argv) {
         for (const std::string& line : ws->Messages) std::cerr << line << "\n";
         if (o.json) std::cout << tv::jsonReport(r, *ws).dump() << "\n";
         else std::cout << tv::textReport(r, *ws) << (o.files.size() > 1 ? "\n" : "");
+        if (!outputWritten()) return 2;
         if (!r.calculated && status == 0) status = 1;
     }
     return status;

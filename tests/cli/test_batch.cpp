@@ -124,3 +124,12 @@ TEST(BatchMemory, AMemoryLimitGivesAMessageNotAHang) {
         }
     }
 }
+
+// Results that cannot be written are no success: the disk is full.
+TEST(BatchOutput, AnUnwritableOutputExitsWithTwo) {
+    for (const char* format : {"", "--json"}) {
+        const std::string cmd = std::string(TV_CALC_EXE) + " " + format + " >/dev/full 2>/dev/null";
+        const int raw = std::system(cmd.c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2) << format;
+    }
+}
