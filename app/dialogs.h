@@ -2,6 +2,7 @@
 // The modal dialogs of the main window behind one small interface, so that tests can answer
 // them without a user (and without ever blocking on a modal loop).
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -17,6 +18,10 @@ public:
     virtual void showError(QWidget* parent, const QString& text) = 0;
     /// The system beep.
     virtual void beep() = 0;
+    /// A choice among named items, the detail of the highlighted one shown under the list; the
+    /// index chosen (0-based), nothing when the user cancels.
+    virtual std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& prompt,
+                                          const QStringList& names, const QStringList& details) = 0;
 };
 
 /// The real dialogs of the desktop.
@@ -26,4 +31,6 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter) override;
     void showError(QWidget* parent, const QString& text) override;
     void beep() override;
+    std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& prompt,
+                                  const QStringList& names, const QStringList& details) override;
 };

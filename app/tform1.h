@@ -3,9 +3,11 @@
 // controls, the result flags and every command. Handlers route: they read field texts, call one
 // subsystem function and write texts, flags and visibility back.
 #include "app/dialogs.h"
+#include "app/edithistory.h"
 #include "files/fileio.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "printing/printer_service.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
 #include "views/planform_edit.h"
@@ -34,10 +36,16 @@ class QTabWidget;
 class QToolButton;
 class TImage;
 class TForm2;
+class TSpanLoadingWindow;
+class TForm3;
 
 namespace tv {
+struct ReportData;
 struct SolverWorkspace;
+struct StabilityScene;
+struct View3DScene;
 struct View3DState;
+struct SpanLoadingScene;
 }
 
 class TForm1 : public QMainWindow {
@@ -47,6 +55,7 @@ public:
         QStringList arguments;        // command-line arguments without the program name
         TDialogs* dialogs = nullptr;  // nullptr: the real desktop dialogs
         double pixelDensity = 0;      // pixels per inch; 0: the screen's
+        tv::PrinterService* printerService = nullptr; // nullptr: the system's printers
     };
     TForm1() : TForm1(Options{}) {}
     explicit TForm1(const Options& options, QWidget* parent = nullptr);
@@ -89,6 +98,9 @@ public:
     // ---- Files --------------------------------------------------------------------------------
     void Save1Click(QObject* sender);
     void Load1Click();
+    /// "Open" with the name already chosen (a file dropped on the window); a missing file opens
+    /// nothing, as a cancelled dialog does.
+    void openProject(const std::optional<QString>& name);
     /// Reads the project `name` into the fields; only a project that was read becomes
     /// ProjectFileName and the label. A file that cannot be read leaves name, label and model.
     tv::ReadStatus Load2(const QString& name);
@@ -114,6 +126,17 @@ public:
     void BitBtn1Click();
     TForm2* aboutWindow() const { return m_about; }
 
+    // ---- Exports and the span-loading window (tform1_export.cpp) -------------------------------
+    /// File menu: write the AVL deck / the strip loads of the current model, calculating first
+    /// when no calculation belongs to it.
+    void ExportAvl1Click();
+    void ExportCsv1Click();
+    /// Shows the span-loading window.
+    void SpanLoading1Click();
+    TSpanLoadingWindow* spanLoadingWindow() const { return m_spanLoading; }
+    /// The loads of the calculation that belongs to the model, or none.
+    tv::SpanLoadingScene spanLoadingScene() const;
+
     // ---- Points where the views and the stability drawing plug in -----------------------------
     /// Wing w's dimension diagram (d_w1 .. d_w5) on Image_W .. Image_W5.
     void drawDimensionDiagram(int w);
@@ -133,8 +156,19 @@ public:
     void Zeiger();
     /// Layout of the pages and images for the current window size (FormResize).
     void FormResize();
-    /// Print command of "Print" and the print tool button; the printed report plugs in here.
+    /// Print command of "Print" and the print tool button: Button6Click.
     void Print1Click(QObject* sender);
+
+    // ---- Printed report (tform1_print.cpp) ------------------------------------------------------
+    /// Composes the report page into Image_P and shows the print dialog without waiting.
+    void Button6Click();
+    /// "Export report as PDF...": the same page through the PDF writer, saved safely.
+    void ExportPdf1Click();
+    /// The report's values and pictures; the pictures drawn at pictureScale times their buffer
+    /// size. The window's views are left as they are.
+    tv::ReportData reportData(double pictureScale = 1) const;
+    /// The print dialog, made at the first print request (the print system is not asked before).
+    TForm3* printDialog();
     /// Mouse on wing w's planform view (Image1MouseDown .. Image11111MouseUp): the mouse editing
     /// plugs in here. Positions are bitmap pixels.
     void planformMouseDown(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
@@ -147,6 +181,18 @@ public:
     void Image3MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
     void Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
     void Image3MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+
+    // ---- New aircraft, undo and redo, recent projects (tform1_session.cpp) ----------------------
+    /// "New": the save-changes question, then the choice of a starting aircraft.
+    void New1Click();
+    /// Starts a new, unnamed aircraft from starting aircraft 0..tv::kStartingAircraftCount-1.
+    void startNewAircraft(int index);
+    void Undo1Click();
+    void Redo1Click();
+    const tv::EditHistory& history() const { return m_history; }
+    /// The recent projects, newest first, as the file system names them.
+    const std::vector<std::string>& recentProjects() const { return m_recent; }
+    void openRecentProject(int index);
 
     // ---- Control access (the tables of per-wing controls) ------------------------------------
     QLineEdit* field(int w, tv::WingField f) const;
@@ -165,6 +211,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction (tform1_build.cpp).
@@ -187,6 +236,12 @@ private:
     void placeImage(TImage* image, int x, int y, int w, int h) const;
     QLabel* addLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
     void Create1(const QStringList& arguments);
+    void buildExportMenus();
+    void applyExportLanguage(tv::UiLanguage lang);
+    /// The span-loading window redraws: a calculation finished or the model changed.
+    void spanLoadingChanged();
+    /// Runs the calculation unless one belongs to the model; true when its lattice is known.
+    bool ensureLattice();
 
     // Shared steps.
     /// The aerodynamic-centre captions of all five wing pages enabled and their ten result
@@ -212,6 +267,8 @@ private:
     void RadioButton16Click();
     void ScrollBar3Change();
     void ScrollBar4Change();
+    /// View3DScale for a refit of the aircraft view, with the zoom bar's factor applied.
+    void keep3DZoom(const tv::AircraftViewGeometry& fitted);
     void ScrollBar5Exit();
     void layOutImages(int tabWidth, int tabHeight);
     /// The lattice overlay drawn as it stands, known to the current model or not yet (DrawGrid
@@ -222,6 +279,39 @@ private:
     void showCalculationMessages(const std::vector<std::string>& lines);
     void highlightFields(int w, const tv::FieldHighlight& yellow);
     tv::SystemColours systemColours() const;
+    /// What STABIL and d_3d draw from, as the controls stand.
+    tv::StabilityScene stabilityScene(QObject* sender) const;
+    tv::View3DScene view3DScene() const;
+    void buildPrinting();
+
+    // New aircraft, history, recent projects and status line (tform1_session.cpp).
+    /// Suppresses recording while a change of several fields runs; the outermost scope records
+    /// the whole change as one step when it names one.
+    struct EditScope {
+        EditScope(TForm1& form, std::optional<tv::EditStep> step = std::nullopt);
+        ~EditScope();
+        TForm1& form;
+        std::optional<tv::EditStep> step;
+    };
+    void buildSession();
+    void startHistory();
+    void recordEdit(const tv::EditStep& step, bool mergeable = false);
+    void applyHistoryTexts(const tv::AircraftTexts& texts);
+    void updateUndoActions();
+    void applySessionTexts(tv::UiLanguage lang);
+    void rebuildRecentMenu();
+    /// After a project was read or written: it heads the recent list and counts as saved.
+    void noteProjectFile(bool opened);
+    bool confirmDiscardChanges();
+    void showPointerPosition(const QString& text);
+    tv::EditHistory m_history;
+    tv::AircraftTexts m_savedTexts;
+    std::vector<std::string> m_recent;
+    int m_historyHold = 0;
+    bool m_historyReady = false;
+    QAction *m_new1 = nullptr, *m_undo1 = nullptr, *m_redo1 = nullptr, *m_calc1 = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QLabel* m_statusLine = nullptr;
 
     Options m_options;
     std::unique_ptr<TDialogs> m_ownDialogs;
@@ -233,6 +323,10 @@ private:
     tv::DragState m_drag;
     std::unique_ptr<tv::View3DState> m_view3d;
     TForm2* m_about = nullptr;
+    std::unique_ptr<tv::PrinterService> m_ownPrinterService;
+    TForm3* m_form3 = nullptr;
+    TImage* m_imageP = nullptr; // the page bitmap of the report, hidden
+    QAction* m_exportPdf1 = nullptr;
     double m_scale = 1.0;
     int m_wingCount = tv::kDefaultWingCount;
     bool m_building = true; // change events are ignored while the controls are made
@@ -275,4 +369,6 @@ private:
     QAction *m_copyWing1 = nullptr, *m_insertWing1 = nullptr, *m_mscale1 = nullptr, *m_info1 = nullptr;
     std::array<QAction*, 6> m_chng{}; // [1..5]
     std::array<QAction*, 3> m_langAction{};
+    QAction *m_exportAvl1 = nullptr, *m_exportCsv1 = nullptr, *m_spanLoading1 = nullptr;
+    TSpanLoadingWindow* m_spanLoading = nullptr;
 };

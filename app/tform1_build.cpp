@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "app/wingcontrols.h"
+#include <tarvolin_version.h>
 #include "solver/workspace.h"
 #include "stability/stability.h"
 #include "views/view3d.h"
@@ -70,8 +71,9 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     setFont(font);
 
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral(" Tarvolin4  V3.6"));
+    setWindowTitle(QStringLiteral(" Tarvolin4  V") + QLatin1String(tv::kProgramVersion));
     buildMenus();
+    buildExportMenus();
     m_central = new QWidget(this);
     setCentralWidget(m_central);
     m_toolBar = named(new QWidget(m_central), "ToolBar1");
@@ -97,10 +99,13 @@ TForm1::TForm1(const Options& options, QWidget* parent)
 
     m_about = new TForm2(this);
     connectMenus();
+    buildPrinting();
     for (int w = 1; w <= tv::kWingMax; ++w) connectWingPage(w);
+    buildSession();
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     m_building = false;
     Create1(options.arguments);
+    startHistory();
 }
 
 TForm1::~TForm1() = default;

@@ -194,6 +194,7 @@ void TForm1::Calc(QObject* sender) {
         m_scroll3->setValue(100);
         NeutralPointKnown = false;
         LatticeKnown = false;
+        spanLoadingChanged();
         m_image2->unsetCursor();
         m_button4->setEnabled(true);
         m_sb4->setEnabled(true);
@@ -222,6 +223,7 @@ void TForm1::redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& c
 void TForm1::setPrintingEnabled(bool on) {
     m_sb5->setEnabled(on);
     m_print1->setEnabled(on);
+    if (m_exportPdf1) m_exportPdf1->setEnabled(on);
 }
 
 void TForm1::setSaveEnabled(bool on) {
@@ -253,8 +255,9 @@ void TForm1::CheckBoxAClick() {
     m_scroll6->setVisible(m_checkBoxA->isChecked());
     if (!NeutralPointKnown) Calc(m_checkBoxA);
     drawAircraftView();
-    STABIL();
     draw3DView();
+    // With the switch on the 3D view already ran the stability picture over the tinted lattice.
+    if (!m_checkBoxA->isChecked()) STABIL();
 }
 
 void TForm1::RadioButton15Click() {

@@ -76,10 +76,11 @@ void TForm1::Button4Click() {
         z->setText(QString::number(aircraft.Wings[w].PositionZ));
         Model.Wings[w].PositionZ = aircraft.Wings[w].PositionZ;
     }
+    recordEdit({tv::EditKind::HeightSeparation});
     showCalculationMessages(ws.Messages);
-    // A singular system leaves no meaningful results: they are shown only when the evaluation
-    // ran on a solved system.
-    finishCalculation(ws.EvaluationRan && !ws.SolutionFailed);
+    // What aborted shows no results, whichever step failed: the batch calculator decides alike.
+    finishCalculation(tv::resultsUsable(ws));
+    spanLoadingChanged();
     m_dialogs->beep();
 }
 
@@ -126,6 +127,7 @@ void TForm1::finishCalculation(bool succeeded) {
 void TForm1::Mscale1Click() { setScaleControlsVisible(true); }
 
 void TForm1::Bscale1Click() {
+    const EditScope step(*this, tv::EditStep{tv::EditKind::Scaling});
     setScaleControlsVisible(false);
     const double factor = tv::parseReal(m_eScale->text().toStdString());
     for (const ScaledField& s : scalingOrder()) {

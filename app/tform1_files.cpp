@@ -1,9 +1,11 @@
 // Start-up, opening and saving projects, the wing clipboard, wing exchange and the settings file.
 #include "app/imagecontrol.h"
+#include "app/span_loading_window.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
+#include "files/user_files.h"
 #include "files/wingclipboard.h"
 #include "model/planform.h"
 
@@ -16,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -24,6 +27,16 @@ const QString kOpenFilter = QStringLiteral("Project files (*.da4 *.tv4 *.DA4 *.T
 const QString kSaveFilter = QStringLiteral("Project files (*.tv4)");
 
 std::string local(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// The settings in the per-user configuration folder, the clipboard in the per-user data folder,
+// unless the working directory holds them already.
+std::string settingsPath() {
+    return tv::userFilePath(tv::kSettingsFileName, local(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+}
+std::string clipboardPath() {
+    return tv::userFilePath(tv::kWingClipboardFileName,
+                            local(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
 
 /// The line shown for a failed read: a file beyond the size cap in the interface language, else
 /// path and reason.
@@ -67,14 +80,14 @@ void TForm1::Create1(const QStringList& arguments) {
 }
 
 void TForm1::refreshClipboardState() {
-    ClipboardHasWing = tv::fileCanBeOpened(tv::kWingClipboardFileName);
+    ClipboardHasWing = tv::fileCanBeOpened(clipboardPath());
     setInsertEnabled(ClipboardHasWing);
 }
 
 // ---- Settings ----------------------------------------------------------------------------------
 
 void TForm1::readSettingsFile() {
-    const tv::Settings s = tv::readSettings(tv::kSettingsFileName);
+    const tv::Settings s = tv::readSettings(settingsPath());
     QSize size = this->size();
     if (s.Width) size.setWidth(*s.Width);
     if (s.Height) size.setHeight(*s.Height);
@@ -85,12 +98,15 @@ void TForm1::readSettingsFile() {
 
 void TForm1::FormClose() {
     // A settings file that cannot be written is passed over: nothing of the aircraft is in it.
-    (void)tv::writeSettings(tv::kSettingsFileName, tv::languageLetter(UiLanguage), width(), height(), x(), y());
+    const std::string path = settingsPath();
+    (void)tv::makeParentFolders(path);
+    (void)tv::writeSettings(path, tv::languageLetter(UiLanguage), width(), height(), x(), y());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();
     if (m_about) m_about->close();
+    if (m_spanLoading) m_spanLoading->close();
     event->accept();
 }
 
@@ -116,11 +132,14 @@ void TForm1::Save1Click(QObject* sender) {
         return;
     }
     m_labFName->setText(ProjectFileName);
+    noteProjectFile(false);
 }
 
-void TForm1::Load1Click() {
+void TForm1::Load1Click() { openProject(m_dialogs->openFileName(this, kOpenFilter)); }
+
+void TForm1::openProject(const std::optional<QString>& name) {
     Reference.ReferenceArea = 0;
-    if (auto name = m_dialogs->openFileName(this, kOpenFilter)) Load2(*name);
+    if (name) Load2(*name);
     refreshClipboardState();
     uncheckPressure();
     Calc(m_open2);
@@ -137,10 +156,15 @@ void TForm1::Load1Click() {
 }
 
 tv::ReadStatus TForm1::Load2(const QString& name) {
+    const EditScope hold(*this);
     const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(name));
     if (r.status == tv::ReadStatus::NotOpened) return r.status;
     if (r.status == tv::ReadStatus::Failed) {
         m_dialogs->showError(this, readErrorText(UiLanguage, r.error));
+        return r.status;
+    }
+    if (r.status == tv::ReadStatus::NotAProject) {
+        m_dialogs->showError(this, QString::fromStdString(tv::notAProjectText(UiLanguage, name.toStdString())));
         return r.status;
     }
     ProjectFileName = name;
@@ -154,6 +178,7 @@ tv::ReadStatus TForm1::Load2(const QString& name) {
     if (r.value.ReferenceChord) Reference.ReferenceChord = *r.value.ReferenceChord;
     if (r.value.NeutralPointX) Reference.NeutralPointX = *r.value.NeutralPointX;
     m_labFName->setText(ProjectFileName);
+    noteProjectFile(true);
     return r.status;
 }
 
@@ -166,7 +191,10 @@ void TForm1::Save_Wing() {
     const tv::Wing wing = tv::computeWing(fieldTexts().wings[w]);
     const std::optional<tv::ReferenceValues> reference =
         NeutralPointKnown ? std::optional<tv::ReferenceValues>(Reference) : std::nullopt;
-    if (auto error = tv::writeWingClipboard(tv::kWingClipboardFileName, wing, reference)) {
+    const std::string path = clipboardPath();
+    auto error = tv::makeParentFolders(path);
+    if (!error) error = tv::writeWingClipboard(path, wing, reference);
+    if (error) {
         m_dialogs->showError(this, QString::fromStdString(error->text()));
         return;
     }
@@ -178,7 +206,8 @@ void TForm1::Save_Wing() {
 void TForm1::Load_Wing() {
     const int w = activeWing();
     if (w == 0) return;
-    const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(tv::kWingClipboardFileName);
+    const EditScope step(*this, tv::EditStep{tv::EditKind::InsertWing, w});
+    const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(clipboardPath());
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
         m_dialogs->showError(this, readErrorText(UiLanguage, r.error));
@@ -192,6 +221,7 @@ void TForm1::Load_Wing() {
 void TForm1::Button_C1Click(int selector) {
     const auto pair = tv::exchangePair(selector);
     if (!pair) return;
+    const EditScope step(*this, tv::EditStep{tv::EditKind::ExchangeWings, pair->first, pair->second});
     tv::AircraftTexts texts = fieldTexts();
     tv::exchangeWings(texts, pair->first, pair->second);
     writeFieldTexts(texts, pair->first, pair->first);

@@ -74,8 +74,10 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
     }
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
     for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
+    applyExportLanguage(lang);
     drawLanguageCaption();
     Space1(nullptr);
+    applySessionTexts(lang);
 }
 
 // The language switch writes its own flight-direction caption over the one of the aircraft view,

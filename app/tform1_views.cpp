@@ -61,7 +61,7 @@ void TForm1::drawAircraftView(QObject* sender) {
         m_geom = tv::magnifiedGeometry(m_geom, m_scroll3->value());
     } else {
         m_geom = tv::fitAircraftView(Model, size);
-        View3DScale = m_geom.View3DScale;
+        keep3DZoom(m_geom);
     }
     QPainter p(&m_image2->canvas());
     tv::d_1d(p, size, Model, m_geom, Catalogue.TxtFlightDirection);
@@ -69,12 +69,7 @@ void TForm1::drawAircraftView(QObject* sender) {
     m_image2->update();
 }
 
-void TForm1::STABIL(QObject* sender) {
-    if (!NeutralPointKnown) {
-        m_label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
-        return;
-    }
-    const QSize size = m_image2->bitmapSize();
+tv::StabilityScene TForm1::stabilityScene(QObject* sender) const {
     tv::StabilityScene scene;
     scene.aircraft = &Model;
     scene.solver = m_workspace.get();
@@ -90,8 +85,18 @@ void TForm1::STABIL(QObject* sender) {
     scene.overlay.gain = tv::pressureGain(m_scroll6->value());
     scene.colours = systemColours();
     scene.flightCaption = Catalogue.TxtFlightDirection;
+    return scene;
+}
+
+void TForm1::STABIL(QObject* sender) {
+    if (!NeutralPointKnown) {
+        m_label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
+        return;
+    }
+    const QSize size = m_image2->bitmapSize();
+    const tv::StabilityScene scene = stabilityScene(sender);
     tv::AircraftViewGeometry g = tv::fitAircraftView(Model, size);
-    View3DScale = g.View3DScale;
+    keep3DZoom(g);
     if (m_scroll3->value() < 100) g = tv::magnifiedGeometry(g, m_scroll3->value());
     QPainter p(&m_image2->canvas());
     const tv::StabilityPicture pic = tv::STABIL(p, size, scene, g);
@@ -141,26 +146,41 @@ void TForm1::ScrollBar5Exit() {
 
 // ---- 3D view --------------------------------------------------------------------------------------
 
-void TForm1::draw3DView() {
-    const bool pressureOn = m_checkBoxA->isChecked();
+tv::View3DScene TForm1::view3DScene() const {
     tv::View3DScene scene;
     scene.aircraft = &Model;
     scene.solver = m_workspace.get();
     scene.View3DScale = View3DScale;
     scene.elevationDeg = tv::elevationFromBar(m_scroll1->value());
     scene.azimuthDeg = tv::azimuthFromBar(m_scroll2->value());
-    scene.pressureOn = pressureOn;
+    scene.pressureOn = m_checkBoxA->isChecked();
     scene.NeutralPointKnown = NeutralPointKnown;
     scene.LatticeKnown = LatticeKnown && m_workspace;
     scene.gain = tv::pressureGain(m_scroll6->value());
     scene.colours = systemColours();
+    return scene;
+}
+
+void TForm1::draw3DView() {
+    const bool pressureOn = m_checkBoxA->isChecked();
     QPainter p(&m_image3->canvas());
-    tv::d_3d(p, m_image3->bitmapSize(), scene, *m_view3d);
+    tv::d_3d(p, m_image3->bitmapSize(), view3DScene(), *m_view3d);
     p.end();
     m_image3->update();
-    if (pressureOn) DrawGrid();
+    // The tinted lattice follows the gain; the stability picture repaints it under the marks.
+    if (pressureOn) {
+        if (NeutralPointKnown)
+            STABIL();
+        else
+            DrawGrid();
+    }
     m_checkBoxA->setVisible(LatticeKnown);
     m_labelPress->setVisible(LatticeKnown);
+}
+
+void TForm1::keep3DZoom(const tv::AircraftViewGeometry& fitted) {
+    // The zoom bar keeps its factor over the new fit, so the next turn does not jump.
+    View3DScale = tv::view3DScaleForZoom(m_scroll4->value(), fitted.View3DScale);
 }
 
 void TForm1::ScrollBar4Change() {
@@ -198,12 +218,12 @@ void TForm1::planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::
 
 void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers shift) {
     if (w < 1 || w > tv::kWingMax) return;
+    const EditScope step(*this, tv::EditStep{tv::EditKind::MouseEdit, w});
     // Every write recomputes the wing and stores a new scale; the whole release works with the
     // wing and the scale as they were when the button went up.
     const tv::Wing wing = Model.Wings[w];
     const std::vector<tv::FieldWrite> writes =
-        tv::planformMouseUp(m_drag, wing, field(w, tv::WingField::RootOffset)->text().toStdString(), PlanformScale[w],
-                            pos, tv::isShiftAlone(shift, Qt::NoButton));
+        tv::planformMouseUp(m_drag, wing, PlanformScale[w], pos, tv::isShiftAlone(shift, Qt::NoButton));
     for (const tv::FieldWrite& fw : writes) field(w, fw.field)->setText(QString::fromStdString(fw.text));
 }
 
@@ -240,8 +260,6 @@ void TForm1::Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardM
 }
 
 void TForm1::Image3MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { tv::view3DMouseUp(m_drag, pos); }
-
-void TForm1::Print1Click(QObject*) {}
 
 // ---- Layout on resize -----------------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "app/tform2.h"
 
 #include <QLabel>
+#include <tarvolin_version.h>
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
@@ -44,6 +45,9 @@ void TForm2::fill(tv::UiLanguage lang) {
         label->setText(QString::fromUtf8(text));
         label->adjustSize();
     }
+    auto* version = findChild<QLabel*>(QStringLiteral("Label8"));
+    version->setText(QStringLiteral("Tarvolin4 ") + QLatin1String(tv::kProgramVersion));
+    version->adjustSize();
     const QRect used = childrenRect();
     resize(used.right() + 16, used.bottom() + 16);
 }

@@ -1,7 +1,11 @@
 // The batch calculator as a process on the 3000-panel project, next to dgesv on a system of
-// the same size in this process, and the calculator's peak memory.
+// the same size in this process, and the calculator's peak memory; and the calculator on the
+// default aircraft (1144 panels) next to a process that only solves dgesv(1144)
+// (bench_dgesv_process, beside this program).
 //   bench_calc_process [benchmark flags] <tarvolin4-calc> <project.tv4> [calculator arguments...]
-// Targets: calculator wall time at most 1.6 x dgesv; peak resident memory below 200 MB.
+// Targets: 3000 panels at most 1.6 x dgesv, peak resident memory below 200 MB; the default
+// aircraft's process at most 0.8 x the dgesv process. Ratios are medians of the per-iteration
+// ratios, with their smallest and largest.
 #include "bench_support.h"
 
 #include <benchmark/benchmark.h>
@@ -10,6 +14,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -24,7 +29,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::vector<std::string> calculatorCommand; // program, project, extra arguments
+/// The commands the launcher can start: 0 the calculator on the project (program, project, extra
+/// arguments), 1 the calculator on the default aircraft, 2 the dgesv-only process.
+std::vector<std::vector<std::string>> commands(3);
 
 struct ProcessRun {
     bool ok = false;
@@ -32,10 +39,10 @@ struct ProcessRun {
     double peakMegabytes = 0;
 };
 
-/// Starts the calculator with its output going to /dev/null, waits for it and reads its usage.
-ProcessRun runCalculator() {
+/// Starts command `which` with its output going to /dev/null, waits for it and reads its usage.
+ProcessRun runCommand(int which) {
     std::vector<char*> argv;
-    for (auto& a : calculatorCommand) argv.push_back(a.data());
+    for (auto& a : commands[which]) argv.push_back(a.data());
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -70,7 +77,7 @@ struct Launcher {
             close(down[1]), close(up[0]);
             char c;
             while (read(down[0], &c, 1) == 1) {
-                const ProcessRun run = runCalculator();
+                const ProcessRun run = runCommand(c);
                 if (write(up[1], &run, sizeof run) != static_cast<ssize_t>(sizeof run)) break;
             }
             _exit(0);
@@ -79,9 +86,9 @@ struct Launcher {
         if (pid < 0) return close(down[1]), close(up[0]), void();
         request = down[1], reply = up[0];
     }
-    ProcessRun run() const {
+    ProcessRun run(int which) const {
         ProcessRun result;
-        const char c = 1;
+        const char c = static_cast<char>(which);
         if (request < 0 || write(request, &c, 1) != 1) return result;
         if (read(reply, &result, sizeof result) != static_cast<ssize_t>(sizeof result)) return ProcessRun{};
         return result;
@@ -97,7 +104,7 @@ void BM_CalculatorVsDgesv(benchmark::State& state) {
     std::vector<double> calc, reference;
     double peak = 0;
     for (auto _ : state) {
-        const ProcessRun run = launcher.run();
+        const ProcessRun run = launcher.run(0);
         if (!run.ok) return state.SkipWithError("the calculator failed or could not be started");
         calc.push_back(run.seconds);
         peak = std::max(peak, run.peakMegabytes);
@@ -115,6 +122,29 @@ void BM_CalculatorVsDgesv(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculatorVsDgesv)->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+/// The calculator on the built-in default aircraft against a process that only solves dgesv(1144),
+/// started alternately.
+void BM_DefaultCalculatorVsDgesvProcess(benchmark::State& state) {
+    std::vector<double> calc, reference, ratio;
+    double peak = 0;
+    for (auto _ : state) {
+        const ProcessRun run = launcher.run(1), solve = launcher.run(2);
+        if (!run.ok || !solve.ok) return state.SkipWithError("a process failed or could not be started");
+        calc.push_back(run.seconds);
+        reference.push_back(solve.seconds);
+        ratio.push_back(run.seconds / solve.seconds);
+        peak = std::max(peak, run.peakMegabytes);
+        state.SetIterationTime(run.seconds + solve.seconds);
+    }
+    state.counters["calc_ms"] = tvbench::median(calc) * 1e3;
+    state.counters["dgesv_process_ms"] = tvbench::median(reference) * 1e3;
+    state.counters["ratio"] = tvbench::median(ratio);
+    state.counters["ratio_min"] = *std::min_element(ratio.begin(), ratio.end());
+    state.counters["ratio_max"] = *std::max_element(ratio.begin(), ratio.end());
+    state.counters["peak_MB"] = peak;
+}
+BENCHMARK(BM_DefaultCalculatorVsDgesvProcess)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -123,7 +153,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [benchmark flags] <tarvolin4-calc> <project.tv4> [arguments...]\n", argv[0]);
         return 2;
     }
-    calculatorCommand.assign(argv + 1, argv + argc);
+    commands[0].assign(argv + 1, argv + argc);
+    commands[1] = {argv[1]};
+    std::string self = argv[0];
+    commands[2] = {self.substr(0, self.find_last_of('/') + 1) + "bench_dgesv_process", "1144"};
     launcher.start();
     tvbench::addBlasContext();
     benchmark::RunSpecifiedBenchmarks();

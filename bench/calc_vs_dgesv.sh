@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Times the batch calculator on the 3000-panel project against dgesv and reports its peak memory.
+# Times the batch calculator on the 3000-panel project against dgesv and reports its peak memory,
+# and on the default aircraft against a process that only solves dgesv(1144).
 #   bench/calc_vs_dgesv.sh [build-dir] [calculator arguments...]
 # Needs the build's cli/tarvolin4-calc and bench/bench_calc_process.
 set -euo pipefail

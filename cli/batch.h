@@ -22,18 +22,41 @@ struct BatchResult {
 };
 
 /// Loads `file` into the default aircraft's field texts as opening a project does; an empty name
-/// keeps the built-in default aircraft. Returns the error text when the file cannot be read.
-std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts);
+/// keeps the built-in default aircraft. Returns the error text (in `lang`) when the file cannot be
+/// read or is not a project.
+std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts,
+                                             UiLanguage lang = UiLanguage::English);
 
 /// Computes the planforms, runs the calculation and the stability numbers for `desiredMargin` %.
 BatchResult calculateProject(const std::string& file, const AircraftTexts& texts, SolverWorkspace& ws,
                              UiLanguage lang, double desiredMargin);
 
-/// The readable report: per wing in use its planform, lattice and aerodynamic centre; then the
-/// neutral point, reference values and the centre-of-gravity positions.
-std::string textReport(const BatchResult& r, const SolverWorkspace& ws);
+/// The project's name as the exports give it: the file name without folder and extension;
+/// "Unknown" for the built-in default aircraft (the window's name for an unsaved project).
+std::string projectTitle(const std::string& file);
 
-/// The same as one JSON object (keys as documented in the README), numbers in full precision.
+/// Writes the AVL deck of a calculated project to `path`; the error text names path and reason.
+/// A project whose calculation failed has no lattice to write: that is an error too.
+std::optional<std::string> exportAvlDeck(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
+                                         UiLanguage lang);
+
+/// Writes the strip loads of a calculated project as CSV to `path`; errors as exportAvlDeck.
+std::optional<std::string> exportLoadTable(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
+                                           UiLanguage lang);
+
+/// The readable report in `lang`: per wing in use its planform, lattice and aerodynamic centre;
+/// then the neutral point, reference values and the centre-of-gravity positions.
+std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang = UiLanguage::English);
+
+/// The same as one JSON object (keys and units as documented in the README), numbers in full
+/// precision. A refused or failed run has null positions and reference values; its margins and
+/// PanelTotal (the count that was refused) are given.
 nlohmann::json jsonReport(const BatchResult& r, const SolverWorkspace& ws);
+
+/// The record of a file that could not be read or is not a project: {"File": ..., "Error": ...}.
+nlohmann::json jsonErrorRecord(const std::string& file, const std::string& error);
+
+/// One line of JSON Lines output; bytes that are not UTF-8 (a Latin-1 file name) become U+FFFD.
+std::string jsonLine(const nlohmann::json& record);
 
 } // namespace tv

@@ -1,8 +1,14 @@
-// tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]
+// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
-// built-in default aircraft). Exit status: 0 calculated, 1 refused or failed, 2 a file unreadable
-// or the results could not be written.
+// built-in default aircraft). --json writes JSON Lines: one object per file, in the order given.
+// --exact-solve eliminates in double precision only, instead of in single precision refined to
+// the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project calculated.
+// Exit status: 0 all calculated, 1 a calculation refused or failed, 2 a file unreadable or not a
+// project, an export or the results not written (or the arguments not understood), 3 an
+// unexpected internal failure; 1 also when the memory for a calculation is missing.
 #include "cli/batch.h"
+
+#include <tarvolin_version.h>
 
 #include <cerrno>
 #include <charconv>
@@ -17,12 +23,17 @@ namespace {
 
 struct Options {
     bool json = false;
+    bool exactSolve = false;
     double margin = 7.5;
     tv::UiLanguage lang = tv::UiLanguage::English;
+    std::string avl; // deck to write, "" for none
+    std::string csv; // load table to write, "" for none
     std::vector<std::string> files;
 };
 
-constexpr const char* kUsage = "usage: tarvolin4-calc [--json] [--margin PERCENT] [--lang e|d|s] [FILE ...]\n";
+constexpr const char* kUsage =
+    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
+    "       tarvolin4-calc --version\n";
 
 // The whole text must be a number ("." as decimal point, optional sign and exponent) from -100
 // to 100: a mistyped margin is refused rather than read as 0, an absurd one rather than overflowing.
@@ -42,7 +53,7 @@ bool outputWritten() {
     std::cout.flush();
     if (std::cout) return true;
     std::cerr << "tarvolin4-calc: the results cannot be written: "
-              << (errno != 0 ? std::strerror(errno) : "output error") << "\n";
+              << (errno != 0 ? std::strerror(errno) : "output error") << std::endl;
     return false;
 }
 
@@ -57,16 +68,24 @@ bool parseArguments(int argc, char** argv, Options& o) {
         const std::string a = argv[i];
         if (a == "--json") {
             o.json = true;
-        } else if (a == "--margin" || a == "--lang") {
+        } else if (a == "--exact-solve") {
+            o.exactSolve = true;
+        } else if (a == "--margin" || a == "--lang" || a == "--avl" || a == "--csv") {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
-            if (a == "--margin") {
+            if (a == "--avl" || a == "--csv") {
+                if (v.empty()) return refuse(a + " needs a file name");
+                (a == "--avl" ? o.avl : o.csv) = v;
+            } else if (a == "--margin") {
                 if (!parseMargin(v, o.margin)) return refuse("--margin takes a number of percent from -100 to 100, not \"" + v + "\"");
             } else if (v == "e" || v == "d" || v == "s") {
                 o.lang = tv::languageFromLetter(v[0]);
             } else {
                 return refuse("--lang takes e, d or s");
             }
+        } else if (a == "--version") {
+            std::cout << "tarvolin4-calc " << tv::kProgramVersion << "\n";
+            std::exit(0);
         } else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
             std::exit(0);
@@ -76,15 +95,26 @@ bool parseArguments(int argc, char** argv, Options& o) {
             o.files.push_back(a);
         }
     }
+    if ((!o.avl.empty() || !o.csv.empty()) && o.files.size() > 1)
+        return refuse("--avl and --csv write the results of one project only");
     return true;
 }
 
-} // namespace
+// Writes the exports the options ask for; false (after saying why) when one is not written.
+bool writeExports(const Options& o, const tv::BatchResult& r, const tv::SolverWorkspace& ws) {
+    bool ok = true;
+    const auto report = [&ok](const std::optional<std::string>& err) {
+        if (!err) return;
+        std::cerr << "tarvolin4-calc: " << *err << "\n";
+        ok = false;
+    };
+    if (!o.avl.empty()) report(tv::exportAvlDeck(r, ws, o.avl, o.lang));
+    if (!o.csv.empty()) report(tv::exportLoadTable(r, ws, o.csv, o.lang));
+    return ok;
+}
 
-int main(int argc, char** argv) {
-    Options o;
-    if (!parseArguments(argc, argv, o)) return 2;
-    if (o.files.empty()) o.files.push_back("");
+// One record per file, flushed at once, so that whatever happens later the earlier results stay.
+int calculateFiles(const Options& o) {
     auto ws = tv::makeSolverWorkspace();
     if (!ws) {
         std::cerr << "tarvolin4-calc: " << tv::notEnoughMemoryLine(o.lang) << std::endl;
@@ -92,20 +122,43 @@ int main(int argc, char** argv) {
         // library's exit handler would wait for it for ever: end without the exit handlers.
         std::_Exit(1);
     }
+    ws->ExactSolve = o.exactSolve;
     int status = 0;
     for (const std::string& file : o.files) {
+        const std::string prefix = "tarvolin4-calc: " + (file.empty() ? std::string() : file + ": ");
         tv::AircraftTexts texts;
-        if (auto err = tv::loadAircraftTexts(file, texts)) {
-            std::cerr << "tarvolin4-calc: " << *err << "\n";
+        if (auto err = tv::loadAircraftTexts(file, texts, o.lang)) {
+            std::cerr << "tarvolin4-calc: " << *err << std::endl;
+            if (o.json) std::cout << tv::jsonLine(tv::jsonErrorRecord(file, *err));
+            if (!outputWritten()) return 2;
             status = 2;
             continue;
         }
         const tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
-        for (const std::string& line : ws->Messages) std::cerr << line << "\n";
-        if (o.json) std::cout << tv::jsonReport(r, *ws).dump() << "\n";
-        else std::cout << tv::textReport(r, *ws) << (o.files.size() > 1 ? "\n" : "");
+        for (const std::string& line : ws->Messages) std::cerr << prefix << line << "\n";
+        std::cerr.flush();
+        if (o.json) std::cout << tv::jsonLine(tv::jsonReport(r, *ws));
+        else std::cout << tv::textReport(r, *ws, o.lang) << (o.files.size() > 1 ? "\n" : "");
         if (!outputWritten()) return 2;
         if (!r.calculated && status == 0) status = 1;
+        if (!writeExports(o, r, *ws) && r.calculated) status = 2;
     }
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        Options o;
+        if (!parseArguments(argc, argv, o)) return 2;
+        if (o.files.empty()) o.files.push_back("");
+        return calculateFiles(o);
+    } catch (const std::exception& e) {
+        std::cerr << "tarvolin4-calc: " << e.what() << std::endl;
+        return 3;
+    } catch (...) {
+        std::cerr << "tarvolin4-calc: unexpected failure" << std::endl;
+        return 3;
+    }
 }

@@ -52,8 +52,9 @@ std::optional<FileError> writeFileAtomically(const std::string& path, std::strin
 inline constexpr size_t kMaxReadBytes = size_t{1} << 20;
 
 /// The outcome of reading a file: its bytes, "could not be opened" (the silent case of the
-/// program's readers), or an I/O error after the file was opened.
-enum class ReadStatus { Ok, NotOpened, Failed };
+/// program's readers), an I/O error after the file was opened, or a file that was read but is
+/// not of the kind asked for (a project reader given a file without any project tag).
+enum class ReadStatus { Ok, NotOpened, Failed, NotAProject };
 
 template <class T>
 struct ReadResult {

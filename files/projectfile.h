@@ -7,6 +7,7 @@
 // Opening: auto r = readProjectFile(name);
 //          if (r.ok()) applyProjectTable(r.value, texts);   // then the window refreshes its fields
 //          else if (r.status == ReadStatus::Failed) show(r.error.text());  // NotOpened is silent
+//          else if (r.status == ReadStatus::NotAProject) show(notAProjectText(lang, name));
 #include "files/fileio.h"
 #include "model/aircraft.h"
 
@@ -43,8 +44,8 @@ bool isBareProjectPattern(std::string_view name);
 /// `reference` holds a value (a neutral point is known), then the comment whose "\n" (or "\r\n")
 /// line breaks become CR LF. The values are the model's (absolute chords, spans, root offsets).
 /// A WingCount outside 1..5 or a TrapeziumCount outside 1..4 is clamped into range first.
-/// The comment is encoded as Windows-1252 ("?" for characters it cannot hold); a comment that
-/// itself contains "</comment>" reads back cut there.
+/// The comment is encoded as Windows-1252 ("?" for characters it cannot hold); its own
+/// "</comment>" is escaped (files/commentend.h), so any comment reads back as itself.
 std::string projectFileBytes(const Aircraft& aircraft, const std::optional<ReferenceValues>& reference);
 
 /// Writes projectFileBytes safely over `path` (see writeFileAtomically): a failed save leaves the
@@ -84,6 +85,7 @@ struct ProjectTable {
     std::optional<std::string> Comment;               // UTF-8, lines joined by "\n"
     bool olderLayout = false;    // name contains ".da4"/".DA4": read as a plain list of numbers
     bool taggedName = false;     // name contains ".tv4"/".TV4": wings 4 and 5 are applied too
+    bool projectTags = false;    // the tag scan met at least one of the project's tags
 };
 
 /// Parses file contents as the project reader does. `name` decides the layout (isOlderProjectName)
@@ -91,12 +93,15 @@ struct ProjectTable {
 /// Tagged layout: one tag per line; the tag is the text between the line's first "<" and the next
 /// ">", the value the text after it up to the next "<" (at most 500 characters looked at).
 /// A comment runs from its opening tag to the first "</comment>" and is returned whole, "<"
-/// included. Values for a wing or section outside 1..5 are ignored.
+/// included, with the writer's escape of "</comment>" taken back. Values for a wing or section outside 1..5 are ignored.
 ProjectTable parseProjectFile(std::string_view bytes, std::string_view name);
 
 /// Reads the file `path` (the bare patterns give NotOpened without touching the disk).
 /// NotOpened: the file cannot be opened, which the program passes over silently.
 /// Failed: an I/O error after the open (error holds path and reason).
+/// NotAProject: a file read by tags that holds none of the project's tags (empty, binary, another
+/// program's text); loading it would turn every value into 10 mm, so it is refused whole.
+/// An older ".da4" file is a plain list of numbers and is never refused.
 ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps& ops = systemFileOps());
 
 /// Writes a read table into the aircraft's texts as loading does: WingCount if 1..5; for each wing

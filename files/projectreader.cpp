@@ -1,3 +1,4 @@
+#include "files/commentend.h"
 #include "files/encoding.h"
 #include "files/projectfile.h"
 #include "files/textlines.h"
@@ -97,7 +98,7 @@ std::string readComment(LineCursor& lines, std::string_view rest) {
         part = *next;
         raw += '\n';
     }
-    return cp1252ToUtf8(raw);
+    return cp1252ToUtf8(comment_end::unescape(raw));
 }
 
 struct ScanState {
@@ -128,11 +129,23 @@ void applyTag(std::string_view tag, std::string_view value, ScanState& st, Proje
     else if (tag == "xnp") t.NeutralPointX = parseReal(value);
 }
 
+/// One of the tags the writer emits, opening or closing.
+bool isProjectTag(std::string_view tag) {
+    if (!tag.empty() && tag.front() == '/') tag.remove_prefix(1);
+    static constexpr std::string_view kTags[] = {"aircraft", "wings_count", "wing", "wing_id", "wingsections",
+                                                 "wing_position", "section", "section_id", "x", "y", "z",
+                                                 "chord", "sb", "lmue", "xnp", "comment"};
+    for (std::string_view known : kTags)
+        if (tag == known) return true;
+    return false;
+}
+
 void scanTags(LineCursor& lines, ProjectTable& t) {
     ScanState st;
     while (const auto line = lines.next()) {
         const std::optional<TagLine> tl = splitTag(*line);
         if (!tl) continue;
+        t.projectTags = t.projectTags || isProjectTag(tl->tag);
         if (tl->tag == "comment") t.Comment = readComment(lines, tl->rest);
         else applyTag(tl->tag, tl->value, st, t);
     }
@@ -170,8 +183,10 @@ ProjectTable parseProjectFile(std::string_view bytes, std::string_view name) {
 
 ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps& ops) {
     if (isBareProjectPattern(path)) return {};
-    return readParsedFile<ProjectTable>(
+    ReadResult<ProjectTable> r = readParsedFile<ProjectTable>(
         path, [&](std::string_view bytes) { return parseProjectFile(bytes, path); }, ops);
+    if (r.ok() && !r.value.olderLayout && !r.value.projectTags) r.status = ReadStatus::NotAProject;
+    return r;
 }
 
 namespace {

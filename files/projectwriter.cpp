@@ -1,3 +1,4 @@
+#include "files/commentend.h"
 #include "files/encoding.h"
 #include "files/projectfile.h"
 #include "files/textlines.h"
@@ -40,9 +41,10 @@ void writeWing(std::string& out, const Wing& w, int id) {
     appendLine(out, " ");
 }
 
-/// The comment in Windows-1252 with every line break ("\r\n", "\n" or a lone "\r") as CR LF.
+/// The comment in Windows-1252 with every line break ("\r\n", "\n" or a lone "\r") as CR LF and
+/// its "</comment>" escaped (files/commentend.h).
 std::string commentOnDisk(std::string_view comment) {
-    const std::string bytes = utf8ToCp1252(comment);
+    const std::string bytes = comment_end::escape(utf8ToCp1252(comment));
     std::string out;
     out.reserve(bytes.size() + 16);
     for (size_t i = 0; i < bytes.size(); ++i) {

@@ -107,6 +107,36 @@ std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field
 /// "Can not calculate wing-3: it can not be moved far enough in z-direction. "
 std::string separationImpossibleLine(UiLanguage lang, int wing);
 
+// ---- Files and the batch calculator ------------------------------------------------------------
+/// "plane.tv4 is not a Tarvolin4 project": a file without any of the project's tags.
+std::string notAProjectText(UiLanguage lang, const std::string& path);
+/// "plane.tv4: the file is read-only and was not changed".
+std::string readOnlyFileText(UiLanguage lang, const std::string& path);
+/// The warning before a save: the listed characters will be written as "?".
+std::string replacedCharactersText(UiLanguage lang, const std::string& characters);
+
+/// Labels of the batch calculator's text report.
+struct BatchReportTexts {
+    const char* project;          // "Project: "
+    const char* builtIn;          // "(built-in default aircraft)"
+    const char* wings;            // "Wings: "
+    const char* panels;           // ", panels: "
+    const char* wing;             // "Wing " (followed by the number and ":")
+    const char* chordwisePanels;  // "chordwise panels "
+    const char* strips;           // ", strips "
+    const char* aerodynamicCentre; // ", aerodynamic centre x "
+    const char* y;                // " y "
+    const char* liftSlope;        // ", lift slope "
+    const char* noResult;         // the line of a refused or failed run
+    const char* neutralPoint;     // "Neutral point x: "
+    const char* referenceArea;    // "Reference area: "
+    const char* referenceChord;   // ", reference chord: "
+    const char* recommended;      // "Recommended centre of gravity: "
+    const char* to;               // " to "
+    const char* cgFor;            // "Centre of gravity for "
+};
+const BatchReportTexts& batchReportTexts(UiLanguage lang);
+
 // ---- Stability results ----------------------------------------------------------------------
 struct StabilityTexts {
     const char* referenceAreaPrefix;   // "Reference area (S): "
@@ -137,6 +167,17 @@ struct ReportTexts {
     const char* liftSlope;
 };
 const ReportTexts& reportTexts(UiLanguage lang);
+
+// ---- Printing failures and the PDF export ----------------------------------------------------
+struct PrintingTexts {
+    const char* printFailed;   // followed by the printer's name in quotes, ": " and the reason
+    const char* printerGone;   // the printer or the print system is no longer there
+    const char* beginRefused;  // the print system did not open the document
+    const char* endFailed;     // the document could not be finished and sent
+    const char* pdfFilter;     // file-dialog filter of the PDF export
+    const char* pdfFailed;     // followed by "path: reason"
+};
+const PrintingTexts& printingTexts(UiLanguage lang);
 
 // ---- About window ---------------------------------------------------------------------------
 struct AboutTexts {

@@ -102,12 +102,13 @@ const std::array<NamedTri, 17> kSingleControls{{
 
 // ---- Menu ---------------------------------------------------------------------------------------
 
-const std::array<NamedTri, 16> kMenuItems{{
+const std::array<NamedTri, 17> kMenuItems{{
     {"Open1", {"File", "Datei", "archivar"}},
     {"Open2", {"Open", "Öffnen", "Apertura"}},
     {"Save2", {"Save as", "Speichern als", "guardar como"}},
     {"Save3", {"Save", "Speichern", "guardar"}},
     {"Print1", {"Print", "Drucken", "letra de molde"}},
+    {"ExportPdf1", {"Export report as PDF…", "Bericht als PDF exportieren…", "Exportar informe como PDF…"}},
     {"Exit1", {"Exit", "Beenden", "Salir"}},
     {"EEdit1", {"Edit", "Bearbeiten", "corregir"}},
     {"wing11", {"Wing 1", "Flügel-1", " ala-1 "}},

@@ -11,6 +11,9 @@ TARVOLIN_PACKAGES=(
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
+  desktop-file-utils shared-mime-info man-db
+  fonts-urw-base35
+  cups cups-client printer-driver-cups-pdf poppler-utils
   clang libclang-rt-14-dev libomp-dev
 )
 

@@ -8,6 +8,8 @@
 #include "solver/trawy2.h"
 #include "solver/wirbel_erg.h"
 
+#include <new>
+
 namespace tv {
 
 namespace {
@@ -25,11 +27,7 @@ void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
     ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
 }
 
-} // namespace
-
-void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
-    clearStatus(ws);
-
+void runSteps(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
     if (!checkLengthLimits(ac, ws, lang)) return;
     GRID(ac, ws, lang);
 
@@ -49,6 +47,21 @@ void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const El
     // A singular system still gets evaluated: the partial solution shows where it went wrong.
     WIRBEL_ERG(ac, ws, lang);
     ws.EvaluationRan = true;
+}
+
+} // namespace
+
+void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
+    clearStatus(ws);
+    // The large buffers were taken with the workspace; the panel arrays grow with a larger
+    // lattice. Memory that is not there becomes a message, never an escaping exception.
+    try {
+        runSteps(ac, ws, lang, progress);
+    } catch (const std::bad_alloc&) {
+        ws.Messages.push_back(notEnoughMemoryLine(lang));
+        ws.AbortCalculation = true;
+        ws.EvaluationRan = false;
+    }
 }
 
 } // namespace tv

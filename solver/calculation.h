@@ -20,4 +20,9 @@ namespace tv {
 void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang,
                     const EliminationProgress& progress = {});
 
+/// Whether the last run's results may be shown: the evaluation ran and no step set
+/// AbortCalculation (a singular system, a wing or aircraft without lift, no reference wing).
+/// The window and the batch calculator both decide by this.
+inline bool resultsUsable(const SolverWorkspace& ws) { return ws.EvaluationRan && !ws.AbortCalculation; }
+
 } // namespace tv

@@ -115,12 +115,12 @@ void GRID(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
 
     const int r = sizingReferenceWing(ac);
     const double referenceArea = ac.Wings[r].planform.S;
-    long total = 0;
+    // Each count is at most 1e6 (4e6 strips per wing), so the total of a refused lattice fits.
+    ws.PanelTotal = 0;
     for (int w = 1; w <= ac.WingCount; ++w) {
         sizeWing(ac.Wings[w], referenceArea, w, ws);
-        total += long(ws.SpanwiseStrips[w]) * ws.ChordwisePanels[w];
+        ws.PanelTotal += int64_t(ws.SpanwiseStrips[w]) * ws.ChordwisePanels[w];
     }
-    ws.PanelTotal = int(std::min<long>(total, kCountCeiling));
 
     bool refused = false;
     for (int w = 1; w <= kWingMax; ++w) {

@@ -1,16 +1,18 @@
 #include "solver/loes.h"
 
+#include "solver/refined_solve.h"
+
 namespace tv {
 
 bool LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
-    const int n = ws.PanelTotal;
+    const int n = int(ws.PanelTotal); // at most 3000: EINFLUSS refuses more
     double* M = ws.Matrix.get();
     for (int i = 0; i < n; ++i) {
         double* row = M + std::size_t(i) * kPanelLimit;
         for (int j = 0; j < n; ++j) row[j] *= 0.0795775;
     }
     ws.RightHandSide.fill(-1.0);
-    const bool singular = SIMQ902(M, kPanelLimit, ws.RightHandSide.data(), n, progress);
+    const bool singular = solveLatticeSystem(ws, progress);
     if (singular) {
         ws.Messages.push_back("LOES: Fehler beim Loesen des Gleichungssystems ");
         ws.AbortCalculation = true;

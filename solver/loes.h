@@ -7,10 +7,11 @@ namespace tv {
 
 /// Inputs: ws.PanelTotal (1..3000) and the influence matrix in ws.Matrix from EINFLUSS.
 /// Scales the matrix in place by 0.0795775 (1/(4 pi) to seven digits) into the system matrix,
-/// sets the right-hand side to -1 (unit free-stream speed times angle of attack), eliminates it
-/// with SIMQ902 (row-major, leading dimension 3000) and copies the solution into
-/// ws.Circulation[1..PanelTotal] (mm). The matrix holds the eliminated system afterwards; the
-/// unscaled influence matrix is gone, nothing reads it after the solve.
+/// sets the right-hand side to -1 (unit free-stream speed times angle of attack), solves it
+/// (solveLatticeSystem: single precision refined in double, or SIMQ902 on the exact path and as
+/// the fallback; row-major, leading dimension 3000) and copies the solution into
+/// ws.Circulation[1..PanelTotal] (mm). The matrix holds the scaled system (refined path) or the
+/// eliminated one (SIMQ902) afterwards; nothing reads it after the solve.
 /// Returns true on success. Failure: a singular system ("LOES: Fehler beim Loesen des
 /// Gleichungssystems " appended, AbortCalculation and SolutionFailed set, the partial solution
 /// is copied all the same).

@@ -73,6 +73,7 @@ void placeControlPoints(int w, SolverWorkspace& ws) {
 } // namespace
 
 void TRAWY2(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
+    ws.shapeLattice();
     for (int w = 1; w <= ac.WingCount; ++w) {
         layWing(ac.Wings[w], w, ws, lang);
         placeControlPoints(w, ws);

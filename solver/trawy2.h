@@ -9,7 +9,8 @@ namespace tv {
 
 /// Inputs: ac.WingCount; per wing SectionCount, LeadingEdgeX, StationY, StationChord of its
 /// sections (mm, absolute frame) and PositionZ; ws.ChordwisePanels, TrapeziumStrips,
-/// SpanwiseStrips from GRID (within the array limits: GRID refuses larger lattices).
+/// SpanwiseStrips from GRID (within the limits: GRID refuses larger lattices); shapes the panel
+/// arrays of ws to this lattice first (SolverWorkspace::shapeLattice).
 /// Outputs for wings 1..WingCount, strips s = 1..SpanwiseStrips[w], n = ChordwisePanels[w]:
 /// PanelXLeft/Right rows 1..n+1 (corners, n+1 = trailing edge), VortexXLeft/Right rows 1..n
 /// (quarter chord of each panel), StripYLeft/Right/Mid, ControlX rows 0..n+1 (0 leading edge,

@@ -57,14 +57,19 @@ double extent(const SolverWorkspace& ws, int w) {
     return last > 0 ? ws.StripYRight(last, w) - ws.StripYLeft(1, w) : 0.0;
 }
 
-// The widest wing; extents equal to 0.1 mm go to the larger area, full ties to the first.
+// The widest wing, extents compared to 0.1 mm: a wider rounded extent wins, an equal one goes to
+// the larger area, a full tie to the first. Comparing the raw extents would let rounding noise of
+// the layout (1e-13 mm) make an equal-span tail the reference. A wing without extent never is.
 int chooseReferenceWing(const Aircraft& ac, const SolverWorkspace& ws, const std::array<double, kWingMax + 1>& area) {
     int r = 0;
-    double eBest = 0, sBest = 0;
+    int64_t tenthsBest = 0;
+    double sBest = 0;
     for (int w = 1; w <= ac.WingCount; ++w) {
         const double e = extent(ws, w);
-        if (e > eBest || (area[w] > sBest && roundHalfEven(10 * eBest) == roundHalfEven(10 * e))) {
-            r = w, eBest = e, sBest = area[w];
+        if (!(e > 0)) continue;
+        const int64_t tenths = roundHalfEven(10 * e);
+        if (r == 0 || tenths > tenthsBest || (tenths == tenthsBest && area[w] > sBest)) {
+            r = w, tenthsBest = tenths, sBest = area[w];
         }
     }
     return r;

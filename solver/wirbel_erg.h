@@ -13,7 +13,7 @@ namespace tv {
 /// Outputs: PanelLoad and PanelLoad3D [k][s][w] (2 x circulation / panel length, per radian);
 /// WingLiftSlope, WingAcX (aircraft frame, mm), WingAcY (mm) of wings 1..5 (0 for wings not in
 /// use); planform b, S, lm, lam of the wings in use as the lattice represents them (mm, mm^2);
-/// NeutralPointX (mm); the reference wing (the widest; within 0.1 mm the larger area) with
+/// NeutralPointX (mm); the reference wing (the widest to 0.1 mm; at equal tenths the larger area) with
 /// ReferenceArea, ReferenceChord (a centre gap is filled with the root chord) and
 /// ReferenceOutline.
 /// WingAcX is the mean bound-vortex x weighted with the signed panel lifts. A surface whose rear

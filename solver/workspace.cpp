@@ -1,5 +1,6 @@
 #include "solver/workspace.h"
 
+#include <algorithm>
 #include <cblas.h>
 #include <cstdlib>
 #include <new>
@@ -11,6 +12,24 @@ namespace tv {
 // columns before anything reads them, and zero-filling 72 MB costs a tenth of a second per start.
 SolverWorkspace::SolverWorkspace() : Matrix(new double[std::size_t(kPanelLimit) * kPanelLimit]) {
     Messages.reserve(64);
+}
+
+LatticeShape latticeShape(const std::array<int, kWingMax + 1>& chordwisePanels,
+                          const std::array<int, kWingMax + 1>& spanwiseStrips) {
+    LatticeShape shape;
+    for (int w = 1; w <= kWingMax; ++w) {
+        shape.offset[w] = shape.size;
+        shape.strips[w] = std::max(spanwiseStrips[w], 0);
+        shape.rows[w] = std::max(chordwisePanels[w], 0) + 2;
+        shape.size += std::size_t(shape.strips[w] + 1) * shape.rows[w];
+    }
+    return shape;
+}
+
+void SolverWorkspace::shapeLattice() {
+    Shape = latticeShape(ChordwisePanels, SpanwiseStrips);
+    for (PanelArray* a : {&PanelXLeft, &PanelXRight, &VortexXLeft, &VortexXRight, &ControlX, &PanelLoad, &PanelLoad3D})
+        a->reshape(Shape);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,25 +29,42 @@ using TrimMask = std::array<bool, kTrimCapacity + 1>;
 /// Jacobian of the Newton iteration, rows and columns 1..300 (row and column 0 unused).
 using NewtonMatrix = std::array<std::array<double, kTrimCapacity + 1>, kTrimCapacity + 1>;
 
-/// A per-panel value (k, s, w): rows k = 0..300, strips s = 0..299, wings w = 0..5.
+/// Where the panels of each wing lie in a PanelArray: wing w's strips s = 0..strips[w] start at
+/// offset[w] and hold rows[w] = ChordwisePanels[w] + 2 entries each (rows k = 0..n+1).
+struct LatticeShape {
+    std::array<std::size_t, kWingMax + 1> offset{};
+    std::array<int, kWingMax + 1> rows{};
+    std::array<int, kWingMax + 1> strips{}; // SpanwiseStrips[w] the shape was made for
+    std::size_t size = 0; // entries of the whole array
+};
+
+/// The shape of a lattice of the given rows and strips per wing [1..5]; negative counts count 0.
+LatticeShape latticeShape(const std::array<int, kWingMax + 1>& chordwisePanels,
+                          const std::array<int, kWingMax + 1>& spanwiseStrips);
+
+/// A per-panel value (k, s, w), sized to the lattice of the last layout (see LatticeShape):
+/// rows k = 0..ChordwisePanels[w] + 1, strips s = 0..SpanwiseStrips[w], wings w = 1..5.
 /// The rows of one strip are contiguous, strips of one wing follow each other: the order in
 /// which the lattice numbers its panels, so the assembly reads the layout front to back.
+/// reshape zero-fills the entries of the new shape; the storage grows to the largest lattice met
+/// and is never given back, so a small aircraft costs what it uses and a large one allocates once.
+/// Reading outside the shape is undefined, as reading beyond a fixed array was.
 class PanelArray {
 public:
-    static constexpr int kRows = kRowLimit + 2;    // 0..300
-    static constexpr int kStrips = kStripLimit + 1; // 0..299
-    static constexpr std::size_t kSize = std::size_t(kWingMax + 1) * kStrips * kRows;
-
-    PanelArray() : data_(new double[kSize]()) {}
+    void reshape(const LatticeShape& shape) {
+        shape_ = shape;
+        data_.assign(shape.size, 0.0);
+    }
     double& operator()(int k, int s, int w) { return data_[index(k, s, w)]; }
     double operator()(int k, int s, int w) const { return data_[index(k, s, w)]; }
-    /// Row 0 of strip s of wing w; rows 0..300 follow.
+    /// Row 0 of strip s of wing w; rows 0..n+1 follow.
     double* strip(int s, int w) { return &data_[index(0, s, w)]; }
     const double* strip(int s, int w) const { return &data_[index(0, s, w)]; }
 
 private:
-    static std::size_t index(int k, int s, int w) { return (std::size_t(w) * kStrips + s) * kRows + k; }
-    std::unique_ptr<double[]> data_;
+    std::size_t index(int k, int s, int w) const { return shape_.offset[w] + std::size_t(s) * shape_.rows[w] + k; }
+    LatticeShape shape_;
+    std::vector<double> data_;
 };
 
 /// A per-strip value (s, w): strips s = 0..299, wings w = 0..5.
@@ -74,6 +92,28 @@ struct PackedLattice {
     std::array<double, kPanelLimit> Ax{}, Ay{}, Bx{}, By{}, Z{}, Cx{}, Cy{};
 };
 
+enum class RefinedOutcome {
+    Converged,    // the last correction was below kRefinedTolerance of the solution
+    FactorFailed, // single precision overflowed or met a zero pivot column
+    NotConverged, // the step limit was reached (or the solution went non-finite)
+};
+
+/// What the last refined solve did (solver/refined_solve.h).
+struct RefinedResult {
+    RefinedOutcome outcome = RefinedOutcome::NotConverged;
+    int steps = 0;             // corrections applied after the first single-precision solution
+    double lastCorrection = 0; // largest |correction| / largest |x| of the last step
+};
+
+/// Storage of the refined solve, grown to the largest system met: the single-precision
+/// factorisation (n x n, leading dimension n), its pivots and the vectors of the refinement.
+struct RefinementWork {
+    std::vector<float> Factor;
+    std::vector<int> Pivots;
+    std::vector<float> Vector;
+    std::vector<double> Residual, Solution;
+};
+
 struct SolverWorkspace {
     SolverWorkspace();
 
@@ -89,9 +129,13 @@ struct SolverWorkspace {
     std::array<int, kWingMax + 1> ChordwisePanels{};                                    // [w]
     std::array<std::array<int, kWingMax + 1>, kTrapeziumMax + 1> TrapeziumStrips{};    // [t][w]
     std::array<int, kWingMax + 1> SpanwiseStrips{};                                     // [w]
-    int PanelTotal = 0;
+    int64_t PanelTotal = 0; // as sized, also when GRID refuses it (no clamp)
 
     // ---- Vortex layout (TRAWY2), mm ------------------------------------------------------------
+    // The panel arrays (layout and loads) are shaped to the lattice by shapeLattice, which TRAWY2
+    // calls after GRID: a default aircraft touches a few hundred kilobytes, not 30 MB.
+    void shapeLattice();
+    LatticeShape Shape; // of the panel arrays: readers clamp their loops to it
     PanelArray PanelXLeft;   // rows 1..n+1: panel corners on the inner strip edge, n+1 = trailing edge
     PanelArray PanelXRight;  // the same on the outer strip edge
     PanelArray VortexXLeft;  // rows 1..n: bound vortex (quarter chord of the panel), inner edge
@@ -113,6 +157,9 @@ struct SolverWorkspace {
     PackedLattice Packed;
     std::array<double, kPanelLimit> RightHandSide{};
     std::array<double, kPanelLimit + 1> Circulation{}; // [1..PanelTotal], mm
+    bool ExactSolve = false;      // solve in double precision only (no single-precision refinement)
+    RefinementWork Refinement;    // the refined solve's storage, grown to PanelTotal
+    RefinedResult LastRefinement; // how the last refined solve ended (the exact path leaves it cleared)
 
     // ---- Results (WIRBEL_ERG) --------------------------------------------------------------------
     PanelArray PanelLoad;   // [k][s][w], rows 1..n: 2 * circulation / panel length, per radian
@@ -127,9 +174,11 @@ struct SolverWorkspace {
     Outline ReferenceOutline;
 };
 
-/// Makes the one workspace of the program (about 110 MB); call once and keep it. The linear
-/// algebra library takes its own buffers here too, so a calculation allocates nothing large.
-/// nullptr when the memory is not there: no calculation can run (notEnoughMemoryLine).
+/// Makes a workspace: the influence matrix is reserved at its capacity (72 MB of address space,
+/// touched only as far as a lattice uses it), the panel arrays grow with the lattices solved.
+/// Make one per thread that calculates, and keep it. The linear algebra library takes its own
+/// buffers here too, so a calculation allocates nothing large. nullptr when the memory is not
+/// there: no calculation can run (notEnoughMemoryLine).
 std::unique_ptr<SolverWorkspace> makeSolverWorkspace();
 
 } // namespace tv

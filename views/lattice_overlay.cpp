@@ -24,8 +24,8 @@ void DrawGrid1(QPainter& p, int imageWidth, const AircraftViewGeometry& g, const
     if (w < 1 || w > kWingMax) return;
     const double sc = g.AircraftScale;
     const int cx = imageWidth / 2, datum = g.AircraftDatumY;
-    const int strips = std::clamp(ws.SpanwiseStrips[w], 0, kStripLimit);
-    const int rows = std::clamp(ws.ChordwisePanels[w], 0, kRowLimit);
+    const int strips = std::clamp(ws.SpanwiseStrips[w], 0, ws.Shape.strips[w]);
+    const int rows = std::clamp(ws.ChordwisePanels[w], 0, std::max(ws.Shape.rows[w] - 2, 0));
     auto col = [&](double y) { return cx + roundPixel(y * sc); };
     auto row = [&](double x) { return datum + roundPixel(x * sc); };
     setPen(p, kAqua);

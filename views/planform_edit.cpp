@@ -4,6 +4,7 @@
 #include "views/planform_view.h"
 #include "views/wing_outline.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tv {
@@ -38,9 +39,13 @@ bool handleIsTrailing(int h) { return (h - 1) % 4 >= 2; }
 int planformHitTest(const Wing& wing, double scale, QSize image, QPoint pos) {
     const PlanformOrigin o = planformOrigin(image);
     const double dx = pos.x() - o.a, dy = pos.y() - o.p;
+    // Only the drawn sections have handles: a hidden section's stored corner lies in what the
+    // user sees as empty space.
+    const int lastSection = std::clamp(wing.TrapeziumCount, 1, kTrapeziumMax) + 1;
     int found = 0;
     for (int h = 1; h <= kHandleCount; ++h) {
         const int s = handleSection(h);
+        if (s > lastSection) break;
         const double y = double(wing.SectionY[s]);
         const double x = sectionLeadingEdge(wing, s) + (handleIsTrailing(h) ? wing.Chord[s] : 0);
         const double across = handleIsLeft(h) ? dx + y * scale : dx - y * scale;
@@ -83,8 +88,7 @@ void planformMouseDown(DragState& st, const Wing& wing, double scale, QSize imag
     st.ButtonReleased = false;
 }
 
-std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, const std::string& rootOffsetText,
-                                        double scale, QPoint pos, bool shiftAlone) {
+std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, double scale, QPoint pos, bool shiftAlone) {
     std::vector<FieldWrite> out;
     const int h = st.GrabbedHandle;
     if (h >= 1 && h <= kHandleCount && std::isfinite(scale) && scale > 0) {
@@ -98,7 +102,7 @@ std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, const s
             out.push_back({WingField::RootOffset, whole(v < 0 ? 0 : v)});
         } else if (h == 2) {
             double v = wing.RootOffset - dX;
-            if (v < 0) v = rootOffsetText == "0" ? -v : 0;
+            if (v < 0) v = wing.RootOffset == 0 ? -v : 0;
             out.push_back({WingField::RootOffset, whole(v)});
         } else if (isLeadingEdgeMove(h)) {
             out.push_back({xOffsetField(s), whole(sectionLeadingEdge(wing, s) + dY)});

@@ -39,7 +39,7 @@ bool handleIsLeft(int h);
 bool handleIsTrailing(int h);
 
 /// The handle within 3 pixels (strictly) of (x, y) in both directions, highest number winning,
-/// 0 for none; all five sections are live whatever the trapezium count.
+/// 0 for none; only the sections drawn for the wing's trapezium count are live.
 int planformHitTest(const Wing& wing, double scale, QSize image, QPoint pos);
 
 PointerShape handlePointer(int h);
@@ -68,10 +68,9 @@ struct FieldWrite {
     std::string text; // a whole number, no blanks
 };
 /// Mouse up: the new field texts for the grabbed handle from the displacement since the press, in
-/// writing order (empty for no handle or a scale that is not positive). rootOffsetText is the
-/// root-offset field's text (its being exactly "0" lets handle 2 mirror a negative offset).
-/// Stores DragOrigin and sets ButtonReleased.
-std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, const std::string& rootOffsetText,
-                                        double scale, QPoint pos, bool shiftAlone);
+/// writing order (empty for no handle or a scale that is not positive). Handle 2 dragged past
+/// the centre line mirrors the offset when the wing has none (its handles 1 and 2 coincide), so
+/// a drag either way opens the same gap. Stores DragOrigin and sets ButtonReleased.
+std::vector<FieldWrite> planformMouseUp(DragState& st, const Wing& wing, double scale, QPoint pos, bool shiftAlone);
 
 } // namespace tv

@@ -146,8 +146,8 @@ void buildPressurePoints3D(const SolverWorkspace& ws, int wingCount, int gain, d
     pts.rows.fill(0);
     const int last = std::clamp(wingCount, 0, kWingMax);
     for (int w = 1; w <= last; ++w) {
-        int strips = std::clamp(ws.SpanwiseStrips[w], 0, kStripLimit);
-        const int rows = std::clamp(ws.ChordwisePanels[w], 0, kRowLimit);
+        int strips = std::clamp(ws.SpanwiseStrips[w], 0, ws.Shape.strips[w]);
+        const int rows = std::clamp(ws.ChordwisePanels[w], 0, std::max(ws.Shape.rows[w] - 2, 0));
         if (rows > 0) strips = std::min(strips, (PressurePoints3D::kCapacity - 1 - n) / (2 * rows));
         pts.firstPoint[w] = n;
         pts.strips[w] = rows > 0 ? strips : 0;

@@ -9,12 +9,6 @@
 
 namespace {
 bool shown(QWidget* w) { return w && !w->isHidden(); }
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
 } // namespace
 
 TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {
@@ -100,6 +94,22 @@ TEST_F(WindowTest, AFailedSaveShowsTheReasonAndKeepsTheOldFile) {
     EXPECT_EQ(readAll(path("keep.tv4")), before);
 }
 
+TEST_F(WindowTest, OpeningAFileThatIsNotAProjectKeepsTheAircraft) {
+    make();
+    click("RadioButton2");
+    setText("Edit4", "310");
+    QFile junk(path("junk.tv4"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a project at all\r\n");
+    junk.close();
+    dialogs.answers.push_back(path("junk.tv4"));
+    trigger("Open2");
+    EXPECT_EQ(form->wingCount(), 2);
+    EXPECT_EQ(text("Edit4"), "310");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], path("junk.tv4") + " is not a Tarvolin4 project");
+}
+
 TEST_F(WindowTest, StartUpArgumentOpensTheNameAsGiven) {
     auto saveWithX2 = [&](const char* x2, const QString& name) {
         make();
@@ -142,7 +152,9 @@ TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {
     trigger("german1");
     f.resize(900, 800);
     f.close();
-    const QByteArray bytes = readAll(path("Default.pa4"));
+    // No settings in the working directory: they go to the per-user configuration folder.
+    EXPECT_FALSE(QFile::exists(path("Default.pa4")));
+    const QByteArray bytes = readAll(configPath("Default.pa4"));
     EXPECT_TRUE(bytes.startsWith("d\r\n900\r\n")) << bytes.toStdString();
 
     TForm1& again = make();
@@ -154,7 +166,12 @@ TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("x\r\n");
     file.close();
+    // Settings in the working directory (an older install) are read and written there.
     EXPECT_EQ(make().UiLanguage, tv::UiLanguage::Spanish);
+    trigger("english1");
+    form->close();
+    EXPECT_TRUE(readAll(path("Default.pa4")).startsWith("e\r\n"));
+    EXPECT_TRUE(readAll(configPath("Default.pa4")).startsWith("d\r\n"));
 }
 
 TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
@@ -164,7 +181,8 @@ TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
     EXPECT_FALSE(get<QAction>("InsertCopiedWing1")->isEnabled());
     click("Button_C1");
     EXPECT_TRUE(f.ClipboardHasWing);
-    EXPECT_TRUE(QFile::exists(path("wingcopy.fl4")));
+    EXPECT_TRUE(QFile::exists(dataPath("wingcopy.fl4")));
+    EXPECT_FALSE(QFile::exists(path("wingcopy.fl4")));
     EXPECT_TRUE(get("Button_P4")->isEnabled());
     EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
     showPage(tv::kWingTabSheetNames[4]);
@@ -178,6 +196,14 @@ TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
     make();
     EXPECT_TRUE(form->ClipboardHasWing);
     EXPECT_TRUE(get("Button_P2")->isEnabled());
+    // A clipboard in the working directory (an older install) is the one inserted.
+    QFile::copy(dataPath("wingcopy.fl4"), path("wingcopy.fl4"));
+    QFile::remove(dataPath("wingcopy.fl4"));
+    make();
+    EXPECT_TRUE(form->ClipboardHasWing);
+    showPage(tv::kWingTabSheetNames[4]);
+    click("Button_P4");
+    EXPECT_EQ(text("Edit34"), " 335");
 }
 
 TEST_F(WindowTest, ExchangeSwapsPlanformsPositionsAndCounts) {

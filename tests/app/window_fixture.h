@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -16,15 +17,32 @@
 #include <deque>
 #include <memory>
 
+/// The whole file, or nothing when it cannot be read.
+inline QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
 class ScriptedDialogs : public TDialogs {
 public:
     std::deque<std::optional<QString>> answers; // next open/save dialog result; empty = cancel
+    std::deque<std::optional<int>> choices;     // next choice among items; empty = cancel
+    QStringList offered;                        // the names of the last choice
     QStringList errors;
     int beeps = 0;
     std::optional<QString> openFileName(QWidget*, const QString&) override { return next(); }
     std::optional<QString> saveFileName(QWidget*, const QString&) override { return next(); }
     void showError(QWidget*, const QString& text) override { errors << text; }
     void beep() override { ++beeps; }
+    std::optional<int> chooseItem(QWidget*, const QString&, const QString&, const QStringList& names,
+                                  const QStringList&) override {
+        offered = names;
+        if (choices.empty()) return std::nullopt;
+        auto c = choices.front();
+        choices.pop_front();
+        return c;
+    }
 
 private:
     std::optional<QString> next() {
@@ -41,6 +59,9 @@ protected:
         ASSERT_TRUE(dir.isValid());
         oldDir = QDir::currentPath();
         QDir::setCurrent(dir.path());
+        // The per-user folders of this test, away from the real ones.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
     }
     void TearDown() override {
         form.reset();
@@ -74,6 +95,9 @@ protected:
     bool tabVisible(const char* page) { return pages()->isTabVisible(pages()->indexOf(get(page))); }
     void showPage(const char* page) { pages()->setCurrentWidget(get(page)); }
     QString path(const QString& name) const { return dir.filePath(name); }
+    /// Where the settings and the clipboard go when the working directory has none.
+    QString configPath(const QString& name) const { return dir.filePath("config/Tarvolin4/" + name); }
+    QString dataPath(const QString& name) const { return dir.filePath("data/Tarvolin4/" + name); }
 
     QTemporaryDir dir;
     QString oldDir;

@@ -5,10 +5,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <sstream>
 #include <sys/wait.h>
+#include <vector>
 
 using namespace tv;
 namespace fs = std::filesystem;
@@ -20,16 +24,26 @@ struct CalcRun {
     std::string out;
 };
 
-// Runs the batch calculator as a process; stderr is dropped, stdout collected.
-CalcRun runCalc(const std::string& args) {
-    const std::string cmd = std::string(TV_CALC_EXE) + " " + args + " 2>/dev/null";
+// Runs the batch calculator as a process; stdout collected, stderr into `err` when given.
+CalcRun runCalc(const std::string& args, std::string* err = nullptr) {
+    const std::string errFile = fs::temp_directory_path() / ("tv_cli_err_" + std::to_string(::getpid()));
+    const std::string cmd = std::string(TV_CALC_EXE) + " " + args + " 2>" + errFile;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(cmd.c_str(), "r"), pclose);
     std::string out;
     std::array<char, 4096> buf;
     size_t n;
     while ((n = fread(buf.data(), 1, buf.size(), pipe.get())) > 0) out.append(buf.data(), n);
     const int raw = pclose(pipe.release());
+    if (err) *err = std::string(std::istreambuf_iterator<char>(std::ifstream(errFile).rdbuf()), {});
+    fs::remove(errFile);
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
+}
+
+std::vector<nlohmann::json> jsonLines(const std::string& out) {
+    std::vector<nlohmann::json> records;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) records.push_back(nlohmann::json::parse(line));
+    return records;
 }
 
 class BatchTest : public ::testing::Test {
@@ -64,6 +78,15 @@ TEST_F(BatchTest, DefaultAircraftGivesTheKnownNeutralPoint) {
     EXPECT_NEAR(j["CgDesired"].get<double>(), ws_->NeutralPointX - 0.075 * ws_->ReferenceChord, 1e-9);
 }
 
+TEST_F(BatchTest, ExactSolveGivesTheSameNeutralPoint) {
+    const CalcRun refined = runCalc("--json"), exact = runCalc("--json --exact-solve");
+    ASSERT_EQ(refined.status, 0);
+    ASSERT_EQ(exact.status, 0);
+    const double a = nlohmann::json::parse(refined.out)["NeutralPointX"].get<double>();
+    const double b = nlohmann::json::parse(exact.out)["NeutralPointX"].get<double>();
+    EXPECT_NEAR(a, b, 1e-9);
+}
+
 TEST_F(BatchTest, ExitStatusTellsCalculatedRefusedAndUnreadable) {
     const CalcRun ok = runCalc("--json --margin 10");
     EXPECT_EQ(ok.status, 0);
@@ -91,17 +114,145 @@ TEST_F(BatchTest, ExitStatusTellsCalculatedRefusedAndUnreadable) {
         EXPECT_EQ(runCalc(bad).status, 2) << bad;
 }
 
-TEST_F(BatchTest, OneJsonObjectPerFileAndTheWorstStatus) {
-    const CalcRun r = runCalc("--json \"\" " + (dir_ / "nothing.tv4").string());
+TEST_F(BatchTest, EveryFileGetsOneJsonLineWhateverItsNameOrContents) {
+    const fs::path latin1 = dir_ / "Fl\xfcgel.tv4"; // not valid UTF-8
+    fs::copy_file(fs::path(TV_TEST_DATA) / "../../examples/two-wing.tv4", latin1);
+    std::ofstream(dir_ / "empty.tv4").flush();
+    std::string err;
+    const CalcRun r = runCalc("--json \"\" '" + latin1.string() + "' " + (dir_ / "missing.tv4").string() + " " +
+                                  (dir_ / "empty.tv4").string() + " --margin 12",
+                              &err);
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+    const std::vector<nlohmann::json> records = jsonLines(r.out);
+    ASSERT_EQ(records.size(), 4u) << r.out;
+    EXPECT_TRUE(records[0]["NeutralPointX"].is_number());
+    EXPECT_EQ(records[1]["File"], (dir_ / "Fl\xef\xbf\xbdgel.tv4").string()); // the byte replaced by U+FFFD
+    EXPECT_TRUE(records[1]["NeutralPointX"].is_number());
+    for (size_t i : {2u, 3u}) {
+        EXPECT_TRUE(records[i].contains("Error")) << records[i];
+        EXPECT_FALSE(records[i].contains("NeutralPointX")) << records[i];
+    }
+    EXPECT_NE(err.find("missing.tv4"), std::string::npos) << err;
+    EXPECT_NE(err.find("empty.tv4 is not a Tarvolin4 project"), std::string::npos) << err;
 }
 
-TEST_F(BatchTest, TextReportNamesTheResults) {
-    const CalcRun r = runCalc("--lang d");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("Neutral point x: 116.5 mm"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Wing 5:"), std::string::npos);
+TEST_F(BatchTest, ARefusedRunHasNoPositionsButItsMarginsAndTheRefusedCount) {
+    // Wing 4 of 18 m^2 sized against a wing 1 of 2 mm^2: billions of panels, refused by count.
+    AircraftTexts texts = defaultAircraftTexts();
+    texts.WingCount = 4;
+    for (int w = 1; w <= 4; ++w) {
+        WingTexts& t = texts.wings[w];
+        for (auto& f : t.field) f = "0";
+        t.TrapeziumCount = 1;
+        const char* size = w == 4 ? "3000" : "1";
+        t[WingField::Chord1] = t[WingField::Chord2] = t[WingField::Span1] = size;
+        t[WingField::PositionX] = std::to_string(5000 * w);
+    }
+    const BatchResult r = calculateProject("huge.tv4", texts, *ws_, UiLanguage::English, 12.5);
+    ASSERT_FALSE(r.calculated);
+    const nlohmann::json j = jsonReport(r, *ws_);
+    for (const char* key : {"NeutralPointX", "ReferenceArea", "ReferenceChord", "CgLow", "CgHigh", "CgDesired"})
+        EXPECT_TRUE(j[key].is_null()) << key;
+    EXPECT_TRUE(j["Wings"][0]["WingAcX"].is_null());
+    EXPECT_DOUBLE_EQ(j["DesiredMargin"].get<double>(), 12.5);
+    EXPECT_DOUBLE_EQ(j["RecommendedMarginHigh"].get<double>(), 16);
+    int64_t panels = 0;
+    for (const auto& w : j["Wings"]) panels += w["SpanwiseStrips"].get<int64_t>() * w["ChordwisePanels"].get<int64_t>();
+    EXPECT_GT(panels, int64_t{1} << 31);
+    EXPECT_EQ(j["PanelTotal"].get<int64_t>(), panels);
+}
+
+TEST_F(BatchTest, TextReportFollowsTheLanguage) {
+    const struct {
+        const char* letter;
+        const char* neutralPoint;
+        const char* wing5;
+    } rows[] = {{"e", "Neutral point x: 116.5 mm", "Wing 5:"},
+                {"d", "Neutralpunkt x: 116.5 mm", "Flügel 5:"},
+                {"s", "Punto neutro x: 116.5 mm", "Ala 5:"}};
+    for (const auto& row : rows) {
+        const CalcRun r = runCalc(std::string("--lang ") + row.letter);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NE(r.out.find(row.neutralPoint), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find(row.wing5), std::string::npos) << r.out;
+    }
+}
+
+namespace {
+
+std::string fileText(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The fields of one CSV line (no quoted fields: the rows checked here have none).
+std::vector<std::string> csvFields(const std::string& line) {
+    std::vector<std::string> f(1);
+    for (char c : line)
+        if (c == ',') f.emplace_back();
+        else f.back().push_back(c);
+    return f;
+}
+
+} // namespace
+
+TEST_F(BatchTest, CsvSummedOverStripsGivesTheWingLifts) {
+    const fs::path csv = dir_ / "loads.csv";
+    const CalcRun r = runCalc("--json --csv " + csv.string());
+    ASSERT_EQ(r.status, 0);
+    const nlohmann::json j = nlohmann::json::parse(r.out);
+    std::istringstream in(fileText(csv));
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    EXPECT_EQ(line, "wing,strip,y_mm,width_mm,chord_mm,cl,load\r");
+    std::map<std::string, double> lift; // both halves: twice the sum of cl * chord * width
+    int rows = 0;
+    while (std::getline(in, line)) {
+        ASSERT_EQ(line.back(), '\r');
+        line.pop_back();
+        const auto f = csvFields(line);
+        ASSERT_EQ(f.size(), 7u) << line;
+        lift[f[0]] += 2 * std::stod(f[5]) * std::stod(f[4]) * std::stod(f[3]);
+        EXPECT_NEAR(std::stod(f[6]), std::stod(f[5]) * std::stod(f[4]) / j["ReferenceChord"].get<double>(), 1e-12);
+        ++rows;
+    }
+    int strips = 0;
+    for (const auto& w : j["Wings"]) {
+        const std::string name = "Wing-" + std::to_string(w["Wing"].get<int>());
+        EXPECT_NEAR(lift[name], w["WingLift"].get<double>(), 1e-9 * w["WingLift"].get<double>()) << name;
+        EXPECT_NEAR(w["WingLift"].get<double>() / w["S"].get<double>(), w["WingLiftSlope"].get<double>(), 1e-6);
+        strips += w["SpanwiseStrips"].get<int>();
+    }
+    EXPECT_EQ(rows, strips);
+}
+
+TEST_F(BatchTest, ExportsAreWrittenOnlyForACalculatedProject) {
+    const fs::path deck = dir_ / "plane.avl";
+    EXPECT_EQ(runCalc("--avl " + deck.string()).status, 0);
+    EXPECT_EQ(fileText(deck).rfind("Unknown\n", 0), 0u);
+
+    struct Case {
+        const char* name;
+        std::string args;
+        int status;
+    };
+    const fs::path slender = dir_ / "slender.tv4";
+    std::ofstream(slender) << "<aircraft>\r\n <wings_count>1</wings_count>\r\n <wing>\r\n  <wing_id>1</wing_id>\r\n"
+                              "  <wingsections>2</wingsections>\r\n  <section>\r\n   <section_id>1</section_id>\r\n"
+                              "   <y>0</y>\r\n   <chord>20</chord>\r\n  </section>\r\n  <section>\r\n"
+                              "   <section_id>2</section_id>\r\n   <y>9000</y>\r\n   <chord>20</chord>\r\n"
+                              "  </section>\r\n </wing>\r\n</aircraft>\r\n";
+    const fs::path out = dir_ / "out.file";
+    const Case cases[] = {
+        {"refused calculation", "--csv " + out.string() + " " + slender.string(), 1},
+        {"folder missing", "--avl " + (dir_ / "no" / "deck.avl").string(), 2},
+        {"two projects", "--csv " + out.string() + " \"\" \"\"", 2},
+        {"no file name", "--avl", 2},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(runCalc(c.args).status, c.status) << c.name;
+        EXPECT_FALSE(fs::exists(out)) << c.name;
+    }
 }
 
 // Under a memory limit the calculation either runs or says that the memory is missing and exits

@@ -6,6 +6,7 @@
 #include "tempdir.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/stat.h>
 
 namespace {
@@ -177,18 +178,40 @@ TEST_F(ProjectRoundTrip, TwoWingsLeaveTenInAbsentWingsAndKeepTheirButtons) {
     EXPECT_DOUBLE_EQ(table.NeutralPointX.value_or(0), -12.75);
 }
 
-TEST_F(ProjectRoundTrip, CommentsComeBackWhole) {
-    const char* comments[] = {
+/// Wing count, trapezium counts and every field text: what a remark must never change.
+void expectSameAircraft(const tv::AircraftTexts& a, const tv::AircraftTexts& b, const std::string& remark) {
+    EXPECT_EQ(a.WingCount, b.WingCount) << remark;
+    for (int w = 1; w <= 5; ++w) {
+        EXPECT_EQ(a.wings[w].TrapeziumCount, b.wings[w].TrapeziumCount) << w << " " << remark;
+        EXPECT_EQ(a.wings[w].field, b.wings[w].field) << w << " " << remark;
+    }
+}
+
+TEST_F(ProjectRoundTrip, AnyRemarkReadsBackAsItselfAndNeverAsTags) {
+    tv::AircraftTexts t = tv::defaultAircraftTexts();
+    t.WingCount = 3;
+    const tv::AircraftTexts withoutRemark = writeAndReload(t, tv::defaultAircraftTexts(), tv::ReferenceValues{1, 2, 3});
+    std::vector<std::string> remarks = {
         "", "a<b", "3 < 4 and 5 > 2", "<x>1</x>\n<wing_id>7</wing_id>\n  ", "ends with <", "\n\nthird", "µ<ä>ñ",
-        "tab\there", "<comment>nested",
+        "tab\there", "<comment>nested", "</comment>", "x</comment>\n<wings_count>1</wings_count>",
+        "</comment>\n <wing>\n  <wing_id>1</wing_id>\n  <wing_position>\n   <x>999</x>\n <sb>5</sb>",
+        "<\\/comment>", "<\\\\/comment></comment>", "ends with <\\", "</COMMENT> stays", "</comment",
     };
-    for (const char* c : comments) {
-        tv::AircraftTexts t = tv::defaultAircraftTexts();
-        t.Comment = c;
+    // Random remarks built from the pieces that matter to the reader.
+    std::mt19937 rng(2024);
+    const char* pieces[] = {"<", "/", "\\", "comment", ">", "</comment>", "<\\/comment>", "\n", "<x>5</x>", "a"};
+    for (int round = 0; round < 200; ++round) {
+        std::string r;
+        for (int i = 0; i < 12; ++i) r += pieces[rng() % std::size(pieces)];
+        remarks.push_back(r);
+    }
+    for (const std::string& remark : remarks) {
+        t.Comment = remark;
         tv::ProjectTable table;
-        const tv::AircraftTexts loaded = writeAndReload(t, tv::defaultAircraftTexts(), std::nullopt, &table);
-        EXPECT_EQ(loaded.Comment, c);
-        EXPECT_EQ(table.wings[1].PositionZ, -190) << c; // the comment's tags are not taken as values
+        const tv::AircraftTexts loaded = writeAndReload(t, tv::defaultAircraftTexts(), tv::ReferenceValues{1, 2, 3}, &table);
+        EXPECT_EQ(loaded.Comment, remark);
+        expectSameAircraft(loaded, withoutRemark, remark);
+        EXPECT_DOUBLE_EQ(table.ReferenceArea.value_or(0), 1) << remark;
     }
 }
 

@@ -181,6 +181,29 @@ TEST(TaggedLayout, OtherNamesApplyOnlyWings1To3) {
     EXPECT_EQ(texts.wings[1][tv::WingField::PositionX], "  10");
 }
 
+TEST(ReadProjectFile, AFileWithoutAnyProjectTagIsNotAProject) {
+    tvtest::TempDir dir;
+    const struct {
+        const char* name;
+        std::string bytes;
+        tv::ReadStatus status;
+    } rows[] = {
+        {"empty.tv4", "", tv::ReadStatus::NotAProject},
+        {"binary.tv4", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe<\x01>", 16), tv::ReadStatus::NotAProject},
+        {"text.tv4", "Dear reader,\r\nthis is a letter.\r\n", tv::ReadStatus::NotAProject},
+        {"page.tv4", "<html><body><p>1</p></body></html>\n", tv::ReadStatus::NotAProject},
+        {"plane", "just words\n", tv::ReadStatus::NotAProject},
+        {"partial.tv4", "<wings_count>2</wings_count>\n", tv::ReadStatus::Ok},
+        {"closing.TV4", "</aircraft>\n", tv::ReadStatus::Ok},
+        {"old.da4", "", tv::ReadStatus::Ok},
+        {"old.DA4", "words\n", tv::ReadStatus::Ok},
+    };
+    for (const auto& row : rows) {
+        tvtest::spit(dir.file(row.name), row.bytes);
+        EXPECT_EQ(tv::readProjectFile(dir.file(row.name)).status, row.status) << row.name;
+    }
+}
+
 TEST(ReadProjectFile, ReportsAnIoErrorAfterTheOpen) {
     tvtest::TempDir dir;
     tvtest::spit(dir.file("p.tv4"), "<aircraft>\r\n");

@@ -52,7 +52,7 @@ std::vector<std::string> expectedWindowNames() {
 }
 
 std::vector<std::string> expectedMenuNames() {
-    return {"Open1", "Open2", "Save2", "Save3", "Print1", "Exit1", "EEdit1", "wing11", "wing21",
+    return {"Open1", "Open2", "Save2", "Save3", "Print1", "ExportPdf1", "Exit1", "EEdit1", "wing11", "wing21",
             "wing31", "aircraft1", "CopyWing1", "InsertCopiedWing1", "chng1", "chng2", "chng3",
             "chng4", "chng5", "Mscale1", "Langu1", "Info1", "german1", "english1", "spain1"};
 }

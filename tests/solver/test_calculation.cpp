@@ -1,6 +1,7 @@
 // The whole calculation on complete aircraft: the built-in default aircraft as the acceptance
 // check, a single rectangular wing against textbook properties, and the order of the messages.
 #include "solver/calculation.h"
+#include "solver/wirbel_erg.h"
 #include "solver_fixture.h"
 
 #include "model/numformat.h"
@@ -109,6 +110,22 @@ TEST(Calculation, LengthsOfAKilometreAreAccepted) {
     runCalculation(ac, ws, UiLanguage::English);
     EXPECT_FALSE(ws.AbortCalculation);
     EXPECT_TRUE(ws.EvaluationRan);
+}
+
+TEST(Calculation, ResultsAreUsableOnlyWhenNothingAborted) {
+    SolverWorkspace& ws = sharedWorkspace();
+    Aircraft ac = computeAircraft(defaultAircraftTexts());
+    runCalculation(ac, ws, UiLanguage::English);
+    EXPECT_TRUE(resultsUsable(ws));
+
+    // The evaluation of a lattice without lift aborts after the solve: nothing to show.
+    ws.Circulation.fill(0);
+    WIRBEL_ERG(ac, ws, UiLanguage::English);
+    EXPECT_FALSE(resultsUsable(ws)) << "an evaluation without lift shows no results";
+
+    Aircraft refused = aircraftOf({trapeziumWing(20, 20, 7000)});
+    runCalculation(refused, ws, UiLanguage::English);
+    EXPECT_FALSE(resultsUsable(ws));
 }
 
 }  // namespace

@@ -103,6 +103,9 @@ TEST(WIRBEL_ERG, ReferenceIsTheWidestWingAndWithinATenthTheLarger) {
         {"wider second wing", {trapeziumWing(200, 200, 300), trapeziumWing(100, 100, 400, 0, 0, 800, 100)}, 2},
         {"equal extent, larger area", {trapeziumWing(100, 100, 400), trapeziumWing(200, 200, 400, 0, 0, 800, 100)}, 2},
         {"equal extent and area", {trapeziumWing(150, 150, 400), trapeziumWing(150, 150, 400, 0, 0, 800, 100)}, 1},
+        // The tail's lattice reaches 2e-13 mm further out than the wing's: rounding noise.
+        {"equal span, noisy extent", {trapeziumWing(200, 200, 500), trapeziumWing(100, 100, 500, 0, 0, 900)}, 1},
+        {"tail wider by 1 mm", {trapeziumWing(200, 200, 500), trapeziumWing(100, 100, 501, 0, 0, 900)}, 2},
     };
     for (const Row& row : rows) {
         SolverWorkspace& ws = sharedWorkspace();

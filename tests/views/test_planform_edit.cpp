@@ -18,12 +18,11 @@ std::vector<std::pair<WingField, std::string>> writes(const std::vector<tv::Fiel
     return out;
 }
 
-std::vector<tv::FieldWrite> drag(const tv::Wing& wing, QPoint from, QPoint to, bool shift,
-                                 const std::string& rootText = "0") {
+std::vector<tv::FieldWrite> drag(const tv::Wing& wing, QPoint from, QPoint to, bool shift) {
     tv::DragState st;
     tv::planformMouseDown(st, wing, kScale, kImage, from);
     EXPECT_FALSE(st.ButtonReleased);
-    auto out = tv::planformMouseUp(st, wing, rootText, kScale, to, shift);
+    auto out = tv::planformMouseUp(st, wing, kScale, to, shift);
     EXPECT_TRUE(st.ButtonReleased);
     EXPECT_EQ(st.DragOrigin, to);
     return out;
@@ -57,17 +56,28 @@ TEST(PlanformEdit, HitTestFindsEachCornerHighestNumberWins) {
     EXPECT_EQ(tv::planformHitTest(tvtest::makeWing(close), kScale, kImage, {451, 115}), 13);
 }
 
-TEST(PlanformEdit, HiddenSectionsStayLive) {
-    tvtest::WingSpec one = fourTrapezia();
-    one.trapezia = 1;
-    const tv::Wing wing = tvtest::makeWing(one);
-    // Section 4 at y = 400 (200 px), leading edge 60 (30 px).
-    tv::DragState st;
-    const tv::HoverResult h = tv::planformMouseMove(st, wing, kScale, kImage, {500, 130}, false);
-    EXPECT_EQ(h.handle, 13);
-    EXPECT_EQ(st.HandleIndex, 13);
-    EXPECT_TRUE(h.highlight[int(WingField::XOffset4)]);
-    EXPECT_TRUE(h.highlight[int(WingField::Span3)]);
+TEST(PlanformEdit, OnlyDrawnSectionsHaveHandles) {
+    // Section 4 at y = 400 (200 px), leading edge 60 (30 px); section 3 at (150 px, 15 px).
+    struct Row {
+        int trapezia;
+        QPoint pos;
+        int handle;
+    };
+    const Row rows[] = {
+        {1, {500, 130}, 0},  {1, {450, 115}, 0}, {1, {350, 105}, 5}, {2, {450, 115}, 9},
+        {2, {500, 130}, 0},  {3, {500, 130}, 13}, {3, {100, 130}, 14}, {4, {525, 145}, 17},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.trapezia << " trapezia at " << r.pos.x() << "," << r.pos.y());
+        tvtest::WingSpec spec = fourTrapezia();
+        spec.trapezia = r.trapezia;
+        const tv::Wing wing = tvtest::makeWing(spec);
+        tv::DragState st;
+        const tv::HoverResult h = tv::planformMouseMove(st, wing, kScale, kImage, r.pos, false);
+        EXPECT_EQ(h.handle, r.handle);
+        // A press where nothing is drawn grabs nothing, so the release changes no hidden value.
+        EXPECT_EQ(drag(wing, r.pos, r.pos + QPoint(20, 0), false).empty(), r.handle == 0);
+    }
 }
 
 TEST(PlanformEdit, HighlightWithAndWithoutShift) {
@@ -104,19 +114,19 @@ TEST(PlanformEdit, HighlightWithAndWithoutShift) {
 }
 
 TEST(PlanformEdit, RootOffsetMirrorRule) {
-    const tv::Wing wing = tvtest::makeWing(fourTrapezia());
     using W = std::vector<std::pair<WingField, std::string>>;
-    // Handle 2 dragged 30 pixels either way at 0.5 px/mm gives 60.
+    // Root offset 0: handle 2 (the winner where handles 1 and 2 coincide) dragged 30 pixels either
+    // way at 0.5 px/mm gives 60.
+    const tv::Wing wing = tvtest::makeWing(fourTrapezia());
     EXPECT_EQ(writes(drag(wing, {300, 100}, {270, 100}, false)), (W{{WingField::RootOffset, "60"}}));
     EXPECT_EQ(writes(drag(wing, {300, 100}, {330, 100}, false)), (W{{WingField::RootOffset, "60"}}));
-    // The mirror needs the field's text to be exactly "0".
-    EXPECT_EQ(writes(drag(wing, {300, 100}, {330, 100}, false, " 0")), (W{{WingField::RootOffset, "0"}}));
-    // Root offset 40: handle 1 dragged 100 mm to the left stops at 0.
+    // Root offset 40: handle 1 dragged 100 mm to the left stops at 0, and handle 2 does not mirror.
     tvtest::WingSpec gap = fourTrapezia();
     gap.rootOffset = 40;
     const tv::Wing gapWing = tvtest::makeWing(gap);
-    EXPECT_EQ(writes(drag(gapWing, {320, 100}, {270, 100}, false, "40")), (W{{WingField::RootOffset, "0"}}));
-    EXPECT_EQ(writes(drag(gapWing, {320, 100}, {331, 100}, false, "40")), (W{{WingField::RootOffset, "62"}}));
+    EXPECT_EQ(writes(drag(gapWing, {320, 100}, {270, 100}, false)), (W{{WingField::RootOffset, "0"}}));
+    EXPECT_EQ(writes(drag(gapWing, {320, 100}, {331, 100}, false)), (W{{WingField::RootOffset, "62"}}));
+    EXPECT_EQ(writes(drag(gapWing, {280, 100}, {380, 100}, false)), (W{{WingField::RootOffset, "0"}}));
 }
 
 TEST(PlanformEdit, LeadingEdgeDragWithAndWithoutShift) {
@@ -136,7 +146,7 @@ TEST(PlanformEdit, LeadingEdgeDragWithAndWithoutShift) {
     // A release with no handle grabbed writes nothing but still ends the drag.
     tv::DragState st;
     tv::planformMouseDown(st, wing, 2.0, kImage, {0, 0}); // no handle under (0, 0)
-    EXPECT_TRUE(tv::planformMouseUp(st, wing, "0", 2.0, {5, 5}, false).empty());
+    EXPECT_TRUE(tv::planformMouseUp(st, wing, 2.0, {5, 5}, false).empty());
     EXPECT_TRUE(st.ButtonReleased);
     EXPECT_EQ(st.DragOrigin, QPoint(5, 5));
 }
@@ -145,7 +155,7 @@ TEST(PlanformEdit, ReleaseWithABrokenScaleWritesNothing) {
     const tv::Wing wing = tvtest::makeWing(fourTrapezia());
     tv::DragState st;
     st.GrabbedHandle = 3;
-    EXPECT_TRUE(tv::planformMouseUp(st, wing, "0", 0.0, {10, 10}, false).empty());
+    EXPECT_TRUE(tv::planformMouseUp(st, wing, 0.0, {10, 10}, false).empty());
 }
 
 TEST(View3DMouse, DragTurnsAndZooms) {

@@ -151,6 +151,7 @@ TEST(LatticeOverlay, PanelsTintedAndZeroLoadKeepsTheBrush) {
     // Wing 1: one strip from y 0 to 100, three rows 0..30..60..90 mm, loads +, 0, -.
     ws->SpanwiseStrips[1] = 1;
     ws->ChordwisePanels[1] = 3;
+    ws->shapeLattice();
     ws->StripYLeft(1, 1) = 0;
     ws->StripYRight(1, 1) = 100;
     for (int k = 1; k <= 4; ++k) ws->PanelXLeft(k, 1, 1) = ws->PanelXRight(k, 1, 1) = 30.0 * (k - 1);

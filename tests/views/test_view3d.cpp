@@ -111,6 +111,7 @@ TEST(View3D, StalksAndMeshOfTheLoads) {
     ws->PanelTotal = 4;
     ws->SpanwiseStrips[1] = 2;
     ws->ChordwisePanels[1] = 2;
+    ws->shapeLattice();
     for (int s = 1; s <= 2; ++s)
         for (int k = 1; k <= 2; ++k) {
             ws->StripYMid(s, 1) = 100.0 * s;

@@ -1,0 +1,21 @@
+#pragma once
+// Where the per-user files (settings "Default.pa4", wing clipboard "wingcopy.fl4") live: in the
+// working directory when the file is there already, as older installs keep them; otherwise in
+// the per-user folder the desktop names (the caller passes it: configuration folder for the
+// settings, data folder for the clipboard). A file is written where it was read from.
+#include "files/fileio.h"
+
+#include <optional>
+#include <string>
+
+namespace tv {
+
+/// `name` itself (working directory) when a file or link of that name exists there, else
+/// `folder`/`name`; `name` also when no folder is known.
+std::string userFilePath(const std::string& name, const std::string& folder);
+
+/// Makes the folders above `path` that are missing, so that a first write into a new per-user
+/// folder can succeed; the error names the folder and the reason.
+std::optional<FileError> makeParentFolders(const std::string& path);
+
+} // namespace tv

@@ -1,0 +1,42 @@
+// Texts about project files and the batch calculator's report.
+#include "i18n/texts.h"
+#include "i18n/tri.h"
+
+namespace tv {
+using namespace i18n_detail;
+
+namespace {
+const Tri kNotAProject{" is not a Tarvolin4 project", " ist kein Tarvolin4-Projekt", " no es un proyecto de Tarvolin4"};
+const Tri kReadOnly{": the file is read-only and was not changed",
+                    ": die Datei ist schreibgeschützt und wurde nicht verändert",
+                    ": el archivo es de solo lectura y no se ha modificado"};
+const Tri kReplaced{"These characters cannot be stored in a project file and will be saved as \"?\": ",
+                    "Diese Zeichen kann eine Projektdatei nicht speichern, sie werden als \"?\" gespeichert: ",
+                    "Estos caracteres no caben en un archivo de proyecto y se guardarán como \"?\": "};
+
+const BatchReportTexts kBatch[3] = {
+    {"Project: ", "(built-in default aircraft)", "Wings: ", ", panels: ", "Wing ", "chordwise panels ", ", strips ",
+     ", aerodynamic centre x ", " y ", ", lift slope ", "No result: the calculation was refused or failed.",
+     "Neutral point x: ", "Reference area: ", ", reference chord: ", "Recommended centre of gravity: ", " to ",
+     "Centre of gravity for "},
+    {"Projekt: ", "(eingebautes Standardflugzeug)", "Flügel: ", ", Felder: ", "Flügel ", "Felder in Tiefe ",
+     ", Streifen ", ", Neutralpunkt x ", " y ", ", Auftriebsanstieg ",
+     "Kein Ergebnis: die Berechnung wurde abgelehnt oder ist gescheitert.", "Neutralpunkt x: ", "Bezugsfläche: ",
+     ", Bezugstiefe: ", "Empfohlener Schwerpunkt: ", " bis ", "Schwerpunkt bei "},
+    {"Proyecto: ", "(avión predeterminado integrado)", "Alas: ", ", paneles: ", "Ala ", "paneles en cuerda ",
+     ", franjas ", ", centro aerodinámico x ", " y ", ", pendiente de sustentación ",
+     "Sin resultado: el cálculo fue rechazado o falló.", "Punto neutro x: ", "Superficie de referencia: ",
+     ", cuerda de referencia: ", "Centro de gravedad recomendado: ", " a ", "Centro de gravedad para "},
+};
+} // namespace
+
+std::string notAProjectText(UiLanguage lang, const std::string& path) { return path + choose(lang, kNotAProject); }
+std::string readOnlyFileText(UiLanguage lang, const std::string& path) { return path + choose(lang, kReadOnly); }
+std::string replacedCharactersText(UiLanguage lang, const std::string& characters) {
+    return choose(lang, kReplaced) + characters;
+}
+const BatchReportTexts& batchReportTexts(UiLanguage lang) {
+    return kBatch[lang == UiLanguage::English ? 0 : lang == UiLanguage::German ? 1 : 2];
+}
+
+} // namespace tv

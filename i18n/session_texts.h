@@ -1,0 +1,63 @@
+#pragma once
+// Texts of the first minutes with the program: starting a new aircraft, undo and redo with the
+// name of the step, the recent projects, the pointer position in the status line and the
+// standard commands added to the menus.
+#include "i18n/texts.h"
+
+#include <string>
+#include <vector>
+
+namespace tv {
+
+/// What an undo step changed; the menu names it ("Undo span 2 of wing 1").
+enum class EditKind {
+    Field,            // one input field: wing, field (0..15 in the order of model WingField)
+    TrapeziumCount,   // wing
+    WingCount,
+    MouseEdit,        // a drag on the planform view of wing
+    Scaling,
+    InsertWing,       // the copied wing inserted into wing
+    ExchangeWings,    // wing and other
+    Remarks,
+    HeightSeparation, // the calculation moved wings in height
+};
+
+struct EditStep {
+    EditKind kind = EditKind::Field;
+    int wing = 0;  // 1..5 where the kind names a wing
+    int field = 0; // Field: 0..15; ExchangeWings: the other wing
+    bool operator==(const EditStep&) const = default;
+};
+
+/// "span 2 of wing 1", "wing count", "exchange of wings 1 and 3".
+std::string editStepName(UiLanguage lang, const EditStep& step);
+/// "Undo span 2 of wing 1" / "Undo" without a step; the same for redo.
+std::string undoText(UiLanguage lang, const EditStep* step);
+std::string redoText(UiLanguage lang, const EditStep* step);
+
+/// Captions of the added menu items by objectName: New1, Recent1, Calc1 (Undo1 and Redo1 name
+/// their step: undoText, redoText).
+std::vector<ControlText> sessionMenuTexts(UiLanguage lang);
+/// The greyed entry of an empty recent list: "(none)".
+std::string noRecentProjectsText(UiLanguage lang);
+/// "The project <path> no longer exists; it was removed from the recent projects."
+std::string recentProjectMissingText(UiLanguage lang, const std::string& path);
+
+/// The starting aircraft offered by "New" (index 0..kStartingAircraftCount-1): name and one line.
+inline constexpr int kStartingAircraftCount = 5;
+struct StartingAircraftText {
+    std::string name;
+    std::string description;
+};
+StartingAircraftText startingAircraftText(UiLanguage lang, int index);
+/// Title and prompt of the choice.
+std::string newAircraftTitle(UiLanguage lang);
+std::string newAircraftPrompt(UiLanguage lang);
+
+/// The status line over the views: "x 123 mm, y 456 mm (x from the root leading edge of wing 1)".
+std::string pointerPositionText(UiLanguage lang, int xMm, int yMm);
+/// Tooltip of a length measured along x from wing w's root leading edge:
+/// "x from the root leading edge of wing 1".
+std::string xOriginNote(UiLanguage lang, int wing);
+
+} // namespace tv

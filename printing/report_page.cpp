@@ -1,0 +1,113 @@
+#include "printing/report_page.h"
+
+#include "model/numformat.h"
+#include "views/view_common.h"
+
+namespace tv {
+namespace {
+
+constexpr int kSummaryTop = 563;
+constexpr int kSummaryValueX = 520;
+constexpr int kFirstBlockTop = 683;
+constexpr int kBlockPitch = 180;
+constexpr int kLineStep = 20;
+constexpr int kRightLabelX = 320;
+constexpr int kRightValueX = 580;
+
+std::string F(double v, int width, int decimals) { return formatFixed(v, width, decimals); }
+
+// "xf: " and five section fields separated by one blank; sections 3..5 beyond the wing's count
+// stay empty, their blanks stay.
+template <class Value>
+std::string sectionLine(const char* prefix, const Wing& wing, Value value) {
+    std::string line = prefix;
+    for (int s = 1; s <= kSectionMax; ++s) {
+        if (s > 1) line += ' ';
+        if (s <= 2 || wing.SectionCount >= s) line += F(value(s), 5, 0);
+    }
+    return line;
+}
+
+void appendSummary(std::vector<ReportText>& out, const ReportData& d, const tv::ReportTexts& t) {
+    const StabilityNumbers& n = d.numbers;
+    const int y = kSummaryTop;
+    out.push_back({0, y, t.summary});
+    out.push_back({0, y + 20, t.aerodynamicCenter});
+    out.push_back({kSummaryValueX, y + 20, F(d.NeutralPointX, 5, 1) + " mm"});
+    out.push_back({0, y + 40, t.recommendedHigh + F(n.RecommendedMarginHigh, 0, 0) + "%: "});
+    out.push_back({kSummaryValueX, y + 40, F(n.CgHigh, 5, 1) + " mm"});
+    out.push_back({0, y + 60, t.recommendedLow + F(n.RecommendedMarginLow, 0, 0) + "%: "});
+    out.push_back({kSummaryValueX, y + 60, F(n.CgLow, 5, 1) + " mm"});
+    out.push_back({0, y + 80, t.desired + F(n.DesiredMargin, 0, 1) + "%: "});
+    out.push_back({kSummaryValueX, y + 80, F(n.CgDesired, 5, 1) + " mm"});
+}
+
+void appendWingBlock(std::vector<ReportText>& out, const ReportData& d, const tv::ReportTexts& t, int w) {
+    const Wing& wing = d.aircraft.Wings[w];
+    const PlanformData& pf = wing.planform;
+    const int y = kFirstBlockTop + kBlockPitch * (w - 1);
+    const double x0 = wing.PositionX;
+    out.push_back({0, y, t.wingHeading[size_t(w)]});
+    out.push_back({0, y + 20, sectionLine("xf: ", wing, [&](int s) { return wing.LeadingEdgeX[s] - x0; })});
+    out.push_back({0, y + 40, sectionLine("lf: ", wing, [&](int s) { return wing.StationChord[s]; })});
+    out.push_back({0, y + 60, sectionLine("yf: ", wing, [&](int s) { return wing.StationY[s]; })});
+    out.push_back({0, y + 80, "zf: " + formatInt(wing.PositionZ, 5)});
+    out.push_back({0, y + 100, "x0: " + formatInt(wing.PositionX, 5)});
+    const std::pair<const char*, std::string> right[] = {
+        {t.span, F(pf.b, 5, 0) + " mm"},
+        {t.area, F(pf.S / 10000, 5, 1) + " dm**2"},
+        {t.aspectRatio, F(pf.lam, 5, 1)},
+        {t.meanChord, F(pf.lm, 5, 1) + " mm"},
+        {t.geometricCenter, F(pf.r25, 5, 1) + " mm"},
+        {t.wingAerodynamicCenter, F(d.WingAcX[size_t(w)] - x0, 5, 1) + " mm"},
+        {t.liftSlope, F(d.WingLiftSlope[size_t(w)], 5, 2)},
+    };
+    int row = y + 20;
+    for (const auto& [label, value] : right) {
+        out.push_back({kRightLabelX, row, label});
+        out.push_back({kRightValueX, row, value});
+        row += kLineStep;
+    }
+}
+
+} // namespace
+
+std::vector<ReportText> reportPageTexts(const ReportData& d) {
+    const tv::ReportTexts& t = tv::reportTexts(d.lang);
+    std::vector<ReportText> out{{0, 0, "Tarvolin4  V3.5 "}, {0, 20, d.projectFileName}};
+    appendSummary(out, d, t);
+    for (int w = 1; w <= std::clamp(d.aircraft.WingCount, 0, kWingMax); ++w) appendWingBlock(out, d, t, w);
+    return out;
+}
+
+int reportUsedHeight(int wingCount) {
+    // The last line of a block is 140 below its top; one line of text is 20 high.
+    return kFirstBlockTop + kBlockPitch * (std::clamp(wingCount, 1, kWingMax) - 1) + 140 + kLineStep;
+}
+
+void drawReportPage(QPainter& p, const ReportData& d) {
+    p.save();
+    p.fillRect(QRect(QPoint(0, 0), kReportPageSize), Qt::white);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (!d.aircraftPicture.isNull()) p.drawImage(kAircraftPictureRect, d.aircraftPicture);
+    if (!d.view3DPicture.isNull()) p.drawImage(kView3DPictureRect, d.view3DPicture);
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(16); // 12 points at the bitmap's 96 pixels per inch
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.setBackground(Qt::white);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    for (const ReportText& t : reportPageTexts(d)) textOut(p, t.x, t.y, t.text);
+    p.restore();
+}
+
+QImage composeReportPage(const ReportData& d) {
+    QImage page(kReportPageSize, QImage::Format_RGB32);
+    QPainter p(&page);
+    drawReportPage(p, d);
+    p.end();
+    return page;
+}
+
+} // namespace tv

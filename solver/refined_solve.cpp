@@ -1,0 +1,121 @@
+#include "solver/refined_solve.h"
+
+#include "solver/single_elimination.h"
+
+#include <cblas.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace tv {
+
+namespace {
+
+double largestMagnitude(const double* v, int n) {
+    double m = 0;
+    for (int i = 0; i < n; ++i) m = std::max(m, std::fabs(v[i]));
+    return m;
+}
+
+/// The single-precision copy of A (leading dimension n); false when an entry does not fit.
+bool copyToSingle(const double* A, int ld, int n, float* S) {
+    bool finite = true;
+    for (int i = 0; i < n; ++i) {
+        const double* row = A + std::size_t(i) * ld;
+        float* out = S + std::size_t(i) * n;
+        for (int j = 0; j < n; ++j) {
+            out[j] = static_cast<float>(row[j]);
+            finite &= std::isfinite(out[j]);
+        }
+    }
+    return finite;
+}
+
+/// d = A^-1 r through the single-precision factorisation, r scaled to its largest entry first so
+/// that small residuals keep their digits in single precision. d may alias r.
+void singleSolve(RefinementWork& w, int n, const double* r, double* d) {
+    const double scale = largestMagnitude(r, n);
+    if (scale == 0 || !std::isfinite(scale)) {
+        std::fill(d, d + n, scale == 0 ? 0.0 : scale);
+        return;
+    }
+    float* v = w.Vector.data();
+    for (int i = 0; i < n; ++i) v[i] = static_cast<float>(r[i] / scale);
+    solveFactoredSingle(w.Factor.data(), n, n, w.Pivots.data(), v);
+    for (int i = 0; i < n; ++i) d[i] = double(v[i]) * scale;
+}
+
+/// The corrections shrink by a steady factor while the refinement converges; when that factor
+/// would not bring the correction below the tolerance in the steps left (rounding in the residual
+/// of a less well-conditioned system stops it short of 1e-15), more steps are wasted time.
+bool cannotConverge(double previous, double last, int stepsLeft) {
+    if (previous <= 0) return false;
+    const double factor = last / previous;
+    return factor >= 1 || last * std::pow(factor, stepsLeft) > kRefinedTolerance;
+}
+
+void growTo(RefinementWork& w, int n) {
+    const std::size_t square = std::size_t(n) * n;
+    if (w.Factor.size() < square) w.Factor.resize(square);
+    if (w.Pivots.size() < std::size_t(n)) w.Pivots.resize(n);
+    if (w.Vector.size() < std::size_t(n)) w.Vector.resize(n);
+    if (w.Residual.size() < std::size_t(n)) w.Residual.resize(n);
+    // Solution is the caller's (solveLatticeSystem grows it before handing it in).
+}
+
+} // namespace
+
+RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work,
+                           const EliminationProgress& progress) {
+    RefinedResult result;
+    if (n <= 0) return result.outcome = RefinedOutcome::Converged, result;
+    growTo(work, n);
+    if (ld < n || !copyToSingle(A, ld, n, work.Factor.data()) ||
+        factorSingle(work.Factor.data(), n, n, work.Pivots.data(), progress)) {
+        result.outcome = RefinedOutcome::FactorFailed;
+        return result;
+    }
+    singleSolve(work, n, b, x);
+    double* r = work.Residual.data();
+    double previous = 0;
+    while (result.steps < kRefinementStepLimit) {
+        // r = b - A x in double precision, then the correction through the single factorisation.
+        std::copy(b, b + n, r);
+        cblas_dgemv(CblasRowMajor, CblasNoTrans, n, n, -1.0, A, ld, x, 1, 1.0, r, 1);
+        singleSolve(work, n, r, r);
+        for (int i = 0; i < n; ++i) x[i] += r[i];
+        ++result.steps;
+        const double size = largestMagnitude(x, n);
+        result.lastCorrection = size > 0 ? largestMagnitude(r, n) / size : largestMagnitude(r, n);
+        if (!std::isfinite(result.lastCorrection)) break;
+        if (result.lastCorrection <= kRefinedTolerance) {
+            result.outcome = RefinedOutcome::Converged;
+            break;
+        }
+        if (cannotConverge(previous, result.lastCorrection, kRefinementStepLimit - result.steps)) break;
+        previous = result.lastCorrection;
+    }
+    return result;
+}
+
+bool solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& progress) {
+    const int n = ws.PanelTotal;
+    double* M = ws.Matrix.get();
+    double* b = ws.RightHandSide.data();
+    ws.LastRefinement = RefinedResult{};
+    if (!ws.ExactSolve) {
+        std::vector<double>& solution = ws.Refinement.Solution;
+        if (solution.size() < std::size_t(n)) solution.resize(n);
+        double* x = solution.data();
+        ws.LastRefinement = solveRefined(M, kPanelLimit, b, x, n, ws.Refinement, progress);
+        if (ws.LastRefinement.outcome == RefinedOutcome::Converged) {
+            std::copy(x, x + n, b);
+            if (progress) progress(0);
+            return false;
+        }
+    }
+    return SIMQ902(M, kPanelLimit, b, n, progress);
+}
+
+} // namespace tv

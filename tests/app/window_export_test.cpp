@@ -1,0 +1,90 @@
+// The window's exports (AVL deck, strip loads), the span-loading window and a project dropped on
+// the window.
+#include "app/span_loading_window.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+#include <QDropEvent>
+
+TEST_F(WindowTest, ExportsCalculateFirstAndNameAFailedWrite) {
+    struct Row {
+        const char* action;
+        const char* chosen;  // the name answered in the save dialog
+        const char* written; // the file that appears
+        const char* start;   // its first bytes
+    } rows[] = {
+        {"ExportAvl1", "plane", "plane.avl", "Unknown\n"},
+        {"ExportCsv1", "loads.txt", "loads.txt", "wing,strip,y_mm,width_mm,chord_mm,cl,load\r\nWing-1,1,"},
+    };
+    for (const Row& r : rows) {
+        TForm1& f = make();
+        EXPECT_FALSE(f.LatticeKnown);
+        dialogs.answers.push_back(path(r.chosen));
+        trigger(r.action);
+        EXPECT_TRUE(f.LatticeKnown) << r.action << ": the calculation runs first";
+        EXPECT_TRUE(readAll(path(r.written)).startsWith(r.start)) << r.action;
+        EXPECT_TRUE(dialogs.errors.isEmpty());
+
+        // A cancelled dialog writes nothing and does not calculate.
+        setText("Edit_x2", "1000");
+        trigger(r.action);
+        EXPECT_FALSE(f.LatticeKnown) << r.action;
+
+        // A folder that is not there: one error naming the file and the reason.
+        dialogs.answers.push_back(path("missing/out.file"));
+        trigger(r.action);
+        ASSERT_EQ(dialogs.errors.size(), 1) << r.action;
+        EXPECT_TRUE(dialogs.errors[0].startsWith(path("missing/out.file") + ": ")) << dialogs.errors[0].toStdString();
+        EXPECT_TRUE(dialogs.errors[0].contains("No such file")) << dialogs.errors[0].toStdString();
+        dialogs.errors.clear();
+    }
+}
+
+TEST_F(WindowTest, SpanLoadingShowsTheLoadsOfTheCurrentModelOnly) {
+    TForm1& f = make();
+    trigger("SpanLoading1");
+    ASSERT_NE(f.spanLoadingWindow(), nullptr);
+    EXPECT_TRUE(f.spanLoadingWindow()->isVisible());
+    EXPECT_TRUE(f.spanLoadingScene().wings.empty());
+    click("SpeedButton4");
+    EXPECT_EQ(int(f.spanLoadingScene().wings.size()), f.wingCount());
+    setText("Edit_x2", "1000");
+    EXPECT_TRUE(f.spanLoadingScene().wings.empty()) << "an edit discards the loads";
+
+    trigger("german1");
+    EXPECT_EQ(f.spanLoadingWindow()->windowTitle(), "Auftriebsverteilung");
+    EXPECT_EQ(get<QAction>("ExportAvl1")->text(), "AVL-Geometrie exportieren…");
+    EXPECT_EQ(get<QAction>("SpanLoading1")->text(), "Auftriebsverteilung");
+    f.close();
+    EXPECT_FALSE(f.spanLoadingWindow()->isVisible()) << "it closes with the main window";
+}
+
+TEST_F(WindowTest, DroppedProjectOpensAndOtherFilesAreRefused) {
+    TForm1& f = make();
+    QFile::copy(QStringLiteral(TV_TEST_DATA "/../../examples/two-wing.tv4"), path("two-wing.tv4"));
+    QFile other(path("notes.txt"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+
+    const auto drop = [&](const QString& file) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f, &enter);
+        const bool accepted = enter.isAccepted();
+        if (accepted) {
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&f, &dropped);
+        }
+        return accepted;
+    };
+    EXPECT_FALSE(drop(path("notes.txt")));
+    EXPECT_EQ(f.wingCount(), 5);
+    EXPECT_TRUE(drop(path("two-wing.tv4")));
+    EXPECT_EQ(f.ProjectFileName, path("two-wing.tv4"));
+    EXPECT_EQ(f.wingCount(), 2);
+    EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
+}

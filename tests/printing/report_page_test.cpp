@@ -1,0 +1,138 @@
+// The report page: which texts stand where (wing blocks by wing count, empty section fields,
+// what is measured from the wing's own position), and what the composed bitmap shows where.
+#include "model/planform.h"
+#include "printing/report_page.h"
+
+#include <QFontInfo>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+tv::ReportData defaultReport(int wingCount, tv::UiLanguage lang = tv::UiLanguage::English) {
+    tv::ReportData d;
+    d.lang = lang;
+    d.projectFileName = "plane.tv4";
+    d.aircraft = tv::computeAircraft(tv::defaultAircraftTexts());
+    d.aircraft.WingCount = wingCount;
+    return d;
+}
+
+const tv::ReportText* textAt(const std::vector<tv::ReportText>& texts, int x, int y) {
+    const auto it = std::find_if(texts.begin(), texts.end(), [&](const tv::ReportText& t) { return t.x == x && t.y == y; });
+    return it == texts.end() ? nullptr : &*it;
+}
+
+bool isDark(QRgb c) { return qGray(c) < 128; }
+
+} // namespace
+
+TEST(ReportPage, OneBlockPerWingAtItsFixedRowAndNoneBeyondTheWingCount) {
+    for (int count = 1; count <= tv::kWingMax; ++count) {
+        const auto texts = tv::reportPageTexts(defaultReport(count));
+        for (int w = 1; w <= tv::kWingMax; ++w) {
+            const int y = 683 + 180 * (w - 1);
+            EXPECT_EQ(textAt(texts, 0, y) != nullptr, w <= count) << count << " wings, block " << w;
+            EXPECT_EQ(textAt(texts, 580, y + 140) != nullptr, w <= count) << count << " wings, lift slope " << w;
+        }
+        const int bottom = std::max_element(texts.begin(), texts.end(), [](auto& a, auto& b) { return a.y < b.y; })->y;
+        EXPECT_EQ(bottom, 683 + 180 * (count - 1) + 140);
+        EXPECT_LE(bottom + 20, tv::kReportPageSize.height());
+    }
+}
+
+TEST(ReportPage, SectionsBeyondTheWingsCountLeaveEmptyFieldsWithTheirBlanks) {
+    struct Row {
+        int trapezia;
+        int values; // numbers in the "xf: " line
+    };
+    for (const Row r : {Row{1, 2}, Row{2, 3}, Row{4, 5}}) {
+        tv::AircraftTexts texts = tv::defaultAircraftTexts();
+        texts.wings[1].TrapeziumCount = r.trapezia;
+        tv::ReportData d = defaultReport(1);
+        d.aircraft = tv::computeAircraft(texts);
+        d.aircraft.WingCount = 1;
+        const auto page = tv::reportPageTexts(d);
+        for (const int dy : {20, 40, 60}) {
+            const tv::ReportText* line = textAt(page, 0, 683 + dy);
+            ASSERT_NE(line, nullptr);
+            // Four characters of prefix, five fields of five, four separating blanks.
+            const std::string fields = line->text.substr(4);
+            EXPECT_EQ(fields.size(), size_t(5 * r.values + 4)) << r.trapezia << ": '" << line->text << "'";
+            EXPECT_EQ(fields.substr(fields.size() - (5 - r.values)), std::string(5 - r.values, ' '));
+        }
+    }
+}
+
+TEST(ReportPage, WingPositionIsTakenFromSectionsAndWingCentreButNotFromTheAircraftFigures) {
+    tv::ReportData d = defaultReport(2);
+    tv::Wing& wing = d.aircraft.Wings[2];
+    wing.PositionX = 1000;
+    wing.LeadingEdgeX[1] = 1000;
+    wing.LeadingEdgeX[2] = 1050;
+    d.WingAcX[2] = 1234.5;
+    d.NeutralPointX = 777.25;
+    d.numbers.CgHigh = 700;
+    const auto page = tv::reportPageTexts(d);
+    const int y = 683 + 180;
+    EXPECT_EQ(textAt(page, 0, y + 20)->text.substr(0, 15), "xf:     0    50");
+    EXPECT_EQ(textAt(page, 0, y + 100)->text, "x0:  1000");
+    EXPECT_EQ(textAt(page, 580, y + 120)->text, "234.5 mm");
+    EXPECT_EQ(textAt(page, 520, 583)->text, "777.2 mm");
+    EXPECT_EQ(textAt(page, 520, 603)->text, "700.0 mm");
+}
+
+TEST(ReportPage, EveryLabelChangesWithTheLanguage) {
+    const tv::UiLanguage langs[] = {tv::UiLanguage::English, tv::UiLanguage::German, tv::UiLanguage::Spanish};
+    // Label positions: the summary column and, in the first block, the heading and right column.
+    std::vector<std::pair<int, int>> labels{{0, 563}, {0, 583}, {0, 603}, {0, 623}, {0, 643}, {0, 683}};
+    for (int dy = 20; dy <= 140; dy += 20) labels.push_back({320, 683 + dy});
+    for (size_t a = 0; a < 3; ++a)
+        for (size_t b = a + 1; b < 3; ++b) {
+            const auto pa = tv::reportPageTexts(defaultReport(1, langs[a]));
+            const auto pb = tv::reportPageTexts(defaultReport(1, langs[b]));
+            for (const auto& [x, y] : labels) {
+                // German uses one sentence for both recommended positions; the margins differ.
+                EXPECT_NE(textAt(pa, x, y)->text, textAt(pb, x, y)->text) << a << " vs " << b << " at " << x << "," << y;
+            }
+        }
+}
+
+TEST(ReportPage, PicturesAreStretchedIntoTheirRectanglesAndValuesStartAtTheirColumn) {
+    tv::ReportData d = defaultReport(1);
+    d.aircraftPicture = QImage(tv::kAircraftPictureSize, QImage::Format_RGB32);
+    d.aircraftPicture.fill(QColor(255, 0, 0));
+    d.view3DPicture = QImage(tv::kView3DPictureSize, QImage::Format_RGB32);
+    d.view3DPicture.fill(QColor(0, 0, 255));
+    d.NeutralPointX = 99999.9; // a long value: 7 characters from x = 520
+    const QImage page = tv::composeReportPage(d);
+    ASSERT_EQ(page.size(), tv::kReportPageSize);
+    struct Probe {
+        QPoint at;
+        QRgb want;
+    };
+    const Probe probes[] = {{{1, 43}, qRgb(255, 0, 0)},    {{614, 352}, qRgb(255, 0, 0)}, {{300, 40}, qRgb(255, 255, 255)},
+                            {{618, 200}, qRgb(255, 255, 255)}, {{300, 355}, qRgb(255, 255, 255)},
+                            {{1, 358}, qRgb(0, 0, 255)},   {{614, 546}, qRgb(0, 0, 255)}, {{300, 550}, qRgb(255, 255, 255)},
+                            {{805, 1619}, qRgb(255, 255, 255)}};
+    for (const Probe& p : probes) EXPECT_EQ(page.pixel(p.at), p.want) << p.at.x() << "," << p.at.y();
+    // The neutral point's figure: dark pixels from x = 520 on, none between the label and 519.
+    int first = -1, last = -1;
+    for (int x = 200; x < 806; ++x)
+        for (int y = 584; y < 602; ++y)
+            if (isDark(page.pixel(x, y))) {
+                if (first < 0) first = x;
+                last = x;
+            }
+    EXPECT_GE(first, 520);
+    EXPECT_LT(first, 530);
+    EXPECT_GT(last, 520 + 9 * 7); // "99999.9 mm": ten characters of a 12-point monospace font
+}
+
+TEST(ReportPage, TheTextFontIsAMonospaceFontForCourier) {
+    QFont f(QStringLiteral("Courier"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPixelSize(16);
+    EXPECT_TRUE(QFontInfo(f).fixedPitch()) << QFontInfo(f).family().toStdString();
+}

@@ -1,0 +1,31 @@
+#include "views/pointer_position.h"
+#include "views/planform_view.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tv {
+
+namespace {
+
+bool usableScale(double s) { return std::isfinite(s) && s > 0; }
+
+// Millimetres to whole millimetres; far outside any aircraft the value is clamped, so a tiny
+// scale never overflows the conversion.
+int wholeMm(double mm) { return int(std::lround(std::clamp(mm, -1e9, 1e9))); }
+
+} // namespace
+
+std::optional<AircraftFramePoint> aircraftViewPointAt(const AircraftViewGeometry& g, QPoint pixel) {
+    const double s = g.AircraftScale;
+    if (!usableScale(s)) return std::nullopt;
+    return AircraftFramePoint{wholeMm((pixel.y() - g.AircraftDatumY) / s), wholeMm((pixel.x() - g.AircraftCentreX) / s)};
+}
+
+std::optional<AircraftFramePoint> planformViewPointAt(QSize image, double scale, int positionX, QPoint pixel) {
+    if (!usableScale(scale)) return std::nullopt;
+    const PlanformOrigin o = planformOrigin(image);
+    return AircraftFramePoint{wholeMm(positionX + (pixel.y() - o.p) / scale), wholeMm((pixel.x() - o.a) / scale)};
+}
+
+} // namespace tv
