@@ -19,9 +19,11 @@ public:
     /// The system beep.
     virtual void beep() = 0;
     /// A choice among named items, the detail of the highlighted one shown under the list; the
-    /// index chosen (0-based), nothing when the user cancels.
+    /// index chosen (0-based), nothing when the user cancels (as dialogs without a user do).
     virtual std::optional<int> chooseItem(QWidget* parent, const QString& title, const QString& prompt,
-                                          const QStringList& names, const QStringList& details) = 0;
+                                          const QStringList& names, const QStringList& details) {
+        return std::nullopt;
+    }
 };
 
 /// The real dialogs of the desktop.

@@ -41,7 +41,7 @@ done
 page=$(MANWIDTH=200 man -l "$usr/share/man/man1/tarvolin4-calc.1" 2>/dev/null) || fail "man page"
 grep -q 'tarvolin4-calc - neutral point' <<<"$page" || fail "man page"
 
-out=$("$usr/bin/tarvolin4-calc" "$usr/share/doc/tarvolin4/examples/default.tv4")
+out=$("$usr/bin/tarvolin4-calc" "$usr/share/tarvolin4/examples/default.tv4")
 grep -q 'Neutral point x: 116.5 mm' <<<"$out" || { echo "$out"; fail "neutral point of the installed example"; }
 [ "$("$usr/bin/tarvolin4-calc" --version)" = "tarvolin4-calc $version" ] || fail "--version"
 echo "tarvolin4 $version: $(basename "$deb") installs and runs"

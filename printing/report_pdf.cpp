@@ -36,6 +36,8 @@ QByteArray reportPdfBytes(const ReportData& d) {
         pdf.setTitle(QString::fromStdString(d.projectFileName));
         pdf.setCreator(QStringLiteral("Tarvolin4"));
         QPainter p(&pdf);
+        // Line drawings stay sharp: no JPEG for the pictures.
+        p.setRenderHint(QPainter::LosslessImageRendering);
         // Device units per page unit; the page centred across the printable width.
         const double dotsPerMm = pdf.resolution() / kMmPerInch;
         const double scale = reportPdfMillimetresPerUnit(d.aircraft.WingCount) * dotsPerMm;
