@@ -151,12 +151,12 @@ void scanTags(LineCursor& lines, ProjectTable& t) {
     }
 }
 
-} // namespace
-
 std::string_view fileNamePart(std::string_view path) {
     const size_t slash = path.rfind('/');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
+
+} // namespace
 
 bool isOlderProjectName(std::string_view name) {
     const std::string_view file = fileNamePart(name);

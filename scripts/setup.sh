@@ -44,11 +44,11 @@ tarvolin_build() {
 }
 
 # Configures and builds the Qt-free core and its tests with clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer into the folder given.
+# UndefinedBehaviorSanitizer into the folder given; every warning is an error there.
 tarvolin_build_sanitized() {
   local dir="$1"
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DTARVOLIN_GUI=OFF -DTARVOLIN_BENCH=OFF -DTARVOLIN_SANITIZE=ON $(tarvolin_launcher)
+    -DTARVOLIN_GUI=OFF -DTARVOLIN_BENCH=OFF -DTARVOLIN_SANITIZE=ON -DTARVOLIN_WERROR=ON $(tarvolin_launcher)
   cmake --build "$dir" -j2
 }
 
