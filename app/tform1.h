@@ -4,6 +4,7 @@
 // subsystem function and write texts, flags and visibility back.
 #include "app/dialogs.h"
 #include "app/edithistory.h"
+#include "files/fileio.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
 #include "printing/printer_service.h"
@@ -112,7 +113,9 @@ public:
     /// "Open" with the name already chosen (a file dropped on the window); a missing file opens
     /// nothing, as a cancelled dialog does.
     void openProject(const std::optional<QString>& name);
-    void Load2();
+    /// Reads the project `name` into the fields; only a project that was read becomes
+    /// ProjectFileName and the label. A file that cannot be read leaves name, label and model.
+    tv::ReadStatus Load2(const QString& name);
     void Save_Wing();
     void Load_Wing();
     void Button_C1Click(int selector);

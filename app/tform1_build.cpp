@@ -210,7 +210,7 @@ void TForm1::connectMenus() {
     const std::pair<QAction*, QWidget*> pageItems[] = {
         {m_wing11, m_wingPage[1]}, {m_wing21, m_wingPage[2]}, {m_wing31, m_wingPage[3]}, {m_aircraft1, m_aircraftPage}};
     for (const auto& [action, page] : pageItems)
-        connect(action, &QAction::triggered, this, [this, page] { m_pages->setCurrentWidget(page); });
+        connect(action, &QAction::triggered, this, [this, target = page] { m_pages->setCurrentWidget(target); });
     connect(m_copyWing1, &QAction::triggered, this, [this] { Save_Wing(); });
     connect(m_insertWing1, &QAction::triggered, this, [this] { Load_Wing(); });
     for (int i = 1; i <= 5; ++i) connect(m_chng[i], &QAction::triggered, this, [this, i] { chngClick(i); });

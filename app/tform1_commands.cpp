@@ -35,6 +35,14 @@ void TForm1::Button4Click() {
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (!m_workspace) m_workspace = tv::makeSolverWorkspace();
+    if (!m_workspace) { // tried again at the next calculation
+        QApplication::restoreOverrideCursor();
+        AbortCalculation = true;
+        showCalculationMessages({tv::notEnoughMemoryLine(UiLanguage)});
+        finishCalculation(false);
+        m_dialogs->beep();
+        return;
+    }
     tv::SolverWorkspace& ws = *m_workspace;
     const tv::AircraftTexts texts = fieldTexts();
     tv::Aircraft aircraft = tv::computeAircraft(texts);

@@ -63,6 +63,12 @@ bool confirmReplacedCharacters(tv::UiLanguage lang, TDialogs& dialogs, QWidget* 
 QString saveErrorText(tv::UiLanguage lang, const tv::FileError& e) {
     return QString::fromStdString(e.readOnly ? tv::readOnlyFileText(lang, e.path) : e.text());
 }
+
+/// The line shown for a failed read: a file beyond the size cap in the interface language, else
+/// path and reason.
+QString readErrorText(tv::UiLanguage lang, const tv::FileError& e) {
+    return QString::fromStdString(e.tooLarge ? tv::tooLargeFileText(lang, e.path) : e.text());
+}
 } // namespace
 
 // ---- Start-up ------------------------------------------------------------------------------------
@@ -75,11 +81,15 @@ void TForm1::Create1(const QStringList& arguments) {
     SetWingCount(tv::kDefaultWingCount);
     ProjectFileName = QLatin1String(kUnnamedProject);
     if (arguments.size() == 1) {
-        // The name is taken in lower case; on a file system that tells cases apart the name as
-        // given is kept when only that one exists, so the file can still be opened and saved.
-        const QString lower = arguments[0].toLower();
-        ProjectFileName = (!QFileInfo::exists(lower) && QFileInfo::exists(arguments[0])) ? arguments[0] : lower;
-        Load2();
+        // The file system tells cases apart: the name as given is the file meant, and lower-casing
+        // it could open (and "Save" overwrite) another file. The lower-case name is only a
+        // fallback for a name typed in the wrong case when just that file exists.
+        const QString& given = arguments[0];
+        const QString lower = given.toLower();
+        const QString name = (!QFileInfo::exists(given) && QFileInfo::exists(lower)) ? lower : given;
+        // A name that cannot be opened is kept for a new project; one that failed to read is not,
+        // or "Save" would overwrite it.
+        if (Load2(name) == tv::ReadStatus::NotOpened) ProjectFileName = name;
         Calc(this);
         setSaveEnabled(true);
         m_pages->setCurrentWidget(m_aircraftPage);
@@ -210,8 +220,13 @@ void TForm1::Load1Click() {
 void TForm1::openProject(const std::optional<QString>& name) {
     if (!name) return; // a cancelled open keeps the aircraft and its results
     Reference.ReferenceArea = 0;
-    ProjectFileName = *name;
-    Load2();
+    const tv::ReferenceValues kept = Reference;
+    Reference.ReferenceArea = 0;
+    // A file that could not be read leaves the open project, its name, its results and its label.
+    if (Load2(*name) != tv::ReadStatus::Ok) {
+        Reference = kept;
+        return;
+    }
     refreshClipboardState();
     uncheckPressure();
     Calc(m_open2);
@@ -228,18 +243,19 @@ void TForm1::openProject(const std::optional<QString>& name) {
     markAircraftSaved();
 }
 
-void TForm1::Load2() {
+tv::ReadStatus TForm1::Load2(const QString& name) {
     const EditScope hold(*this);
-    const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(ProjectFileName));
-    if (r.status == tv::ReadStatus::NotOpened) return;
+    const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(local(name));
+    if (r.status == tv::ReadStatus::NotOpened) return r.status;
     if (r.status == tv::ReadStatus::Failed) {
-        m_dialogs->showError(this, QString::fromStdString(r.error.text()));
-        return;
+        m_dialogs->showError(this, readErrorText(UiLanguage, r.error));
+        return r.status;
     }
     if (r.status == tv::ReadStatus::NotAProject) {
-        m_dialogs->showError(this, QString::fromStdString(tv::notAProjectText(UiLanguage, ProjectFileName.toStdString())));
-        return;
+        m_dialogs->showError(this, QString::fromStdString(tv::notAProjectText(UiLanguage, name.toStdString())));
+        return r.status;
     }
+    ProjectFileName = name;
     tv::AircraftTexts texts = fieldTexts();
     tv::applyProjectTable(r.value, texts);
     if (r.value.WingCount >= 1 && r.value.WingCount <= tv::kWingMax) SetWingCount(r.value.WingCount);
@@ -251,6 +267,7 @@ void TForm1::Load2() {
     if (r.value.NeutralPointX) Reference.NeutralPointX = *r.value.NeutralPointX;
     m_labFName->setText(ProjectFileName);
     noteProjectFile(true);
+    return r.status;
 }
 
 // ---- Wing clipboard and exchange -----------------------------------------------------------------
@@ -281,7 +298,7 @@ void TForm1::Load_Wing() {
     const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(clipboardPath());
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
-        m_dialogs->showError(this, QString::fromStdString(r.error.text()));
+        m_dialogs->showError(this, readErrorText(UiLanguage, r.error));
         return;
     }
     tv::AircraftTexts texts = fieldTexts();

@@ -4,14 +4,17 @@
 // --exact-solve eliminates in double precision only, instead of in single precision refined to
 // the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project calculated.
 // Exit status: 0 all calculated, 1 a calculation refused or failed, 2 a file unreadable or not a
-// project, an export not written (or the arguments not understood), 3 an unexpected internal failure.
+// project, an export or the results not written (or the arguments not understood), 3 an
+// unexpected internal failure; 1 also when the memory for a calculation is missing.
 #include "cli/batch.h"
 
 #include <tarvolin_version.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -32,16 +35,26 @@ constexpr const char* kUsage =
     "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
     "       tarvolin4-calc --version\n";
 
-// The whole text must be a finite number ("." as decimal point, optional sign and exponent):
-// a mistyped margin is refused rather than read as 0.
+// The whole text must be a number ("." as decimal point, optional sign and exponent) from -100
+// to 100: a mistyped margin is refused rather than read as 0, an absurd one rather than overflowing.
 bool parseMargin(const std::string& text, double& margin) {
     const char* first = text.data() + (text.size() > 1 && text[0] == '+' ? 1 : 0);
     const char* last = text.data() + text.size();
     double value = 0;
     const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last || !std::isfinite(value)) return false;
+    if (ec != std::errc() || end != last || !tv::isAcceptedMargin(value)) return false;
     margin = value;
     return true;
+}
+
+// Output that cannot be written (a full disk, a closed pipe) is a failure, not a result.
+bool outputWritten() {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout) return true;
+    std::cerr << "tarvolin4-calc: the results cannot be written: "
+              << (errno != 0 ? std::strerror(errno) : "output error") << std::endl;
+    return false;
 }
 
 bool refuse(const std::string& why) {
@@ -64,7 +77,7 @@ bool parseArguments(int argc, char** argv, Options& o) {
                 if (v.empty()) return refuse(a + " needs a file name");
                 (a == "--avl" ? o.avl : o.csv) = v;
             } else if (a == "--margin") {
-                if (!parseMargin(v, o.margin)) return refuse("--margin takes a number of percent, not \"" + v + "\"");
+                if (!parseMargin(v, o.margin)) return refuse("--margin takes a number of percent from -100 to 100, not \"" + v + "\"");
             } else if (v == "e" || v == "d" || v == "s") {
                 o.lang = tv::languageFromLetter(v[0]);
             } else {
@@ -103,6 +116,12 @@ bool writeExports(const Options& o, const tv::BatchResult& r, const tv::SolverWo
 // One record per file, flushed at once, so that whatever happens later the earlier results stay.
 int calculateFiles(const Options& o) {
     auto ws = tv::makeSolverWorkspace();
+    if (!ws) {
+        std::cerr << "tarvolin4-calc: " << tv::notEnoughMemoryLine(o.lang) << std::endl;
+        // Short of memory, an OpenBLAS worker may still be retrying its own buffer, and the
+        // library's exit handler would wait for it for ever: end without the exit handlers.
+        std::_Exit(1);
+    }
     ws->ExactSolve = o.exactSolve;
     int status = 0;
     for (const std::string& file : o.files) {
@@ -110,7 +129,8 @@ int calculateFiles(const Options& o) {
         tv::AircraftTexts texts;
         if (auto err = tv::loadAircraftTexts(file, texts, o.lang)) {
             std::cerr << "tarvolin4-calc: " << *err << std::endl;
-            if (o.json) std::cout << tv::jsonLine(tv::jsonErrorRecord(file, *err)) << std::flush;
+            if (o.json) std::cout << tv::jsonLine(tv::jsonErrorRecord(file, *err));
+            if (!outputWritten()) return 2;
             status = 2;
             continue;
         }
@@ -119,7 +139,7 @@ int calculateFiles(const Options& o) {
         std::cerr.flush();
         if (o.json) std::cout << tv::jsonLine(tv::jsonReport(r, *ws));
         else std::cout << tv::textReport(r, *ws, o.lang) << (o.files.size() > 1 ? "\n" : "");
-        std::cout.flush();
+        if (!outputWritten()) return 2;
         if (!r.calculated && status == 0) status = 1;
         if (!writeExports(o, r, *ws) && r.calculated) status = 2;
     }

@@ -36,13 +36,24 @@ std::string directoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-/// ".<name>.tmp<pid>-<n>" beside the target; n makes names unique within the process.
+constexpr size_t kNameMax = 255; // bytes of one name in a folder on the usual file systems
+
+/// ".<name>.tmp<pid>-<n>" beside the target; n makes names unique within the process. The name
+/// part is shortened, at a character boundary, where the whole would exceed kNameMax bytes: a
+/// project whose own name is near the limit can still be saved.
 std::string temporaryNameBeside(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     const size_t slash = path.rfind('/');
     const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return dir + "." + name + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string suffix = ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    const size_t room = kNameMax - 1 - suffix.size();
+    if (name.size() > room) {
+        size_t cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut; // UTF-8 continuation
+        name.resize(cut);
+    }
+    return dir + "." + name + suffix;
 }
 
 /// Creates a fresh temporary file; returns its descriptor or -1 with errno set.
@@ -153,7 +164,9 @@ ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& op
             ops.close(fd);
             result.status = ReadStatus::Failed;
             result.error = fileErrorFromErrno(path, err);
+            result.error.tooLarge = n >= 0;
             result.value.clear();
+            result.value.shrink_to_fit();
             return result;
         }
         if (n == 0) break;

@@ -13,10 +13,14 @@ namespace tv {
 /// A failed file operation: the file (or folder) it concerns and the system's reason (strerror text).
 struct FileError {
     std::string path;
-    std::string reason;    // e.g. "Permission denied"
-    bool readOnly = false; // a save refused because the file may not be written (reason "read-only")
-    /// "path: reason", the one line shown to the user (the window words a read-only file in its language).
-    std::string text() const { return path + ": " + reason; }
+    std::string reason;     // e.g. "Permission denied"
+    bool readOnly = false;  // a save refused because the file may not be written (reason "read-only")
+    bool tooLarge = false;  // a read refused beyond kMaxReadBytes (reason "File too large")
+    /// "path: reason", the one line shown to the user; "path is too large to be a Tarvolin4
+    /// project" for a refused read (the window words both in its language).
+    std::string text() const {
+        return tooLarge ? path + " is too large to be a Tarvolin4 project (more than 1 MB)" : path + ": " + reason;
+    }
 };
 
 /// Builds a FileError from an errno value.
@@ -36,7 +40,7 @@ struct FileOps {
 const FileOps& systemFileOps();
 
 /// Writes `bytes` to `path` safely: into a new temporary file in the same directory
-/// (".<name>.tmp<pid>-<n>"), flushed to disk with fsync, then renamed over `path`. If any step
+/// (".<name>.tmp<pid>-<n>", the name shortened to keep within 255 bytes), flushed to disk with fsync, then renamed over `path`. If any step
 /// fails, the temporary file is removed, `path` is left exactly as it was, and the error names
 /// `path` with the system's reason. Returns nothing on success.
 /// A file that may not be written (no write permission for anyone, or none for this user, or a
@@ -48,9 +52,9 @@ const FileOps& systemFileOps();
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,
                                              const FileOps& ops = systemFileOps());
 
-/// Files larger than this are refused on reading ("File too large"): every file of the program
-/// is a few kilobytes, and the cap keeps a wrongly chosen file from exhausting memory.
-inline constexpr size_t kMaxReadBytes = size_t{64} << 20;
+/// Files larger than this are refused on reading (FileError::tooLarge): every file of the
+/// program is a few kilobytes, and the cap keeps a wrongly chosen file from taking memory and time.
+inline constexpr size_t kMaxReadBytes = size_t{1} << 20;
 
 /// The outcome of reading a file: its bytes, "could not be opened" (the silent case of the
 /// program's readers), an I/O error after the file was opened, or a file that was read but is

@@ -43,16 +43,24 @@ std::vector<int32_t*> olderIntegerSlots(ProjectTable& t) {
 
 /// Lines 1..52 slots, 53 and 54 unused, 55..57 reference values, 58 unused, 59.. comment.
 /// Reading stops at the end of the file; slots not reached keep their table value.
-void readOlderLayout(const std::vector<std::string_view>& lines, ProjectTable& t) {
-    const std::vector<int32_t*> slots = olderIntegerSlots(t);
-    const size_t n = lines.size();
-    for (size_t i = 0; i < slots.size() && i < n; ++i) *slots[i] = parseLenientInt(lines[i]);
-    std::optional<double>* reals[] = {&t.ReferenceArea, &t.ReferenceChord, &t.NeutralPointX};
-    for (size_t i = 0; i < 3 && 54 + i < n; ++i) *reals[i] = parseReal(lines[54 + i]);
+void readOlderLayout(LineCursor& lines, ProjectTable& t) {
     t.Comment = std::string(1, ' ');
-    if (n <= 58) return;
-    std::string raw(lines[58]);
-    for (size_t i = 59; i < n; ++i) (raw += '\n') += lines[i];
+    for (int32_t* slot : olderIntegerSlots(t)) {
+        const auto line = lines.next();
+        if (!line) return;
+        *slot = parseLenientInt(*line);
+    }
+    if (!lines.next() || !lines.next()) return; // lines 53 and 54
+    for (std::optional<double>* real : {&t.ReferenceArea, &t.ReferenceChord, &t.NeutralPointX}) {
+        const auto line = lines.next();
+        if (!line) return;
+        *real = parseReal(*line);
+    }
+    if (!lines.next()) return; // line 58
+    auto line = lines.next();
+    if (!line) return;
+    std::string raw(*line);
+    while ((line = lines.next())) (raw += '\n') += *line;
     t.Comment = cp1252ToUtf8(raw);
 }
 
@@ -76,16 +84,18 @@ std::optional<TagLine> splitTag(std::string_view line) {
     return t;
 }
 
-/// The whole comment starting in `rest` of line i, up to the first "</comment>" (or the end of the
-/// file); i is left on the comment's last line. Comment lines are joined by "\n".
-std::string readComment(const std::vector<std::string_view>& lines, size_t& i, std::string_view rest) {
+/// The whole comment starting in `rest` of the current line, up to the first "</comment>" (or the
+/// end of the file); the cursor is left after the comment's last line. Lines are joined by "\n".
+std::string readComment(LineCursor& lines, std::string_view rest) {
     std::string raw;
     std::string_view part = rest;
     for (;;) {
         const size_t end = part.find(kCommentEnd);
         raw.append(part.substr(0, end));
-        if (end != std::string_view::npos || i + 1 >= lines.size()) break;
-        part = lines[++i];
+        if (end != std::string_view::npos) break;
+        const auto next = lines.next();
+        if (!next) break;
+        part = *next;
         raw += '\n';
     }
     return cp1252ToUtf8(comment_end::unescape(raw));
@@ -130,23 +140,23 @@ bool isProjectTag(std::string_view tag) {
     return false;
 }
 
-void scanTags(const std::vector<std::string_view>& lines, ProjectTable& t) {
+void scanTags(LineCursor& lines, ProjectTable& t) {
     ScanState st;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::optional<TagLine> tl = splitTag(lines[i]);
+    while (const auto line = lines.next()) {
+        const std::optional<TagLine> tl = splitTag(*line);
         if (!tl) continue;
         t.projectTags = t.projectTags || isProjectTag(tl->tag);
-        if (tl->tag == "comment") t.Comment = readComment(lines, i, tl->rest);
+        if (tl->tag == "comment") t.Comment = readComment(lines, tl->rest);
         else applyTag(tl->tag, tl->value, st, t);
     }
 }
-
-} // namespace
 
 std::string_view fileNamePart(std::string_view path) {
     const size_t slash = path.rfind('/');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
+
+} // namespace
 
 bool isOlderProjectName(std::string_view name) {
     const std::string_view file = fileNamePart(name);
@@ -164,7 +174,7 @@ ProjectTable parseProjectFile(std::string_view bytes, std::string_view name) {
     ProjectTable t;
     t.olderLayout = isOlderProjectName(name);
     t.taggedName = isTaggedProjectName(name);
-    const std::vector<std::string_view> lines = splitLines(bytes);
+    LineCursor lines(bytes);
     // The older layout reads to the end of the file, so the tag scan after it finds nothing.
     if (t.olderLayout) readOlderLayout(lines, t);
     else scanTags(lines, t);

@@ -3,7 +3,6 @@
 #include "model/numformat.h"
 #include "model/parse.h"
 
-#include <vector>
 
 namespace tv {
 
@@ -32,15 +31,16 @@ int edgeOrZero(int32_t v) { return (v >= 0 && v < 1000) ? v : 0; }
 
 Settings parseSettings(std::string_view bytes) {
     Settings s;
-    const std::vector<std::string_view> lines = splitLines(bytes);
-    if (lines.empty()) return s;
-    s.LanguageLetter = lines[0].empty() ? '\0' : lines[0][0];
-    const size_t n = lines.size();
-    if (n > 1) s.Width = ifInside(parseLenientInt(lines[1]), 3000);
-    if (n > 2) s.Height = ifInside(parseLenientInt(lines[2]), 2000);
-    if (n > 3) s.Left = edgeOrZero(parseLenientInt(lines[3]));
-    if (n > 4) s.Top = edgeOrZero(parseLenientInt(lines[4]));
-    if (n > 5) s.LiveNeutralPoint = parseLenientInt(lines[5]) == 1;
+    LineCursor lines(bytes);
+    const auto letter = lines.next();
+    if (!letter) return s;
+    s.LanguageLetter = letter->empty() ? '\0' : (*letter)[0];
+    // Once the lines are used up the cursor gives nothing more: later values stay empty.
+    if (const auto l = lines.next()) s.Width = ifInside(parseLenientInt(*l), 3000);
+    if (const auto l = lines.next()) s.Height = ifInside(parseLenientInt(*l), 2000);
+    if (const auto l = lines.next()) s.Left = edgeOrZero(parseLenientInt(*l));
+    if (const auto l = lines.next()) s.Top = edgeOrZero(parseLenientInt(*l));
+    if (const auto l = lines.next()) s.LiveNeutralPoint = parseLenientInt(*l) == 1;
     return s;
 }
 

@@ -2,19 +2,24 @@
 
 namespace tv {
 
+std::optional<std::string_view> LineCursor::next() {
+    if (rest_.empty()) return std::nullopt;
+    const size_t end = rest_.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+        const std::string_view line = rest_;
+        rest_ = {};
+        return line;
+    }
+    const std::string_view line = rest_.substr(0, end);
+    const size_t skip = (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') ? 2 : 1;
+    rest_.remove_prefix(end + skip);
+    return line;
+}
+
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-    }
+    LineCursor cursor(text);
+    while (const auto line = cursor.next()) lines.push_back(*line);
     return lines;
 }
 

@@ -1,14 +1,28 @@
 #pragma once
-// Lines of the program's text files: splitting for the readers, CR LF endings for the writers.
+// Lines of the program's text files: reading line by line for the readers, CR LF endings for the
+// writers.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tv {
 
-/// Lines of a text as views into it. A line ends at CR LF, LF or a lone CR; the terminator is not
-/// part of the line. A final terminator does not start an extra empty line; a last line without
-/// one is still a line. "" has no lines; "a\r\n\r\nb" has "a", "", "b".
+/// The lines of a text one at a time, as views into it: a reader takes a file line by line
+/// without first collecting every line (a file of newlines would need 16 bytes per byte).
+/// A line ends at CR LF, LF or a lone CR; the terminator is not part of the line. A final
+/// terminator does not start an extra empty line; a last line without one is still a line.
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view text) : rest_(text) {}
+    /// The next line, or nothing at the end of the text.
+    std::optional<std::string_view> next();
+
+private:
+    std::string_view rest_;
+};
+
+/// All lines of a text, as LineCursor gives them. "" has no lines; "a\r\n\r\nb" has "a", "", "b".
 std::vector<std::string_view> splitLines(std::string_view text);
 
 /// Appends `text` and CR LF, the line end of every file the program writes.

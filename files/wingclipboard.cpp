@@ -38,8 +38,12 @@ std::optional<FileError> writeWingClipboard(const std::string& path, const Wing&
 
 WingClipboard parseWingClipboard(std::string_view bytes) {
     WingClipboard clip;
-    const std::vector<std::string_view> lines = splitLines(bytes);
-    for (size_t i = 0; i < kLinesRead && i < lines.size(); ++i) clip.line[i + 1] = parseLenientInt(lines[i]);
+    LineCursor lines(bytes);
+    for (size_t i = 1; i <= kLinesRead; ++i) {
+        const auto line = lines.next();
+        if (!line) break;
+        clip.line[i] = parseLenientInt(*line);
+    }
     return clip;
 }
 

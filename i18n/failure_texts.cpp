@@ -2,6 +2,8 @@
 #include "i18n/texts.h"
 #include "i18n/tri.h"
 
+#include <array>
+
 namespace tv {
 using namespace i18n_detail;
 
@@ -23,7 +25,73 @@ const Tri kNoReferenceWing{"No wing has a span: no reference wing. ",
 const Tri kTooManyPanels{"Can not calculate: the lattice needs more than 3000 panels. ",
                          "Berechnung nicht möglich: das Gitter braucht mehr als 3000 Felder. ",
                          "No se puede calcular: la malla necesita más de 3000 paneles. "};
+const NumberedTri kCanNotCalculateWing{{"Can not calculate wing-", "Flügel-", "No se puede calcular el ala-"},
+                                       {": ", " kann nicht berechnet werden: ", ": "}};
+// Indexed by GeometryField.
+const std::array<Tri, 6> kFieldName{{
+    {"root offset", "Wurzelabstand", "distancia de la raíz"},
+    {"chord ", "Tiefe ", "cuerda "},
+    {"span ", "Spannweite ", "envergadura "},
+    {"x offset ", "x-Versatz ", "desplazamiento x "},
+    {"position x", "Position x", "posición x"},
+    {"position z", "Position z", "posición z"},
+}};
+const Tri kIs{" is ", " ist ", " es "};
+const Tri kBeyondLimit{" mm, beyond the limit of ", " mm, jenseits der Grenze von ", " mm, fuera del límite de "};
+const Tri kSeparationImpossible{"it can not be moved far enough in z-direction. ",
+                                "er lässt sich nicht weit genug in z-Richtung verschieben. ",
+                                "no se puede mover lo suficiente en dirección Z. "};
+
+const Tri kChordwiseRowsAdvice{"Please change this wing (less chord relative to its span)!",
+                                "Bitte diesen Flügel ändern (weniger Tiefe im Verhältnis zur Spannweite)!",
+                                "¡Por favor, cambie esta ala (menos cuerda en relación con su envergadura)!"};
+const NumberedTri kZeroChordAdvice{{"Please give trapezium ", "Bitte Trapez ", "¡Por favor, dé al trapecio "},
+                                   {" of this wing a chord!", " dieses Flügels eine Tiefe geben!",
+                                    " de esta ala una cuerda!"}};
+const Tri kReduceArea{"Please reduce the area of ", "Bitte die Fläche von ", "¡Por favor, reduzca la superficie de "};
+const Tri kWingWord{"wing ", "Flügel ", "ala "};
+const NumberedTri kRelativeToReference{{" relative to wing ", " im Verhältnis zu Flügel ", " en relación con el ala "},
+                                       {" (the reference wing)!", " (Bezugsflügel) verkleinern!",
+                                        " (ala de referencia)!"}};
+
+const Tri kTooLargeFile{" is too large to be a Tarvolin4 project (more than 1 MB). ",
+                         " ist zu groß für ein Tarvolin4-Projekt (mehr als 1 MB). ",
+                         " es demasiado grande para ser un proyecto de Tarvolin4 (más de 1 MB). "};
+const Tri kNotEnoughMemory{"Not enough memory for the calculation (it needs about 400 MB). ",
+                            "Nicht genug Speicher für die Berechnung (sie braucht etwa 400 MB). ",
+                            "No hay memoria suficiente para el cálculo (necesita unos 400 MB). "};
+
+bool hasIndex(GeometryField f) {
+    return f == GeometryField::Chord || f == GeometryField::Span || f == GeometryField::XOffset;
+}
 } // namespace
+
+std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field, int index, long long value,
+                                  long long limit) {
+    std::string line = numbered(lang, kCanNotCalculateWing, wing) + choose(lang, kFieldName[int(field)]);
+    if (hasIndex(field)) line += std::to_string(index);
+    return line + choose(lang, kIs) + std::to_string(value) + choose(lang, kBeyondLimit) + "±" +
+           std::to_string(limit) + " mm. ";
+}
+
+std::string tooLargeFileText(UiLanguage lang, const std::string& path) { return path + choose(lang, kTooLargeFile); }
+
+std::string notEnoughMemoryLine(UiLanguage lang) { return choose(lang, kNotEnoughMemory); }
+
+std::string chordwiseRowsAdvice(UiLanguage lang) { return choose(lang, kChordwiseRowsAdvice); }
+
+std::string zeroChordAdvice(UiLanguage lang, int trapezium) { return numbered(lang, kZeroChordAdvice, trapezium); }
+
+std::string panelTotalAdvice(UiLanguage lang, const std::vector<int>& wings, int referenceWing) {
+    std::string line = choose(lang, kReduceArea);
+    for (std::size_t i = 0; i < wings.size(); ++i)
+        line += (i > 0 ? ", " : "") + std::string(choose(lang, kWingWord)) + std::to_string(wings[i]);
+    return line + numbered(lang, kRelativeToReference, referenceWing);
+}
+
+std::string separationImpossibleLine(UiLanguage lang, int wing) {
+    return numbered(lang, kCanNotCalculateWing, wing) + choose(lang, kSeparationImpossible);
+}
 
 std::string emptyWingLine(UiLanguage lang, int wing) { return numbered(lang, kEmptyWing, wing); }
 std::string wingWithoutLiftLine(UiLanguage lang, int wing) { return numbered(lang, kWingWithoutLift, wing); }

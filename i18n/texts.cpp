@@ -147,11 +147,11 @@ const StabilityTexts& stabilityTexts(UiLanguage lang) {
     // The centre-of-gravity prefix differs only in German, the margin label only in English.
     static const std::array<StabilityTexts, 3> texts{{
         {"Reference area (S): ", "dm^2 ", "Reference length (lµ): ", "mm ", "x_CG (", "x_AC: ",
-         "%  AC-CG= "},
+         "%  AC-CG= ", "Static margin: -100 to 100 % only"},
         {"Bezugsfläche (S): ", "dm^2 ", "Bezugstiefe (lµ): ", "mm ", "x_SP (", "x_NP: ",
-         "%  NP-SP= "},
+         "%  NP-SP= ", "Stabilitätsmaß: nur -100 bis 100 %"},
         {"plano de referencia (S): ", "dm^2 ", "profundidad de referencia (lµ): ", "mm ", "x_CG (",
-         "x_PN: ", "%  NP-SP= "},
+         "x_PN: ", "%  NP-SP= ", "Margen de estabilidad: solo de -100 a 100 %"},
     }};
     return texts[languageIndex(lang)];
 }

@@ -84,6 +84,29 @@ std::string noReferenceWingLine(UiLanguage lang);
 /// "Can not calculate: the lattice needs more than 3000 panels. "
 std::string tooManyPanelsLine(UiLanguage lang);
 
+/// "<path> is too large to be a Tarvolin4 project (more than 1 MB). "
+std::string tooLargeFileText(UiLanguage lang, const std::string& path);
+/// "Not enough memory for the calculation (it needs about 400 MB). "
+std::string notEnoughMemoryLine(UiLanguage lang);
+/// Advice after TxtWingFail for a wing that needs more than 299 chordwise rows (a deep wing of
+/// small span): "Please change this wing (less chord relative to its span)!"
+std::string chordwiseRowsAdvice(UiLanguage lang);
+/// Advice after TxtWingFail for a trapezium whose two chords are 0:
+/// "Please give trapezium 2 of this wing a chord!"
+std::string zeroChordAdvice(UiLanguage lang, int trapezium);
+/// Advice after tooManyPanelsLine, naming the wings whose areas are large against the reference
+/// wing's: "Please reduce the area of wing 4, wing 5 relative to wing 1 (the reference wing)!"
+std::string panelTotalAdvice(UiLanguage lang, const std::vector<int>& wings, int referenceWing);
+
+/// The input fields of a wing that hold a length or a position, for the lines below.
+enum class GeometryField { RootOffset, Chord, Span, XOffset, PositionX, PositionZ };
+/// "Can not calculate wing-2: chord 3 is 5000000 mm, beyond the limit of ±1000000 mm. "; `index` is
+/// the section (chord, x offset) or trapezium (span) and is left out for the other fields.
+std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field, int index, long long value,
+                                  long long limit);
+/// "Can not calculate wing-3: it can not be moved far enough in z-direction. "
+std::string separationImpossibleLine(UiLanguage lang, int wing);
+
 // ---- Files and the batch calculator ------------------------------------------------------------
 /// "plane.tv4 is not a Tarvolin4 project": a file without any of the project's tags.
 std::string notAProjectText(UiLanguage lang, const std::string& path);
@@ -123,6 +146,7 @@ struct StabilityTexts {
     const char* cgPrefix;              // "x_CG (" (German "x_SP (")
     const char* neutralPointPrefix;    // "x_AC: "
     const char* marginLabelPrefix;     // "%  AC-CG= " (German and Spanish "%  NP-SP= ")
+    const char* marginRefused;         // "Static margin: -100 to 100 % only"
 };
 const StabilityTexts& stabilityTexts(UiLanguage lang);
 

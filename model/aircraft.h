@@ -11,6 +11,9 @@ namespace tv {
 inline constexpr int kWingMax = 5;      // wings 1..5
 inline constexpr int kSectionMax = 5;   // sections 1..5, 1 = root
 inline constexpr int kTrapeziumMax = 4; // trapezia 1..4, between sections k and k+1
+/// Largest length or position (mm, either sign) the calculation accepts: a kilometre, far beyond
+/// any model aircraft, and far enough inside the 32-bit fields that sums of them stay exact.
+inline constexpr int32_t kLengthLimit = 1000000;
 
 /// The 16 numeric input fields of one wing, in the order the wing exchange moves them.
 enum class WingField : int {

@@ -15,6 +15,7 @@ TARVOLIN_PACKAGES=(
   fonts-urw-base35
   cups cups-client printer-driver-cups-pdf poppler-utils
   locales
+  clang libclang-rt-14-dev libomp-dev
 )
 
 tarvolin_install_packages() {
@@ -43,9 +44,26 @@ tarvolin_generate_locale() {
   "$@" locale-gen >/dev/null
 }
 
+# ccache when the machine has it: builds are shared between checkouts.
+tarvolin_launcher() {
+  command -v ccache >/dev/null && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache" || true
+}
+
 # Configures and builds the whole project (Release, two jobs) into the folder given.
 tarvolin_build() {
   local dir="$1"
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release $(tarvolin_launcher)
   cmake --build "$dir" -j2
 }
+
+# Configures and builds the Qt-free core and its tests with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer into the folder given; every warning is an error there.
+tarvolin_build_sanitized() {
+  local dir="$1"
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DTARVOLIN_GUI=OFF -DTARVOLIN_BENCH=OFF -DTARVOLIN_SANITIZE=ON -DTARVOLIN_WERROR=ON $(tarvolin_launcher)
+  cmake --build "$dir" -j2
+}
+
+# The fuzz targets, in the order test.sh runs them.
+TARVOLIN_FUZZ_TARGETS=(parse settings wing_clipboard project older_project calculation)

@@ -3,9 +3,12 @@
 #include "solver/einfluss.h"
 #include "solver/grid.h"
 #include "solver/konflikt2.h"
+#include "solver/length_limits.h"
 #include "solver/loes.h"
 #include "solver/trawy2.h"
 #include "solver/wirbel_erg.h"
+
+#include <new>
 
 namespace tv {
 
@@ -15,15 +18,14 @@ void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
     ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
 }
 
-} // namespace
-
-void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
-    ws.clearStatus();
-
+void runSteps(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
+    if (!checkLengthLimits(ac, ws, lang)) return;
     GRID(ac, ws, lang);
 
     // The notice follows whatever GRID reported, so a refused wing stays visible.
-    KONFLIKT2(ac, ws);
+    if (const int w = KONFLIKT2(ac, ws)) {
+        ws.fail(separationImpossibleLine(lang, w));
+    }
     if (ws.WingsShifted) appendLines(ws, zSeparationNotice(lang));
 
     if (!ws.AbortCalculation) TRAWY2(ac, ws, lang);
@@ -35,6 +37,20 @@ void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const El
     // A singular system still gets evaluated: the partial solution shows where it went wrong.
     WIRBEL_ERG(ac, ws, lang);
     ws.EvaluationRan = true;
+}
+
+} // namespace
+
+void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
+    ws.clearStatus();
+    // The large buffers were taken with the workspace; the panel arrays grow with a larger
+    // lattice. Memory that is not there becomes a message, never an escaping exception.
+    try {
+        runSteps(ac, ws, lang, progress);
+    } catch (const std::bad_alloc&) {
+        ws.fail(notEnoughMemoryLine(lang));
+        ws.EvaluationRan = false;
+    }
 }
 
 } // namespace tv

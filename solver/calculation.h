@@ -10,7 +10,7 @@ namespace tv {
 
 /// Runs the calculation on the computed aircraft (model/planform.h computeAircraft).
 /// Clears the status of ws (AbortCalculation, WingsShifted, WingMoved, SolutionFailed, Messages),
-/// then: GRID; KONFLIKT2 (moved wings get a new whole-millimetre ac.Wings[w].PositionZ, listed in
+/// then: the length limits (any length or position beyond ±kLengthLimit mm is refused); GRID; KONFLIKT2 (moved wings get a new whole-millimetre ac.Wings[w].PositionZ, listed in
 /// ws.WingMoved; the notice lines follow any lines GRID wrote); TRAWY2 unless a step failed; then,
 /// unless a step failed, EINFLUSS, LOES (a singular system adds "LOES: Fehler..." and the
 /// evaluation still runs) and WIRBEL_ERG, which overwrites b, S, lm and lam of the wings in use

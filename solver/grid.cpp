@@ -48,6 +48,37 @@ bool exceedsArrays(const SolverWorkspace& ws, int w) {
     return false;
 }
 
+/// The first trapezium of the wing with a span but both chords 0 (its strips would be endless), or 0.
+int zeroChordTrapezium(const Wing& wg) {
+    for (int t = 1; t < wg.SectionCount; ++t)
+        if (wg.StationY[t + 1] > wg.StationY[t] && wg.StationChord[t] == 0 && wg.StationChord[t + 1] == 0) return t;
+    return 0;
+}
+
+/// The two lines refusing wing w, the second saying what to change: the chord of a trapezium
+/// without one; the chord against the span for too many rows; else less aspect ratio.
+std::vector<std::string> refusalLines(const Wing& wg, const SolverWorkspace& ws, int w, UiLanguage lang) {
+    std::vector<std::string> lines = wingFailureLines(lang, w);
+    if (const int t = zeroChordTrapezium(wg)) lines.back() = zeroChordAdvice(lang, t);
+    else if (ws.ChordwisePanels[w] > kRowLimit) lines.back() = chordwiseRowsAdvice(lang);
+    return lines;
+}
+
+/// The panel budgets follow the areas: the wings larger than the reference wing r take more than
+/// its 400 panels each. Without such a wing, the one with the most panels.
+std::vector<int> wingsToShrink(const Aircraft& ac, const SolverWorkspace& ws, int r) {
+    std::vector<int> wings;
+    for (int w = 1; w <= ac.WingCount; ++w)
+        if (w != r && ac.Wings[w].planform.S > ac.Wings[r].planform.S) wings.push_back(w);
+    if (!wings.empty()) return wings;
+    int largest = 1;
+    for (int w = 2; w <= ac.WingCount; ++w)
+        if (long(ws.SpanwiseStrips[w]) * ws.ChordwisePanels[w] >
+            long(ws.SpanwiseStrips[largest]) * ws.ChordwisePanels[largest])
+            largest = w;
+    return {largest};
+}
+
 } // namespace
 
 int sizingReferenceWing(const Aircraft& ac) {
@@ -74,7 +105,8 @@ void GRID(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
     }
     if (empty) return; // the panel budgets are ratios of areas: nothing can be sized
 
-    const double referenceArea = ac.Wings[sizingReferenceWing(ac)].planform.S;
+    const int r = sizingReferenceWing(ac);
+    const double referenceArea = ac.Wings[r].planform.S;
     // Each count is at most 1e6 (4e6 strips per wing), so the total of a refused lattice fits.
     ws.PanelTotal = 0;
     for (int w = 1; w <= ac.WingCount; ++w) {
@@ -85,19 +117,11 @@ void GRID(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
     bool refused = false;
     for (int w = 1; w <= kWingMax; ++w) {
         if (!exceedsArrays(ws, w)) continue;
-        ws.fail(wingFailureLines(lang, w));
+        ws.fail(refusalLines(ac.Wings[w], ws, w, lang));
         refused = true;
     }
-    if (!refused && ws.PanelTotal > kPanelLimit) {
-        // Name the wing with the most panels: shrinking it helps most.
-        int largest = 1;
-        for (int w = 2; w <= ac.WingCount; ++w)
-            if (long(ws.SpanwiseStrips[w]) * ws.ChordwisePanels[w] >
-                long(ws.SpanwiseStrips[largest]) * ws.ChordwisePanels[largest])
-                largest = w;
-        ws.fail(tooManyPanelsLine(lang));
-        ws.fail(wingFailureLines(lang, largest));
-    }
+    if (!refused && ws.PanelTotal > kPanelLimit)
+        ws.fail({tooManyPanelsLine(lang), panelTotalAdvice(lang, wingsToShrink(ac, ws, r), r)});
 }
 
 } // namespace tv

@@ -17,8 +17,11 @@ int sizingReferenceWing(const Aircraft& ac);
 /// others proportionally to their area; panels come out roughly square.
 /// Failure (lines appended to ws.Messages, AbortCalculation set, nothing laid out later):
 /// a wing in use without area or span; a wing with 300 or more strips or chordwise rows, or with
-/// a trapezium of more than 297 strips (wing failure lines, in wing order); a lattice of more
-/// than 3000 panels. The counts stay as computed so the failing sizes can be shown.
+/// a trapezium of more than 297 strips (in wing order, TxtWingFail and the advice: the chord for
+/// a trapezium whose chords are both 0, less chord relative to the span for too many rows, less
+/// aspect ratio for too many strips); a lattice of more than 3000 panels (tooManyPanelsLine and
+/// the wings whose areas to reduce relative to the reference wing). The counts stay as computed
+/// so the failing sizes can be shown.
 void GRID(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang);
 
 } // namespace tv

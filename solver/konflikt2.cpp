@@ -36,9 +36,7 @@ void stepAway(const Aircraft& ac, std::array<double, kWingMax + 1>& Z, int a, in
     }
 }
 
-int32_t wholeMillimetres(double z) {
-    return int32_t(std::clamp(z, double(INT32_MIN), double(INT32_MAX)));
-}
+bool fitsTheField(double z) { return z >= double(INT32_MIN) && z <= double(INT32_MAX); }
 
 } // namespace
 
@@ -52,13 +50,19 @@ double separationDistance(const Aircraft& ac, const SolverWorkspace& ws) {
     return D;
 }
 
-void KONFLIKT2(Aircraft& ac, SolverWorkspace& ws) {
+int KONFLIKT2(Aircraft& ac, SolverWorkspace& ws) {
     std::array<double, kWingMax + 1> Z{};
     for (int w = 1; w <= kWingMax; ++w) Z[w] = ac.Wings[w].PositionZ;
     const double D = separationDistance(ac, ws);
 
+    int unseparated = 0;
     auto commit = [&](int b) {
-        ac.Wings[b].PositionZ = wholeMillimetres(Z[b]);
+        if (!fitsTheField(Z[b])) {
+            Z[b] = ac.Wings[b].PositionZ; // stays where it was
+            if (unseparated == 0) unseparated = b;
+            return;
+        }
+        ac.Wings[b].PositionZ = int32_t(Z[b]);
         ws.WingMoved[b] = true;
         ws.WingsShifted = true;
     };
@@ -75,6 +79,7 @@ void KONFLIKT2(Aircraft& ac, SolverWorkspace& ws) {
             commit(b);
         }
     }
+    return unseparated;
 }
 
 } // namespace tv

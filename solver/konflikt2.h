@@ -16,7 +16,10 @@ double separationDistance(const Aircraft& ac, const SolverWorkspace& ws);
 /// ws.WingMoved[w] for each moved wing (their z fields must show the new value) and
 /// ws.WingsShifted. Pair (1, 2) is placed exactly D apart, rounded away from wing 1 so the gap is
 /// never below D; every later pair (a, b) steps wing b away from a in 1 mm steps until it clears
-/// every earlier wing by more than D. Cannot fail.
-void KONFLIKT2(Aircraft& ac, SolverWorkspace& ws);
+/// every earlier wing by more than D.
+/// Failure: a wing whose new height would not fit the 32-bit field is not moved (it cannot be
+/// separated); the first such wing is returned, 0 when every needed move was made. The caller
+/// reports it (separationImpossibleLine) and aborts. Lengths within kLengthLimit never fail.
+int KONFLIKT2(Aircraft& ac, SolverWorkspace& ws);
 
 } // namespace tv

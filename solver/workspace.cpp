@@ -1,6 +1,10 @@
 #include "solver/workspace.h"
 
 #include <algorithm>
+#include <cblas.h>
+#include <cstdlib>
+#include <new>
+#include <vector>
 
 namespace tv {
 
@@ -47,6 +51,42 @@ void SolverWorkspace::clearStatus() {
     Messages.clear();
 }
 
-std::unique_ptr<SolverWorkspace> makeSolverWorkspace() { return std::make_unique<SolverWorkspace>(); }
+
+namespace {
+
+// OpenBLAS's worker threads take their buffers when the library is loaded; the calling thread
+// takes its own (128 MB) at its first level-3 call and, when the memory is not there, retries for
+// ever instead of failing. The probe asks for that much, with room to spare, and gives it back,
+// so that a shortage is found while it can still be reported.
+constexpr std::size_t kBlasBufferBytes = std::size_t{136} << 20;
+
+bool blasBufferAvailable() {
+    void* probe = std::malloc(kBlasBufferBytes);
+    std::free(probe);
+    return probe != nullptr;
+}
+
+// One product large enough to run on every thread and one triangular solve: the buffers are
+// taken now, the elimination later finds them in place.
+void warmUpBlas() {
+    constexpr int n = 128;
+    std::vector<double> a(n * n, 1.0), b(n * n, 1.0), c(n * n, 0.0);
+    for (int i = 0; i < n; ++i) a[i * n + i] = n;
+    cblas_dgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, n, n, n, 1.0, a.data(), n, b.data(), n, 0.0, c.data(), n);
+    cblas_dtrsm(CblasRowMajor, CblasLeft, CblasLower, CblasNoTrans, CblasNonUnit, n, n, 1.0, a.data(), n, c.data(), n);
+}
+
+} // namespace
+
+std::unique_ptr<SolverWorkspace> makeSolverWorkspace() {
+    try {
+        auto ws = std::make_unique<SolverWorkspace>();
+        if (!blasBufferAvailable()) return nullptr;
+        warmUpBlas();
+        return ws;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
 
 } // namespace tv

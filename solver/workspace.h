@@ -183,7 +183,9 @@ struct SolverWorkspace {
 
 /// Makes a workspace: the influence matrix is reserved at its capacity (72 MB of address space,
 /// touched only as far as a lattice uses it), the panel arrays grow with the lattices solved.
-/// Make one per thread that calculates, and keep it.
+/// Make one per thread that calculates, and keep it. The linear algebra library takes its own
+/// buffers here too, so a calculation allocates nothing large. nullptr when the memory is not
+/// there: no calculation can run (notEnoughMemoryLine).
 std::unique_ptr<SolverWorkspace> makeSolverWorkspace();
 
 } // namespace tv

@@ -3,6 +3,8 @@
 #include "model/numformat.h"
 #include "model/parse.h"
 
+#include <cmath>
+
 namespace tv {
 namespace {
 
@@ -16,6 +18,8 @@ std::string F(double v, int decimals) { return formatFixed(v, 0, decimals); }
 
 } // namespace
 
+bool isAcceptedMargin(double margin) { return std::fabs(margin) <= kMarginLimit; }
+
 StabilityNumbers computeStability(int wingCount, double neutralPointX, double referenceChord, double desiredMargin) {
     StabilityNumbers n;
     const bool severalWings = wingCount > 1;
@@ -24,7 +28,8 @@ StabilityNumbers computeStability(int wingCount, double neutralPointX, double re
     n.DesiredMargin = desiredMargin;
     n.CgLow = cgFor(neutralPointX, referenceChord, n.RecommendedMarginLow);
     n.CgHigh = cgFor(neutralPointX, referenceChord, n.RecommendedMarginHigh);
-    n.CgDesired = cgFor(neutralPointX, referenceChord, n.DesiredMargin);
+    n.DesiredMarginAccepted = isAcceptedMargin(desiredMargin);
+    if (n.DesiredMarginAccepted) n.CgDesired = cgFor(neutralPointX, referenceChord, n.DesiredMargin);
     return n;
 }
 
@@ -37,7 +42,9 @@ std::vector<ResultLine> stabilityResultLines(UiLanguage lang, bool manual, const
     lines.push_back({232, kBlack,
                      t.referenceAreaPrefix + F(ref.ReferenceArea / 10000.0, 2) + t.referenceAreaSuffix});
     lines.push_back({249, kBlack, t.referenceLengthPrefix + F(ref.ReferenceChord, 1) + t.referenceLengthSuffix});
-    if (manual) {
+    if (manual && !n.DesiredMarginAccepted) {
+        lines.push_back({282, kBlue, t.marginRefused});
+    } else if (manual) {
         lines.push_back({282, kBlue,
                          t.cgPrefix + F(n.DesiredMargin, 1) + "% lµ): " + F(n.CgDesired, 1) + "mm     ", n.CgDesired});
     } else {
@@ -51,6 +58,7 @@ std::vector<ResultLine> stabilityResultLines(UiLanguage lang, bool manual, const
 }
 
 std::string marginLabelText(UiLanguage lang, double neutralPointX, const StabilityNumbers& n) {
+    if (!n.DesiredMarginAccepted) return kMarginLabelUnknown;
     return stabilityTexts(lang).marginLabelPrefix + F(neutralPointX - n.CgDesired, 1) + "mm";
 }
 

@@ -12,10 +12,18 @@
 
 namespace tv {
 
+/// Margins beyond ±100 % put the centre of gravity more than a reference chord from the neutral
+/// point; much larger ones overflow into infinities. Such a desired margin is refused.
+inline constexpr double kMarginLimit = 100.0;
+
+/// A finite margin within -kMarginLimit .. kMarginLimit %.
+bool isAcceptedMargin(double margin);
+
 struct StabilityNumbers {
     double RecommendedMarginLow = 0;  // %, 4 for one wing, 8 for more
     double RecommendedMarginHigh = 0; // %, 8 for one wing, 16 for more
     double DesiredMargin = 0;         // %, the user's own margin
+    bool DesiredMarginAccepted = true; // isAcceptedMargin(DesiredMargin); else CgDesired is 0 and never shown
     double CgLow = 0, CgHigh = 0, CgDesired = 0; // mm, aircraft frame
 };
 
@@ -36,10 +44,13 @@ inline constexpr int kResultColumn = 9;
 
 /// The result lines: reference area and length, the centre-of-gravity line(s) of the automatic
 /// (high and low recommended margin) or manual (desired margin) choice, and the neutral point.
+/// A refused desired margin gives, in place of its centre-of-gravity line, the line that says
+/// which margins are accepted.
 std::vector<ResultLine> stabilityResultLines(UiLanguage lang, bool manual, const ReferenceValues& ref,
                                              const StabilityNumbers& n);
 
-/// The label beside the margin field: "%  AC-CG= 15.0mm" (German and Spanish "%  NP-SP= ...").
+/// The label beside the margin field: "%  AC-CG= 15.0mm" (German and Spanish "%  NP-SP= ...");
+/// "%" alone for a refused desired margin.
 std::string marginLabelText(UiLanguage lang, double neutralPointX, const StabilityNumbers& n);
 /// The label's text while no neutral point is known.
 inline const char* kMarginLabelUnknown = "%";

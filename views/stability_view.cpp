@@ -37,7 +37,7 @@ void drawMarkers(QPainter& p, int imageWidth, const StabilityScene& sc, const St
     tick(p, c, 4, markerRow(g, sc.reference.NeutralPointX));
     setPen(p, Qt::blue, 2);
     if (sc.manual) {
-        tick(p, c, 3, markerRow(g, n.CgDesired));
+        if (n.DesiredMarginAccepted) tick(p, c, 3, markerRow(g, n.CgDesired));
     } else {
         tick(p, c, 3, markerRow(g, n.CgLow));
         p.drawLine(c, markerRow(g, n.CgLow), c, markerRow(g, n.CgHigh));

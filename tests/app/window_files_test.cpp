@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -42,6 +43,30 @@ TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {
     EXPECT_TRUE(get<QRadioButton>("RadioButton15")->isChecked());
     EXPECT_FALSE(f.NeutralPointKnown);
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+// A file that fails to open leaves the name, the label and the fields of the open project, so
+// "Save" writes the open project where it came from and not over the file that failed.
+TEST_F(WindowTest, AFailedOpenKeepsTheOpenProjectAndItsName) {
+    TForm1& f = make();
+    setText("Edit4", "310");
+    dialogs.answers.push_back(path("mine.tv4"));
+    trigger("Save2");
+    QFile big(path("big.tv4"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(2 << 20, '\n'));
+    big.close();
+    setText("Edit4", "320");
+    dialogs.answers.push_back(path("big.tv4"));
+    trigger("Open2");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains("is too large to be a Tarvolin4 project")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(f.ProjectFileName, path("mine.tv4"));
+    EXPECT_EQ(text("Lab_FName"), path("mine.tv4"));
+    EXPECT_EQ(text("Edit4"), "320");
+    trigger("Save3");
+    EXPECT_EQ(QFileInfo(path("big.tv4")).size(), 2 << 20);
+    EXPECT_TRUE(readAll(path("mine.tv4")).contains("<chord>320</chord>"));
 }
 
 TEST_F(WindowTest, CancelledDialogsWriteNothingAndChangeNothing) {
@@ -120,35 +145,41 @@ TEST_F(WindowTest, SavingWarnsOfCharactersTheFileCannotHold) {
     EXPECT_EQ(dialogs.warnings.size(), 2) << "nothing to replace, nothing asked";
 }
 
-TEST_F(WindowTest, StartUpArgumentLoadsTheFileInLowerCase) {
-    {
+TEST_F(WindowTest, StartUpArgumentOpensTheNameAsGiven) {
+    auto saveWithX2 = [&](const char* x2, const QString& name) {
         make();
-        setText("Edit_x2", "1000");
-        dialogs.answers.push_back(path("glider.tv4"));
+        setText("Edit_x2", x2);
+        dialogs.answers.push_back(path(name));
         trigger("Save2");
         form.reset();
-    }
-    // Relative to the working directory, as a user types it.
+    };
+    saveWithX2("1000", "glider.tv4");
+    // Relative to the working directory, as a user types it. Only the lower-case file exists:
+    // it is taken as the fallback.
     TForm1& f = make({"Glider.TV4"});
     EXPECT_EQ(f.ProjectFileName, "glider.tv4");
     EXPECT_EQ(text("Lab_FName"), "glider.tv4");
     EXPECT_EQ(text("Edit_x2"), "1000");
     EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
 
-    // Two arguments are ignored; a missing file keeps the defaults but takes the name.
+    // Two arguments are ignored; a missing file keeps the defaults but takes the name as given.
     TForm1& two = make({path("glider.tv4"), "x"});
     EXPECT_EQ(two.ProjectFileName, "Unknown.tv4");
     EXPECT_EQ(text("Edit_x2"), "1167");
     TForm1& missing = make({"Nowhere.tv4"});
-    EXPECT_EQ(missing.ProjectFileName, "nowhere.tv4");
+    EXPECT_EQ(missing.ProjectFileName, "Nowhere.tv4");
     EXPECT_EQ(text("Edit_x2"), "1167");
     EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
 
-    // Where only the name as given exists (a file system that tells cases apart), it is kept.
-    QFile::rename(path("glider.tv4"), path("Glider.TV4"));
-    TForm1& mixed = make({"Glider.TV4"});
-    EXPECT_EQ(mixed.ProjectFileName, "Glider.TV4");
-    EXPECT_EQ(text("Edit_x2"), "1000");
+    // Both exist, in folders that differ only in case too: the one named opens, so "Save"
+    // cannot overwrite the other.
+    QDir(dir.path()).mkpath("Gliders");
+    QDir(dir.path()).mkpath("gliders");
+    saveWithX2("2000", "Gliders/Plane.tv4");
+    saveWithX2("3000", "gliders/plane.tv4");
+    TForm1& both = make({"Gliders/Plane.tv4"});
+    EXPECT_EQ(both.ProjectFileName, "Gliders/Plane.tv4");
+    EXPECT_EQ(text("Edit_x2"), "2000");
 }
 
 TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {

@@ -110,7 +110,7 @@ TEST_F(BatchTest, ExitStatusTellsCalculatedRefusedAndUnreadable) {
     EXPECT_FALSE(jr["Messages"].empty());
 
     // Arguments that cannot be understood are refused, a mistyped margin is not read as 0.
-    for (const char* bad : {"--lang q", "--margin abc", "--margin 7,5", "--margin"})
+    for (const char* bad : {"--lang q", "--margin abc", "--margin 7,5", "--margin", "--margin 1e308", "--margin -101"})
         EXPECT_EQ(runCalc(bad).status, 2) << bad;
 }
 
@@ -252,5 +252,35 @@ TEST_F(BatchTest, ExportsAreWrittenOnlyForACalculatedProject) {
     for (const Case& c : cases) {
         EXPECT_EQ(runCalc(c.args).status, c.status) << c.name;
         EXPECT_FALSE(fs::exists(out)) << c.name;
+    }
+}
+
+// Under a memory limit the calculation either runs or says that the memory is missing and exits
+// 1; it never hangs (timeout's 124) or aborts (134). The largest lattice needs the most memory.
+TEST(BatchMemory, AMemoryLimitGivesAMessageNotAHang) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__has_feature)
+#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any such limit";
+#endif
+#endif
+    const std::string project = std::string(TV_TEST_DATA) + "/../../bench/data/aircraft3000.tv4";
+    for (int kilobytes : {150000, 250000, 350000}) {
+        const std::string cmd = "ulimit -v " + std::to_string(kilobytes) + "; exec timeout 120 " + TV_CALC_EXE +
+                                " " + project + " >/dev/null 2>&1";
+        const int raw = std::system(cmd.c_str());
+        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        EXPECT_TRUE(status == 0 || status == 1) << kilobytes << " kB: exit " << status;
+        if (kilobytes == 150000) {
+            EXPECT_EQ(status, 1);
+        }
+    }
+}
+
+// Results that cannot be written are no success: the disk is full.
+TEST(BatchOutput, AnUnwritableOutputExitsWithTwo) {
+    for (const char* format : {"", "--json"}) {
+        const std::string cmd = std::string(TV_CALC_EXE) + " " + format + " >/dev/full 2>/dev/null";
+        const int raw = std::system(cmd.c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2) << format;
     }
 }

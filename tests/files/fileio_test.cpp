@@ -31,6 +31,19 @@ TEST_F(SafeWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     EXPECT_EQ(dir.entryCount(), 1u);
 }
 
+TEST(SafeWriteNames, NamesNearTheLengthLimitCanBeSaved) {
+    std::string umlauts;
+    for (int i = 0; i < 127; ++i) umlauts += "\xC3\xA4"; // 254 bytes of "ä"
+    for (const std::string& name : {std::string(246, 'p') + ".tv4", std::string(251, 'q') + ".tv4", umlauts}) {
+        TempDir dir;
+        const std::string target = dir.file(name);
+        spit(target, "previous contents");
+        EXPECT_FALSE(tv::writeFileAtomically(target, "new contents")) << name.size();
+        EXPECT_EQ(slurp(target), "new contents") << name.size();
+        EXPECT_EQ(dir.entryCount(), 1u) << name.size();
+    }
+}
+
 TEST_F(SafeWrite, ShortWritesStillWriteEverything) {
     tv::FileOps ops = tv::systemFileOps();
     ops.write = [](int fd, const void* buf, size_t n) { return ::write(fd, buf, n > 3 ? 3 : n); };
@@ -155,6 +168,20 @@ TEST(ReadFile, DistinguishesMissingFromFailing) {
     EXPECT_EQ(ok.value, std::string("a\0b", 3));
 }
 
+TEST(ReadFile, AFileBeyondAMegabyteIsRefusedAsNoProject) {
+    TempDir dir;
+    for (const size_t size : {tv::kMaxReadBytes, tv::kMaxReadBytes + 1, size_t{66} << 20}) {
+        spit(dir.file("f"), std::string(size, '\n'));
+        const auto r = tv::readFileBytes(dir.file("f"));
+        const bool fits = size <= (size_t{1} << 20);
+        EXPECT_EQ(r.ok(), fits) << size;
+        if (fits) continue;
+        EXPECT_TRUE(r.error.tooLarge) << size;
+        EXPECT_EQ(r.error.text(), dir.file("f") + " is too large to be a Tarvolin4 project (more than 1 MB)");
+    }
+    EXPECT_FALSE(tv::readFileBytes(dir.path()).error.tooLarge) << "a read error is no size refusal";
+}
+
 TEST(ReadFile, APipeInThePlaceOfAFileDoesNotHang) {
     TempDir dir;
     const std::string fifo = dir.file("wingcopy.fl4");
@@ -173,6 +200,11 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
     EXPECT_EQ(tv::splitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
     EXPECT_EQ(tv::splitLines("a\nb\rc\r\n"), (V{"a", "b", "c"}));
     EXPECT_EQ(tv::splitLines("\r\n"), V{""});
+    tv::LineCursor cursor("a\rb");
+    EXPECT_EQ(cursor.next(), "a");
+    EXPECT_EQ(cursor.next(), "b");
+    EXPECT_EQ(cursor.next(), std::nullopt);
+    EXPECT_EQ(cursor.next(), std::nullopt) << "the end stays the end";
 }
 
 } // namespace

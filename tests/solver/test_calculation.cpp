@@ -76,6 +76,42 @@ TEST(Calculation, WingWithoutAreaStopsBeforeTheLayout) {
     EXPECT_FALSE(ws.EvaluationRan);
 }
 
+TEST(Calculation, LengthsBeyondAKilometreAreRefusedBeforeTheSizing) {
+    struct Row {
+        const char* name;
+        WingField field;
+        const char* text;
+        const char* named; // the field as the English line names it
+    } rows[] = {
+        {"coordinate near 2^31", WingField::PositionX, "2147483000", "position x is 2147483000 mm"},
+        {"height at the 32-bit limit", WingField::PositionZ, "-2147483648", "position z is -2147483648 mm"},
+        {"huge chord", WingField::Chord2, "1000001", "chord 2 is 1000001 mm"},
+        {"huge span", WingField::Span1, "5000000", "span 1 is 5000000 mm"},
+        {"huge sweep", WingField::XOffset2, "-3000000", "x offset 2 is -3000000 mm"},
+        {"huge root offset", WingField::RootOffset, "1000001", "root offset is 1000001 mm"},
+    };
+    for (const Row& row : rows) {
+        WingTexts tail = trapeziumWing(150, 100, 400, 0, 0, 800);
+        tail[row.field] = row.text;
+        Aircraft ac = aircraftOf({trapeziumWing(200, 200, 500), tail});
+        SolverWorkspace& ws = sharedWorkspace();
+        runCalculation(ac, ws, UiLanguage::English);
+        EXPECT_TRUE(ws.AbortCalculation) << row.name;
+        EXPECT_FALSE(ws.EvaluationRan) << row.name;
+        ASSERT_EQ(ws.Messages.size(), 1u) << row.name;
+        EXPECT_EQ(ws.Messages[0], std::string("Can not calculate wing-2: ") + row.named +
+                                      ", beyond the limit of ±1000000 mm. ") << row.name;
+    }
+}
+
+TEST(Calculation, LengthsOfAKilometreAreAccepted) {
+    Aircraft ac = aircraftOf({trapeziumWing(200, 200, 500, 0, 0, -1000000, 1000000)});
+    SolverWorkspace& ws = sharedWorkspace();
+    runCalculation(ac, ws, UiLanguage::English);
+    EXPECT_FALSE(ws.AbortCalculation);
+    EXPECT_TRUE(ws.EvaluationRan);
+}
+
 TEST(Calculation, ResultsAreUsableOnlyWhenNothingAborted) {
     SolverWorkspace& ws = sharedWorkspace();
     Aircraft ac = computeAircraft(defaultAircraftTexts());

@@ -58,6 +58,16 @@ TEST(KONFLIKT2, PairWithFractionalDistanceEndsAtLeastDApart) {
     EXPECT_EQ(ac.Wings[2].PositionZ, 13);
 }
 
+TEST(KONFLIKT2, WingThatCannotMoveIsReportedAndStays) {
+    SolverWorkspace& ws = sharedWorkspace();
+    const WingTexts w = trapeziumWing(200, 200, 600, 0, 0, 0, -2147483647); // D = 12: below the 32-bit range
+    Aircraft ac = separate({w, w}, 30, ws);
+    EXPECT_EQ(KONFLIKT2(ac, ws), 2);
+    EXPECT_EQ(ac.Wings[2].PositionZ, -2147483647);
+    EXPECT_FALSE(ws.WingsShifted);
+    EXPECT_FALSE(ws.WingMoved[2]);
+}
+
 TEST(KONFLIKT2, ThreeWingsAtZeroStepDownPastEachOther) {
     SolverWorkspace& ws = sharedWorkspace();
     const WingTexts w = trapeziumWing(200, 200, 500); // D = 0.6 * 500 / 30 = 10
@@ -88,7 +98,10 @@ TEST(KONFLIKT2, HugeSeparationEndsAtOnce) {
     const WingTexts w = trapeziumWing(200, 200, 2000000000);
     Aircraft ac = separate({w, w, w}, 1, ws); // D = 1.2e9 mm, a billion single steps
     EXPECT_EQ(ac.Wings[2].PositionZ, -1200000000);
-    EXPECT_EQ(ac.Wings[3].PositionZ, INT32_MIN); // -2.4e9 does not fit: clamped
+    // -2.4e9 does not fit the field: wing 3 stays and is reported rather than clamped.
+    EXPECT_EQ(ac.Wings[3].PositionZ, 0);
+    EXPECT_FALSE(ws.WingMoved[3]);
+    EXPECT_EQ(KONFLIKT2(ac, ws), 3);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "stability/stability.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace tv;
 
@@ -63,4 +65,24 @@ TEST(Stability, MarginFieldFromTheSlider) {
     EXPECT_EQ(marginTextForSlider(-4), "30.0");
     EXPECT_DOUBLE_EQ(desiredMarginFromText(" 7.5"), 7.5);
     EXPECT_DOUBLE_EQ(desiredMarginFromText("abc"), 0);
+}
+
+TEST(Stability, AbsurdDesiredMarginIsRefusedWithoutNumbers) {
+    const ReferenceValues ref{456000, 200, 300};
+    struct Row {
+        double margin;
+        bool accepted;
+    };
+    for (const Row& row : {Row{100, true}, Row{-100, true}, Row{0, true}, Row{100.001, false}, Row{-101, false},
+                           Row{1e300, false}, Row{1e308, false}, Row{-1e308, false},
+                           Row{std::numeric_limits<double>::infinity(), false}}) {
+        const StabilityNumbers n = computeStability(2, 300, 200, row.margin);
+        EXPECT_EQ(n.DesiredMarginAccepted, row.accepted) << row.margin;
+        EXPECT_TRUE(std::isfinite(n.CgDesired)) << row.margin;
+        const std::string cgLine = stabilityResultLines(UiLanguage::German, true, ref, n)[2].text;
+        const std::string label = marginLabelText(UiLanguage::English, 300, n);
+        if (row.accepted) continue;
+        EXPECT_EQ(cgLine, "Stabilitätsmaß: nur -100 bis 100 %") << row.margin;
+        EXPECT_EQ(label, "%") << row.margin;
+    }
 }
