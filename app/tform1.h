@@ -314,6 +314,10 @@ private:
     void scheduleLiveCalculation();
     /// The model the window shows: the field texts, with a planform drag's shape while it runs.
     tv::AircraftTexts liveTexts() const;
+    /// The field texts with the writes a drag of wing w's grabbed handle to pos would make: the
+    /// shape the rubber band shows and the live calculation solves.
+    tv::AircraftTexts dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const;
+    bool planformDragRunning() const;
     void showLiveResult(const std::shared_ptr<LiveResult>& result);
     void CheckBoxAClick();
     void RadioButton15Click();

@@ -237,11 +237,8 @@ void TForm1::showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::Keyboa
     QPainter p(&m_planform[w]->canvas());
     if (dragTo) {
         // The outline the release would leave: the drag's values put into a copy of the fields.
-        tv::WingTexts texts = wingTexts(w);
-        for (const tv::FieldWrite& fw : tv::planformDragWrites(m_drag, wing, PlanformScale[w], *dragTo,
-                                                               tv::isShiftAlone(shift, Qt::NoButton)))
-            texts.field[int(fw.field)] = fw.text;
-        tv::drawRubberBand(p, size, tv::computeWing(texts), PlanformScale[w], tv::wingColour(w));
+        const tv::Wing dragged = tv::computeWing(dragTexts(w, *dragTo, shift).wings[w]);
+        tv::drawRubberBand(p, size, dragged, PlanformScale[w], tv::wingColour(w));
     } else {
         tv::drawPlanformHandles(p, size, wing, PlanformScale[w], tv::wingColour(w), m_drag.HandleIndex);
     }
