@@ -310,6 +310,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TForm1::redrawShownViews() {
+    const bool wasRedrawOnly = RedrawOnly;
+    RedrawOnly = true;
+    m_hiddenViewsStale = true;
+    m_scroll3->setValue(100);
+    if (const int w = activeWing()) CalcWing(w, this);
+    if (m_pages->currentWidget() == m_aircraftPage) {
+        m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+        m_image3->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+        drawAircraftView();
+        STABIL();
+        draw3DView();
+    }
+    RedrawOnly = wasRedrawOnly;
+}
+
 void TForm1::layOutImages(int tabW, int tabH) {
     const QSize page(tabW, tabH);
     const QRect planform = tv::layOutPlanformView(page);
@@ -332,6 +348,7 @@ void TForm1::FormResize() {
     auto design = [this](int px) { return int(px / m_scale); };
     const bool wasRedrawOnly = RedrawOnly;
     RedrawOnly = true;
+    m_hiddenViewsStale = false;
     m_scroll3->setValue(100);
     const int clientW = design(m_central->width());
     const int clientH = design(m_central->height());

@@ -136,6 +136,19 @@ TEST_F(LiveTest, DraggedTailCornerIsCalculatedBeforeTheRelease) {
     expectSameAsTheButton();
 }
 
+TEST_F(LiveTest, AResultShownOnAWingPageReachesTheAircraftViewWhenItsPageIsShown) {
+    TForm1& f = makeLive();
+    showPage("TabSheet2");
+    QLineEdit* chord = f.field(2, WingField::Chord2);
+    chord->setText(QString::number(chord->text().toInt() + 20));
+    waitLive();
+    ASSERT_TRUE(f.NeutralPointKnown);
+    showPage("TabSheet5");
+    const QImage shown = get<TImage>("Image2")->canvas().copy();
+    f.FormResize(); // every view drawn afresh from the result
+    EXPECT_TRUE(get<TImage>("Image2")->canvas() == shown);
+}
+
 TEST_F(LiveTest, ClosingWhileACalculationRunsDropsIt) {
     TForm1& f = makeLive();
     f.field(1, WingField::Chord1)->setText("300");
