@@ -309,7 +309,10 @@ private:
     /// Where the open and save dialogs start.
     QString dialogFolder() const;
     void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
-    void finishCalculation(bool succeeded);
+    void finishCalculation(bool succeeded, bool live = false);
+    /// Redraws the views of the page shown as FormResize would; the other pages' views are
+    /// redrawn when their page is shown.
+    void redrawShownViews();
     /// Shows the calculation in m_workspace of aircraft (after its z-separation): moved z fields,
     /// Memo1, labels, marks, flags. A live result leaves the calculate button usable.
     void presentCalculation(const tv::Aircraft& aircraft, bool live);
@@ -317,6 +320,10 @@ private:
     void scheduleLiveCalculation();
     /// The model the window shows: the field texts, with a planform drag's shape while it runs.
     tv::AircraftTexts liveTexts() const;
+    /// The field texts with the writes a drag of wing w's grabbed handle to pos would make: the
+    /// shape the rubber band shows and the live calculation solves.
+    tv::AircraftTexts dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const;
+    bool planformDragRunning() const;
     void showLiveResult(const std::shared_ptr<LiveResult>& result);
     void CheckBoxAClick();
     void RadioButton15Click();
@@ -404,6 +411,7 @@ private:
     bool m_building = true; // change events are ignored while the controls are made
     std::string m_savedFingerprint; // aircraftFingerprint() when last opened or saved
     QSize m_laidOutPage;            // the page size (design pixels) of the last layout
+    bool m_hiddenViewsStale = false; // views of pages not shown miss a live result
 
     QWidget* m_central = nullptr;
     QWidget* m_toolBar = nullptr;

@@ -251,6 +251,7 @@ void TForm1::setCopyMenuEnabled(bool copy, bool insert) {
 
 void TForm1::PageControl1Change() {
     if (m_building) return;
+    if (m_hiddenViewsStale) FormResize();
     const int w = activeWing();
     if (w >= 1 && w <= 3) setCopyMenuEnabled(true, ClipboardHasWing);
     if (m_pages->currentWidget() == m_aircraftPage || m_pages->currentWidget() == m_remarksPage)

@@ -90,7 +90,7 @@ void TForm1::presentCalculation(const tv::Aircraft& aircraft, bool live) {
     m_memo1->hide();
     showCalculationMessages(ws.Messages);
     // What aborted shows no results, whichever step failed: the batch calculator decides alike.
-    finishCalculation(tv::resultsUsable(ws));
+    finishCalculation(tv::resultsUsable(ws), live);
     // The calculate command's own pass disabled printing before it ran; a live failure follows an
     // edit that may have left it on from an earlier result.
     if (!tv::resultsUsable(ws)) setPrintingEnabled(false);
@@ -112,7 +112,7 @@ void TForm1::showCalculationMessages(const std::vector<std::string>& lines) {
     m_memo1->show();
 }
 
-void TForm1::finishCalculation(bool succeeded) {
+void TForm1::finishCalculation(bool succeeded, bool live) {
     if (succeeded) {
         const tv::SolverWorkspace& ws = *m_workspace;
         for (int w = 1; w <= tv::kWingMax; ++w) {
@@ -126,7 +126,12 @@ void TForm1::finishCalculation(bool succeeded) {
         NeutralPointKnown = true;
         LatticeKnown = true;
         m_image2->setCursor(Qt::DragMoveCursor);
-        FormResize(); // lays out and redraws every view, the stability marks included
+        // The command lays out and redraws every view, the stability marks included; a live
+        // result, one of many during a drag, redraws only what can be seen.
+        if (live)
+            redrawShownViews();
+        else
+            FormResize();
         setPrintingEnabled(true);
         m_copyResults1->setEnabled(true);
         setAerodynamicCentresShown(true);

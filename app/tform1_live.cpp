@@ -47,16 +47,20 @@ void TForm1::scheduleLiveCalculation() {
     m_liveTimer->start();
 }
 
-tv::AircraftTexts TForm1::liveTexts() const {
+bool TForm1::planformDragRunning() const {
+    return m_dragWing >= 1 && m_dragWing <= tv::kWingMax && !m_drag.ButtonReleased && m_drag.GrabbedHandle != 0;
+}
+
+tv::AircraftTexts TForm1::dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const {
     tv::AircraftTexts texts = fieldTexts();
-    const int w = m_dragWing;
-    if (w < 1 || w > tv::kWingMax || m_drag.ButtonReleased || m_drag.GrabbedHandle == 0) return texts;
-    // The release's writes computed on a copy of the drag state: the shape the drag would give.
-    tv::DragState drag = m_drag;
-    const bool shiftAlone = tv::isShiftAlone(m_dragShift, Qt::NoButton);
-    for (const tv::FieldWrite& fw : tv::planformMouseUp(drag, Model.Wings[w], PlanformScale[w], m_dragPos, shiftAlone))
+    for (const tv::FieldWrite& fw : tv::planformDragWrites(m_drag, Model.Wings[w], PlanformScale[w], pos,
+                                                           tv::isShiftAlone(shift, Qt::NoButton)))
         texts.wings[w][fw.field] = fw.text;
     return texts;
+}
+
+tv::AircraftTexts TForm1::liveTexts() const {
+    return planformDragRunning() ? dragTexts(m_dragWing, m_dragPos, m_dragShift) : fieldTexts();
 }
 
 void TForm1::requestLiveCalculation() {
@@ -84,4 +88,6 @@ void TForm1::showLiveResult(const std::shared_ptr<LiveResult>& result) {
     m_shownTexts = result->texts;
     m_shownAircraft = result->aircraft;
     presentCalculation(result->aircraft, true);
+    // The result's marks belong to the dragged shape: its rubber band stays over the redrawn view.
+    if (planformDragRunning()) showPlanformEditing(m_dragWing, m_dragPos, m_dragShift);
 }

@@ -237,11 +237,8 @@ void TForm1::showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::Keyboa
     QPainter p(&m_planform[w]->canvas());
     if (dragTo) {
         // The outline the release would leave: the drag's values put into a copy of the fields.
-        tv::WingTexts texts = wingTexts(w);
-        for (const tv::FieldWrite& fw : tv::planformDragWrites(m_drag, wing, PlanformScale[w], *dragTo,
-                                                               tv::isShiftAlone(shift, Qt::NoButton)))
-            texts.field[int(fw.field)] = fw.text;
-        tv::drawRubberBand(p, size, tv::computeWing(texts), PlanformScale[w], tv::wingColour(w));
+        const tv::Wing dragged = tv::computeWing(dragTexts(w, *dragTo, shift).wings[w]);
+        tv::drawRubberBand(p, size, dragged, PlanformScale[w], tv::wingColour(w));
     } else {
         tv::drawPlanformHandles(p, size, wing, PlanformScale[w], tv::wingColour(w), m_drag.HandleIndex);
     }
@@ -313,6 +310,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TForm1::redrawShownViews() {
+    const bool wasRedrawOnly = RedrawOnly;
+    RedrawOnly = true;
+    m_hiddenViewsStale = true;
+    m_scroll3->setValue(100);
+    if (const int w = activeWing()) CalcWing(w, this);
+    if (m_pages->currentWidget() == m_aircraftPage) {
+        m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+        m_image3->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+        drawAircraftView();
+        STABIL();
+        draw3DView();
+    }
+    RedrawOnly = wasRedrawOnly;
+}
+
 void TForm1::layOutImages(int tabW, int tabH) {
     const QSize page(tabW, tabH);
     const QRect planform = tv::layOutPlanformView(page);
@@ -335,6 +348,7 @@ void TForm1::FormResize() {
     auto design = [this](int px) { return int(px / m_scale); };
     const bool wasRedrawOnly = RedrawOnly;
     RedrawOnly = true;
+    m_hiddenViewsStale = false;
     m_scroll3->setValue(100);
     const int clientW = design(m_central->width());
     const int clientH = design(m_central->height());

@@ -4,6 +4,7 @@
 
 #include "app/imagecontrol.h"
 #include "views/planform_view.h"
+#include "views/view_common.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -119,6 +120,12 @@ TEST_F(LiveTest, DraggedTailCornerIsCalculatedBeforeTheRelease) {
     const double dragged = f.Reference.NeutralPointX;
     EXPECT_GT(dragged, before + 0.5); // a larger tail moves the neutral point aft
     EXPECT_EQ(f.field(2, WingField::Chord2)->text(), chordText); // fields change only at the release
+    // The marks of the dragged shape come with its rubber band, drawn in the wing's colour.
+    const QImage& view = f.findChild<TImage*>("Image11")->canvas();
+    bool band = false;
+    for (int y = 0; y < view.height() && !band; ++y)
+        for (int x = 0; x < view.width() && !band; ++x) band = view.pixelColor(x, y) == tv::wingColour(2);
+    EXPECT_TRUE(band);
     const int shown = f.liveResultsShown();
     f.planformMouseUp(2, corner + QPoint(0, 15), Qt::LeftButton, {});
     waitLive();
@@ -127,6 +134,19 @@ TEST_F(LiveTest, DraggedTailCornerIsCalculatedBeforeTheRelease) {
     EXPECT_EQ(f.liveResultsShown(), shown); // the drag's calculation is the released shape's
     EXPECT_DOUBLE_EQ(f.Reference.NeutralPointX, dragged);
     expectSameAsTheButton();
+}
+
+TEST_F(LiveTest, AResultShownOnAWingPageReachesTheAircraftViewWhenItsPageIsShown) {
+    TForm1& f = makeLive();
+    showPage("TabSheet2");
+    QLineEdit* chord = f.field(2, WingField::Chord2);
+    chord->setText(QString::number(chord->text().toInt() + 20));
+    waitLive();
+    ASSERT_TRUE(f.NeutralPointKnown);
+    showPage("TabSheet5");
+    const QImage shown = get<TImage>("Image2")->canvas().copy();
+    f.FormResize(); // every view drawn afresh from the result
+    EXPECT_TRUE(get<TImage>("Image2")->canvas() == shown);
 }
 
 TEST_F(LiveTest, ClosingWhileACalculationRunsDropsIt) {
