@@ -3,10 +3,13 @@
 
 #include "app/imagecontrol.h"
 #include "app/tform2.h"
+#include "i18n/menu_bar.h"
 #include "views/dimension_diagram.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -115,6 +118,41 @@ TEST_F(WindowTest, TrapeziumCountShowsTheFieldsOfItsTrapeziaAndKeepsHiddenValues
     EXPECT_TRUE(shown(get("Edit14xx")));
     EXPECT_EQ(text("Edit3"), "50");
     EXPECT_EQ(text("Label_b1"), "2200mm");
+}
+
+namespace {
+
+// The menu bar as the window shows it, one row per entry: no command is added beside the table.
+std::vector<std::pair<tv::MenuRow, QString>> shownMenuBar(QMenuBar* bar) {
+    std::vector<std::pair<tv::MenuRow, QString>> rows;
+    for (QAction* top : bar->actions()) {
+        if (!top->menu()) {
+            rows.push_back({tv::MenuRow::BarItem, top->objectName()});
+            continue;
+        }
+        rows.push_back({tv::MenuRow::Menu, top->menu()->objectName()});
+        for (QAction* a : top->menu()->actions()) {
+            if (a->isSeparator()) rows.push_back({tv::MenuRow::Separator, QString()});
+            else if (a->menu()) rows.push_back({tv::MenuRow::Submenu, a->menu()->objectName()});
+            else rows.push_back({tv::MenuRow::Item, a->objectName()});
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST_F(WindowTest, MenuBarShowsTheMenuTableInOrder) {
+    TForm1& f = make();
+    std::vector<std::pair<tv::MenuRow, QString>> expected;
+    for (const tv::MenuEntry& e : tv::menuBarEntries())
+        expected.push_back({e.row, e.objectName ? QString::fromLatin1(e.objectName) : QString()});
+    const auto shown = shownMenuBar(f.menuBar());
+    ASSERT_EQ(shown.size(), expected.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].first, expected[i].first) << i;
+        EXPECT_EQ(shown[i].second, expected[i].second) << i;
+    }
 }
 
 TEST_F(WindowTest, LanguagesRewriteCaptionsCatalogueAndGapQuestionsAtOnce) {
