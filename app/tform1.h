@@ -306,7 +306,8 @@ private:
     /// Where the open and save dialogs start.
     QString dialogFolder() const;
     void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
-    void finishCalculation(bool succeeded);
+    /// Results of the calculation of aircraft, or what a failed one leaves on screen.
+    void finishCalculation(bool succeeded, const tv::Aircraft& aircraft);
     /// Shows the calculation in m_workspace of aircraft (after its z-separation): moved z fields,
     /// Memo1, labels, marks, flags. A live result leaves the calculate button usable.
     void presentCalculation(const tv::Aircraft& aircraft, bool live);

@@ -371,11 +371,13 @@ TEST_F(CalculatedWindow, CopyResultsPutsTheCurrentResultsOnTheClipboard) {
     const QString text = QGuiApplication::clipboard()->text();
     const tv::StabilityNumbers& n = form->stabilityNumbers();
     const QString span = this->text("Label_b1").remove("mm");
+    // The wing's aerodynamic centre reads the same in its result labels and in the copied lines.
+    const QString anp = this->text("Label_anp1").remove("mm"), ynp = this->text("Label_ynp1").remove("mm");
     for (const QString& figure :
          {QString::fromStdString(tv::formatFixed(form->Reference.NeutralPointX, 0, 1)),
           QString::fromStdString(tv::formatFixed(form->Reference.ReferenceChord, 0, 1)),
           QString::fromStdString(tv::formatFixed(n.CgHigh, 0, 1)), QString::fromStdString(tv::formatFixed(n.CgLow, 0, 1)),
-          "b " + span + " mm"})
+          "b " + span + " mm", "x " + anp + " mm y " + ynp + " mm"})
         EXPECT_TRUE(text.contains(figure)) << figure.toStdString() << " missing from\n" << text.toStdString();
     EXPECT_FALSE(text.contains("Wing 2")) << "only the wings in use";
     // Any edit makes the results stale: nothing to copy until the next calculation.
