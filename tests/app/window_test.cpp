@@ -42,10 +42,10 @@ TEST_F(WindowTest, StartsWithTheDefaultAircraftInEnglish) {
     for (const char* page : {tv::kWingTabSheetNames[1], tv::kWingTabSheetNames[2], tv::kWingTabSheetNames[3], tv::kWingTabSheetNames[4], tv::kWingTabSheetNames[5]})
         EXPECT_TRUE(tabVisible(page)) << page;
     EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::English);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::English);
     EXPECT_EQ(text("Button4"), "Calculate Aerodynamic Center");
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks here:");
-    EXPECT_EQ(f.ProjectFileName, "Unknown.tv4");
+    EXPECT_EQ(f.projectFileName(), "Unknown.tv4");
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
     EXPECT_FALSE(get("SpeedButton3")->isEnabled());
     EXPECT_FALSE(get<QAction>("Print1")->isEnabled());
@@ -163,10 +163,10 @@ TEST_F(WindowTest, LanguagesRewriteCaptionsCatalogueAndGapQuestionsAtOnce) {
     for (const tv::ControlText& c : captions)
         EXPECT_NE(f.findChild<QObject*>(QString::fromLatin1(c.objectName)), nullptr) << c.objectName;
     trigger("german1");
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::German);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::German);
     EXPECT_EQ(text("Button4"), "Berechnung Neutralpunkt");
     EXPECT_EQ(pages()->tabText(pages()->indexOf(get("TabSheet1"))), " Flügel 1 ");
-    EXPECT_EQ(f.Catalogue.TxtErrorHeader, "Fehler: ");
+    EXPECT_EQ(f.catalogue().TxtErrorHeader, "Fehler: ");
     EXPECT_EQ(text("Label_gap5_1"), "Sind Sie sicher, dass dieser Flügel in");
     EXPECT_EQ(text("RadioButton4"), "1 Trapez");
     EXPECT_EQ(get<QAction>("Open2")->text(), "Öffnen");
@@ -175,15 +175,15 @@ TEST_F(WindowTest, LanguagesRewriteCaptionsCatalogueAndGapQuestionsAtOnce) {
     trigger("spain1");
     EXPECT_EQ(text("Button4"), "Cálculo del punto neutro");
     EXPECT_EQ(text("Label_gap5_2"), "ala tenga un hueco en el medio?   ");
-    EXPECT_EQ(f.Catalogue.TxtWingFail[3], "No se puede calcular ala-3. ");
+    EXPECT_EQ(f.catalogue().TxtWingFail[3], "No se puede calcular ala-3. ");
     // The flag buttons cycle Spanish -> German -> English -> Spanish.
     click("SpeedButtonS");
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::German);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::German);
     click("SpeedButtonG");
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::English);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::English);
     EXPECT_EQ(text("Label_gap5_1"), "Are you sure this wing shall   ");
     click("SpeedButtonE");
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::Spanish);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::Spanish);
     // The model is untouched by switching.
     EXPECT_EQ(text("Edit4"), "335");
 }
@@ -228,12 +228,12 @@ TEST_F(WindowTest, ScalingByAHalfGivesTheExampleValues) {
 
 TEST_F(WindowTest, DoublingTheAircraftDoublesTheSpanAndQuadruplesTheArea) {
     TForm1& f = make();
-    const tv::PlanformData before = f.Model.Wings[2].planform;
+    const tv::PlanformData before = f.model().Wings[2].planform;
     trigger("Mscale1");
     setText("E_scale", "2");
     click("Bscale1");
-    EXPECT_DOUBLE_EQ(f.Model.Wings[2].planform.b, 2 * before.b);
-    EXPECT_DOUBLE_EQ(f.Model.Wings[2].planform.S, 4 * before.S);
+    EXPECT_DOUBLE_EQ(f.model().Wings[2].planform.b, 2 * before.b);
+    EXPECT_DOUBLE_EQ(f.model().Wings[2].planform.S, 4 * before.S);
 }
 
 TEST_F(WindowTest, DensityScalesTheWholeWindow) {
@@ -284,7 +284,7 @@ TEST_F(WindowTest, TheRootStationLabelLeavesTheFlightCaptionFree) {
             auto* diagram = form->findChild<TImage*>(w == 1 ? QString("Image_W") : QString("Image_W%1").arg(w));
             ASSERT_NE(diagram, nullptr);
             QPainter p(&diagram->canvas());
-            const QString caption = QString::fromStdString(tv::diagramFlightCaption(form->UiLanguage));
+            const QString caption = QString::fromStdString(tv::diagramFlightCaption(form->uiLanguage()));
             const QRect captionBox(diagram->geometry().topLeft() + QPoint(17, 1),
                                    QSize(p.fontMetrics().horizontalAdvance(caption), p.fontMetrics().height()));
             p.end();
