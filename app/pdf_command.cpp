@@ -91,7 +91,7 @@ int runPdfCommand(const QStringList& args) {
     if (r->lang == QLatin1String("d")) form.german1Click();
     if (r->lang == QLatin1String("s")) form.spain1Click();
     form.Button4Click();
-    if (!form.NeutralPointKnown) {
+    if (!form.neutralPointKnown()) {
         const auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
         StderrDialogs::fail(memo ? memo->toPlainText() : QStringLiteral("the calculation failed"));
         return 2;

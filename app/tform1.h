@@ -73,20 +73,23 @@ public:
     explicit TForm1(const Options& options, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // ---- State ----------------------------------------------------------------------------------
-    QString ProjectFileName;
-    bool NeutralPointKnown = false;
-    bool LatticeKnown = false;
-    bool RedrawOnly = false;
-    bool AbortCalculation = false;
-    bool ClipboardHasWing = false;
-    tv::UiLanguage UiLanguage = tv::UiLanguage::English;
-    tv::MessageCatalogue Catalogue;          // filled by the language procedures
-    tv::Aircraft Model;                      // as the last planform computations read it
-    tv::ReferenceValues Reference;           // valid while NeutralPointKnown
-    std::array<double, tv::kWingMax + 1> WingAcX{}, WingAcY{}; // [1..5] from the last calculation
-    std::array<double, tv::kWingMax + 1> PlanformScale{};        // [1..5] pixels per mm of each planform view
-    double View3DScale = 1;                                       // model-to-3D scale of the 3D view
+    // ---- State, read outside the window through these -------------------------------------------
+    /// The project's file name; "Unknown.tv4" for the built-in aircraft and after "New".
+    const QString& projectFileName() const { return ProjectFileName; }
+    bool neutralPointKnown() const { return NeutralPointKnown; }
+    bool latticeKnown() const { return LatticeKnown; }
+    bool abortCalculation() const { return AbortCalculation; }
+    bool clipboardHasWing() const { return ClipboardHasWing; }
+    tv::UiLanguage uiLanguage() const { return UiLanguage; }
+    const tv::MessageCatalogue& catalogue() const { return Catalogue; }
+    /// The aircraft as the last planform computations read it.
+    const tv::Aircraft& model() const { return Model; }
+    /// Valid while neutralPointKnown().
+    const tv::ReferenceValues& reference() const { return Reference; }
+    /// [1..5] pixels per mm of each planform view.
+    const std::array<double, tv::kWingMax + 1>& planformScale() const { return PlanformScale; }
+    /// Model-to-3D scale of the 3D view.
+    double view3DScale() const { return View3DScale; }
     /// Scale and origin of the aircraft view's last drawing.
     const tv::AircraftViewGeometry& aircraftViewGeometry() const { return m_geom; }
     /// Margins and centre-of-gravity positions of the last stability evaluation.
@@ -250,6 +253,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // ---- State (the accessors above read it) ---------------------------------------------------
+    QString ProjectFileName;
+    bool NeutralPointKnown = false;
+    bool LatticeKnown = false;
+    bool RedrawOnly = false;
+    bool AbortCalculation = false;
+    bool ClipboardHasWing = false;
+    tv::UiLanguage UiLanguage = tv::UiLanguage::English;
+    tv::MessageCatalogue Catalogue;          // filled by the language procedures
+    tv::Aircraft Model;                      // as the last planform computations read it
+    tv::ReferenceValues Reference;           // valid while NeutralPointKnown
+    std::array<double, tv::kWingMax + 1> WingAcX{}, WingAcY{}; // [1..5] from the last calculation
+    std::array<double, tv::kWingMax + 1> PlanformScale{};        // [1..5] pixels per mm of each planform view
+    double View3DScale = 1;                                       // model-to-3D scale of the 3D view
+
     // Construction (tform1_build.cpp).
     void buildMenus();
     void connectMenus();
@@ -309,7 +327,9 @@ private:
     /// Where the open and save dialogs start.
     QString dialogFolder() const;
     void onWingFieldChanged(int w, tv::WingField f, QObject* sender);
-    void finishCalculation(bool succeeded, bool live = false);
+    /// Results of the calculation of aircraft, or what a failed one leaves on screen; a live
+    /// result redraws only the page shown.
+    void finishCalculation(bool succeeded, const tv::Aircraft& aircraft, bool live = false);
     /// Redraws the views of the page shown as FormResize would; the other pages' views are
     /// redrawn when their page is shown.
     void redrawShownViews();

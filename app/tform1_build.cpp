@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "app/wingcontrols.h"
+#include "i18n/menu_bar.h"
 #include <tarvolin_version.h>
 #include "solver/workspace.h"
 #include "stability/stability.h"
@@ -146,57 +147,46 @@ QLabel* TForm1::addLabel(QWidget* parent, const char* name, int x, int y, int w,
 // ---- Menus and tool bar ---------------------------------------------------------------------------
 
 void TForm1::buildMenus() {
-    // The menus' items in order; a null name is a separator. The texts are replaced by the
-    // current language's at start-up.
-    struct Item {
-        const char* name;
-        const char* text;
-        QAction* TForm1::*member;
-    };
-    struct Menu {
-        const char* name;
-        const char* title;
-        std::vector<Item> items;
-    };
-    const Menu menus[] = {
-        {"Open1", "File",
-         {{"Open2", "Open", &TForm1::m_open2}, {"Save2", "Save as", &TForm1::m_save2},
-          {"Save3", "Save", &TForm1::m_save3}, {"Print1", "Print", &TForm1::m_print1}, {},
-          {"Exit1", "Exit", &TForm1::m_exit1}}},
-        {"EEdit1", "Edit",
-         {{"wing11", "Wing-1", &TForm1::m_wing11}, {"wing21", "Wing-2", &TForm1::m_wing21},
-          {"wing31", "Wing-3", &TForm1::m_wing31}, {"aircraft1", "Aircraft", &TForm1::m_aircraft1}, {},
-          {"CopyWing1", "Copy Wing", &TForm1::m_copyWing1},
-          {"InsertCopiedWing1", "Insert Copied Wing", &TForm1::m_insertWing1}, {},
-          {"chng1", "Exchange Wing 1<->2", nullptr}, {"chng2", "Exchange Wing 1<->3", nullptr},
-          {"chng3", "Exchange Wing 2<->3", nullptr}, {"chng4", "Exchange Wing 3<->4", nullptr},
-          {"chng5", "Exchange Wing 4<->5", nullptr}, {},
-          {"Mscale1", "Change aircraft scale", &TForm1::m_mscale1}, {},
-          {"CopyResults1", "Copy results", &TForm1::m_copyResults1},
-          {"LiveNeutralPoint1", "Live neutral point", &TForm1::m_liveNeutralPoint1}}},
-        {"Langu1", "Sprache", {{"german1", "deutsch", nullptr}, {"english1", "english", nullptr},
-                               {"spain1", "español", nullptr}}},
-    };
-    int exchange = 0, language = 0;
-    for (const Menu& m : menus) {
-        QMenu* menu = named(menuBar()->addMenu(QString::fromLatin1(m.title)), m.name);
-        for (const Item& item : m.items) {
-            if (!item.name) {
-                menu->addSeparator();
-                continue;
-            }
-            auto* a = named(new QAction(QString::fromUtf8(item.text), this), item.name);
-            menu->addAction(a);
-            if (item.member)
-                this->*item.member = a;
-            else if (m.name == std::string_view("EEdit1"))
-                m_chng[++exchange] = a;
-            else
-                m_langAction[language++] = a;
+    // The menus and their items in the order of the one table (menuBarEntries); the texts are set when the language is applied.
+    QMenu* current = nullptr;
+    for (const tv::MenuEntry& e : tv::menuBarEntries()) {
+        switch (e.row) {
+        case tv::MenuRow::Menu:
+            current = named(menuBar()->addMenu(QString()), e.objectName);
+            break;
+        case tv::MenuRow::Submenu:
+            current->addMenu(named(new QMenu(current), e.objectName));
+            break;
+        case tv::MenuRow::Separator:
+            current->addSeparator();
+            break;
+        case tv::MenuRow::Item:
+            current->addAction(named(new QAction(this), e.objectName));
+            break;
+        case tv::MenuRow::BarItem:
+            menuBar()->addAction(named(new QAction(this), e.objectName));
+            current = nullptr;
+            break;
         }
     }
-    m_info1 = named(new QAction(QStringLiteral("Info"), this), "Info1");
-    menuBar()->addAction(m_info1);
+    const auto action = [this](const QString& name) { return findChild<QAction*>(name, Qt::FindDirectChildrenOnly); };
+    const std::pair<const char*, QAction* TForm1::*> members[] = {
+        {"New1", &TForm1::m_new1}, {"Open2", &TForm1::m_open2}, {"Save2", &TForm1::m_save2},
+        {"Save3", &TForm1::m_save3}, {"Print1", &TForm1::m_print1}, {"ExportPdf1", &TForm1::m_exportPdf1},
+        {"ExportAvl1", &TForm1::m_exportAvl1}, {"ExportCsv1", &TForm1::m_exportCsv1}, {"Exit1", &TForm1::m_exit1},
+        {"Undo1", &TForm1::m_undo1}, {"Redo1", &TForm1::m_redo1}, {"wing11", &TForm1::m_wing11},
+        {"wing21", &TForm1::m_wing21}, {"wing31", &TForm1::m_wing31}, {"aircraft1", &TForm1::m_aircraft1},
+        {"CopyWing1", &TForm1::m_copyWing1}, {"InsertCopiedWing1", &TForm1::m_insertWing1},
+        {"Mscale1", &TForm1::m_mscale1}, {"CopyResults1", &TForm1::m_copyResults1},
+        {"LiveNeutralPoint1", &TForm1::m_liveNeutralPoint1}, {"Calc1", &TForm1::m_calc1},
+        {"SpanLoading1", &TForm1::m_spanLoading1}, {"Info1", &TForm1::m_info1},
+    };
+    for (const auto& [name, member] : members) this->*member = action(QString::fromLatin1(name));
+    for (int i = 1; i <= 5; ++i) m_chng[i] = action(QStringLiteral("chng%1").arg(i));
+    const char* languages[] = {"german1", "english1", "spain1"};
+    for (int i = 0; i < 3; ++i) m_langAction[i] = action(QString::fromLatin1(languages[i]));
+    m_recentMenu = findChild<QMenu*>(QStringLiteral("Recent1"));
+    m_recentMenu->setToolTipsVisible(true);
 }
 
 void TForm1::connectMenus() {

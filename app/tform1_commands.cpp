@@ -39,7 +39,7 @@ void TForm1::Button4Click() {
         QApplication::restoreOverrideCursor();
         AbortCalculation = true;
         showCalculationMessages({tv::notEnoughMemoryLine(UiLanguage)});
-        finishCalculation(false);
+        finishCalculation(false, Model);
         m_dialogs->beep();
         return;
     }
@@ -90,7 +90,7 @@ void TForm1::presentCalculation(const tv::Aircraft& aircraft, bool live) {
     m_memo1->hide();
     showCalculationMessages(ws.Messages);
     // What aborted shows no results, whichever step failed: the batch calculator decides alike.
-    finishCalculation(tv::resultsUsable(ws), live);
+    finishCalculation(tv::resultsUsable(ws), aircraft, live);
     // The calculate command's own pass disabled printing before it ran; a live failure follows an
     // edit that may have left it on from an earlier result.
     if (!tv::resultsUsable(ws)) setPrintingEnabled(false);
@@ -112,15 +112,15 @@ void TForm1::showCalculationMessages(const std::vector<std::string>& lines) {
     m_memo1->show();
 }
 
-void TForm1::finishCalculation(bool succeeded, bool live) {
+void TForm1::finishCalculation(bool succeeded, const tv::Aircraft& aircraft, bool live) {
     if (succeeded) {
         const tv::SolverWorkspace& ws = *m_workspace;
         for (int w = 1; w <= tv::kWingMax; ++w) {
             WingAcX[w] = ws.WingAcX[w];
             WingAcY[w] = ws.WingAcY[w];
-            const double x = ws.WingAcX[w] - tv::parseLenientInt(field(w, tv::WingField::PositionX)->text().toStdString());
-            m_results[w].anp->setText(QString::fromStdString(tv::formatFixed(x, 4, 1) + "mm"));
-            m_results[w].ynp->setText(QString::fromStdString(tv::formatFixed(ws.WingAcY[w], 4, 1) + "mm"));
+            const tv::AerodynamicCentreTexts ac = tv::aerodynamicCentreTexts(aircraft.Wings[w], ws.WingAcX[w], ws.WingAcY[w]);
+            m_results[w].anp->setText(QString::fromStdString(ac.x + "mm"));
+            m_results[w].ynp->setText(QString::fromStdString(ac.y + "mm"));
         }
         Reference = {ws.ReferenceArea, ws.ReferenceChord, ws.NeutralPointX};
         NeutralPointKnown = true;

@@ -11,7 +11,6 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 
@@ -35,24 +34,9 @@ std::optional<QString> droppedProject(const QMimeData* data) {
     return std::nullopt;
 }
 
-QAction* namedAction(QObject* owner, const char* name) {
-    auto* a = new QAction(owner);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
-
 } // namespace
 
 void TForm1::buildExportMenus() {
-    m_exportAvl1 = namedAction(this, "ExportAvl1");
-    m_exportCsv1 = namedAction(this, "ExportCsv1");
-    m_spanLoading1 = namedAction(this, "SpanLoading1");
-    if (auto* file = findChild<QMenu*>(QStringLiteral("Open1"))) {
-        file->insertAction(m_exit1, m_exportAvl1);
-        file->insertAction(m_exit1, m_exportCsv1);
-        file->insertSeparator(m_exit1);
-    }
-    menuBar()->insertAction(m_info1, m_spanLoading1);
     connect(m_exportAvl1, &QAction::triggered, this, [this] { ExportAvl1Click(); });
     connect(m_exportCsv1, &QAction::triggered, this, [this] { ExportCsv1Click(); });
     connect(m_spanLoading1, &QAction::triggered, this, [this] { SpanLoading1Click(); });
@@ -61,8 +45,6 @@ void TForm1::buildExportMenus() {
 }
 
 void TForm1::applyExportLanguage(tv::UiLanguage lang) {
-    for (const tv::ControlText& ct : tv::exportMenuTexts(lang))
-        if (auto* a = findChild<QAction*>(QString::fromLatin1(ct.objectName))) a->setText(QString::fromStdString(ct.text));
     if (m_spanLoading) {
         m_spanLoading->setWindowTitle(QString::fromUtf8(tv::spanLoadingTexts(lang).title));
         m_spanLoading->update();

@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 
 #include <cstdio>
@@ -40,15 +39,8 @@ void TForm1::buildPrinting() {
     m_imageP->setObjectName(QStringLiteral("Image_P"));
     m_imageP->setBitmapSize(tv::kReportPageSize);
     m_imageP->hide();
-    // "Export report as PDF..." follows "Print" in the File menu and is enabled with it.
-    m_exportPdf1 = new QAction(QStringLiteral("Export report as PDF…"), this);
-    m_exportPdf1->setObjectName(QStringLiteral("ExportPdf1"));
+    // "Export report as PDF..." is enabled with "Print".
     m_exportPdf1->setEnabled(m_print1->isEnabled());
-    if (auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("Open1"))) {
-        const QList<QAction*> items = file->actions();
-        const qsizetype i = items.indexOf(m_print1);
-        file->insertAction(i >= 0 && i + 1 < items.size() ? items[i + 1] : nullptr, m_exportPdf1);
-    }
     connect(m_exportPdf1, &QAction::triggered, this, [this] { ExportPdf1Click(); });
 }
 

@@ -39,35 +39,11 @@ void saveRecentProjects(const std::vector<std::string>& list) {
     (void)tv::writeRecentProjects(path, list);
 }
 
-QAction* namedAction(QObject* parent, const char* name) {
-    auto* a = new QAction(parent);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
-
 } // namespace
 
 // ---- Construction --------------------------------------------------------------------------------
 
 void TForm1::buildSession() {
-    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("Open1"));
-    QMenu* edit = menuBar()->findChild<QMenu*>(QStringLiteral("EEdit1"));
-    m_new1 = namedAction(this, "New1");
-    file->insertAction(m_open2, m_new1);
-    m_recentMenu = new QMenu(file);
-    m_recentMenu->setObjectName(QStringLiteral("Recent1"));
-    m_recentMenu->setToolTipsVisible(true);
-    file->insertMenu(m_save2, m_recentMenu);
-    m_undo1 = namedAction(this, "Undo1");
-    m_redo1 = namedAction(this, "Redo1");
-    QAction* first = edit->actions().value(0);
-    edit->insertAction(first, m_undo1);
-    edit->insertAction(first, m_redo1);
-    edit->insertSeparator(first);
-    m_calc1 = namedAction(this, "Calc1");
-    edit->addSeparator();
-    edit->addAction(m_calc1);
-
     const std::pair<QAction*, QList<QKeySequence>> keys[] = {
         {m_new1, {QKeySequence(QStringLiteral("Ctrl+N"))}},
         {m_open2, {QKeySequence(QStringLiteral("Ctrl+O"))}},
@@ -148,11 +124,6 @@ void TForm1::showPointerPosition(const QString& text) {
 }
 
 void TForm1::applySessionTexts(tv::UiLanguage lang) {
-    for (const tv::ControlText& ct : tv::sessionMenuTexts(lang)) {
-        const QString name = QString::fromLatin1(ct.objectName);
-        if (auto* a = findChild<QAction*>(name)) a->setText(qs(ct.text));
-        else if (auto* m = findChild<QMenu*>(name)) m->setTitle(qs(ct.text));
-    }
     // Lengths along x and where they are measured from.
     m_image2->setToolTip(qs(tv::xOriginNote(lang, 1)));
     for (int w = 1; w <= tv::kWingMax; ++w) {

@@ -34,7 +34,7 @@ TForm1& window() {
 
 void BM_ComposeReportPage(benchmark::State& state) {
     TForm1& f = window();
-    if (!f.NeutralPointKnown) return state.SkipWithError("the default aircraft did not calculate");
+    if (!f.neutralPointKnown()) return state.SkipWithError("the default aircraft did not calculate");
     for (auto _ : state) {
         const QImage page = tv::composeReportPage(f.reportData());
         benchmark::DoNotOptimize(page.constBits());
@@ -43,7 +43,7 @@ void BM_ComposeReportPage(benchmark::State& state) {
 
 void BM_ExportReportPdf(benchmark::State& state) {
     TForm1& f = window();
-    if (!f.NeutralPointKnown) return state.SkipWithError("the default aircraft did not calculate");
+    if (!f.neutralPointKnown()) return state.SkipWithError("the default aircraft did not calculate");
     const std::string path = scratch().filePath(QStringLiteral("report.pdf")).toStdString();
     for (auto _ : state) {
         const auto error = tv::writeReportPdf(path, f.reportData(tv::reportPdfPictureScale(f.wingCount())));

@@ -79,7 +79,7 @@ void BM_Turn3DWithLoads(benchmark::State& state) {
     TForm1& f = window();
     child<QTabWidget>("PageControl1")->setCurrentWidget(child<QWidget>("TabSheet5"));
     child<QPushButton>("Button4")->click();
-    if (!f.LatticeKnown) {
+    if (!f.latticeKnown()) {
         state.SkipWithError("the default aircraft did not calculate");
         return;
     }
@@ -106,9 +106,9 @@ void BM_LiveDragStall(benchmark::State& state) {
     std::vector<double> stalls;
     int shown = f.liveResultsShown();
     for (auto _ : state) {
-        const tv::Wing tail = f.Model.Wings[2];
+        const tv::Wing tail = f.model().Wings[2];
         const tv::PlanformOrigin o = tv::planformOrigin(child<TImage>("Image11")->bitmapSize());
-        const double s = f.PlanformScale[2];
+        const double s = f.planformScale()[2];
         const QPoint corner(o.a + int(std::lround(tail.SectionY[2] * s)),
                             o.p + int(std::lround((tail.XOffset[2] + tail.Chord[2]) * s)));
         QElapsedTimer clock;

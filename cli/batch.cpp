@@ -85,9 +85,11 @@ std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLangua
             << fx(p.lam, 0, 1) << "\n";
         out << "        " << t.chordwisePanels << ws.ChordwisePanels[w] << t.strips << ws.SpanwiseStrips[w]
             << ", z " << wing.PositionZ << " mm";
-        if (r.calculated)
-            out << t.aerodynamicCentre << fx(ws.WingAcX[w] - wing.PositionX, 0, 1) << " mm" << t.y
-                << fx(ws.WingAcY[w], 0, 1) << " mm" << t.liftSlope << fx(ws.WingLiftSlope[w], 0, 3) << " /rad";
+        if (r.calculated) {
+            const AerodynamicCentreTexts ac = aerodynamicCentreTexts(wing, ws.WingAcX[w], ws.WingAcY[w]);
+            out << t.aerodynamicCentre << ac.x << " mm" << t.y << ac.y << " mm" << t.liftSlope
+                << fx(ws.WingLiftSlope[w], 0, 3) << " /rad";
+        }
         out << "\n";
     }
     if (!r.calculated) {

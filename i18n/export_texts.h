@@ -15,10 +15,6 @@ struct SpanLoadingTexts {
 };
 const SpanLoadingTexts& spanLoadingTexts(UiLanguage lang);
 
-/// Captions of the export menu items (ExportAvl1, ExportCsv1) and of the span-loading item
-/// (SpanLoading1), by objectName.
-std::vector<ControlText> exportMenuTexts(UiLanguage lang);
-
 /// File-dialog filters of the two exports: "AVL geometry (*.avl)", "CSV tables (*.csv)".
 const char* avlFileFilter(UiLanguage lang);
 const char* csvFileFilter(UiLanguage lang);

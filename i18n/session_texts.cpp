@@ -87,14 +87,6 @@ std::string redoText(UiLanguage lang, const EditStep* step) {
     return withStep(lang, {"Redo", "Wiederholen", "Rehacer"}, {"Redo ", "Wiederholen: ", "Rehacer: "}, step);
 }
 
-std::vector<ControlText> sessionMenuTexts(UiLanguage lang) {
-    return {
-        {"New1", choose(lang, {"New...", "Neu...", "Nuevo..."})},
-        {"Recent1", choose(lang, {"Recent projects", "Zuletzt geöffnet", "Proyectos recientes"})},
-        {"Calc1", choose(lang, {"Calculate Aerodynamic Center", "Berechnung Neutralpunkt", "Cálculo del punto neutro"})},
-    };
-}
-
 std::string noRecentProjectsText(UiLanguage lang) { return choose(lang, {"(none)", "(keine)", "(ninguno)"}); }
 
 std::string recentProjectMissingText(UiLanguage lang, const std::string& path) {

@@ -35,9 +35,6 @@ std::string editStepName(UiLanguage lang, const EditStep& step);
 std::string undoText(UiLanguage lang, const EditStep* step);
 std::string redoText(UiLanguage lang, const EditStep* step);
 
-/// Captions of the added menu items by objectName: New1, Recent1, Calc1 (Undo1 and Redo1 name
-/// their step: undoText, redoText).
-std::vector<ControlText> sessionMenuTexts(UiLanguage lang);
 /// The greyed entry of an empty recent list: "(none)".
 std::string noRecentProjectsText(UiLanguage lang);
 /// "The project <path> no longer exists; it was removed from the recent projects."

@@ -50,8 +50,9 @@ struct ControlText {
 /// wing tab's labels, trapezium-count buttons, copy and insert buttons and tab sheet, then the
 /// aircraft page's controls, the remarks tab sheet and the scale controls. Each objectName once.
 std::vector<ControlText> windowTexts(UiLanguage lang);
-/// Captions of the menu items, "Info" (Info1) included; the three language items german1,
-/// english1 and spain1 keep "deutsch", "english" and "español" in every language.
+/// Captions of every named row of the menu bar (menuBarEntries), "Info" (Info1) included; the three
+/// language items german1, english1 and spain1 keep "deutsch", "english" and "español" in every
+/// language, Undo1 and Redo1 read "Undo" and "Redo" until the window names their step.
 std::vector<ControlText> menuTexts(UiLanguage lang);
 /// Captions drawn onto images: the five wing thumbnails [1..5] when the language is applied (the
 /// Spanish one has more blanks than TxtWingCaption, which the recalculation draws) and the

@@ -1,5 +1,8 @@
 // Captions of the main window's controls and menu items, and the texts drawn onto its images.
 #include "i18n/control_names.h"
+#include "i18n/export_texts.h"
+#include "i18n/menu_bar.h"
+#include "i18n/session_texts.h"
 #include "i18n/texts.h"
 #include "i18n/tri.h"
 
@@ -68,44 +71,75 @@ const std::array<NamedTri, 17> kSingleControls{{
     {"Bscale1", {"change", "ändern", "variar"}},
 }};
 
-// ---- Menu ---------------------------------------------------------------------------------------
+// ---- Menu bar ------------------------------------------------------------------------------------
 
-const std::array<NamedTri, 19> kMenuItems{{
-    {"Open1", {"File", "Datei", "archivar"}},
-    {"Open2", {"Open", "Öffnen", "Apertura"}},
-    {"Save2", {"Save as", "Speichern als", "guardar como"}},
-    {"Save3", {"Save", "Speichern", "guardar"}},
-    {"Print1", {"Print", "Drucken", "letra de molde"}},
-    {"ExportPdf1", {"Export report as PDF…", "Bericht als PDF exportieren…", "Exportar informe como PDF…"}},
-    {"Exit1", {"Exit", "Beenden", "Salir"}},
-    {"EEdit1", {"Edit", "Bearbeiten", "corregir"}},
-    {"wing11", {"Wing 1", "Flügel-1", " ala-1 "}},
-    {"wing21", {"Wing 2", "Flügel-2", " ala-2 "}},
-    {"wing31", {"Wing 3", "Flügel-3", " ala-3 "}},
-    {"aircraft1", {"Aircraft", "Flugzeug", "avión"}},
-    {"CopyWing1", {"Copy Wing", "Flügel Kopieren", "Copiar ala"}},
-    {"InsertCopiedWing1", {"Insert Copied Wing", "Kopierten Flügel Einfügen", "Pegar alas copiadas"}},
-    {"Mscale1", {"Change aircraft scale", "Flugzeug Maßstab ändern", "variar algo factor de escala"}},
-    {"CopyResults1", {"Copy results", "Ergebnisse kopieren", "Copiar resultados"}},
-    {"LiveNeutralPoint1", {"Live neutral point", "Neutralpunkt live", "Punto neutro en vivo"}},
-    // The language menu is titled in the language one would switch to.
-    {"Langu1", {"Sprache", "Language", "Language"}},
-    {"Info1", {"Info", "Info", "información"}},
-}};
-
-// The exchange items chng1..chng5 swap these pairs of wings.
-struct ExchangeItem {
-    const char* objectName;
-    const char* pair;
+// One row of the menu bar with its caption; a row captioned by another table has `other` instead.
+struct MenuBarRow {
+    MenuEntry entry;
+    Tri caption;
+    std::string (*other)(UiLanguage) = nullptr;
 };
-const std::array<ExchangeItem, 5> kExchangeItems{{
-    {"chng1", "1<->2"}, {"chng2", "1<->3"}, {"chng3", "2<->3"}, {"chng4", "3<->4"}, {"chng5", "4<->5"},
-}};
-const Tri kExchangePrefix{"Exchange Wing ", "Tausche Flügel ", "Intercambiar alas "};
 
+constexpr Tri kNoCaption{nullptr, nullptr, nullptr};
 // The language items keep their own names in every language.
-const std::array<ControlText, 3> kLanguageItems{
-    {{"german1", "deutsch"}, {"english1", "english"}, {"spain1", "español"}}};
+constexpr Tri kSameInEveryLanguage(const char* name) { return {name, name, name}; }
+
+MenuBarRow menu(const char* name, Tri caption) { return {{MenuRow::Menu, name}, caption}; }
+MenuBarRow item(const char* name, Tri caption) { return {{MenuRow::Item, name}, caption}; }
+MenuBarRow separator() { return {{MenuRow::Separator, nullptr}, kNoCaption}; }
+
+const std::array kMenuBar{
+    menu("Open1", {"File", "Datei", "archivar"}),
+    item("New1", {"New...", "Neu...", "Nuevo..."}),
+    item("Open2", {"Open", "Öffnen", "Apertura"}),
+    MenuBarRow{{MenuRow::Submenu, "Recent1"}, {"Recent projects", "Zuletzt geöffnet", "Proyectos recientes"}},
+    item("Save2", {"Save as", "Speichern als", "guardar como"}),
+    item("Save3", {"Save", "Speichern", "guardar"}),
+    item("Print1", {"Print", "Drucken", "letra de molde"}),
+    item("ExportPdf1", {"Export report as PDF…", "Bericht als PDF exportieren…", "Exportar informe como PDF…"}),
+    separator(),
+    item("ExportAvl1", {"Export AVL geometry…", "AVL-Geometrie exportieren…", "Exportar geometría AVL…"}),
+    item("ExportCsv1", {"Export loads as CSV…", "Lasten als CSV exportieren…", "Exportar cargas como CSV…"}),
+    separator(),
+    item("Exit1", {"Exit", "Beenden", "Salir"}),
+
+    menu("EEdit1", {"Edit", "Bearbeiten", "corregir"}),
+    // Undo and redo name their step once there is one.
+    MenuBarRow{{MenuRow::Item, "Undo1"}, kNoCaption, [](UiLanguage l) { return undoText(l, nullptr); }},
+    MenuBarRow{{MenuRow::Item, "Redo1"}, kNoCaption, [](UiLanguage l) { return redoText(l, nullptr); }},
+    separator(),
+    item("wing11", {"Wing 1", "Flügel-1", " ala-1 "}),
+    item("wing21", {"Wing 2", "Flügel-2", " ala-2 "}),
+    item("wing31", {"Wing 3", "Flügel-3", " ala-3 "}),
+    item("aircraft1", {"Aircraft", "Flugzeug", "avión"}),
+    separator(),
+    item("CopyWing1", {"Copy Wing", "Flügel Kopieren", "Copiar ala"}),
+    item("InsertCopiedWing1", {"Insert Copied Wing", "Kopierten Flügel Einfügen", "Pegar alas copiadas"}),
+    separator(),
+    item("chng1", {"Exchange Wing 1<->2", "Tausche Flügel 1<->2", "Intercambiar alas 1<->2"}),
+    item("chng2", {"Exchange Wing 1<->3", "Tausche Flügel 1<->3", "Intercambiar alas 1<->3"}),
+    item("chng3", {"Exchange Wing 2<->3", "Tausche Flügel 2<->3", "Intercambiar alas 2<->3"}),
+    item("chng4", {"Exchange Wing 3<->4", "Tausche Flügel 3<->4", "Intercambiar alas 3<->4"}),
+    item("chng5", {"Exchange Wing 4<->5", "Tausche Flügel 4<->5", "Intercambiar alas 4<->5"}),
+    separator(),
+    item("Mscale1", {"Change aircraft scale", "Flugzeug Maßstab ändern", "variar algo factor de escala"}),
+    separator(),
+    item("CopyResults1", {"Copy results", "Ergebnisse kopieren", "Copiar resultados"}),
+    item("LiveNeutralPoint1", {"Live neutral point", "Neutralpunkt live", "Punto neutro en vivo"}),
+    separator(),
+    item("Calc1", {"Calculate Aerodynamic Center", "Berechnung Neutralpunkt", "Cálculo del punto neutro"}),
+
+    // The language menu is titled in the language one would switch to.
+    menu("Langu1", {"Sprache", "Language", "Language"}),
+    item("german1", kSameInEveryLanguage("deutsch")),
+    item("english1", kSameInEveryLanguage("english")),
+    item("spain1", kSameInEveryLanguage("español")),
+
+    // The item shares its caption with the span-loading window's title.
+    MenuBarRow{{MenuRow::BarItem, "SpanLoading1"}, kNoCaption,
+               [](UiLanguage l) { return std::string(spanLoadingTexts(l).title); }},
+    MenuBarRow{{MenuRow::BarItem, "Info1"}, {"Info", "Info", "información"}},
+};
 
 // ---- Texts drawn onto images --------------------------------------------------------------------
 
@@ -140,11 +174,21 @@ std::vector<ControlText> windowTexts(UiLanguage lang) {
 
 std::vector<ControlText> menuTexts(UiLanguage lang) {
     std::vector<ControlText> out;
-    for (const NamedTri& m : kMenuItems) out.push_back({m.objectName, choose(lang, m.text)});
-    for (const ExchangeItem& x : kExchangeItems)
-        out.push_back({x.objectName, std::string(choose(lang, kExchangePrefix)) + x.pair});
-    for (const ControlText& l : kLanguageItems) out.push_back(l);
+    for (const MenuBarRow& r : kMenuBar) {
+        if (r.entry.row == MenuRow::Separator) continue;
+        out.push_back({r.entry.objectName, r.other ? r.other(lang) : std::string(choose(lang, r.caption))});
+    }
     return out;
+}
+
+std::span<const MenuEntry> menuBarEntries() {
+    constexpr std::size_t rows = std::tuple_size_v<decltype(kMenuBar)>;
+    static const std::array<MenuEntry, rows> entries = [] {
+        std::array<MenuEntry, rows> out{};
+        for (std::size_t i = 0; i < rows; ++i) out[i] = kMenuBar[i].entry;
+        return out;
+    }();
+    return entries;
 }
 
 std::string thumbnailCaption(UiLanguage lang, int wing) { return numbered(lang, kThumbnail, wing); }

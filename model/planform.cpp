@@ -83,4 +83,8 @@ PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p) {
     return t;
 }
 
+AerodynamicCentreTexts aerodynamicCentreTexts(const Wing& wing, double acX, double acY) {
+    return {formatFixed(acX - wing.PositionX, 0, 1), formatFixed(acY, 0, 1)};
+}
+
 } // namespace tv

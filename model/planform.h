@@ -31,4 +31,12 @@ struct PlanformLabelTexts {
 };
 PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p);
 
+/// A calculated wing's aerodynamic centre as the window's result labels and the batch report show
+/// it, numbers in mm with one decimal: x from the wing's position (acX is the aircraft's x), y
+/// from the centre line ("123.4", "56.7").
+struct AerodynamicCentreTexts {
+    std::string x, y;
+};
+AerodynamicCentreTexts aerodynamicCentreTexts(const Wing& wing, double acX, double acY);
+
 } // namespace tv

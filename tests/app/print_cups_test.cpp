@@ -136,7 +136,7 @@ TEST(CupsPrint, TheReportGoesThroughThePrintSystemAsOnePdfPage) {
     o.pixelDensity = 96;
     auto form = std::make_unique<TForm1>(o);
     form->findChild<QAbstractButton*>(QStringLiteral("Button4"))->click();
-    ASSERT_TRUE(form->NeutralPointKnown);
+    ASSERT_TRUE(form->neutralPointKnown());
     form->Print1Click(nullptr);
     TForm3* dialog = form->printDialog();
     QStringList shown;

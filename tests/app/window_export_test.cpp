@@ -21,17 +21,17 @@ TEST_F(WindowTest, ExportsCalculateFirstAndNameAFailedWrite) {
     };
     for (const Row& r : rows) {
         TForm1& f = make();
-        EXPECT_FALSE(f.LatticeKnown);
+        EXPECT_FALSE(f.latticeKnown());
         dialogs.answers.push_back(path(r.chosen));
         trigger(r.action);
-        EXPECT_TRUE(f.LatticeKnown) << r.action << ": the calculation runs first";
+        EXPECT_TRUE(f.latticeKnown()) << r.action << ": the calculation runs first";
         EXPECT_TRUE(readAll(path(r.written)).startsWith(r.start)) << r.action;
         EXPECT_TRUE(dialogs.errors.isEmpty());
 
         // A cancelled dialog writes nothing and does not calculate.
         setText("Edit_x2", "1000");
         trigger(r.action);
-        EXPECT_FALSE(f.LatticeKnown) << r.action;
+        EXPECT_FALSE(f.latticeKnown()) << r.action;
 
         // A folder that is not there: one error naming the file and the reason.
         dialogs.answers.push_back(path("missing/out.file"));
@@ -84,7 +84,7 @@ TEST_F(WindowTest, DroppedProjectOpensAndOtherFilesAreRefused) {
     EXPECT_FALSE(drop(path("notes.txt")));
     EXPECT_EQ(f.wingCount(), 5);
     EXPECT_TRUE(drop(path("two-wing.tv4")));
-    EXPECT_EQ(f.ProjectFileName, path("two-wing.tv4"));
+    EXPECT_EQ(f.projectFileName(), path("two-wing.tv4"));
     EXPECT_EQ(f.wingCount(), 2);
     EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
 }

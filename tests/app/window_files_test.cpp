@@ -18,7 +18,7 @@ TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {
     get<QPlainTextEdit>("Memo2")->setPlainText("line one\nline two");
     dialogs.answers.push_back(path("plane"));
     trigger("Save2");
-    EXPECT_EQ(f.ProjectFileName, path("plane.tv4"));
+    EXPECT_EQ(f.projectFileName(), path("plane.tv4"));
     EXPECT_EQ(text("Lab_FName"), path("plane.tv4"));
     EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
     const QByteArray bytes = readAll(path("plane.tv4"));
@@ -41,7 +41,7 @@ TEST_F(WindowTest, SaveAndOpenRoundTripThroughTheFields) {
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "line one\nline two");
     EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
     EXPECT_TRUE(get<QRadioButton>("RadioButton15")->isChecked());
-    EXPECT_FALSE(f.NeutralPointKnown);
+    EXPECT_FALSE(f.neutralPointKnown());
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -61,7 +61,7 @@ TEST_F(WindowTest, AFailedOpenKeepsTheOpenProjectAndItsName) {
     trigger("Open2");
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains("is too large to be a Tarvolin4 project")) << dialogs.errors[0].toStdString();
-    EXPECT_EQ(f.ProjectFileName, path("mine.tv4"));
+    EXPECT_EQ(f.projectFileName(), path("mine.tv4"));
     EXPECT_EQ(text("Lab_FName"), path("mine.tv4"));
     EXPECT_EQ(text("Edit4"), "320");
     trigger("Save3");
@@ -76,7 +76,7 @@ TEST_F(WindowTest, CancelledDialogsWriteNothingAndChangeNothing) {
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
     trigger("Open2"); // cancelled
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
-    EXPECT_EQ(f.ProjectFileName, "Unknown.tv4");
+    EXPECT_EQ(f.projectFileName(), "Unknown.tv4");
 }
 
 TEST_F(WindowTest, AFailedSaveShowsTheReasonAndKeepsTheOldFile) {
@@ -157,17 +157,17 @@ TEST_F(WindowTest, StartUpArgumentOpensTheNameAsGiven) {
     // Relative to the working directory, as a user types it. Only the lower-case file exists:
     // it is taken as the fallback.
     TForm1& f = make({"Glider.TV4"});
-    EXPECT_EQ(f.ProjectFileName, "glider.tv4");
+    EXPECT_EQ(f.projectFileName(), "glider.tv4");
     EXPECT_EQ(text("Lab_FName"), "glider.tv4");
     EXPECT_EQ(text("Edit_x2"), "1000");
     EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
 
     // Two arguments are ignored; a missing file keeps the defaults but takes the name as given.
     TForm1& two = make({path("glider.tv4"), "x"});
-    EXPECT_EQ(two.ProjectFileName, "Unknown.tv4");
+    EXPECT_EQ(two.projectFileName(), "Unknown.tv4");
     EXPECT_EQ(text("Edit_x2"), "1167");
     TForm1& missing = make({"Nowhere.tv4"});
-    EXPECT_EQ(missing.ProjectFileName, "Nowhere.tv4");
+    EXPECT_EQ(missing.projectFileName(), "Nowhere.tv4");
     EXPECT_EQ(text("Edit_x2"), "1167");
     EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
 
@@ -178,7 +178,7 @@ TEST_F(WindowTest, StartUpArgumentOpensTheNameAsGiven) {
     saveWithX2("2000", "Gliders/Plane.tv4");
     saveWithX2("3000", "gliders/plane.tv4");
     TForm1& both = make({"Gliders/Plane.tv4"});
-    EXPECT_EQ(both.ProjectFileName, "Gliders/Plane.tv4");
+    EXPECT_EQ(both.projectFileName(), "Gliders/Plane.tv4");
     EXPECT_EQ(text("Edit_x2"), "2000");
 }
 
@@ -193,7 +193,7 @@ TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {
     EXPECT_TRUE(bytes.startsWith("d\r\n900\r\n")) << bytes.toStdString();
 
     TForm1& again = make();
-    EXPECT_EQ(again.UiLanguage, tv::UiLanguage::German);
+    EXPECT_EQ(again.uiLanguage(), tv::UiLanguage::German);
     EXPECT_EQ(again.width(), 900);
     EXPECT_EQ(text("Button4"), "Berechnung Neutralpunkt");
 
@@ -202,7 +202,7 @@ TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {
     file.write("x\r\n");
     file.close();
     // Settings in the working directory (an older install) are read and written there.
-    EXPECT_EQ(make().UiLanguage, tv::UiLanguage::Spanish);
+    EXPECT_EQ(make().uiLanguage(), tv::UiLanguage::Spanish);
     trigger("english1");
     form->close();
     EXPECT_TRUE(readAll(path("Default.pa4")).startsWith("e\r\n"));
@@ -215,7 +215,7 @@ TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
     EXPECT_TRUE(get<QAction>("CopyWing1")->isEnabled());
     EXPECT_FALSE(get<QAction>("InsertCopiedWing1")->isEnabled());
     click("Button_C1");
-    EXPECT_TRUE(f.ClipboardHasWing);
+    EXPECT_TRUE(f.clipboardHasWing());
     EXPECT_TRUE(QFile::exists(dataPath("wingcopy.fl4")));
     EXPECT_FALSE(QFile::exists(path("wingcopy.fl4")));
     EXPECT_TRUE(get("Button_P4")->isEnabled());
@@ -226,16 +226,16 @@ TEST_F(WindowTest, CopyWingOneAndInsertItOnWingFour) {
     EXPECT_EQ(text("Edit44xx"), " 215");
     EXPECT_TRUE(get<QRadioButton>("RadioButton_4t4")->isChecked());
     EXPECT_EQ(text("Edit_x4"), "-400") << "the inserted wing keeps its slot's position";
-    EXPECT_EQ(f.Model.Wings[4].planform.S, f.Model.Wings[1].planform.S);
+    EXPECT_EQ(f.model().Wings[4].planform.S, f.model().Wings[1].planform.S);
     // A new window finds the clipboard again.
     make();
-    EXPECT_TRUE(form->ClipboardHasWing);
+    EXPECT_TRUE(form->clipboardHasWing());
     EXPECT_TRUE(get("Button_P2")->isEnabled());
     // A clipboard in the working directory (an older install) is the one inserted.
     QFile::copy(dataPath("wingcopy.fl4"), path("wingcopy.fl4"));
     QFile::remove(dataPath("wingcopy.fl4"));
     make();
-    EXPECT_TRUE(form->ClipboardHasWing);
+    EXPECT_TRUE(form->clipboardHasWing());
     showPage(tv::kWingTabSheetNames[4]);
     click("Button_P4");
     EXPECT_EQ(text("Edit34"), " 335");
@@ -259,8 +259,8 @@ TEST_F(WindowTest, CalculationShowsResultsUntilTheNextEdit) {
     showPage("TabSheet2");
     click("SpeedButton4");
     EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
-    EXPECT_TRUE(f.NeutralPointKnown);
-    EXPECT_TRUE(f.LatticeKnown);
+    EXPECT_TRUE(f.neutralPointKnown());
+    EXPECT_TRUE(f.latticeKnown());
     EXPECT_EQ(dialogs.beeps, 1);
     EXPECT_TRUE(get<QAction>("Print1")->isEnabled());
     EXPECT_TRUE(get("SpeedButton5")->isEnabled());
@@ -273,13 +273,13 @@ TEST_F(WindowTest, CalculationShowsResultsUntilTheNextEdit) {
         EXPECT_TRUE(text(name).endsWith("mm")) << name;
     }
     EXPECT_TRUE(get("Label25")->isEnabled());
-    EXPECT_GT(f.Reference.ReferenceArea, 0);
+    EXPECT_GT(f.reference().ReferenceArea, 0);
     // Page changes keep the results; an edit clears them.
     showPage("TabSheet1");
     showPage("TabSheet5");
-    EXPECT_TRUE(f.NeutralPointKnown);
+    EXPECT_TRUE(f.neutralPointKnown());
     setText("Edit5", "330");
-    EXPECT_FALSE(f.NeutralPointKnown);
+    EXPECT_FALSE(f.neutralPointKnown());
     EXPECT_FALSE(shown(get("Label_anp3")));
     EXPECT_FALSE(get("Label25")->isEnabled());
     EXPECT_TRUE(get("SpeedButton4")->isEnabled());
@@ -292,17 +292,17 @@ TEST_F(WindowTest, SavingAfterACalculationStoresTheNeutralPoint) {
     TForm1& f = make();
     click("RadioButton1");
     click("Button4");
-    ASSERT_TRUE(f.NeutralPointKnown);
-    const double np = f.Reference.NeutralPointX;
+    ASSERT_TRUE(f.neutralPointKnown());
+    const double np = f.reference().NeutralPointX;
     dialogs.answers.push_back(path("np.tv4"));
     trigger("Save2");
     EXPECT_TRUE(readAll(path("np.tv4")).contains("<xnp>"));
     setText("Edit4", "100");
     dialogs.answers.push_back(path("np.tv4"));
     trigger("Open2");
-    EXPECT_TRUE(f.NeutralPointKnown);
-    EXPECT_FALSE(f.LatticeKnown);
-    EXPECT_NEAR(f.Reference.NeutralPointX, np, 0.01);
+    EXPECT_TRUE(f.neutralPointKnown());
+    EXPECT_FALSE(f.latticeKnown());
+    EXPECT_NEAR(f.reference().NeutralPointX, np, 0.01);
 }
 
 TEST_F(WindowTest, ATooSlenderWingShowsItsFailureLinesAndNoResults) {
@@ -315,8 +315,8 @@ TEST_F(WindowTest, ATooSlenderWingShowsItsFailureLinesAndNoResults) {
     setText("Edit7", "10");
     setText("Edit14x", "10");
     click("Button4");
-    EXPECT_FALSE(f.NeutralPointKnown);
-    EXPECT_TRUE(f.AbortCalculation);
+    EXPECT_FALSE(f.neutralPointKnown());
+    EXPECT_TRUE(f.abortCalculation());
     EXPECT_TRUE(shown(get("Memo1")));
     const QString memo = get<QPlainTextEdit>("Memo1")->toPlainText();
     EXPECT_TRUE(memo.contains("Can not calculate wing-1. \nPlease change this wing (less aspect ratio)!"))
@@ -348,11 +348,11 @@ TEST_F(WindowTest, OverlappingWingsMoveAndTheirHeightFieldShowsIt) {
     setText("Edit_z2", "-190"); // the same plane as wing 1
     click("Button4");
     EXPECT_NE(text("Edit_z2"), "-190");
-    EXPECT_EQ(text("Edit_z2").toInt(), f.Model.Wings[2].PositionZ);
+    EXPECT_EQ(text("Edit_z2").toInt(), f.model().Wings[2].PositionZ);
     const QString memo = get<QPlainTextEdit>("Memo1")->toPlainText();
     EXPECT_TRUE(shown(get("Memo1")));
     EXPECT_TRUE(memo.contains("Wings are moved automatically in z-direction!")) << memo.toStdString();
-    EXPECT_TRUE(f.NeutralPointKnown) << "the move is no failure";
+    EXPECT_TRUE(f.neutralPointKnown()) << "the move is no failure";
 }
 
 // ---- Unsaved edits -----------------------------------------------------------------------------
@@ -423,11 +423,11 @@ TEST_F(WindowTest, AnEditUndoneAsksNothingAndACancelledOpenKeepsTheResults) {
     trigger("Save2");
     EXPECT_FALSE(form->aircraftModified());
     click("Button4");
-    ASSERT_TRUE(form->NeutralPointKnown);
+    ASSERT_TRUE(form->neutralPointKnown());
     trigger("Open2"); // the open dialog is cancelled
     EXPECT_TRUE(dialogs.questions.isEmpty());
-    EXPECT_TRUE(form->NeutralPointKnown) << "a cancelled open keeps the results";
-    EXPECT_TRUE(form->LatticeKnown);
+    EXPECT_TRUE(form->neutralPointKnown()) << "a cancelled open keeps the results";
+    EXPECT_TRUE(form->latticeKnown());
     EXPECT_FALSE(get("Button4")->isEnabled());
 }
 

@@ -41,7 +41,7 @@ protected:
         bool memoVisible, printEnabled;
     };
     Shown shown() {
-        return {form->NeutralPointKnown, form->Reference.NeutralPointX, get<QPlainTextEdit>("Memo1")->toPlainText(),
+        return {form->neutralPointKnown(), form->reference().NeutralPointX, get<QPlainTextEdit>("Memo1")->toPlainText(),
                 text("Label_anp1"), text("Label_anp2"), get<QPlainTextEdit>("Memo1")->isVisibleTo(form.get()),
                 get<QAction>("Print1")->isEnabled()};
     }
@@ -66,12 +66,12 @@ TEST_F(LiveTest, OffByDefaultAndAnEditLeavesTheResultsUnknown) {
     f.field(1, WingField::Chord2)->setText("300");
     QApplication::processEvents();
     EXPECT_FALSE(f.liveCalculationBusy());
-    EXPECT_FALSE(f.NeutralPointKnown);
+    EXPECT_FALSE(f.neutralPointKnown());
 }
 
 TEST_F(LiveTest, StaleResultIsDroppedAndTheLatestEditIsShown) {
     TForm1& f = makeLive();
-    ASSERT_TRUE(f.NeutralPointKnown); // the default aircraft, calculated on switching the mode on
+    ASSERT_TRUE(f.neutralPointKnown()); // the default aircraft, calculated on switching the mode on
     EXPECT_TRUE(get<QPushButton>("Button4")->isEnabled());
     const int shownBefore = f.liveResultsShown(), droppedBefore = f.liveResultsDropped();
     // Two edits handed to the worker before any result can come back: the first is stale.
@@ -79,11 +79,11 @@ TEST_F(LiveTest, StaleResultIsDroppedAndTheLatestEditIsShown) {
     f.requestLiveCalculation();
     f.field(1, WingField::Chord1)->setText("380");
     f.requestLiveCalculation();
-    EXPECT_FALSE(f.NeutralPointKnown); // the window never waits for the worker
+    EXPECT_FALSE(f.neutralPointKnown()); // the window never waits for the worker
     waitLive();
     EXPECT_EQ(f.liveResultsDropped(), droppedBefore + 1);
     EXPECT_EQ(f.liveResultsShown(), shownBefore + 1);
-    ASSERT_TRUE(f.NeutralPointKnown);
+    ASSERT_TRUE(f.neutralPointKnown());
     expectSameAsTheButton();
 }
 
@@ -93,22 +93,22 @@ TEST_F(LiveTest, RefusedWingShowsTheButtonsLinesAndTheNextEditTriesAgain) {
     f.field(2, WingField::Chord1)->setText("20");
     f.field(2, WingField::Chord2)->setText("20");
     waitLive();
-    EXPECT_FALSE(f.NeutralPointKnown);
+    EXPECT_FALSE(f.neutralPointKnown());
     EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isVisibleTo(form.get()));
     expectSameAsTheButton();
     f.field(2, WingField::Span1)->setText("105");
     waitLive();
-    EXPECT_TRUE(f.NeutralPointKnown);
+    EXPECT_TRUE(f.neutralPointKnown());
 }
 
 TEST_F(LiveTest, DraggedTailCornerIsCalculatedBeforeTheRelease) {
     TForm1& f = makeLive();
-    const double before = f.Reference.NeutralPointX;
+    const double before = f.reference().NeutralPointX;
     showPage("TabSheet2");
-    const tv::Wing tail = f.Model.Wings[2];
+    const tv::Wing tail = f.model().Wings[2];
     const QSize image = f.findChild<TImage*>("Image11")->bitmapSize();
     const tv::PlanformOrigin o = tv::planformOrigin(image);
-    const double s = f.PlanformScale[2];
+    const double s = f.planformScale()[2];
     // Handle 7: the right trailing-edge corner of section 2, dragged 15 pixels aft.
     const QPoint corner(o.a + int(std::lround(tail.SectionY[2] * s)),
                         o.p + int(std::lround((tail.XOffset[2] + tail.Chord[2]) * s)));
@@ -116,8 +116,8 @@ TEST_F(LiveTest, DraggedTailCornerIsCalculatedBeforeTheRelease) {
     f.planformMouseDown(2, corner, Qt::LeftButton, {});
     f.planformMouseMove(2, corner + QPoint(0, 15), Qt::LeftButton, {});
     waitLive();
-    ASSERT_TRUE(f.NeutralPointKnown);
-    const double dragged = f.Reference.NeutralPointX;
+    ASSERT_TRUE(f.neutralPointKnown());
+    const double dragged = f.reference().NeutralPointX;
     EXPECT_GT(dragged, before + 0.5); // a larger tail moves the neutral point aft
     EXPECT_EQ(f.field(2, WingField::Chord2)->text(), chordText); // fields change only at the release
     // The marks of the dragged shape come with its rubber band, drawn in the wing's colour.
@@ -130,9 +130,9 @@ TEST_F(LiveTest, DraggedTailCornerIsCalculatedBeforeTheRelease) {
     f.planformMouseUp(2, corner + QPoint(0, 15), Qt::LeftButton, {});
     waitLive();
     EXPECT_NE(f.field(2, WingField::Chord2)->text(), chordText);
-    ASSERT_TRUE(f.NeutralPointKnown);
+    ASSERT_TRUE(f.neutralPointKnown());
     EXPECT_EQ(f.liveResultsShown(), shown); // the drag's calculation is the released shape's
-    EXPECT_DOUBLE_EQ(f.Reference.NeutralPointX, dragged);
+    EXPECT_DOUBLE_EQ(f.reference().NeutralPointX, dragged);
     expectSameAsTheButton();
 }
 
@@ -142,7 +142,7 @@ TEST_F(LiveTest, AResultShownOnAWingPageReachesTheAircraftViewWhenItsPageIsShown
     QLineEdit* chord = f.field(2, WingField::Chord2);
     chord->setText(QString::number(chord->text().toInt() + 20));
     waitLive();
-    ASSERT_TRUE(f.NeutralPointKnown);
+    ASSERT_TRUE(f.neutralPointKnown());
     showPage("TabSheet5");
     const QImage shown = get<TImage>("Image2")->canvas().copy();
     f.FormResize(); // every view drawn afresh from the result
@@ -158,7 +158,7 @@ TEST_F(LiveTest, ClosingWhileACalculationRunsDropsIt) {
     QApplication::processEvents();
     EXPECT_FALSE(f.liveCalculationBusy());
     EXPECT_EQ(f.liveResultsShown(), shown);
-    EXPECT_FALSE(f.NeutralPointKnown);
+    EXPECT_FALSE(f.neutralPointKnown());
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST_F(PrintWindowTest, ExportWritesASearchablePdfWithThePictures) {
     const QByteArray text = poppler(QStringLiteral("pdftotext"), {pdf.fileName(), QStringLiteral("-")});
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
     EXPECT_TRUE(text.contains("Summary:"));
-    const std::string np = tv::formatFixed(form->Reference.NeutralPointX, 5, 1);
+    const std::string np = tv::formatFixed(form->reference().NeutralPointX, 5, 1);
     EXPECT_TRUE(text.contains(QByteArray::fromStdString(np.substr(np.find_first_not_of(' '))))) << np;
     // Rendered at 25.4 dpi (a pixel per millimetre): most of the aircraft picture's rectangle
     // below the header (5 wings: 0.177 mm per page unit, the page centred) is its pale background.

@@ -32,7 +32,7 @@ TEST_F(WindowTest, EveryStartingAircraftOpensAndCalculatesWithoutAMessage) {
         EXPECT_FALSE(get<QAction>("Save3")->isEnabled()) << "a new aircraft has no file name yet";
         EXPECT_TRUE(get<QPlainTextEdit>("Memo2")->toPlainText().contains("root leading edge of wing 1"));
         trigger("Calc1");
-        EXPECT_TRUE(form->NeutralPointKnown);
+        EXPECT_TRUE(form->neutralPointKnown());
         EXPECT_FALSE(get("Memo1")->isVisible());
         EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Error: ") << "no failure or notice lines";
     }
@@ -103,7 +103,7 @@ TEST_P(UndoEveryKind, UndoRestoresTheTextsExactlyAndRedoReappliesThem) {
 
     trigger("Undo1");
     EXPECT_TRUE(tv::sameTexts(form->fieldTexts(), before));
-    EXPECT_FALSE(form->NeutralPointKnown) << "undoing is an edit: the results are cleared";
+    EXPECT_FALSE(form->neutralPointKnown()) << "undoing is an edit: the results are cleared";
     EXPECT_EQ(get<QAction>("Undo1")->isEnabled(), earlierSteps > 0);
     EXPECT_EQ(get<QAction>("Redo1")->text(), QString(GetParam().undoCaption).replace("Undo", "Redo"));
 
@@ -134,8 +134,8 @@ const UndoRow kUndoRows[] = {
          // Root trailing edge of wing 1 (handle 3 or 4) dragged 20 pixels aft.
          const QSize image = f.findChild<TImage*>("Image1")->bitmapSize();
          const tv::PlanformOrigin o = tv::planformOrigin(image);
-         const double s = f.PlanformScale[1];
-         const QPoint corner(o.a, o.p + int(std::lround(f.Model.Wings[1].Chord[1] * s)));
+         const double s = f.planformScale()[1];
+         const QPoint corner(o.a, o.p + int(std::lround(f.model().Wings[1].Chord[1] * s)));
          f.planformMouseDown(1, corner, Qt::LeftButton, {});
          f.planformMouseUp(1, corner + QPoint(0, 20), Qt::LeftButton, {});
      },

@@ -3,10 +3,13 @@
 
 #include "app/imagecontrol.h"
 #include "app/tform2.h"
+#include "i18n/menu_bar.h"
 #include "views/dimension_diagram.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -39,10 +42,10 @@ TEST_F(WindowTest, StartsWithTheDefaultAircraftInEnglish) {
     for (const char* page : {tv::kWingTabSheetNames[1], tv::kWingTabSheetNames[2], tv::kWingTabSheetNames[3], tv::kWingTabSheetNames[4], tv::kWingTabSheetNames[5]})
         EXPECT_TRUE(tabVisible(page)) << page;
     EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::English);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::English);
     EXPECT_EQ(text("Button4"), "Calculate Aerodynamic Center");
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks here:");
-    EXPECT_EQ(f.ProjectFileName, "Unknown.tv4");
+    EXPECT_EQ(f.projectFileName(), "Unknown.tv4");
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
     EXPECT_FALSE(get("SpeedButton3")->isEnabled());
     EXPECT_FALSE(get<QAction>("Print1")->isEnabled());
@@ -117,6 +120,41 @@ TEST_F(WindowTest, TrapeziumCountShowsTheFieldsOfItsTrapeziaAndKeepsHiddenValues
     EXPECT_EQ(text("Label_b1"), "2200mm");
 }
 
+namespace {
+
+// The menu bar as the window shows it, one row per entry: no command is added beside the table.
+std::vector<std::pair<tv::MenuRow, QString>> shownMenuBar(QMenuBar* bar) {
+    std::vector<std::pair<tv::MenuRow, QString>> rows;
+    for (QAction* top : bar->actions()) {
+        if (!top->menu()) {
+            rows.push_back({tv::MenuRow::BarItem, top->objectName()});
+            continue;
+        }
+        rows.push_back({tv::MenuRow::Menu, top->menu()->objectName()});
+        for (QAction* a : top->menu()->actions()) {
+            if (a->isSeparator()) rows.push_back({tv::MenuRow::Separator, QString()});
+            else if (a->menu()) rows.push_back({tv::MenuRow::Submenu, a->menu()->objectName()});
+            else rows.push_back({tv::MenuRow::Item, a->objectName()});
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST_F(WindowTest, MenuBarShowsTheMenuTableInOrder) {
+    TForm1& f = make();
+    std::vector<std::pair<tv::MenuRow, QString>> expected;
+    for (const tv::MenuEntry& e : tv::menuBarEntries())
+        expected.push_back({e.row, e.objectName ? QString::fromLatin1(e.objectName) : QString()});
+    const auto shown = shownMenuBar(f.menuBar());
+    ASSERT_EQ(shown.size(), expected.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].first, expected[i].first) << i;
+        EXPECT_EQ(shown[i].second, expected[i].second) << i;
+    }
+}
+
 TEST_F(WindowTest, LanguagesRewriteCaptionsCatalogueAndGapQuestionsAtOnce) {
     TForm1& f = make();
     // Every caption of the text tables has its control: none is passed over unseen.
@@ -125,10 +163,10 @@ TEST_F(WindowTest, LanguagesRewriteCaptionsCatalogueAndGapQuestionsAtOnce) {
     for (const tv::ControlText& c : captions)
         EXPECT_NE(f.findChild<QObject*>(QString::fromLatin1(c.objectName)), nullptr) << c.objectName;
     trigger("german1");
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::German);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::German);
     EXPECT_EQ(text("Button4"), "Berechnung Neutralpunkt");
     EXPECT_EQ(pages()->tabText(pages()->indexOf(get("TabSheet1"))), " Flügel 1 ");
-    EXPECT_EQ(f.Catalogue.TxtErrorHeader, "Fehler: ");
+    EXPECT_EQ(f.catalogue().TxtErrorHeader, "Fehler: ");
     EXPECT_EQ(text("Label_gap5_1"), "Sind Sie sicher, dass dieser Flügel in");
     EXPECT_EQ(text("RadioButton4"), "1 Trapez");
     EXPECT_EQ(get<QAction>("Open2")->text(), "Öffnen");
@@ -137,15 +175,15 @@ TEST_F(WindowTest, LanguagesRewriteCaptionsCatalogueAndGapQuestionsAtOnce) {
     trigger("spain1");
     EXPECT_EQ(text("Button4"), "Cálculo del punto neutro");
     EXPECT_EQ(text("Label_gap5_2"), "ala tenga un hueco en el medio?   ");
-    EXPECT_EQ(f.Catalogue.TxtWingFail[3], "No se puede calcular ala-3. ");
+    EXPECT_EQ(f.catalogue().TxtWingFail[3], "No se puede calcular ala-3. ");
     // The flag buttons cycle Spanish -> German -> English -> Spanish.
     click("SpeedButtonS");
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::German);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::German);
     click("SpeedButtonG");
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::English);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::English);
     EXPECT_EQ(text("Label_gap5_1"), "Are you sure this wing shall   ");
     click("SpeedButtonE");
-    EXPECT_EQ(f.UiLanguage, tv::UiLanguage::Spanish);
+    EXPECT_EQ(f.uiLanguage(), tv::UiLanguage::Spanish);
     // The model is untouched by switching.
     EXPECT_EQ(text("Edit4"), "335");
 }
@@ -190,12 +228,12 @@ TEST_F(WindowTest, ScalingByAHalfGivesTheExampleValues) {
 
 TEST_F(WindowTest, DoublingTheAircraftDoublesTheSpanAndQuadruplesTheArea) {
     TForm1& f = make();
-    const tv::PlanformData before = f.Model.Wings[2].planform;
+    const tv::PlanformData before = f.model().Wings[2].planform;
     trigger("Mscale1");
     setText("E_scale", "2");
     click("Bscale1");
-    EXPECT_DOUBLE_EQ(f.Model.Wings[2].planform.b, 2 * before.b);
-    EXPECT_DOUBLE_EQ(f.Model.Wings[2].planform.S, 4 * before.S);
+    EXPECT_DOUBLE_EQ(f.model().Wings[2].planform.b, 2 * before.b);
+    EXPECT_DOUBLE_EQ(f.model().Wings[2].planform.S, 4 * before.S);
 }
 
 TEST_F(WindowTest, DensityScalesTheWholeWindow) {
@@ -246,7 +284,7 @@ TEST_F(WindowTest, TheRootStationLabelLeavesTheFlightCaptionFree) {
             auto* diagram = form->findChild<TImage*>(w == 1 ? QString("Image_W") : QString("Image_W%1").arg(w));
             ASSERT_NE(diagram, nullptr);
             QPainter p(&diagram->canvas());
-            const QString caption = QString::fromStdString(tv::diagramFlightCaption(form->UiLanguage));
+            const QString caption = QString::fromStdString(tv::diagramFlightCaption(form->uiLanguage()));
             const QRect captionBox(diagram->geometry().topLeft() + QPoint(17, 1),
                                    QSize(p.fontMetrics().horizontalAdvance(caption), p.fontMetrics().height()));
             p.end();

@@ -59,7 +59,7 @@ protected:
             {WingField::XOffset2, "10"}, {WingField::XOffset3, "20"}, {WingField::XOffset4, "30"},
             {WingField::XOffset5, "40"}, {WingField::RootOffset, "0"}};
         for (const auto& [f, t] : values) fieldOf(f)->setText(t);
-        ASSERT_DOUBLE_EQ(form->PlanformScale[1], 0.5);
+        ASSERT_DOUBLE_EQ(form->planformScale()[1], 0.5);
     }
     QLineEdit* fieldOf(WingField f) { return form->field(1, f); }
     QString value(WingField f) { return fieldOf(f)->text(); }
@@ -149,7 +149,7 @@ TEST_F(PlanformEditing, HiddenSectionsHaveNoHandlesAndAReleaseWithoutHandleChang
     image->setBitmapSize(QSize(1000, 330));
     image->resize(1000, 330);
     click("RadioButton4");
-    const double s = form->PlanformScale[1];
+    const double s = form->planformScale()[1];
     const QPoint hiddenCorner(500 + int(std::lround(200 * s)), 110 + int(std::lround(20 * s)));
     moveWith(image, hiddenCorner, Qt::NoButton, {});
     EXPECT_FALSE(isYellow(fieldOf(WingField::XOffset3)));
@@ -202,8 +202,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         click("RadioButton1");
         click("Button4");
-        ASSERT_TRUE(form->NeutralPointKnown);
-        ASSERT_TRUE(form->LatticeKnown);
+        ASSERT_TRUE(form->neutralPointKnown());
+        ASSERT_TRUE(form->latticeKnown());
         image2 = get<TImage>("Image2");
     }
     QColor pixel(QPoint p) { return image2->canvas().pixelColor(p); }
@@ -233,8 +233,8 @@ protected:
 
 TEST_F(CalculatedWindow, AutomaticAndManualChoiceMarkTheirCentresOfGravity) {
     const tv::StabilityNumbers& n = form->stabilityNumbers();
-    const double np = form->Reference.NeutralPointX;
-    EXPECT_NEAR(np - n.CgHigh, form->Reference.ReferenceChord * 0.08, 1e-9) << "one wing: 4 and 8 %";
+    const double np = form->reference().NeutralPointX;
+    EXPECT_NEAR(np - n.CgHigh, form->reference().ReferenceChord * 0.08, 1e-9) << "one wing: 4 and 8 %";
     const int c = centre();
     EXPECT_TRUE(markAt(c - 3, np, Qt::red));
     EXPECT_TRUE(markAt(c - 2, n.CgLow, Qt::blue));
@@ -250,7 +250,7 @@ TEST_F(CalculatedWindow, AutomaticAndManualChoiceMarkTheirCentresOfGravity) {
     for (const Row& row : {Row{0, "30.0", 30}, Row{60, " 0.0", 0}, Row{45, " 7.5", 7.5}}) {
         get<QScrollBar>("ScrollBar5")->setValue(row.position);
         EXPECT_EQ(text("Edit_Mstab"), row.text);
-        const double cg = np - form->Reference.ReferenceChord * row.margin * 0.01;
+        const double cg = np - form->reference().ReferenceChord * row.margin * 0.01;
         EXPECT_DOUBLE_EQ(form->stabilityNumbers().CgDesired, cg) << row.text;
         EXPECT_TRUE(markAt(c - 2, cg, Qt::blue)) << row.text;
     }
@@ -283,7 +283,7 @@ TEST_F(CalculatedWindow, PressureSwitchTintsThePanelsAndTheGainDeepensTheTint) {
     // Any edit invalidates the lattice: the switch goes away with it.
     setText("Edit_x1", "10");
     EXPECT_FALSE(shown(box));
-    EXPECT_FALSE(form->LatticeKnown);
+    EXPECT_FALSE(form->latticeKnown());
 }
 
 TEST_F(CalculatedWindow, TheLoadDisplayLeavesTheMarksOnTop) {
@@ -305,7 +305,7 @@ TEST_F(CalculatedWindow, TheLoadDisplayLeavesTheMarksOnTop) {
         SCOPED_TRACE(step.name);
         step.act();
         ASSERT_TRUE(tinted(pixel(panelMiddle(1, 2))));
-        EXPECT_TRUE(markAt(c + 3, form->Reference.NeutralPointX, Qt::red));
+        EXPECT_TRUE(markAt(c + 3, form->reference().NeutralPointX, Qt::red));
         EXPECT_TRUE(markAt(c + 2, form->stabilityNumbers().CgLow, Qt::blue));
         EXPECT_TRUE(markAt(c + 2, form->stabilityNumbers().CgHigh, Qt::blue));
         EXPECT_EQ(pixel({g.AircraftCentreX, wingRow}), QColor(Qt::black));
@@ -316,22 +316,22 @@ TEST_F(CalculatedWindow, ResizingKeepsResultsMarksAndLoadDisplayOnlyScalesChange
     get<QCheckBox>("CheckBoxA")->click();
     const QSize before = image2->bitmapSize();
     const double scaleBefore = form->aircraftViewGeometry().AircraftScale;
-    const double planformBefore = form->PlanformScale[1];
+    const double planformBefore = form->planformScale()[1];
     form->resize(form->width() + 300, form->height() + 200);
     QTRY_VERIFY(image2->bitmapSize() != before);
 
-    EXPECT_TRUE(form->NeutralPointKnown);
-    EXPECT_TRUE(form->LatticeKnown);
+    EXPECT_TRUE(form->neutralPointKnown());
+    EXPECT_TRUE(form->latticeKnown());
     EXPECT_TRUE(get<QCheckBox>("CheckBoxA")->isChecked());
     EXPECT_NE(form->aircraftViewGeometry().AircraftScale, scaleBefore);
-    EXPECT_NE(form->PlanformScale[1], planformBefore);
+    EXPECT_NE(form->planformScale()[1], planformBefore);
     // 60/40: the aircraft view ends above the 3D view, which takes the lower part of the page.
     auto* image3 = get<TImage>("Image3");
     EXPECT_LT(image2->geometry().bottom(), image3->geometry().top());
     EXPECT_NEAR(double(image3->geometry().top()) / image2->parentWidget()->height(), 0.6, 0.02);
 
     const int c = centre();
-    EXPECT_TRUE(markAt(c - 3, form->Reference.NeutralPointX, Qt::red));
+    EXPECT_TRUE(markAt(c - 3, form->reference().NeutralPointX, Qt::red));
     EXPECT_TRUE(markAt(c - 2, form->stabilityNumbers().CgLow, Qt::blue));
     EXPECT_TRUE(tinted(pixel(panelMiddle(1, 2))));
     EXPECT_TRUE(shown(get("Label_anp1"))) << "the wings' aerodynamic centres stay shown";
@@ -371,11 +371,13 @@ TEST_F(CalculatedWindow, CopyResultsPutsTheCurrentResultsOnTheClipboard) {
     const QString text = QGuiApplication::clipboard()->text();
     const tv::StabilityNumbers& n = form->stabilityNumbers();
     const QString span = this->text("Label_b1").remove("mm");
+    // The wing's aerodynamic centre reads the same in its result labels and in the copied lines.
+    const QString anp = this->text("Label_anp1").remove("mm"), ynp = this->text("Label_ynp1").remove("mm");
     for (const QString& figure :
-         {QString::fromStdString(tv::formatFixed(form->Reference.NeutralPointX, 0, 1)),
-          QString::fromStdString(tv::formatFixed(form->Reference.ReferenceChord, 0, 1)),
+         {QString::fromStdString(tv::formatFixed(form->reference().NeutralPointX, 0, 1)),
+          QString::fromStdString(tv::formatFixed(form->reference().ReferenceChord, 0, 1)),
           QString::fromStdString(tv::formatFixed(n.CgHigh, 0, 1)), QString::fromStdString(tv::formatFixed(n.CgLow, 0, 1)),
-          "b " + span + " mm"})
+          "b " + span + " mm", "x " + anp + " mm y " + ynp + " mm"})
         EXPECT_TRUE(text.contains(figure)) << figure.toStdString() << " missing from\n" << text.toStdString();
     EXPECT_FALSE(text.contains("Wing 2")) << "only the wings in use";
     // Any edit makes the results stale: nothing to copy until the next calculation.
@@ -396,17 +398,17 @@ TEST_F(CalculatedWindow, AProjectOpenedWithANeutralPointShowsMarksButNoStaleLatt
     trigger("Save2");
     dialogs.answers.push_back(path("one.tv4"));
     trigger("Open2");
-    EXPECT_TRUE(form->NeutralPointKnown);
-    EXPECT_FALSE(form->LatticeKnown);
+    EXPECT_TRUE(form->neutralPointKnown());
+    EXPECT_FALSE(form->latticeKnown());
     EXPECT_FALSE(shown(get("CheckBoxA")));
     EXPECT_EQ(pixel(mirrored), background);
-    EXPECT_TRUE(markAt(centre() - 3, form->Reference.NeutralPointX, Qt::red));
+    EXPECT_TRUE(markAt(centre() - 3, form->reference().NeutralPointX, Qt::red));
 }
 
 TEST_F(CalculatedWindow, ALanguageSwitchKeepsTheMarksAndShowsOneFlightCaption) {
     form->german1Click();
     const int c = centre();
-    EXPECT_TRUE(markAt(c - 3, form->Reference.NeutralPointX, Qt::red));
+    EXPECT_TRUE(markAt(c - 3, form->reference().NeutralPointX, Qt::red));
     EXPECT_TRUE(markAt(c - 2, form->stabilityNumbers().CgLow, Qt::blue));
     // The band of the switch's caption holds that caption alone, as if drawn on an empty view:
     // the aircraft view's own caption, two pixels further right, does not show through.
@@ -429,7 +431,7 @@ TEST_F(WindowTest, The3DZoomOutlivesARefitOfTheAircraftView) {
     auto* zoom = get<QScrollBar>("ScrollBar4");
     zoom->setValue(50); // twice the fitted scale
     auto zoomed = [&] { return 2 * f.aircraftViewGeometry().AircraftBaseScale; };
-    ASSERT_DOUBLE_EQ(f.View3DScale, zoomed());
+    ASSERT_DOUBLE_EQ(f.view3DScale(), zoomed());
     struct Step {
         const char* name;
         std::function<void()> act;
@@ -448,7 +450,7 @@ TEST_F(WindowTest, The3DZoomOutlivesARefitOfTheAircraftView) {
         SCOPED_TRACE(step.name);
         step.act();
         EXPECT_EQ(zoom->value(), 50);
-        EXPECT_DOUBLE_EQ(f.View3DScale, zoomed());
+        EXPECT_DOUBLE_EQ(f.view3DScale(), zoomed());
     }
 }
 
@@ -516,10 +518,10 @@ TEST_F(WindowTest, DraggingOnThe3DViewTurnsAndZoomsThroughTheBars) {
     moveWith(image3, QPoint(100, 70), Qt::RightButton, {});
     QTest::mouseRelease(image3, Qt::RightButton, {}, QPoint(100, 70));
     EXPECT_EQ(zoom->value(), 85);
-    EXPECT_DOUBLE_EQ(form->View3DScale, 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
+    EXPECT_DOUBLE_EQ(form->view3DScale(), 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
     EXPECT_EQ(elevation->value(), 75);
     // A model change refits; bar and factor stay together.
     setText("Edit_x2", "1100");
-    EXPECT_DOUBLE_EQ(form->View3DScale, 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
+    EXPECT_DOUBLE_EQ(form->view3DScale(), 15 * form->aircraftViewGeometry().AircraftScale * 0.04);
     EXPECT_EQ(zoom->value(), 85);
 }
