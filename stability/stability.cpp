@@ -40,10 +40,11 @@ std::vector<ResultLine> stabilityResultLines(UiLanguage lang, bool manual, const
     const StabilityTexts& t = stabilityTexts(lang);
     std::vector<ResultLine> lines;
     lines.push_back({232, kBlack,
-                     t.referenceAreaPrefix + F(ref.ReferenceArea / 10000.0, 2) + t.referenceAreaSuffix});
-    lines.push_back({249, kBlack, t.referenceLengthPrefix + F(ref.ReferenceChord, 1) + t.referenceLengthSuffix});
+                     t.referenceAreaPrefix + F(ref.ReferenceArea / 10000.0, 2) + t.referenceAreaSuffix, std::nullopt});
+    lines.push_back({249, kBlack, t.referenceLengthPrefix + F(ref.ReferenceChord, 1) + t.referenceLengthSuffix,
+                     std::nullopt});
     if (manual && !n.DesiredMarginAccepted) {
-        lines.push_back({282, kBlue, t.marginRefused});
+        lines.push_back({282, kBlue, t.marginRefused, std::nullopt});
     } else if (manual) {
         lines.push_back({282, kBlue,
                          t.cgPrefix + F(n.DesiredMargin, 1) + "% lµ): " + F(n.CgDesired, 1) + "mm     ", n.CgDesired});
