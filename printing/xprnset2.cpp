@@ -80,21 +80,11 @@ void TSettings::CopyFrom(const TSettings& other) {
     DevMode = other.DevMode;
 }
 
-bool TSettings::ReadDefault() {
-    if (!printers()) return false;
-    const std::optional<tv::DevMode> mode = m_owner.service().defaultSettings();
-    if (!mode) {
-        Clear();
-        return false;
-    }
-    DevMode = *mode;
-    DeviceName = truncatedName(m_owner.currentPrinterName(), kDeviceNameChars + 1);
-    return true;
-}
+bool TSettings::ReadDefault() { return printers() && take(m_owner.service().defaultSettings()); }
 
-bool TSettings::ReadCurrent() {
-    if (!printers()) return false;
-    const std::optional<tv::DevMode> mode = m_owner.service().currentSettings();
+bool TSettings::ReadCurrent() { return printers() && take(m_owner.service().currentSettings()); }
+
+bool TSettings::take(const std::optional<tv::DevMode>& mode) {
     if (!mode) {
         Clear();
         return false;

@@ -131,6 +131,8 @@ protected:
     void changed();
 
 private:
+    /// A record read from the printer becomes these settings; none read clears them.
+    bool take(const std::optional<tv::DevMode>& mode);
     TXPrintSet& m_owner;
 };
 
