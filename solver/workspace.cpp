@@ -56,9 +56,11 @@ namespace {
 
 // OpenBLAS's worker threads take their buffers when the library is loaded; the calling thread
 // takes its own (128 MB) at its first level-3 call and, when the memory is not there, retries for
-// ever instead of failing. The probe asks for that much, with room to spare, and gives it back,
-// so that a shortage is found while it can still be reported.
-constexpr std::size_t kBlasBufferBytes = std::size_t{136} << 20;
+// ever instead of failing. The probe asks for that much, and for what the largest lattice still
+// takes during a calculation (its single-precision copy of the matrix, 36 MB, the panel arrays
+// and the threads' working space), and gives it back, so that a shortage is found while it can
+// still be reported: a limit that passes the probe leaves the solve room to finish.
+constexpr std::size_t kBlasBufferBytes = std::size_t{256} << 20;
 
 bool blasBufferAvailable() {
     void* probe = std::malloc(kBlasBufferBytes);
