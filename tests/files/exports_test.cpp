@@ -3,6 +3,7 @@
 #include "files/lattice_export.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
+#include "tests/solver/solver_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -80,20 +81,6 @@ ReadDeck readDeck(const std::string& text) {
 
 // ---- Aircraft of the rows ----------------------------------------------------------------
 
-WingTexts straightWing(int rootChord, int tipChord, int halfSpan, int sweep, int rootOffset, int x, int z) {
-    WingTexts t;
-    for (auto& f : t.field) f = "0";
-    t[WingField::RootOffset] = std::to_string(rootOffset);
-    t[WingField::Chord1] = std::to_string(rootChord);
-    t[WingField::Span1] = std::to_string(halfSpan);
-    t[WingField::Chord2] = std::to_string(tipChord);
-    t[WingField::XOffset2] = std::to_string(sweep);
-    t[WingField::PositionX] = std::to_string(x);
-    t[WingField::PositionZ] = std::to_string(z);
-    t.TrapeziumCount = 1;
-    return t;
-}
-
 struct Row {
     const char* name;
     AircraftTexts texts;
@@ -106,12 +93,12 @@ std::vector<Row> rows() {
     AircraftTexts t = defaultAircraftTexts();
     // Wing 2 lies in wing 1's plane, overlapping it: the calculation moves it in height.
     t.WingCount = 2;
-    t.wings[1] = straightWing(220, 140, 700, 60, 0, 0, 0);
-    t.wings[2] = straightWing(150, 150, 300, 0, 0, 100, 0);
+    t.wings[1] = testing::trapeziumWing(220, 140, 700, 60, 0, 0, 0);
+    t.wings[2] = testing::trapeziumWing(150, 150, 300, 0, 0, 100, 0);
     r.push_back({"separated wings", t, true});
     // A wing 40 mm off the centre line with a rectangular tail far behind.
-    t.wings[1] = straightWing(250, 120, 800, 80, 40, 0, 0);
-    t.wings[2] = straightWing(120, 120, 250, 0, 0, 700, 30);
+    t.wings[1] = testing::trapeziumWing(250, 120, 800, 80, 40, 0, 0);
+    t.wings[2] = testing::trapeziumWing(120, 120, 250, 0, 0, 700, 30);
     r.push_back({"root gap", t});
     return r;
 }
