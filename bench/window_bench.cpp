@@ -161,12 +161,3 @@ BENCHMARK(BM_Turn3DWithLoads)->Unit(benchmark::kMillisecond)->Repetitions(15)->R
 BENCHMARK(BM_LiveDragStall)->Unit(benchmark::kMillisecond)->Iterations(7)->Arg(0)->Arg(1);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
