@@ -19,6 +19,13 @@ public:
     // ---- The script ----------------------------------------------------------------------------
     std::vector<std::string> printers{"Laser", "Colour Jet"};
     bool enumerationFails = false;
+    /// No printer to be had: the list is empty, or (failing) its enumeration fails.
+    void losePrinters(bool failing) {
+        if (failing)
+            enumerationFails = true;
+        else
+            printers.clear();
+    }
     bool defaultsOnSwitch = true;
     int defaultIndex = 0;
     std::vector<tv::CapabilityAnswers> caps;   // per printer

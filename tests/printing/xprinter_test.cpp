@@ -11,10 +11,7 @@ using tv::TXPrint;
 TEST(XPrint, WithoutPrintersEveryOperationIsNeutralAndTheCanvasStillDraws) {
     for (const bool failing : {false, true}) {
         FakePrinterService s;
-        if (failing)
-            s.enumerationFails = true;
-        else
-            s.printers.clear();
+        s.losePrinters(failing);
         TXPrint xp(s);
         SCOPED_TRACE(failing ? "failing enumeration" : "no printers");
         EXPECT_EQ(xp.PrinterCount(), 0);

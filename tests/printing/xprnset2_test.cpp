@@ -57,10 +57,7 @@ TEST(XPrintSet, ExtentsAreSignedHalvesAndCopiesDefaultToOne) {
 TEST(XPrintSet, WithoutPrintersNothingIsAvailableAndTheMissingPrinterIsReported) {
     for (const bool failing : {false, true}) {
         FakePrinterService s;
-        if (failing)
-            s.enumerationFails = true;
-        else
-            s.printers.clear();
+        s.losePrinters(failing);
         TXPrintSet ps(s);
         int reported = 0;
         ps.OnNoPrinterAvailable = [&](const void* sender) { reported += sender == &ps; };
