@@ -13,7 +13,8 @@ ReadBack readProjectBytes(std::string_view bytes, std::string_view name) {
     tv::AircraftTexts texts = tv::defaultAircraftTexts();
     tv::applyProjectTable(table, texts);
     ReadBack r{tv::computeAircraft(texts), std::nullopt};
-    if (table.ReferenceArea.value_or(0) > 0)
+    // The file holds the area to one decimal: an area it would write as 0.0 is no reference.
+    if (table.ReferenceArea && std::stod(tv::formatFixed(*table.ReferenceArea, 4, 1)) > 0)
         r.reference = tv::ReferenceValues{*table.ReferenceArea, table.ReferenceChord.value_or(0),
                                           table.NeutralPointX.value_or(0)};
     return r;
