@@ -7,6 +7,7 @@ namespace tv {
 SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
     const int n = int(ws.PanelTotal); // at most 3000: EINFLUSS refuses more
     double* M = ws.Matrix.get();
+#pragma omp parallel for schedule(static)
     for (int i = 0; i < n; ++i) {
         double* row = M + std::size_t(i) * kPanelLimit;
         for (int j = 0; j < n; ++j) row[j] *= 0.0795775;

@@ -1,6 +1,7 @@
 #include "solver/refined_solve.h"
 
 #include "solver/single_elimination.h"
+#include "solver/vector_kernels.h"
 
 #include <cblas.h>
 
@@ -21,13 +22,16 @@ double largestMagnitude(const double* v, int n) {
 /// The single-precision copy of A (leading dimension n); false when an entry does not fit.
 bool copyToSingle(const double* A, int ld, int n, float* S) {
     bool finite = true;
+#pragma omp parallel for schedule(static) reduction(&& : finite)
     for (int i = 0; i < n; ++i) {
         const double* row = A + std::size_t(i) * ld;
         float* out = S + std::size_t(i) * n;
+        bool rowFinite = true;
         for (int j = 0; j < n; ++j) {
             out[j] = static_cast<float>(row[j]);
-            finite &= std::isfinite(out[j]);
+            rowFinite &= std::isfinite(out[j]);
         }
+        finite = finite && rowFinite;
     }
     return finite;
 }
@@ -81,8 +85,7 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
     double previous = 0;
     while (result.steps < kRefinementStepLimit) {
         // r = b - A x in double precision, then the correction through the single factorisation.
-        std::copy(b, b + n, r);
-        cblas_dgemv(CblasRowMajor, CblasNoTrans, n, n, -1.0, A, ld, x, 1, 1.0, r, 1);
+        residual(n, A, ld, x, b, r);
         singleSolve(work, n, r, r);
         for (int i = 0; i < n; ++i) x[i] += r[i];
         ++result.steps;

@@ -1,5 +1,7 @@
 #include "solver/single_elimination.h"
 
+#include "solver/vector_kernels.h"
+
 #include <cblas.h>
 
 #include <algorithm>
@@ -8,8 +10,10 @@
 #include <utility>
 
 // The same recursion as the double SIMQ902 (blocks of kBlock columns, each halved down to leaves
-// of kLeaf columns eliminated one at a time, the rest brought up to date by strsm and sgemm), on
-// floats, which halves the memory traffic and doubles the arithmetic rate of the products.
+// of kLeaf columns eliminated one at a time, the rest brought up to date by a triangular solve
+// and a product, solver/vector_kernels.h), on floats, which halves the memory traffic and doubles
+// the arithmetic rate of the products. A pivot swap exchanges the rows within the block at once
+// and in the other columns after the block, all swaps of the block in one parallel pass.
 namespace tv {
 
 namespace {
@@ -22,14 +26,35 @@ struct Factor {
     int ld;
     int n;
     int* pivots;
+    Kernels kernels;
+    int blockBegin = 0, blockEnd = 0; // the columns that pivot swaps exchange at once
 
     float* row(int r) const { return M + static_cast<std::ptrdiff_t>(r) * ld; }
     float& at(int r, int c) const { return row(r)[c]; }
 };
 
-void swapWholeRows(const Factor& f, int p, int j) {
+void swapBlockRows(const Factor& f, int p, int j) {
     f.pivots[j] = p;
-    if (p != j) std::swap_ranges(f.row(p), f.row(p) + f.n, f.row(j));
+    if (p != j) std::swap_ranges(f.row(p) + f.blockBegin, f.row(p) + f.blockEnd, f.row(j) + f.blockBegin);
+}
+
+/// The swaps of pivots b0..b1-1 in every column outside b0..b1-1, in order, columns in chunks
+/// shared among the threads.
+void swapOutsideBlock(const Factor& f, int b0, int b1) {
+    constexpr int kChunk = 256;
+    const int chunks = (f.n + kChunk - 1) / kChunk;
+#pragma omp parallel for schedule(static)
+    for (int k = 0; k < chunks; ++k) {
+        const int c = k * kChunk, e = std::min(f.n, c + kChunk);
+        const int ranges[2][2] = {{c, std::min(e, b0)}, {std::max(c, b1), e}};
+        for (const auto& range : ranges) {
+            if (range[0] >= range[1]) continue;
+            for (int j = b0; j < b1; ++j) {
+                const int p = f.pivots[j];
+                if (p != j) std::swap_ranges(f.row(p) + range[0], f.row(p) + range[1], f.row(j) + range[0]);
+            }
+        }
+    }
 }
 
 /// Columns c0..c0+w-1 one at a time; the pass updating column j+1 also finds its pivot.
@@ -43,22 +68,11 @@ bool eliminateLeaf(const Factor& f, int c0, int w) {
     }
     for (int j = c0; j < end; ++j) {
         if (best == 0 || !std::isfinite(best)) return true;
-        swapWholeRows(f, p, j);
+        swapBlockRows(f, p, j);
         float* pivotRow = f.row(j);
         const float factor = 1.0f / pivotRow[j];
         for (int c = j + 1; c < end; ++c) pivotRow[c] *= factor;
-        const bool searchNext = j + 1 < end;
-        p = j + 1, best = -1;
-        for (int r = j + 1; r < f.n; ++r) {
-            float* rowR = f.row(r);
-            const float m = rowR[j];
-            if (m != 0)
-                for (int c = j + 1; c < end; ++c) rowR[c] -= m * pivotRow[c];
-            if (searchNext) {
-                const float v = std::fabs(rowR[j + 1]);
-                if (v >= best) best = v, p = r;
-            }
-        }
+        p = eliminateBelow(f.M, f.ld, j + 1, f.n, j, end, best, f.kernels);
     }
     return false;
 }
@@ -66,12 +80,8 @@ bool eliminateLeaf(const Factor& f, int c0, int w) {
 void updateColumns(const Factor& f, int c0, int c1, int w) {
     const int k = c1 - c0;
     if (w <= 0 || k <= 0) return;
-    cblas_strsm(CblasRowMajor, CblasLeft, CblasLower, CblasNoTrans, CblasNonUnit, k, w, 1.0f, &f.at(c0, c0),
-                f.ld, &f.at(c0, c1), f.ld);
-    const int below = f.n - c1;
-    if (below <= 0) return;
-    cblas_sgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, below, w, k, -1.0f, &f.at(c1, c0), f.ld,
-                &f.at(c0, c1), f.ld, 1.0f, &f.at(c1, c1), f.ld);
+    solveLowerInPlace(k, w, &f.at(c0, c0), f.ld, &f.at(c0, c1), f.ld, f.kernels);
+    subtractProduct(f.n - c1, w, k, &f.at(c1, c0), f.ld, &f.at(c0, c1), f.ld, &f.at(c1, c1), f.ld, f.kernels);
 }
 
 bool eliminatePanel(const Factor& f, int c0, int w) {
@@ -84,13 +94,14 @@ bool eliminatePanel(const Factor& f, int c0, int w) {
 
 } // namespace
 
-bool factorSingle(float* M, int ld, int n, int* pivots, const EliminationProgress& progress) {
+bool factorSingle(float* M, int ld, int n, int* pivots, const EliminationProgress& progress, Kernels kernels) {
     if (n <= 0) return false;
     if (ld < n) return true;
-    const Factor f{M, ld, n, pivots};
     for (int i = 0; i < n; i += kBlock) {
         const int w = std::min(kBlock, n - i);
+        const Factor f{M, ld, n, pivots, kernels, i, i + w};
         if (eliminatePanel(f, i, w)) return true;
+        swapOutsideBlock(f, i, i + w);
         updateColumns(f, i, i + w, n - i - w);
         if (progress) progress(n - i - w);
     }
