@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test; then the Qt-free core and its
 # tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a
-# bounded time (FUZZ_SECONDS, default 60). Any failure, sanitizer report or fuzz finding fails.
+# bounded time (FUZZ_SECONDS, default 60) from a fixed seed (FUZZ_SEED, default 1), so that a run
+# can be repeated. Any failure, sanitizer report or fuzz finding fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -21,7 +22,7 @@ FUZZ_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
 mkdir -p "$FUZZ_DIR"
 for target in "${TARVOLIN_FUZZ_TARGETS[@]}"; do
   log="$FUZZ_DIR/$target.log"
-  if scripts/fuzz.sh "$target" "${FUZZ_SECONDS:-60}" >"$log" 2>&1; then
+  if scripts/fuzz.sh "$target" "${FUZZ_SECONDS:-60}" -seed="${FUZZ_SEED:-1}" >"$log" 2>&1; then
     echo "fuzz $target: $(grep -m1 '^stat::number_of_executed_units' "$log"), no finding"
   else
     tail -n 40 "$log"
