@@ -3,6 +3,9 @@
 #include "model/numformat.h"
 #include "views/view_common.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tv {
 namespace {
 
@@ -15,6 +18,23 @@ constexpr int kRightLabelX = 320;
 constexpr int kRightValueX = 580;
 
 std::string F(double v, int width, int decimals) { return formatFixed(v, width, decimals); }
+
+/// The page's 16-pixel monospace font advances 0.6 of its size a character.
+constexpr double kCharAdvance = 9.6;
+
+/// The column of the summary figures: kSummaryValueX, or one blank after the longest label
+/// where one runs past it (the Spanish recommended positions do), so that no figure covers text.
+int summaryValueX(const std::vector<std::string>& labels) {
+    int widest = 0;
+    for (const std::string& label : labels) {
+        std::size_t end = label.find_last_not_of(' ');
+        end = end == std::string::npos ? 0 : end + 1;
+        int chars = 0;
+        for (std::size_t i = 0; i < end; ++i) chars += (static_cast<unsigned char>(label[i]) & 0xC0) != 0x80;
+        widest = std::max(widest, chars);
+    }
+    return std::max(kSummaryValueX, static_cast<int>(std::ceil((widest + 1) * kCharAdvance)));
+}
 
 // "xf: " and five section fields separated by one blank; sections 3..5 beyond the wing's count
 // stay empty, their blanks stay.
@@ -32,14 +52,17 @@ void appendSummary(std::vector<ReportText>& out, const ReportData& d, const tv::
     const StabilityNumbers& n = d.numbers;
     const int y = kSummaryTop;
     out.push_back({0, y, t.summary});
-    out.push_back({0, y + 20, t.aerodynamicCenter});
-    out.push_back({kSummaryValueX, y + 20, F(d.NeutralPointX, 5, 1) + " mm"});
-    out.push_back({0, y + 40, t.recommendedHigh + F(n.RecommendedMarginHigh, 0, 0) + "%: "});
-    out.push_back({kSummaryValueX, y + 40, F(n.CgHigh, 5, 1) + " mm"});
-    out.push_back({0, y + 60, t.recommendedLow + F(n.RecommendedMarginLow, 0, 0) + "%: "});
-    out.push_back({kSummaryValueX, y + 60, F(n.CgLow, 5, 1) + " mm"});
-    out.push_back({0, y + 80, t.desired + F(n.DesiredMargin, 0, 1) + "%: "});
-    out.push_back({kSummaryValueX, y + 80, F(n.CgDesired, 5, 1) + " mm"});
+    const std::vector<std::string> labels{t.aerodynamicCenter,
+                                          t.recommendedHigh + F(n.RecommendedMarginHigh, 0, 0) + "%: ",
+                                          t.recommendedLow + F(n.RecommendedMarginLow, 0, 0) + "%: ",
+                                          t.desired + F(n.DesiredMargin, 0, 1) + "%: "};
+    const double values[] = {d.NeutralPointX, n.CgHigh, n.CgLow, n.CgDesired};
+    const int valueX = summaryValueX(labels);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const int row = y + 20 * int(i + 1);
+        out.push_back({0, row, labels[i]});
+        out.push_back({valueX, row, F(values[i], 5, 1) + " mm"});
+    }
 }
 
 void appendWingBlock(std::vector<ReportText>& out, const ReportData& d, const tv::ReportTexts& t, int w) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -135,4 +136,29 @@ TEST(ReportPage, TheTextFontIsAMonospaceFontForCourier) {
     f.setStyleHint(QFont::TypeWriter);
     f.setPixelSize(16);
     EXPECT_TRUE(QFontInfo(f).fixedPitch()) << QFontInfo(f).family().toStdString();
+}
+
+// A summary figure never starts inside its label: the Spanish labels of the recommended
+// positions run past x = 520 in the page's 16-pixel monospace font (9.6 pixels a character),
+// where the figure used to be drawn over "16%". The figures stay in one column, at 520 where
+// every label ends before it.
+TEST(ReportPage, SummaryFiguresStartAfterTheirLabelsInEveryLanguage) {
+    const tv::UiLanguage langs[] = {tv::UiLanguage::English, tv::UiLanguage::German, tv::UiLanguage::Spanish};
+    for (const tv::UiLanguage lang : langs) {
+        const auto page = tv::reportPageTexts(defaultReport(1, lang));
+        std::set<int> columns;
+        bool allFit = true;
+        for (int y = 583; y <= 643; y += 20) {
+            const tv::ReportText* label = textAt(page, 0, y);
+            ASSERT_NE(label, nullptr);
+            const QString text = QString::fromStdString(label->text);
+            const auto value = std::find_if(page.begin(), page.end(), [&](const tv::ReportText& t) { return t.y == y && t.x > 0; });
+            ASSERT_NE(value, page.end()) << y;
+            EXPECT_GE(value->x, std::max(520.0, 9.6 * text.trimmed().size() + 9.6)) << int(lang) << " row " << y;
+            columns.insert(value->x);
+            allFit = allFit && 9.6 * text.size() <= 520;
+        }
+        EXPECT_EQ(columns.size(), 1u) << int(lang);
+        if (allFit) EXPECT_EQ(*columns.begin(), 520) << int(lang);
+    }
 }
