@@ -361,6 +361,9 @@ private:
     /// is the height-separation notice, which brings its own header.
     void showCalculationMessages(const std::vector<std::string>& lines);
     void highlightFields(int w, const tv::FieldHighlight& yellow);
+    /// The station labels and the planform figures (span, area, chord, centre, aspect ratio) of
+    /// wing w drawn as wing: the model's, or during a drag the dragged shape's.
+    void showWingFigures(int w, const tv::Wing& wing);
     /// Wing w's planform view with the handles of its drawn corners, or during a drag to dragTo
     /// with the rubber band of the outline the release would leave.
     void showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift);

@@ -116,10 +116,13 @@ void TForm1::CalcWing(int w, QObject* sender) {
         if (sender != m_button4) scheduleLiveCalculation();
     }
     Model.Wings[w] = tv::computeWing(wingTexts(w));
-    const tv::Wing& wing = Model.Wings[w];
+    drawPlanformView(w);
+    showWingFigures(w, Model.Wings[w]);
+}
+
+void TForm1::showWingFigures(int w, const tv::Wing& wing) {
     const auto stations = tv::stationLabelTexts(wing);
     for (int s = 1; s <= tv::kSectionMax; ++s) m_station[w][s]->setText(QString::fromStdString(stations[s]));
-    drawPlanformView(w);
     const tv::PlanformLabelTexts labels = tv::planformLabelTexts(w, wing.planform);
     ResultLabels& r = m_results[w];
     r.b->setText(QString::fromStdString(labels.b));

@@ -239,8 +239,10 @@ void TForm1::showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::Keyboa
         // The outline the release would leave: the drag's values put into a copy of the fields.
         const tv::Wing dragged = tv::computeWing(dragTexts(w, *dragTo, shift).wings[w]);
         tv::drawRubberBand(p, size, dragged, PlanformScale[w], tv::wingColour(w));
+        showWingFigures(w, dragged);
     } else {
         tv::drawPlanformHandles(p, size, wing, PlanformScale[w], tv::wingColour(w), m_drag.HandleIndex);
+        showWingFigures(w, wing);
     }
     p.end();
     m_planform[w]->update();

@@ -98,6 +98,28 @@ TEST_F(PlanformEditing, RootOffsetNeverGoesNegative) {
     EXPECT_EQ(value(WingField::RootOffset), "0");
 }
 
+// While a corner is dragged the wing's figures (span, area, chord, centre, aspect ratio) are the
+// dragged shape's, the ones the release then keeps; back at its start they are the fields' again.
+TEST_F(PlanformEditing, FiguresFollowTheDraggedShapeBeforeTheRelease) {
+    const char* names[] = {"Label_b1", "Label_s1", "Label_lm1", "Label_r251", "Label_lam1"};
+    const auto figures = [&] {
+        QStringList out;
+        for (const char* n : names) out << get<QLabel>(n)->text();
+        return out;
+    };
+    const QStringList before = figures();
+    const QPoint to = section3LeadingEdgeRight + QPoint(40, 0); // section 3 80 mm further out
+    QTest::mousePress(image, Qt::LeftButton, {}, section3LeadingEdgeRight);
+    moveWith(image, to, Qt::LeftButton, {});
+    const QStringList during = figures();
+    EXPECT_NE(during[0], before[0]);
+    moveWith(image, section3LeadingEdgeRight, Qt::LeftButton, {});
+    EXPECT_EQ(figures(), before);
+    moveWith(image, to, Qt::LeftButton, {});
+    QTest::mouseRelease(image, Qt::LeftButton, {}, to);
+    EXPECT_EQ(figures(), during);
+}
+
 TEST_F(PlanformEditing, LeadingEdgeDragMovesOutboardOffsetsOnlyWithShift) {
     struct Row {
         const char* name;
