@@ -3,7 +3,6 @@
 #include "solver/single_elimination.h"
 #include "solver/vector_kernels.h"
 
-
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
