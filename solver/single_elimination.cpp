@@ -60,12 +60,10 @@ void swapOutsideBlock(const Factor& f, int b0, int b1) {
 /// Columns c0..c0+w-1 one at a time; the pass updating column j+1 also finds its pivot.
 bool eliminateLeaf(const Factor& f, int c0, int w) {
     const int end = c0 + w;
-    int p = c0;
-    float best = -1;
-    for (int r = c0; r < f.n; ++r) {
-        const float v = std::fabs(f.at(r, c0));
-        if (v >= best) best = v, p = r;
-    }
+    PivotSearch first{c0};
+    for (int r = c0; r < f.n; ++r) first.offer(r, f.at(r, c0));
+    int p = first.row;
+    float best = first.best;
     for (int j = c0; j < end; ++j) {
         if (best == 0 || !std::isfinite(best)) return true;
         swapBlockRows(f, p, j);

@@ -135,25 +135,20 @@ TV_AVX512 int eliminateBelow512(float* M, int ld, int first, int n, int j, int e
     const __mmask16 lanes = firstLanes(end - j - 1);
     const __m512 pivot = _mm512_maskz_loadu_ps(lanes, M + std::size_t(j) * ld + j + 1);
     const bool searchNext = j + 1 < end;
-    int p = first;
-    best = -1;
+    PivotSearch next{first};
     for (int r = first; r < n; ++r) {
         float* row = M + std::size_t(r) * ld;
         const float m = row[j];
-        float next;
         if (m != 0) {
             const __m512 v = _mm512_sub_ps(_mm512_maskz_loadu_ps(lanes, row + j + 1), _mm512_mul_ps(_mm512_set1_ps(m), pivot));
             _mm512_mask_storeu_ps(row + j + 1, lanes, v);
-            next = _mm512_cvtss_f32(v);
-        } else {
-            next = searchNext ? row[j + 1] : 0.0f;
-        }
-        if (searchNext) {
-            const float v = std::fabs(next);
-            if (v >= best) best = v, p = r;
+            if (searchNext) next.offer(r, _mm512_cvtss_f32(v));
+        } else if (searchNext) {
+            next.offer(r, row[j + 1]);
         }
     }
-    return p;
+    best = next.best;
+    return next.row;
 }
 
 /// s + err = a + b exactly (Knuth's two-sum), lane by lane.
@@ -202,19 +197,16 @@ TV_AVX512 double compensatedResidual(const double* a, const double* x, int n, do
 int eliminateBelowPlain(float* M, int ld, int first, int n, int j, int end, float& best) {
     const float* pivotRow = M + std::size_t(j) * ld;
     const bool searchNext = j + 1 < end;
-    int p = first;
-    best = -1;
+    PivotSearch next{first};
     for (int r = first; r < n; ++r) {
         float* row = M + std::size_t(r) * ld;
         const float m = row[j];
         if (m != 0)
             for (int c = j + 1; c < end; ++c) row[c] -= m * pivotRow[c];
-        if (searchNext) {
-            const float v = std::fabs(row[j + 1]);
-            if (v >= best) best = v, p = r;
-        }
+        if (searchNext) next.offer(r, row[j + 1]);
     }
-    return p;
+    best = next.best;
+    return next.row;
 }
 
 } // namespace

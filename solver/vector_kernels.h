@@ -6,7 +6,20 @@
 // AVX-512 idle. Where the processor has AVX-512 these loops run our own kernels, split over the
 // OpenMP threads; elsewhere they are OpenBLAS's sgemm, strsm and dgemv and plain loops.
 
+#include <cmath>
+
 namespace tv {
+
+/// The pivot rule of the single-precision elimination, as SIMQ902's: the largest magnitude of
+/// the column, the last row among equal ones.
+struct PivotSearch {
+    int row;
+    float best = -1;
+    void offer(int r, float value) {
+        const float v = std::fabs(value);
+        if (v >= best) best = v, row = r;
+    }
+};
 
 enum class Kernels {
     Blas,   // OpenBLAS and plain loops
