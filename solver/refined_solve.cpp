@@ -11,9 +11,13 @@ namespace tv {
 
 namespace {
 
+/// The largest |v[i]|; not a number when an entry is not one (max would pass it over).
 double largestMagnitude(const double* v, int n) {
     double m = 0;
-    for (int i = 0; i < n; ++i) m = std::max(m, std::fabs(v[i]));
+    for (int i = 0; i < n; ++i) {
+        if (std::isnan(v[i])) return v[i];
+        m = std::max(m, std::fabs(v[i]));
+    }
     return m;
 }
 
@@ -89,7 +93,8 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
         ++result.steps;
         const double size = largestMagnitude(x, n);
         result.lastCorrection = size > 0 ? largestMagnitude(r, n) / size : largestMagnitude(r, n);
-        if (!std::isfinite(result.lastCorrection)) break;
+        // A factor whose entries overflowed can give an infinite solution with a zero correction.
+        if (!std::isfinite(size) || !std::isfinite(result.lastCorrection)) break;
         if (result.lastCorrection <= kRefinedTolerance) {
             result.outcome = RefinedOutcome::Converged;
             break;

@@ -65,7 +65,7 @@ bool eliminateLeaf(const Factor& f, int c0, int w) {
     int p = first.row;
     float best = first.best;
     for (int j = c0; j < end; ++j) {
-        if (best == 0 || !std::isfinite(best)) return true;
+        if (!(best > 0) || !std::isfinite(best)) return true; // also a column not a number
         swapBlockRows(f, p, j);
         float* pivotRow = f.row(j);
         const float factor = 1.0f / pivotRow[j];

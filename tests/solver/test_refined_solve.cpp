@@ -90,6 +90,13 @@ TEST(RefinedFallback, OverflowInSingleOrIllConditionedLeavesItToTheDoubleElimina
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j) hilbert[i * n + j] = 1.0 / (i + j + 1);
     EXPECT_NE(solveRefined(hilbert.data(), n, one.data(), y.data(), n, work).outcome, RefinedOutcome::Converged);
+    // Entries within single precision whose factor overflows (1e30 / 1e-20): the solution would
+    // be infinite or not a number, never converged.
+    for (const double second : {0.0, -1e30}) {
+        const std::vector<double> wide{1e-20, 1e30, 0, 0, 1, 0, 0, second, 1};
+        const RefinedResult r = solveRefined(wide.data(), 3, b.data(), x.data(), 3, work);
+        EXPECT_NE(r.outcome, RefinedOutcome::Converged) << second << ": x = " << x[0] << " " << x[1] << " " << x[2];
+    }
 }
 
 // ---- Lattice systems ----------------------------------------------------------------------------
