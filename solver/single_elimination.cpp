@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kBlock = 128;
 constexpr int kLeaf = 16;
+static_assert(kLeaf <= kStepColumns, "a leaf is eliminated by column steps of one vector");
 
 struct Factor {
     float* M;

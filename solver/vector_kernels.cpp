@@ -19,10 +19,10 @@ namespace tv {
 
 namespace {
 
-constexpr int kLeafRows = 16;          // triangles of at most this many rows are solved row by row
-constexpr double kParallelWork = 2e5;  // multiply-adds below which one thread is quicker
-
 #if TV_HAVE_AVX512_KERNELS
+
+constexpr int kLeafRows = 16;         // triangles of at most this many rows are solved row by row
+constexpr double kParallelWork = 2e5; // multiply-adds below which one thread is quicker
 
 constexpr int kRows = 8;    // rows of C per kernel call: 16 accumulators of 16 floats
 constexpr int kCols = 32;   // columns of C per kernel call: two vectors
@@ -130,7 +130,7 @@ void solveLower512(int k, int n, const float* L, int ldl, float* B, int ldb) {
     solveLower512(k - h, n, L + std::size_t(h) * ldl + h, ldl, lower, ldb);
 }
 
-/// eliminateBelow with the row's columns j+1..end-1 in one masked vector.
+/// eliminateBelow with the row's columns j+1..end-1 in one masked vector of kStepColumns lanes.
 TV_AVX512 int eliminateBelow512(float* M, int ld, int first, int n, int j, int end, float& best) {
     const __mmask16 lanes = firstLanes(end - j - 1);
     const __m512 pivot = _mm512_maskz_loadu_ps(lanes, M + std::size_t(j) * ld + j + 1);

@@ -37,7 +37,10 @@ void subtractProduct(int m, int n, int k, const float* A, int lda, const float* 
 void solveLowerInPlace(int k, int n, const float* L, int ldl, float* B, int ldb,
                        Kernels kernels = preferredKernels());
 
-/// One column step of the elimination of a strip of at most 16 columns (j..end-1) of the
+/// The widest strip a column step handles: one vector of floats.
+inline constexpr int kStepColumns = 16;
+
+/// One column step of the elimination of a strip of at most kStepColumns columns (j..end-1) of the
 /// row-major M (leading dimension ld): every row r of first..n-1 loses M[r][j] times row j (the
 /// pivot row) in columns j+1..end-1. Returns the row of the largest |M[r][j+1]| afterwards, the
 /// last of equal ones, with its magnitude in best (first and -1 when the strip ends at j+1).
