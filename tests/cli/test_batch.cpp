@@ -54,6 +54,16 @@ protected:
     fs::path dir_ = fs::temp_directory_path() / ("tv_cli_" + std::to_string(::getpid()));
     void SetUp() override { fs::create_directories(dir_); }
     void TearDown() override { fs::remove_all(dir_); }
+    /// One very slender wing (20 mm chord, 9 m half span): too many strips, the lattice is refused.
+    fs::path writeSlenderProject() const {
+        const fs::path slender = dir_ / "slender.tv4";
+        std::ofstream(slender) << "<aircraft>\r\n <wings_count>1</wings_count>\r\n <wing>\r\n  <wing_id>1</wing_id>\r\n"
+                                  "  <wingsections>2</wingsections>\r\n  <section>\r\n   <section_id>1</section_id>\r\n"
+                                  "   <y>0</y>\r\n   <chord>20</chord>\r\n  </section>\r\n  <section>\r\n"
+                                  "   <section_id>2</section_id>\r\n   <y>9000</y>\r\n   <chord>20</chord>\r\n"
+                                  "  </section>\r\n </wing>\r\n</aircraft>\r\n";
+        return slender;
+    }
 };
 SolverWorkspace* BatchTest::ws_ = nullptr;
 
@@ -97,12 +107,7 @@ TEST_F(BatchTest, ExitStatusTellsCalculatedRefusedAndUnreadable) {
     EXPECT_EQ(runCalc((dir_ / "missing.tv4").string()).status, 2);
 
     // One very slender wing: too many strips, the lattice is refused.
-    const fs::path slender = dir_ / "slender.tv4";
-    std::ofstream(slender) << "<aircraft>\r\n <wings_count>1</wings_count>\r\n <wing>\r\n  <wing_id>1</wing_id>\r\n"
-                              "  <wingsections>2</wingsections>\r\n  <section>\r\n   <section_id>1</section_id>\r\n"
-                              "   <y>0</y>\r\n   <chord>20</chord>\r\n  </section>\r\n  <section>\r\n"
-                              "   <section_id>2</section_id>\r\n   <y>9000</y>\r\n   <chord>20</chord>\r\n"
-                              "  </section>\r\n </wing>\r\n</aircraft>\r\n";
+    const fs::path slender = writeSlenderProject();
     const CalcRun refused = runCalc("--json " + slender.string());
     EXPECT_EQ(refused.status, 1);
     const nlohmann::json jr = nlohmann::json::parse(refused.out);
@@ -236,12 +241,7 @@ TEST_F(BatchTest, ExportsAreWrittenOnlyForACalculatedProject) {
         std::string args;
         int status;
     };
-    const fs::path slender = dir_ / "slender.tv4";
-    std::ofstream(slender) << "<aircraft>\r\n <wings_count>1</wings_count>\r\n <wing>\r\n  <wing_id>1</wing_id>\r\n"
-                              "  <wingsections>2</wingsections>\r\n  <section>\r\n   <section_id>1</section_id>\r\n"
-                              "   <y>0</y>\r\n   <chord>20</chord>\r\n  </section>\r\n  <section>\r\n"
-                              "   <section_id>2</section_id>\r\n   <y>9000</y>\r\n   <chord>20</chord>\r\n"
-                              "  </section>\r\n </wing>\r\n</aircraft>\r\n";
+    const fs::path slender = writeSlenderProject();
     const fs::path out = dir_ / "out.file";
     const Case cases[] = {
         {"refused calculation", "--csv " + out.string() + " " + slender.string(), 1},
