@@ -1,6 +1,6 @@
 #include "cli/batch.h"
 
-#include "files/lattice_export.h"
+#include "exports/lattice_export.h"
 #include "files/projectfile.h"
 #include "model/numformat.h"
 #include "model/planform.h"
