@@ -1,4 +1,4 @@
-#include "printing/xprnset2.h"
+#include "printing/printer_settings.h"
 
 #include "printing/paper_table.h"
 

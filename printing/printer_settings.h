@@ -4,7 +4,7 @@
 // the current settings, whose every change reaches the printer at once, and new settings that
 // are checked against the capabilities and written as a whole on request.
 #include "printing/printer_service.h"
-#include "printing/xprinter.h"
+#include "printing/print_job.h"
 
 #include <functional>
 #include <memory>
