@@ -2,7 +2,7 @@
 // A main window in a fresh temporary working directory (the settings and clipboard files live
 // there), with dialogs that answer from a script instead of blocking.
 #include "app/dialogs.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
