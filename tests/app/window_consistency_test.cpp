@@ -155,6 +155,21 @@ TEST_F(ConsistencyTest, CopyResultsAfterALiveDragEqualsTheCalculateCommands) {
     EXPECT_EQ(live, form->resultsReport());
 }
 
+// Released where it was pressed, a drag writes nothing: the shape calculated on the way is gone.
+TEST_F(ConsistencyTest, ADragReleasedWhereItStartedLeavesTheCalculateCommandsFigures) {
+    makeLive();
+    showPage("TabSheet2");
+    const QPoint corner = tailCorner();
+    press(corner);
+    moveHeld(corner + QPoint(0, -15));
+    waitLive();
+    release(corner);
+    waitLive();
+    const QStringList afterDrag = shown();
+    form->Button4Click();
+    EXPECT_EQ(afterDrag, shown());
+}
+
 TEST_F(ConsistencyTest, AFailedSaveAsKeepsTheNameAndTheSavedState) {
     make();
     saveAs(path("mine.tv4"));
