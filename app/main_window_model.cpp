@@ -184,7 +184,9 @@ void TForm1::RadioButton16Click() {
 
 void TForm1::marginEdited() {
     m_calc->setDesiredMargin(tv::desiredMarginFromText(m_aircraft->Edit_Mstab->text().toStdString()));
-    if (!m_building) STABIL();
+    if (m_building) return;
+    STABIL();
+    showResultState();
 }
 
 // ---- Scaling -------------------------------------------------------------------------------------

@@ -120,8 +120,10 @@ void TForm1::showResultState() {
     }
     m_aircraft->showMessages(r ? r->messages : std::vector<std::string>{}, Catalogue.TxtErrorHeader,
                              tv::zSeparationNotice(UiLanguage).front());
-    if (!r || !r->neutralPointKnown()) m_aircraft->Label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
-    if (r && r->neutralPointKnown())
+    const bool np = r && r->neutralPointKnown();
+    m_aircraft->Label21->setText(np ? QString::fromStdString(tv::marginLabelText(UiLanguage, r->reference.NeutralPointX, r->numbers))
+                                    : QString::fromLatin1(tv::kMarginLabelUnknown));
+    if (np)
         m_aircraft->Image2->setCursor(Qt::DragMoveCursor);
     else
         m_aircraft->Image2->unsetCursor();
@@ -344,7 +346,7 @@ void TForm1::Button6Click() {
     p.end();
     TForm3* dialog = printDialog();
     dialog->setLanguage(UiLanguage);
-    dialog->setPage(m_imageP->canvas(), m_wingCount);
+    dialog->setPage(m_imageP->canvas(), m_wingCount, QFileInfo(m_doc.fileName()).completeBaseName().toStdString());
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

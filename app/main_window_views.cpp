@@ -103,7 +103,6 @@ void TForm1::STABIL(StabilityCaller caller) {
     p.end();
     image->update();
     m_geom = pic.geometry;
-    m_aircraft->Label21->setText(QString::fromStdString(pic.label21));
 }
 
 void TForm1::Zeiger() {
@@ -275,8 +274,14 @@ void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardMod
     const std::vector<tv::FieldWrite> writes =
         tv::planformMouseUp(m_drag, wing, scale, pos, tv::isShiftAlone(shift, Qt::NoButton));
     m_dragWing = 0;
+    const tv::WingTexts before = wingTexts(w);
     for (const tv::FieldWrite& fw : writes) field(w, fw.field)->setText(QString::fromStdString(fw.text));
-    if (writes.empty()) showResultState();
+    if (wingTexts(w).field != before.field) return;
+    // Released where it was pressed: the fields keep the shape the last result no longer has.
+    showPlanformEditing(w, std::nullopt, shift);
+    redrawShownViews();
+    showResultState();
+    scheduleLiveCalculation();
 }
 
 // ---- Mouse on the aircraft view and the 3D view -------------------------------------------------
