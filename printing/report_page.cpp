@@ -61,7 +61,7 @@ void appendSummary(std::vector<ReportText>& out, const ReportData& d, const tv::
                                           t.desired + F(n.DesiredMargin, 0, 1) + "%: "};
     const double values[] = {d.NeutralPointX, n.CgHigh, n.CgLow, n.CgDesired};
     // The Spanish recommended positions run past kSummaryValueX: their figures move right.
-    const int valueX = valueColumn(labels, 0, kSummaryValueX, 1);
+    const int valueX = valueColumn(labels, 0, kSummaryValueX, 2);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const int row = y + 20 * int(i + 1);
         out.push_back({0, row, labels[i]});
@@ -70,7 +70,7 @@ void appendSummary(std::vector<ReportText>& out, const ReportData& d, const tv::
 }
 
 /// The figures of the wing blocks' right column: at kRightValueX, or two blanks after the longest
-/// label (the Spanish ones run to one blank before kRightValueX).
+/// label (the Spanish ones would end one blank before kRightValueX).
 int rightValueX(const tv::ReportTexts& t) {
     return valueColumn({t.span, t.area, t.aspectRatio, t.meanChord, t.geometricCenter, t.wingAerodynamicCenter,
                         t.liftSlope},

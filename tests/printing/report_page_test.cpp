@@ -233,9 +233,9 @@ TEST(ReportPage, ResultLinesOfTheAircraftPictureStandOffEveryWing) {
         }
 }
 
-TEST(ReportPage, WingBlockLabelsKeepTwoBlanksOfPaperBeforeTheirFigures) {
-    // On every right-column row of every wing block: the ink of the label ends at least two
-    // character widths before the ink of its figure begins.
+TEST(ReportPage, LabelsKeepTwoBlanksOfPaperBeforeTheirFigures) {
+    // On every row of the summary and of the wing blocks' right column: the ink of the label ends
+    // at least two character widths before the ink of its figure begins.
     QFont font(QStringLiteral("Courier"));
     font.setStyleHint(QFont::TypeWriter);
     font.setPixelSize(16);
@@ -247,8 +247,9 @@ TEST(ReportPage, WingBlockLabelsKeepTwoBlanksOfPaperBeforeTheirFigures) {
             const QImage page = tv::composeReportPage(d);
             const auto texts = tv::reportPageTexts(d);
             for (const tv::ReportText& label : texts) {
+                const bool summary = label.y > 563 && label.y < 683, block = label.y >= 683 && label.x > 0;
                 const auto value = std::find_if(texts.begin(), texts.end(), [&](const tv::ReportText& t) {
-                    return t.y == label.y && t.x > label.x && label.x > 0 && label.y >= 683;
+                    return (summary || block) && t.y == label.y && t.x > label.x;
                 });
                 if (value == texts.end()) continue;
                 int labelInk = -1, valueInk = -1;
