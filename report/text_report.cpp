@@ -1,6 +1,7 @@
 #include "report/text_report.h"
 
 #include "model/numformat.h"
+#include "model/planform.h"
 
 #include <sstream>
 
