@@ -37,7 +37,7 @@ constexpr int kToolBarHeight = 28;
 } // namespace
 
 TForm1::TForm1(const Options& options, QWidget* parent)
-    : QMainWindow(parent), m_options(options), m_view3d(std::make_unique<tv::View3DState>()) {
+    : QMainWindow(parent), m_options(options) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {
@@ -89,6 +89,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     // Keys, focus and resizes anywhere: a drag whose release is lost is called off.
     qApp->installEventFilter(this);
 
+    m_aircraft->setSceneSource([this] { return aircraftScene(); });
     m_building = false;
     Create1(options.arguments);
     startHistory();
@@ -100,7 +101,7 @@ TForm1::~TForm1() {
 
 void TForm1::buildPages() {
     m_pages = named(new QTabWidget(m_central), QStringLiteral("PageControl1"));
-    m_aircraft = new AircraftPage(m_pl);
+    m_aircraft = new AircraftPage(m_pl, m_drag);
     m_pages->addTab(m_aircraft, QStringLiteral("     Aircraft    "));
     for (int w = 1; w <= tv::kWingMax; ++w) {
         m_wing[w] = new WingPage(w, m_pl);
@@ -189,7 +190,6 @@ void TForm1::connectPages() {
     connect(ap.ScrollBar5, &QScrollBar::valueChanged, this, [this](int position) {
         m_aircraft->Edit_Mstab->setText(QString::fromStdString(tv::marginTextForSlider(position)));
     });
-    connect(ap.ScrollBar5, &QScrollBar::sliderReleased, this, [this] { ScrollBar5Exit(); });
     connect(ap.CheckBoxA, &QCheckBox::clicked, this, [this] { CheckBoxAClick(); });
     connect(m_memo2, &QPlainTextEdit::textChanged, this, [this] { recordEdit({tv::EditKind::Remarks}, true); });
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
@@ -197,10 +197,6 @@ void TForm1::connectPages() {
 
 void TForm1::connectViews() {
     AircraftPage& ap = *m_aircraft;
-    for (QScrollBar* bar : {ap.ScrollBar1, ap.ScrollBar2, ap.ScrollBar6})
-        connect(bar, &QScrollBar::valueChanged, this, [this] { if (!m_building) draw3DView(); });
-    connect(ap.ScrollBar3, &QScrollBar::valueChanged, this, [this] { if (!m_building) ScrollBar3Change(); });
-    connect(ap.ScrollBar4, &QScrollBar::valueChanged, this, [this] { if (!m_building) ScrollBar4Change(); });
     using B = Qt::MouseButton;
     using Bs = Qt::MouseButtons;
     using K = Qt::KeyboardModifiers;

@@ -4,6 +4,7 @@
 // the pages; the window keeps only the view state of its drawings.
 #include "app/dialogs.h"
 #include "app/document/project_document.h"
+#include "app/pages/aircraft_page.h"
 #include "app/pages/placement.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
@@ -23,7 +24,6 @@
 #include <string>
 #include <vector>
 
-class AircraftPage;
 class CalculationController;
 struct CalculationResult;
 class QLabel;
@@ -50,10 +50,6 @@ struct View3DState;
 
 /// What a save does: ask for a new name first, or write under the project's name.
 enum class SaveMode { As, Current };
-/// Who asks for the stability picture: opening a file draws no outline or lattice.
-enum class StabilityCaller { Other, OpenFile };
-/// Whether the aircraft view is fitted to its image or keeps the magnified scale.
-enum class AircraftFit { Refit, KeepMagnified };
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -86,8 +82,8 @@ public:
     /// The current result's margins and centre-of-gravity positions.
     const tv::StabilityNumbers& stabilityNumbers() const;
     const std::array<double, tv::kWingMax + 1>& planformScale() const { return PlanformScale; }
-    double view3DScale() const { return View3DScale; }
-    const tv::AircraftViewGeometry& aircraftViewGeometry() const { return m_geom; }
+    double view3DScale() const;
+    const tv::AircraftViewGeometry& aircraftViewGeometry() const;
     const tv::DragState& dragState() const { return m_drag; }
     /// The current result's workspace (none without a current calculation).
     const tv::SolverWorkspace* solverWorkspace() const;
@@ -254,13 +250,7 @@ private:
 
     // Views (main_window_views.cpp).
     tv::SystemColours systemColours() const;
-    tv::StabilityScene stabilityScene(StabilityCaller caller) const;
-    tv::View3DScene view3DScene() const;
-    void paintLattice(const tv::SolverWorkspace& ws);
-    void ScrollBar3Change();
-    void ScrollBar4Change();
-    void ScrollBar5Exit();
-    void keep3DZoom(const tv::AircraftViewGeometry& fitted);
+    AircraftPage::Scene aircraftScene() const;
     void redrawShownViews();
     void layOutPages(int tabWidth, int tabHeight);
     void showPointerPosition(const QString& text);
@@ -277,7 +267,6 @@ private:
     void selectLanguage(tv::UiLanguage lang);
     void applyLanguage(tv::UiLanguage lang);
     void loadQtTranslations(tv::UiLanguage lang);
-    void drawLanguageCaption();
 
     // ---- Parts ----------------------------------------------------------------------------------
     Options m_options;
@@ -309,10 +298,7 @@ private:
     tv::Aircraft Model; // as the last planform computations read it
     int m_wingCount = tv::kDefaultWingCount;
     std::array<double, tv::kWingMax + 1> PlanformScale{};
-    double View3DScale = 1;
-    tv::AircraftViewGeometry m_geom;
-    tv::DragState m_drag;
-    std::unique_ptr<tv::View3DState> m_view3d;
+    tv::DragState m_drag; // shared by the planform views and the aircraft page's views
     int m_dragWing = 0; // the planform drag being shaped: wing, last position and keys
     QPoint m_dragPos;
     Qt::KeyboardModifiers m_dragShift;

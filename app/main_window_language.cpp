@@ -92,7 +92,8 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
     for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
     if (m_spanLoading) m_spanLoading->setWindowTitle(QString::fromUtf8(tv::spanLoadingTexts(lang).title));
-    drawLanguageCaption();
+    // The switch writes its own flight-direction caption over the one of the aircraft view.
+    m_aircraft->drawLanguageCaption(tv::aircraftViewFlightDirection(lang));
     Space1();
     // Lengths along x and where they are measured from.
     m_aircraft->Image2->setToolTip(QString::fromStdString(tv::xOriginNote(lang, 1)));
@@ -100,17 +101,6 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
     updateUndoTexts();
     rebuildRecentMenu();
     if (!m_building) showResultState();
-}
-
-// The language switch writes its own flight-direction caption over the one of the aircraft view,
-// opaque, so that one caption shows.
-void TForm1::drawLanguageCaption() {
-    TImage* image = m_aircraft->Image2;
-    QPainter p(&image->canvas());
-    const QColor background = systemColours().toolTipBackground;
-    tv::drawFlightCaption(p, m_geom.AircraftCentreX + 27, tv::aircraftViewFlightDirection(UiLanguage), &background);
-    p.end();
-    image->update();
 }
 
 void TForm1::BitBtn1Click() {

@@ -148,7 +148,7 @@ void TForm1::Button4Click() {
     bool first = true;
     m_calc->calculate(fieldTexts(), UiLanguage, [&](int columnsLeft, const tv::SolverWorkspace& ws) {
         if (first) {
-            paintLattice(ws);
+            m_aircraft->paintLattice(ws);
             m_aircraft->Image2->repaint();
             sinceRepaint.start();
         }
@@ -319,7 +319,7 @@ tv::ReportData TForm1::reportData(double pictureScale) const {
     // The report shows the views as a fresh recalculation draws them at the pictures' sizes:
     // fitted anew, without the pressure display.
     const tv::AircraftViewGeometry g = tv::fitAircraftView(Model, tv::kAircraftPictureSize);
-    tv::StabilityScene scene = stabilityScene(StabilityCaller::Other);
+    tv::StabilityScene scene = m_aircraft->stabilityScene(StabilityCaller::Other);
     scene.overlay.pressureOn = false;
     d.aircraftPicture = drawPicture(tv::kAircraftPictureSize, pictureScale, [&](QPainter& p) {
         tv::clearImage(p, tv::kAircraftPictureSize, scene.colours.toolTipBackground, tv::kGreyOutline);
@@ -328,7 +328,7 @@ tv::ReportData TForm1::reportData(double pictureScale) const {
         else
             tv::d_1d(p, tv::kAircraftPictureSize, Model, g, Catalogue.TxtFlightDirection);
     });
-    tv::View3DScene scene3 = view3DScene();
+    tv::View3DScene scene3 = m_aircraft->view3DScene();
     scene3.View3DScale = g.View3DScale;
     scene3.pressureOn = false;
     auto state = std::make_unique<tv::View3DState>();

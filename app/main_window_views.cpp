@@ -51,145 +51,19 @@ void TForm1::drawPlanformView(int w) {
     PlanformScale[w] = m_wing[w]->drawPlanform(scene);
 }
 
-// ---- Aircraft view, stability marks, lattice --------------------------------------------------------
+// ---- Aircraft page: its views draw the model and the current result ---------------------------------
 
-void TForm1::drawAircraftView(AircraftFit fit) {
-    TImage* image = m_aircraft->Image2;
-    const QSize size = image->bitmapSize();
-    if (fit == AircraftFit::KeepMagnified) {
-        m_geom = tv::magnifiedGeometry(m_geom, m_aircraft->ScrollBar3->value());
-    } else {
-        m_geom = tv::fitAircraftView(Model, size);
-        keep3DZoom(m_geom);
-    }
-    QPainter p(&image->canvas());
-    tv::d_1d(p, size, Model, m_geom, Catalogue.TxtFlightDirection);
-    p.end();
-    image->update();
+AircraftPage::Scene TForm1::aircraftScene() const {
+    return {&Model, currentResult(), UiLanguage, Catalogue.TxtFlightDirection, systemColours()};
 }
 
-tv::StabilityScene TForm1::stabilityScene(StabilityCaller caller) const {
-    const CalculationResult* r = currentResult();
-    tv::StabilityScene scene;
-    scene.aircraft = &Model;
-    scene.solver = r ? r->ws.get() : nullptr;
-    scene.lang = UiLanguage;
-    scene.manual = m_aircraft->RadioButton16->isChecked();
-    scene.NeutralPointKnown = r && r->neutralPointKnown();
-    scene.LatticeKnown = r && r->latticeKnown();
-    scene.fromOpenFile = caller == StabilityCaller::OpenFile;
-    if (r) scene.reference = r->reference;
-    scene.desiredMargin = tv::desiredMarginFromText(m_aircraft->Edit_Mstab->text().toStdString());
-    scene.overlay.WingCount = m_wingCount;
-    scene.overlay.pressureOn = m_aircraft->CheckBoxA->isChecked();
-    scene.overlay.gain = tv::pressureGain(m_aircraft->ScrollBar6->value());
-    scene.colours = systemColours();
-    scene.flightCaption = Catalogue.TxtFlightDirection;
-    return scene;
-}
-
-void TForm1::STABIL(StabilityCaller caller) {
-    if (!neutralPointKnown()) {
-        m_aircraft->Label21->setText(QString::fromLatin1(tv::kMarginLabelUnknown));
-        return;
-    }
-    TImage* image = m_aircraft->Image2;
-    const QSize size = image->bitmapSize();
-    tv::AircraftViewGeometry g = tv::fitAircraftView(Model, size);
-    keep3DZoom(g);
-    if (m_aircraft->ScrollBar3->value() < 100) g = tv::magnifiedGeometry(g, m_aircraft->ScrollBar3->value());
-    QPainter p(&image->canvas());
-    const tv::StabilityPicture pic = tv::STABIL(p, size, stabilityScene(caller), g);
-    p.end();
-    image->update();
-    m_geom = pic.geometry;
-}
-
-void TForm1::Zeiger() {
-    TImage* image = m_aircraft->Image2;
-    QPainter p(&image->canvas());
-    tv::Zeiger(p, image->bitmapSize().width(), UiLanguage, m_aircraft->RadioButton16->isChecked(), reference(),
-               stabilityNumbers(), m_geom);
-    p.end();
-    image->update();
-}
-
-void TForm1::DrawGrid() {
-    // Only the lattice of the current model is drawn.
-    if (const CalculationResult* r = currentResult(); r && r->latticeKnown()) paintLattice(*r->ws);
-}
-
-void TForm1::paintLattice(const tv::SolverWorkspace& ws) {
-    const tv::SystemColours c = systemColours();
-    const tv::LatticeOverlayOptions o{m_wingCount, m_aircraft->CheckBoxA->isChecked(),
-                                      tv::pressureGain(m_aircraft->ScrollBar6->value()), c.toolTipBackground,
-                                      c.toolTipBackground};
-    TImage* image = m_aircraft->Image2;
-    QPainter p(&image->canvas());
-    tv::DrawGrid(p, image->bitmapSize().width(), m_geom, ws, o);
-    p.end();
-    image->update();
-}
-
-void TForm1::ScrollBar3Change() {
-    m_aircraft->Image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
-    drawAircraftView(AircraftFit::KeepMagnified);
-    if (!neutralPointKnown()) return;
-    DrawGrid();
-    STABIL();
-    if (m_geom.AircraftScale > m_geom.AircraftBaseScale) Zeiger();
-}
-
-void TForm1::ScrollBar5Exit() {
-    DrawGrid();
-    STABIL();
-}
-
-// ---- 3D view --------------------------------------------------------------------------------------
-
-tv::View3DScene TForm1::view3DScene() const {
-    const CalculationResult* r = currentResult();
-    tv::View3DScene scene;
-    scene.aircraft = &Model;
-    scene.solver = r ? r->ws.get() : nullptr;
-    scene.View3DScale = View3DScale;
-    scene.elevationDeg = tv::elevationFromBar(m_aircraft->ScrollBar1->value());
-    scene.azimuthDeg = tv::azimuthFromBar(m_aircraft->ScrollBar2->value());
-    scene.pressureOn = m_aircraft->CheckBoxA->isChecked();
-    scene.NeutralPointKnown = r && r->neutralPointKnown();
-    scene.LatticeKnown = r && r->latticeKnown();
-    scene.gain = tv::pressureGain(m_aircraft->ScrollBar6->value());
-    scene.colours = systemColours();
-    return scene;
-}
-
-void TForm1::draw3DView() {
-    TImage* image = m_aircraft->Image3;
-    QPainter p(&image->canvas());
-    tv::d_3d(p, image->bitmapSize(), view3DScene(), *m_view3d);
-    p.end();
-    image->update();
-    // The tinted lattice follows the gain; the stability picture repaints it under the marks.
-    if (m_aircraft->CheckBoxA->isChecked()) {
-        if (neutralPointKnown())
-            STABIL();
-        else
-            DrawGrid();
-    }
-    const bool lattice = latticeKnown();
-    m_aircraft->CheckBoxA->setVisible(lattice);
-    m_aircraft->Label_Press->setVisible(lattice);
-}
-
-void TForm1::keep3DZoom(const tv::AircraftViewGeometry& fitted) {
-    // The zoom bar keeps its factor over the new fit, so the next turn does not jump.
-    View3DScale = tv::view3DScaleForZoom(m_aircraft->ScrollBar4->value(), fitted.View3DScale);
-}
-
-void TForm1::ScrollBar4Change() {
-    View3DScale = tv::view3DScaleForZoom(m_aircraft->ScrollBar4->value(), m_geom.AircraftScale);
-    draw3DView();
-}
+void TForm1::drawAircraftView(AircraftFit fit) { m_aircraft->drawAircraftView(fit); }
+void TForm1::draw3DView() { m_aircraft->draw3DView(); }
+void TForm1::DrawGrid() { m_aircraft->drawLattice(); }
+void TForm1::Zeiger() { m_aircraft->drawLeaderLines(); }
+void TForm1::STABIL(StabilityCaller caller) { m_aircraft->drawStability(caller); }
+const tv::AircraftViewGeometry& TForm1::aircraftViewGeometry() const { return m_aircraft->geometry(); }
+double TForm1::view3DScale() const { return m_aircraft->view3DScale(); }
 
 // ---- Planform drag -----------------------------------------------------------------------------------
 
@@ -286,41 +160,18 @@ void TForm1::planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardMod
 
 // ---- Mouse on the aircraft view and the 3D view -------------------------------------------------
 
-// A press shows the leader lines while the button is held; the release redraws at the fitted
-// scale. A press-and-drag does not magnify the view (the magnification bar stays at 100).
-void TForm1::Image4MouseDown(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) {
-    m_drag.DragOrigin = pos;
-    if (neutralPointKnown()) Zeiger();
+void TForm1::Image4MouseDown(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_aircraft->aircraftMouseDown(pos); }
+void TForm1::Image4MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_aircraft->aircraftMouseUp(pos); }
+void TForm1::Image3MouseDown(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_aircraft->view3DMouseDown(pos); }
+void TForm1::Image3MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_aircraft->view3DMouseUp(pos); }
+void TForm1::Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers) {
+    m_aircraft->view3DMouseMove(pos, buttons);
 }
 
 void TForm1::Image4MouseMove(QPoint pos, Qt::MouseButtons, Qt::KeyboardModifiers) {
-    const auto p = tv::aircraftViewPointAt(m_geom, pos);
+    const auto p = tv::aircraftViewPointAt(m_aircraft->geometry(), pos);
     showPointerPosition(p ? QString::fromStdString(tv::pointerPositionText(UiLanguage, p->x, p->y)) : QString());
 }
-
-void TForm1::Image4MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) {
-    m_aircraft->ScrollBar3->setValue(100);
-    m_drag.DragOrigin = pos;
-    m_aircraft->Image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
-    drawAircraftView();
-    if (!neutralPointKnown()) return;
-    DrawGrid();
-    STABIL();
-}
-
-void TForm1::Image3MouseDown(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { tv::view3DMouseDown(m_drag, pos); }
-
-void TForm1::Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers) {
-    AircraftPage& ap = *m_aircraft;
-    const tv::View3DBars bars{ap.ScrollBar1->value(), ap.ScrollBar2->value(), ap.ScrollBar4->value()};
-    const tv::View3DBars b = tv::view3DMouseMove(m_drag, bars, buttons & Qt::LeftButton, buttons & Qt::RightButton, pos);
-    // Each bar that moves redraws through its change handler.
-    ap.ScrollBar1->setValue(b.elevation);
-    ap.ScrollBar2->setValue(b.azimuth);
-    ap.ScrollBar4->setValue(b.zoom);
-}
-
-void TForm1::Image3MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { tv::view3DMouseUp(m_drag, pos); }
 
 void TForm1::showPointerPosition(const QString& text) {
     if (m_statusLine) m_statusLine->setText(text);
@@ -378,13 +229,7 @@ void TForm1::redrawShownViews() {
     m_hiddenViewsStale = true;
     m_aircraft->ScrollBar3->setValue(100);
     if (const int w = activeWing()) computeWing(w);
-    if (m_pages->currentWidget() == m_aircraft) {
-        m_aircraft->Image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
-        m_aircraft->Image3->clear(systemColours().toolTipBackground, tv::kGreyOutline);
-        drawAircraftView();
-        STABIL();
-        draw3DView();
-    }
+    if (m_pages->currentWidget() == m_aircraft) m_aircraft->redrawViews();
 }
 
 void TForm1::layOutPages(int tabW, int tabH) {
@@ -418,10 +263,6 @@ void TForm1::FormResize() {
         m_laidOutPage = sized ? QSize(tabW, tabH) : QSize();
     }
     for (int w = 1; w <= tv::kWingMax; ++w) computeWing(w);
-    m_aircraft->Image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
-    m_aircraft->Image3->clear(systemColours().toolTipBackground, tv::kGreyOutline);
     if (!neutralPointKnown()) Calc();
-    drawAircraftView();
-    STABIL();
-    draw3DView();
+    m_aircraft->redrawViews();
 }

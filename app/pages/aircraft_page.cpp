@@ -2,6 +2,7 @@
 #include "app/pictures.h"
 #include "i18n/control_names.h"
 #include "views/page_layout.h"
+#include "views/view3d.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -27,12 +28,15 @@ QScrollBar* bar(QWidget* page, const char* name, Qt::Orientation o, int low, int
 }
 } // namespace
 
-AircraftPage::AircraftPage(const Placement& pl, QWidget* parent) : QWidget(parent), m_pl(pl) {
+AircraftPage::AircraftPage(const Placement& pl, tv::DragState& drag, QWidget* parent)
+    : QWidget(parent), m_pl(pl), m_drag(drag), m_view3d(std::make_unique<tv::View3DState>()) {
     setObjectName(QString::fromLatin1(tv::kAircraftTabSheetName));
     buildPositionColumn();
     buildCalculationControls();
     buildViews();
 }
+
+AircraftPage::~AircraftPage() = default;
 
 // The wing-count buttons, and per wing its thumbnail with the x and z position fields.
 void AircraftPage::buildPositionColumn() {

@@ -7,12 +7,30 @@
 #include "app/pages/placement.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "views/aircraft_view.h"
+#include "views/planform_edit.h"
+#include "views/view_common.h"
 
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+struct CalculationResult;
+namespace tv {
+struct SolverWorkspace;
+struct StabilityScene;
+struct View3DScene;
+struct View3DState;
+} // namespace tv
+
+/// Who asks for the stability picture: opening a file draws no outline or lattice.
+enum class StabilityCaller { Other, OpenFile };
+/// Whether the aircraft view is fitted to its image or keeps the magnified scale.
+enum class AircraftFit { Refit, KeepMagnified };
 
 class QButtonGroup;
 class QCheckBox;
@@ -25,7 +43,49 @@ class QScrollBar;
 class AircraftPage : public QWidget {
     Q_OBJECT
 public:
-    AircraftPage(const Placement& placement, QWidget* parent = nullptr);
+    /// What the page's views draw: the model, and the result while it belongs to the model.
+    struct Scene {
+        const tv::Aircraft* model = nullptr;
+        const CalculationResult* result = nullptr;
+        tv::UiLanguage lang = tv::UiLanguage::English;
+        std::string flightCaption;
+        tv::SystemColours colours;
+    };
+    /// drag: the mouse state the views share with the planform views.
+    AircraftPage(const Placement& placement, tv::DragState& drag, QWidget* parent = nullptr);
+    ~AircraftPage() override;
+    /// Where the scene comes from; the views draw from the first call on.
+    void setSceneSource(std::function<Scene()> source);
+
+    // ---- The views (aircraft_views.cpp) ----------------------------------------------------------
+    void drawAircraftView(AircraftFit fit = AircraftFit::Refit);
+    /// The stability picture over the aircraft view (STABIL): outline, lattice, aircraft, result
+    /// lines and marks; nothing without a neutral point.
+    void drawStability(StabilityCaller caller = StabilityCaller::Other);
+    /// Leader lines from the result lines to the marks (Zeiger).
+    void drawLeaderLines();
+    /// The lattice overlay of the current result (DrawGrid), or of a workspace being solved.
+    void drawLattice();
+    void paintLattice(const tv::SolverWorkspace& ws);
+    void draw3DView();
+    /// The language's flight-direction caption over the aircraft view, opaque.
+    void drawLanguageCaption(const std::string& caption);
+    /// Both views blank, ready to be drawn.
+    void clearViews();
+    /// The aircraft view fitted and drawn, the stability picture over it, the 3D view.
+    void redrawViews();
+    tv::StabilityScene stabilityScene(StabilityCaller caller) const;
+    tv::View3DScene view3DScene() const;
+    const tv::AircraftViewGeometry& geometry() const { return m_geom; }
+    double view3DScale() const { return m_view3DScale; }
+    void aircraftMouseDown(QPoint pos);
+    void aircraftMouseUp(QPoint pos);
+    void view3DMouseDown(QPoint pos);
+    void view3DMouseMove(QPoint pos, Qt::MouseButtons buttons);
+    void view3DMouseUp(QPoint pos);
+    void ScrollBar3Change();
+    void ScrollBar4Change();
+    void ScrollBar5Exit();
 
     /// Places the views, bars and results box for a page of size (design pixels).
     void layOut(QSize page);
@@ -61,6 +121,11 @@ public:
     QLabel* Label_Press = nullptr;
 
 private:
+    Scene scene() const;
+    bool neutralPointKnown() const;
+    /// View3DScale for a refit of the aircraft view, with the zoom bar's factor applied.
+    void keep3DZoom(const tv::AircraftViewGeometry& fitted);
+    void connectViews();
     void buildPositionColumn();
     void buildCalculationControls();
     void buildViews();
@@ -68,4 +133,9 @@ private:
     Placement m_pl;
     std::array<std::array<QLabel*, 2>, tv::kWingMax + 1> m_positionCaption{}; // x, z beside the fields
     QLabel *m_labelW = nullptr, *m_label24 = nullptr, *m_label22 = nullptr;
+    std::function<Scene()> m_scene;
+    tv::DragState& m_drag;
+    tv::AircraftViewGeometry m_geom;
+    double m_view3DScale = 1;
+    std::unique_ptr<tv::View3DState> m_view3d;
 };
