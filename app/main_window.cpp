@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/about_window.h"
 #include "app/actions.h"
+#include "app/captions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
@@ -37,7 +38,7 @@ constexpr int kToolBarHeight = 28;
 } // namespace
 
 TForm1::TForm1(const Options& options, QWidget* parent)
-    : QMainWindow(parent), m_options(options) {
+    : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {

@@ -31,7 +31,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class QTabWidget;
-class QTranslator;
+class QtTranslations;
 class TForm2;
 class TForm3;
 class TImage;
@@ -266,7 +266,6 @@ private:
     // Language (main_window_language.cpp).
     void selectLanguage(tv::UiLanguage lang);
     void applyLanguage(tv::UiLanguage lang);
-    void loadQtTranslations(tv::UiLanguage lang);
 
     // ---- Parts ----------------------------------------------------------------------------------
     Options m_options;
@@ -289,7 +288,7 @@ private:
     std::unique_ptr<tv::PrinterService> m_ownPrinterService;
     TImage* m_imageP = nullptr; // the report's page bitmap, hidden
     TSpanLoadingWindow* m_spanLoading = nullptr;
-    std::unique_ptr<QTranslator> m_qtTranslator;
+    std::unique_ptr<QtTranslations> m_qtTexts;
 
     // ---- Window state ---------------------------------------------------------------------------
     tv::UiLanguage UiLanguage = tv::UiLanguage::English;

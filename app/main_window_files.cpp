@@ -1,6 +1,7 @@
 // Start-up, the project commands on the document (new, open, save, save as, recent), the wing
 // clipboard, wing exchange, the settings file and closing.
 #include "app/about_window.h"
+#include "app/document/file_messages.h"
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
@@ -41,38 +42,6 @@ QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
 std::string clipboardPath() {
     return tv::userFilePath(tv::kWingClipboardFileName,
                             localFileName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-}
-
-/// The file holds Windows-1252: characters it cannot hold are saved as "?". The user is told which
-/// before the save and may cancel it. True: go on.
-bool confirmReplacedCharacters(tv::UiLanguage lang, TDialogs& dialogs, QWidget* parent, const std::string& remark) {
-    const std::vector<std::string> lost = tv::unrepresentableCharacters(remark);
-    if (lost.empty()) return true;
-    std::string listed;
-    for (const std::string& ch : lost) listed += (listed.empty() ? "" : " ") + ch;
-    return dialogs.confirm(parent, qs(tv::replacedCharactersText(lang, listed)));
-}
-
-/// The line shown for a failed save: a read-only file in the interface language, else path and reason.
-QString saveErrorText(tv::UiLanguage lang, const tv::FileError& e) {
-    return qs(e.readOnly ? tv::readOnlyFileText(lang, e.path) : e.text());
-}
-
-/// The line shown for a failed read: a file beyond the size cap in the interface language, else
-/// path and reason.
-QString readErrorText(tv::UiLanguage lang, const tv::FileError& e) {
-    return qs(e.tooLarge ? tv::tooLargeFileText(lang, e.path) : e.text());
-}
-
-// The project file among dropped data: the first local file whose extension a project has.
-std::optional<QString> droppedProject(const QMimeData* data) {
-    if (!data || !data->hasUrls()) return std::nullopt;
-    for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile()) continue;
-        const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
-        if (suffix == QLatin1String("tv4") || suffix == QLatin1String("da4")) return url.toLocalFile();
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -255,17 +224,9 @@ tv::ReadStatus TForm1::Load2(const QString& name) {
 
 void TForm1::New1Click() {
     if (!confirmLeaveAircraft()) return;
-    QStringList names, details;
-    for (int i = 0; i < tv::kStartingAircraftCount; ++i) {
-        const tv::StartingAircraftText t = tv::startingAircraftText(UiLanguage, i);
-        names << qs(t.name);
-        // The line in the interface's language, then the project's own remark.
-        const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(localFileName(startingAircraftPath(i)));
-        const QString remark = r.ok() ? qs(r.value.Comment.value_or(std::string())).simplified() : QString();
-        details << (remark.isEmpty() ? qs(t.description) : qs(t.description) + QStringLiteral("\n\n") + remark);
-    }
+    const StartingAircraftChoices c = startingAircraftChoices(UiLanguage);
     const std::optional<int> choice = m_dialogs->chooseItem(this, qs(tv::newAircraftTitle(UiLanguage)),
-                                                            qs(tv::newAircraftPrompt(UiLanguage)), names, details);
+                                                            qs(tv::newAircraftPrompt(UiLanguage)), c.names, c.details);
     if (choice) startNewAircraft(*choice);
 }
 

@@ -1,6 +1,7 @@
 // The three language procedures, the language menu and tool buttons, and the about window.
 #include "app/about_window.h"
 #include "app/actions.h"
+#include "app/captions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
 #include "app/pages/aircraft_page.h"
@@ -38,45 +39,10 @@ void TForm1::selectLanguage(tv::UiLanguage lang) {
         spain();
 }
 
-namespace {
-
-/// Sets the caption of whatever control or menu item carries the name; a name that no control
-/// carries is passed over.
-void setCaption(QObject* root, QTabWidget* pages, const tv::ControlText& ct) {
-    const QString name = QString::fromLatin1(ct.objectName);
-    const QString text = QString::fromStdString(ct.text);
-    QObject* o = root->findChild<QObject*>(name);
-    if (!o) return;
-    if (auto* b = qobject_cast<QAbstractButton*>(o))
-        b->setText(text);
-    else if (auto* l = qobject_cast<QLabel*>(o))
-        l->setText(text);
-    else if (auto* m = qobject_cast<QMenu*>(o))
-        m->setTitle(text);
-    else if (auto* a = qobject_cast<QAction*>(o))
-        a->setText(text);
-    else if (auto* w = qobject_cast<QWidget*>(o); w && pages->indexOf(w) >= 0)
-        pages->setTabText(pages->indexOf(w), text);
-}
-
-} // namespace
-
-void TForm1::loadQtTranslations(tv::UiLanguage lang) {
-    if (m_qtTranslator) QCoreApplication::removeTranslator(m_qtTranslator.get());
-    m_qtTranslator.reset();
-    if (lang == tv::UiLanguage::English) return;
-    auto translator = std::make_unique<QTranslator>();
-    const QString name = lang == tv::UiLanguage::German ? QStringLiteral("qtbase_de") : QStringLiteral("qtbase_es");
-    // Without the catalogue (translations package missing) Qt's texts stay English.
-    if (!translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
-    QCoreApplication::installTranslator(translator.get());
-    m_qtTranslator = std::move(translator);
-}
-
 void TForm1::applyLanguage(tv::UiLanguage lang) {
-    loadQtTranslations(lang);
+    m_qtTexts->load(lang);
     // Captions of the labels, buttons, check box, tabs and scale controls.
-    for (const tv::ControlText& ct : tv::windowTexts(lang)) setCaption(this, m_pages, ct);
+    applyCaptions(this, m_pages, tv::windowTexts(lang));
     // The catalogue comes before any drawing: the stability picture redraws the aircraft view,
     // whose flight-direction caption is the catalogue's. The result's lines follow the language.
     Catalogue = tv::messageCatalogue(lang);
@@ -90,7 +56,7 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
         drawAircraftView();
     }
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
-    for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
+    applyCaptions(this, m_pages, tv::menuTexts(lang));
     if (m_spanLoading) m_spanLoading->setWindowTitle(QString::fromUtf8(tv::spanLoadingTexts(lang).title));
     // The switch writes its own flight-direction caption over the one of the aircraft view.
     m_aircraft->drawLanguageCaption(tv::aircraftViewFlightDirection(lang));

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
+#include "app/report_composer.h"
 #include "app/span_loading_window.h"
 #include "report/text_report.h"
 #include "report/project_result.h"
@@ -43,17 +44,6 @@ const tv::StabilityNumbers kNoNumbers{};
 // The name as chosen, with the export's extension added when it has none.
 QString withSuffix(const QString& name, const char* suffix) {
     return QFileInfo(name).suffix().isEmpty() ? name + QLatin1Char('.') + QLatin1String(suffix) : name;
-}
-
-// Draws into an image of scale times the design size; the drawing works in design pixels.
-QImage drawPicture(QSize design, double scale, const std::function<void(QPainter&)>& draw) {
-    QImage image((QSizeF(design) * scale).toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.scale(scale, scale);
-    draw(p);
-    p.end();
-    return image;
 }
 
 } // namespace
@@ -303,38 +293,12 @@ TForm3* TForm1::printDialog() {
 }
 
 tv::ReportData TForm1::reportData(double pictureScale) const {
-    const CalculationResult* r = currentResult();
-    const bool np = r && r->neutralPointKnown();
-    tv::ReportData d;
-    d.lang = UiLanguage;
-    d.projectFileName = m_doc.fileName().toStdString();
-    d.aircraft = Model;
-    d.aircraft.WingCount = m_wingCount;
-    d.NeutralPointX = np ? r->reference.NeutralPointX : 0;
-    d.numbers = np ? r->numbers : tv::StabilityNumbers{};
-    for (int w = 1; w <= tv::kWingMax; ++w) {
-        d.WingAcX[w] = r && r->usable ? r->WingAcX[w] : 0;
-        if (r && r->latticeKnown()) d.WingLiftSlope[w] = r->ws->WingLiftSlope[w];
-    }
-    // The report shows the views as a fresh recalculation draws them at the pictures' sizes:
-    // fitted anew, without the pressure display.
-    const tv::AircraftViewGeometry g = tv::fitAircraftView(Model, tv::kAircraftPictureSize);
-    tv::StabilityScene scene = m_aircraft->stabilityScene(StabilityCaller::Other);
-    scene.overlay.pressureOn = false;
-    d.aircraftPicture = drawPicture(tv::kAircraftPictureSize, pictureScale, [&](QPainter& p) {
-        tv::clearImage(p, tv::kAircraftPictureSize, scene.colours.toolTipBackground, tv::kGreyOutline);
-        if (np)
-            tv::STABIL(p, tv::kAircraftPictureSize, scene, g);
-        else
-            tv::d_1d(p, tv::kAircraftPictureSize, Model, g, Catalogue.TxtFlightDirection);
-    });
-    tv::View3DScene scene3 = m_aircraft->view3DScene();
-    scene3.View3DScale = g.View3DScale;
-    scene3.pressureOn = false;
-    auto state = std::make_unique<tv::View3DState>();
-    d.view3DPicture = drawPicture(tv::kView3DPictureSize, pictureScale,
-                                  [&](QPainter& p) { tv::d_3d(p, tv::kView3DPictureSize, scene3, *state); });
-    return d;
+    tv::Aircraft model = Model;
+    model.WingCount = m_wingCount;
+    return composeReport({UiLanguage, m_doc.fileName().toStdString(), model, currentResult(),
+                          m_aircraft->stabilityScene(StabilityCaller::Other), m_aircraft->view3DScene(),
+                          Catalogue.TxtFlightDirection},
+                         pictureScale);
 }
 
 void TForm1::Print1Click(QObject*) { Button6Click(); }

@@ -1,0 +1,21 @@
+#pragma once
+// The printed report's values and pictures, from the model and the result that belongs to it.
+#include "printing/report_page.h"
+#include "views/stability_view.h"
+#include "views/view3d.h"
+
+struct CalculationResult;
+
+struct ReportInputs {
+    tv::UiLanguage lang = tv::UiLanguage::English;
+    std::string projectFileName;
+    tv::Aircraft model;                         // WingCount wings are reported
+    const CalculationResult* result = nullptr;  // current, or none
+    tv::StabilityScene stability;               // as the aircraft page would draw it
+    tv::View3DScene view3D;
+    std::string flightCaption;
+};
+
+/// The report's values, and the views as a fresh recalculation draws them at the pictures' sizes
+/// times pictureScale: fitted anew, without the pressure display.
+tv::ReportData composeReport(ReportInputs in, double pictureScale);
