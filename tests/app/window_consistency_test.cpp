@@ -9,11 +9,13 @@
 #include "views/view_common.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 
 #include <cmath>
 #include <functional>
@@ -249,6 +251,37 @@ TEST_F(ConsistencyTest, ThePrintJobIsTitledWithTheProjectsName) {
     ASSERT_EQ(printer.ended, 1);
     EXPECT_NE(printer.jobProps.title.find("mine"), std::string::npos) << '"' << printer.jobProps.title << '"';
     form.reset(); // before the printer service it uses
+}
+
+} // namespace
+
+namespace {
+
+// An aircraft without a file is saved and exported from the user's documents folder (the examples
+// may be read-only), and Ctrl+S asks it for a name while the Save command is not offered.
+TEST_F(ConsistencyTest, ANewAircraftIsSavedFromTheDocumentsFolderAndCtrlSAsksItsName) {
+    QDir().mkpath(path("docs"));
+    QDir().mkpath(path("config"));
+    QFile dirs(path("config/user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write(QFile::encodeName("XDG_DOCUMENTS_DIR=\"" + path("docs") + "\"\n"));
+    dirs.close();
+    make();
+    dialogs.choices = {1};
+    trigger("New1");
+    form->field(1, WingField::Chord1)->setText("250");
+    auto* key = form->findChild<QShortcut*>(QStringLiteral("SaveAsKey"));
+    ASSERT_NE(key, nullptr);
+    EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
+    ASSERT_TRUE(key->isEnabled());
+    dialogs.answers.push_back(path("docs/canard.tv4"));
+    emit key->activated();
+    ASSERT_FALSE(dialogs.folders.isEmpty());
+    EXPECT_EQ(QDir(dialogs.folders.last()).canonicalPath(), QDir(path("docs")).canonicalPath());
+    EXPECT_TRUE(QFile::exists(path("docs/canard.tv4")));
+    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+    EXPECT_FALSE(key->isEnabled()) << "once named, Ctrl+S is the Save command's";
+    EXPECT_FALSE(form->aircraftModified());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "app/imagecontrol.h"
 #include "app/about_window.h"
+#include "i18n/control_names.h"
 #include "i18n/menu_bar.h"
 #include "views/dimension_diagram.h"
 
@@ -307,16 +308,20 @@ TEST_F(WindowTest, AtTheSmallestSizeEveryControlIsReachableAndTheResultsBoxWhole
     memo->show();
     for (const char* lang : {"english1", "german1", "spain1"}) {
         trigger(lang);
-        for (const char* name : {"LscaleF", "E_scale", "Bscale1"}) {
+        for (const char* name : {"LscaleF", "E_scale", "Bscale1", "Lab_FName"}) {
             QWidget* c = get(name);
             EXPECT_TRUE(c->isVisible()) << name;
             EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << lang << ": " << name << " is cut off";
         }
-        QWidget* page = get("TabSheet5");
-        for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (!c->isHidden())
-                EXPECT_TRUE(page->rect().contains(c->geometry()))
-                    << lang << ": " << c->objectName().toStdString() << " lies outside the page";
+        for (int p = 0; p <= tv::kWingMax; ++p) {
+            const char* name = p == 0 ? "TabSheet5" : tv::kWingControlNames[p].tabSheet;
+            showPage(name);
+            QWidget* page = get(name);
+            for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                if (!c->isHidden())
+                    EXPECT_TRUE(page->rect().contains(c->geometry()))
+                        << lang << ": " << c->objectName().toStdString() << " lies outside the page";
+        }
         // Five whole lines.
         const int needed = 5 * memo->fontMetrics().lineSpacing() + 2 * int(memo->document()->documentMargin());
         EXPECT_GE(memo->viewport()->height(), needed) << lang << ": the results box cuts its fifth line";
