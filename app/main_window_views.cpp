@@ -191,10 +191,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
-        cancelPlanformDrag();
         break;
     }
-    case QEvent::KeyPress: cancelPlanformDrag(); break;
+    case QEvent::KeyPress: {
+        // A key ends a drag (Escape among them); Shift and its kin only shape it.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
+            cancelPlanformDrag();
+        break;
+    }
     case QEvent::FocusOut:
         if (qobject_cast<QLineEdit*>(watched) || watched == m_memo2) m_doc.history.closeMerge();
         break;

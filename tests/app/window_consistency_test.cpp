@@ -285,3 +285,23 @@ TEST_F(ConsistencyTest, ANewAircraftIsSavedFromTheDocumentsFolderAndCtrlSAsksIts
 }
 
 } // namespace
+
+namespace {
+
+// Shift shapes a drag (it moves a corner along one axis); it does not end it as other keys do.
+TEST_F(ConsistencyTest, ShiftDuringADragKeepsItEscapeEndsIt) {
+    make();
+    showPage("TabSheet2");
+    const QString figures = wing2Figures();
+    const QPoint corner = tailCorner(), to = corner + QPoint(0, -15);
+    press(corner);
+    moveHeld(to);
+    ASSERT_NE(wing2Figures(), figures) << "the rubber band shows the dragged shape";
+    for (const auto& [key, ends] : {std::pair{Qt::Key_Shift, false}, std::pair{Qt::Key_Escape, true}}) {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &e);
+        EXPECT_EQ(wing2Figures() == figures, ends) << key;
+    }
+}
+
+} // namespace
