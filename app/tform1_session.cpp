@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -30,13 +31,8 @@ std::string local(const QString& name) { return QFile::encodeName(name).toStdStr
 QString fromLocal(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-std::string recentProjectsPath() { return tv::recentProjectsPathBeside(TForm1::settingsFilePath()); }
-
-// Written as the settings are: a failure is passed over, the list is only a convenience.
-void saveRecentProjects(const std::vector<std::string>& list) {
-    const std::string path = recentProjectsPath();
-    (void)tv::makeParentFolders(path);
-    (void)tv::writeRecentProjects(path, list);
+std::string recentProjectsPath() {
+    return tv::recentProjectsPath(local(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 }
 
 } // namespace
@@ -244,8 +240,7 @@ void TForm1::startNewAircraft(int index) {
 
 void TForm1::noteProjectFile(bool opened) {
     const std::string path = local(QFileInfo(ProjectFileName).absoluteFilePath());
-    m_recent = tv::withRecentProject(m_recent, path);
-    saveRecentProjects(m_recent);
+    m_recent = tv::addRecentProject(recentProjectsPath(), path);
     rebuildRecentMenu();
     if (opened) startHistory();
 }
@@ -267,8 +262,7 @@ void TForm1::openRecentProject(int index) {
     if (index < 0 || index >= int(m_recent.size())) return;
     const std::string path = m_recent[index];
     if (!QFileInfo(fromLocal(path)).isFile()) {
-        m_recent = tv::withoutRecentProject(m_recent, path);
-        saveRecentProjects(m_recent);
+        m_recent = tv::removeRecentProject(recentProjectsPath(), path);
         rebuildRecentMenu();
         m_dialogs->showError(this, qs(tv::recentProjectMissingText(UiLanguage, QDir::toNativeSeparators(fromLocal(path)).toStdString())));
         return;

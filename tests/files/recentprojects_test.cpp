@@ -23,20 +23,47 @@ TEST(RecentProjects, NewestFirstEachOnceAtMostEight) {
 
 TEST(RecentProjects, FileRoundTripAndAnyBytesGiveAList) {
     tvtest::TempDir dir;
-    const List l = {"/home/u/Flügel 1.tv4", "C:\\Planes\\glider.TV4", "/x.da4"};
+    const List l = {"/home/u/Flügel 1.tv4", "/x.da4"};
     ASSERT_FALSE(tv::writeRecentProjects(dir.file("Recent.pa4"), l));
     EXPECT_EQ(tv::readRecentProjects(dir.file("Recent.pa4")), l);
     EXPECT_TRUE(tv::readRecentProjects(dir.file("missing.pa4")).empty());
-    EXPECT_EQ(tv::parseRecentProjects("a\r\n\r\nb\nb\ra\n"), (List{"a", "b"}));
+    EXPECT_EQ(tv::parseRecentProjects("/a\r\n\r\n/b\n/b\r/a\n"), (List{"/a", "/b"}));
     std::string many;
-    for (int i = 0; i < 20; ++i) many += std::to_string(i) + "\n";
+    for (int i = 0; i < 20; ++i) many += "/" + std::to_string(i) + "\n";
     EXPECT_EQ(tv::parseRecentProjects(many).size(), tv::kRecentProjectsMax);
 }
 
-TEST(RecentProjects, LiveBesideTheSettingsFile) {
-    EXPECT_EQ(tv::recentProjectsPathBeside("/home/u/.config/Tarvolin4/Default.pa4"),
-              "/home/u/.config/Tarvolin4/Recent.pa4");
-    EXPECT_EQ(tv::recentProjectsPathBeside("Default.pa4"), "Recent.pa4");
+// A name with a line break must never become two entries, one of them a relative path that
+// would open a file in whatever folder the program runs in.
+TEST(RecentProjects, OnlyAbsolutePathsWithoutControlCharacters) {
+    EXPECT_EQ(tv::parseRecentProjects("C:\\Planes\\glider.TV4\r\nplane.tv4\r\n/ok.tv4\r\n/tab\there.tv4\r\n/del\x7f.tv4\r\n"),
+              (List{"/ok.tv4"}));
+    tvtest::TempDir dir;
+    const std::string file = dir.file("Recent.pa4");
+    for (const std::string& bad : {std::string("/home/u/two\nlines.tv4"), std::string("/cr\rname.tv4"),
+                                   std::string("relative.tv4"), std::string()}) {
+        EXPECT_EQ(tv::addRecentProject(file, bad), List{}) << bad;
+        EXPECT_EQ(tv::readRecentProjects(file), List{}) << bad;
+    }
+}
+
+// Two windows, each with the list it read at its start: every change goes to the list as the
+// file holds it then, so neither loses the other's entries.
+TEST(RecentProjects, TwoWritersMergeTheirEntries) {
+    tvtest::TempDir dir;
+    const std::string file = dir.file("sub/Recent.pa4"); // the folder is made at the first write
+    EXPECT_EQ(tv::addRecentProject(file, "/a.tv4"), List{"/a.tv4"});
+    EXPECT_EQ(tv::addRecentProject(file, "/b.tv4"), (List{"/b.tv4", "/a.tv4"}));
+    EXPECT_EQ(tv::addRecentProject(file, "/a.tv4"), (List{"/a.tv4", "/b.tv4"}));
+    EXPECT_EQ(tv::removeRecentProject(file, "/b.tv4"), List{"/a.tv4"});
+    for (int i = 0; i < 10; ++i) tv::addRecentProject(file, "/" + std::to_string(i) + ".tv4");
+    const List l = tv::readRecentProjects(file);
+    ASSERT_EQ(l.size(), tv::kRecentProjectsMax);
+    EXPECT_EQ(l.front(), "/9.tv4");
+}
+
+TEST(RecentProjects, LiveInTheConfigurationFolder) {
+    EXPECT_EQ(tv::recentProjectsPath("/home/u/.config/Tarvolin4"), "/home/u/.config/Tarvolin4/Recent.pa4");
 }
 
 } // namespace
