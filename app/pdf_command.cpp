@@ -1,12 +1,11 @@
 #include "app/pdf_command.h"
 
 #include "app/dialogs.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "files/output_target.h"
-#include "files/project_input.h"
 #include "files/recentprojects.h"
-#include "i18n/export_texts.h"
 #include "printing/report_pdf.h"
+#include "report/project_result.h"
 
 #include <tarvolin_version.h>
 
@@ -105,7 +104,7 @@ int printed(const std::string& text) {
 /// reads the project itself first, so that every refusal is a message before a window exists.
 std::optional<std::string> projectRefusal(const PdfRequest& r, tv::UiLanguage lang) {
     tv::AircraftTexts texts;
-    if (auto err = tv::loadProjectTexts(r.project, texts, lang)) return err;
+    if (auto err = tv::loadAircraftTexts(r.project, texts, lang)) return err;
     if (const auto refusal = tv::outputRefusal(r.out, {r.project}, tv::OutputKind::Export))
         return tv::outputRefusalText(lang, *refusal);
     const QString decoded = QFile::decodeName(QByteArray::fromStdString(r.project));

@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <atomic>
+#include <sys/stat.h>
 
 namespace tv {
 
-std::string recentProjectsPath(const std::string& configFolder) {
-    return userFilePath(kRecentProjectsFileName, configFolder);
+std::string recentProjectsPathBeside(const std::string& settingsPath) {
+    const size_t slash = settingsPath.rfind('/');
+    if (slash != std::string::npos) return userFilePath(kRecentProjectsFileName, settingsPath.substr(0, slash));
+    struct stat st {};
+    const bool present = ::lstat(kRecentProjectsFileName, &st) == 0;
+    return !present || isOwnRegularFile(kRecentProjectsFileName) ? kRecentProjectsFileName : "";
 }
 
 bool isRecentProjectEntry(std::string_view path) {
@@ -63,22 +68,31 @@ namespace {
 std::atomic<bool> g_leaveAlone{false};
 
 std::vector<std::string> rewrite(const std::string& file, std::vector<std::string> list, const FileOps& ops) {
-    if (g_leaveAlone) return list;
+    if (g_leaveAlone || file.empty()) return list;
     (void)makeParentFolders(file);
     (void)writeRecentProjects(file, list, ops);
     return list;
+}
+
+/// The list as the file holds it now, or `current` when there is no file to read.
+std::vector<std::string> latest(const std::string& file, std::vector<std::string> current, const FileOps& ops) {
+    if (file.empty()) return current;
+    const ReadResult<std::string> raw = readFileBytes(file, ops);
+    return raw.ok() ? parseRecentProjects(raw.value) : current;
 }
 
 } // namespace
 
 void leaveRecentProjectsAlone() { g_leaveAlone = true; }
 
-std::vector<std::string> addRecentProject(const std::string& file, const std::string& project, const FileOps& ops) {
-    return rewrite(file, withRecentProject(readRecentProjects(file, ops), project), ops);
+std::vector<std::string> addRecentProject(const std::string& file, std::vector<std::string> current,
+                                          const std::string& project, const FileOps& ops) {
+    return rewrite(file, withRecentProject(latest(file, std::move(current), ops), project), ops);
 }
 
-std::vector<std::string> removeRecentProject(const std::string& file, const std::string& project, const FileOps& ops) {
-    return rewrite(file, withoutRecentProject(readRecentProjects(file, ops), project), ops);
+std::vector<std::string> removeRecentProject(const std::string& file, std::vector<std::string> current,
+                                             const std::string& project, const FileOps& ops) {
+    return rewrite(file, withoutRecentProject(latest(file, std::move(current), ops), project), ops);
 }
 
 } // namespace tv

@@ -15,9 +15,11 @@ namespace tv {
 inline constexpr const char* kRecentProjectsFileName = "Recent.pa4";
 inline constexpr std::size_t kRecentProjectsMax = 8;
 
-/// The recent projects' file: "Recent.pa4" in the working folder when it is a regular file of this
-/// user there, else in `configFolder`.
-std::string recentProjectsPath(const std::string& configFolder);
+/// The recent projects' file beside the settings file `settingsPath`: "Recent.pa4" in its folder,
+/// or in the working folder when a regular file of this user is there. With the settings in the
+/// working folder (no other folder known) a link or another user's file of that name there gives
+/// "" (no file: the list is kept in memory only).
+std::string recentProjectsPathBeside(const std::string& settingsPath);
 
 /// True for an entry the list may hold: an absolute path without control characters (a name with
 /// a line break would split into two entries on reading, one of them relative).
@@ -40,14 +42,14 @@ std::vector<std::string> readRecentProjects(const std::string& path, const FileO
 std::optional<FileError> writeRecentProjects(const std::string& path, const std::vector<std::string>& list,
                                              const FileOps& ops = systemFileOps());
 
-/// Re-reads the list in `file`, puts `project` first and writes it back (making the folder when
-/// missing); returns the list as it now stands. A failed write is passed over: the list is only
-/// a convenience.
-std::vector<std::string> addRecentProject(const std::string& file, const std::string& project,
-                                          const FileOps& ops = systemFileOps());
+/// Re-reads the list in `file` (the list `current` when the file cannot be read or is ""), puts
+/// `project` first and writes it back (making the folder when missing); returns the list as it
+/// now stands. A failed write is passed over: the list is only a convenience.
+std::vector<std::string> addRecentProject(const std::string& file, std::vector<std::string> current,
+                                          const std::string& project, const FileOps& ops = systemFileOps());
 /// The same, taking `project` out of the list.
-std::vector<std::string> removeRecentProject(const std::string& file, const std::string& project,
-                                             const FileOps& ops = systemFileOps());
+std::vector<std::string> removeRecentProject(const std::string& file, std::vector<std::string> current,
+                                             const std::string& project, const FileOps& ops = systemFileOps());
 
 /// From now on, for the rest of the process, addRecentProject and removeRecentProject only read
 /// the file: a run without a window (the PDF command) opens its project without making it one

@@ -1,6 +1,6 @@
 // The live worker under short memory (injected through the memory probe): the refusal comes back
 // as the result's lines, as F5 shows them, and the worker goes on.
-#include "app/livecalculation.h"
+#include "app/calculation/live_calculation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,9 +4,9 @@
 // CI does; skipped with the reason otherwise. Every wait is bounded.
 #include "app/dialogs.h"
 #include "app/imagecontrol.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "printing/report_page.h"
-#include "printing/unit3.h"
+#include "printing/print_dialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

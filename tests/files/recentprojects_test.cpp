@@ -2,6 +2,7 @@
 #include "files/recentprojects.h"
 #include "tempdir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,7 +43,7 @@ TEST(RecentProjects, OnlyAbsolutePathsWithoutControlCharacters) {
     const std::string file = dir.file("Recent.pa4");
     for (const std::string& bad : {std::string("/home/u/two\nlines.tv4"), std::string("/cr\rname.tv4"),
                                    std::string("relative.tv4"), std::string()}) {
-        EXPECT_EQ(tv::addRecentProject(file, bad), List{}) << bad;
+        EXPECT_EQ(tv::addRecentProject(file, {}, bad), List{}) << bad;
         EXPECT_EQ(tv::readRecentProjects(file), List{}) << bad;
     }
 }
@@ -52,18 +53,33 @@ TEST(RecentProjects, OnlyAbsolutePathsWithoutControlCharacters) {
 TEST(RecentProjects, TwoWritersMergeTheirEntries) {
     tvtest::TempDir dir;
     const std::string file = dir.file("sub/Recent.pa4"); // the folder is made at the first write
-    EXPECT_EQ(tv::addRecentProject(file, "/a.tv4"), List{"/a.tv4"});
-    EXPECT_EQ(tv::addRecentProject(file, "/b.tv4"), (List{"/b.tv4", "/a.tv4"}));
-    EXPECT_EQ(tv::addRecentProject(file, "/a.tv4"), (List{"/a.tv4", "/b.tv4"}));
-    EXPECT_EQ(tv::removeRecentProject(file, "/b.tv4"), List{"/a.tv4"});
-    for (int i = 0; i < 10; ++i) tv::addRecentProject(file, "/" + std::to_string(i) + ".tv4");
-    const List l = tv::readRecentProjects(file);
-    ASSERT_EQ(l.size(), tv::kRecentProjectsMax);
-    EXPECT_EQ(l.front(), "/9.tv4");
+    List first = tv::addRecentProject(file, {}, "/a.tv4");  // one window
+    List second = tv::addRecentProject(file, {}, "/b.tv4"); // another, started before the first wrote
+    EXPECT_EQ(second, (List{"/b.tv4", "/a.tv4"}));
+    first = tv::addRecentProject(file, first, "/c.tv4");
+    EXPECT_EQ(first, (List{"/c.tv4", "/b.tv4", "/a.tv4"}));
+    second = tv::removeRecentProject(file, second, "/a.tv4");
+    EXPECT_EQ(second, (List{"/c.tv4", "/b.tv4"}));
+    EXPECT_EQ(tv::readRecentProjects(file), second);
+    for (int i = 0; i < 10; ++i) first = tv::addRecentProject(file, first, "/" + std::to_string(i) + ".tv4");
+    ASSERT_EQ(tv::readRecentProjects(file), first);
+    ASSERT_EQ(first.size(), tv::kRecentProjectsMax);
+    EXPECT_EQ(first.front(), "/9.tv4");
+    // Without a file the list lives in memory.
+    EXPECT_EQ(tv::addRecentProject("", {"/x.tv4"}, "/y.tv4"), (List{"/y.tv4", "/x.tv4"}));
 }
 
-TEST(RecentProjects, LiveInTheConfigurationFolder) {
-    EXPECT_EQ(tv::recentProjectsPath("/home/u/.config/Tarvolin4"), "/home/u/.config/Tarvolin4/Recent.pa4");
+TEST(RecentProjects, LiveBesideTheSettingsFile) {
+    EXPECT_EQ(tv::recentProjectsPathBeside("/home/u/.config/Tarvolin4/Default.pa4"),
+              "/home/u/.config/Tarvolin4/Recent.pa4");
+    tvtest::TempDir dir;
+    const std::filesystem::path old = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    EXPECT_EQ(tv::recentProjectsPathBeside("Default.pa4"), "Recent.pa4");
+    std::filesystem::create_symlink(dir.file("elsewhere"), "Recent.pa4");
+    EXPECT_EQ(tv::recentProjectsPathBeside("Default.pa4"), "") << "a link in the working folder is not followed";
+    EXPECT_EQ(tv::recentProjectsPathBeside(dir.file("config/Default.pa4")), dir.file("config/Recent.pa4"));
+    std::filesystem::current_path(old);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ std::size_t bytesAskedFor(const Aircraft& model) {
 // A short memory used to refuse every aircraft once it could not hold the largest lattice.
 TEST(MemoryProbe, AnAircraftThatFitsIsCalculatedWhereALargerOneIsRefused) {
     const ProbeRestorer restore;
-    const Aircraft small = computeAircraft(aircraftOf({trapeziumWing(200, 150, 600)}));
+    const Aircraft small = aircraftOf({trapeziumWing(200, 150, 600)});
     const Aircraft large = computeAircraft(defaultAircraftTexts());
     const std::size_t smallBytes = bytesAskedFor(small);
     const std::size_t largeBytes = bytesAskedFor(large);

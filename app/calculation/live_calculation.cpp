@@ -1,0 +1,68 @@
+#include "app/calculation/live_calculation.h"
+
+#include "model/planform.h"
+#include "solver/calculation.h"
+
+#include <omp.h>
+
+LiveCalculation::LiveCalculation(Finished onFinished, QObject* parent)
+    : QObject(parent), m_onFinished(std::move(onFinished)) {
+    m_context = new QObject;
+    m_context->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_context, &QObject::deleteLater);
+    m_thread.setObjectName(QStringLiteral("live neutral point"));
+    m_thread.start();
+}
+
+LiveCalculation::~LiveCalculation() {
+    m_pending.reset();
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void LiveCalculation::request(const tv::AircraftTexts& texts, tv::UiLanguage lang) {
+    Request r{texts, lang};
+    if (m_running) {
+        m_pending = std::move(r);
+        return;
+    }
+    start(std::move(r));
+}
+
+void LiveCalculation::recycle(std::unique_ptr<tv::SolverWorkspace> ws) {
+    if (ws && !m_spare) m_spare = std::move(ws);
+}
+
+void LiveCalculation::start(Request r) {
+    m_running = true;
+    auto result = std::make_shared<LiveResult>();
+    result->texts = std::move(r.texts);
+    result->ws = m_spare ? std::move(m_spare) : tv::makeSolverWorkspace();
+    const tv::UiLanguage lang = r.lang;
+    QMetaObject::invokeMethod(m_context, [this, result, lang] {
+        // The influence matrix is filled by one thread here, so that the window's thread keeps a
+        // processor of its own on a two-core machine (the setting belongs to this thread only).
+        omp_set_num_threads(1);
+        result->aircraft = tv::computeAircraft(result->texts);
+        if (!result->ws) {
+            result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
+            result->refused = true;
+        } else {
+            tv::runCalculation(result->aircraft, *result->ws, lang);
+            result->messages = result->ws->Messages;
+            result->refused = !tv::resultsUsable(*result->ws);
+        }
+        QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+}
+
+void LiveCalculation::done(std::shared_ptr<LiveResult> result) {
+    m_running = false;
+    if (m_onFinished) m_onFinished(result);
+    if (result->ws) recycle(std::move(result->ws));
+    if (m_pending) {
+        Request next = std::move(*m_pending);
+        m_pending.reset();
+        start(std::move(next));
+    }
+}
