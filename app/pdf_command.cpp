@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -128,7 +129,24 @@ int runInformationRequest(int argc, char** argv) {
     return printed(version ? std::string("tarvolin4 ") + tv::kProgramVersion + "\n" : std::string(kUsage));
 }
 
+namespace {
+int exportPdf(int argc, char** argv);
+} // namespace
+
 int runPdfCommand(int argc, char** argv) {
+    // Short of memory after the calculation (the pictures and the page are drawn into images):
+    // a message and no file, not an abort.
+    try {
+        return exportPdf(argc, argv);
+    } catch (const std::bad_alloc&) {
+        fail("not enough memory to draw the report; nothing was written");
+        return 2;
+    }
+}
+
+namespace {
+
+int exportPdf(int argc, char** argv) {
     std::string problem;
     const std::optional<PdfRequest> r = parse(argc, argv, problem);
     if (!r) return usage(problem);
@@ -160,3 +178,5 @@ int runPdfCommand(int argc, char** argv) {
     }
     return 0;
 }
+
+} // namespace

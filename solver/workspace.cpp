@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <cstdio>
 #include <cblas.h>
 #include <cstdlib>
@@ -130,6 +132,11 @@ std::size_t calculationMemoryBytes(const SolverWorkspace& ws) {
 }
 
 bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang) {
+    // The workers normally hold their buffers long before the first calculation; a worker that
+    // is still starting is given up to 100 ms, so that the probe (and the amount it names) is the
+    // same from run to run. A worker that cannot get its buffer never maps it: then the wait ends.
+    for (int wait = 0; !g_blasReady && wait < 20 && blasBuffersMapped() < openblas_get_num_threads() - 1; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     // A worker that maps its buffer between the count and the probe would be counted twice: the
     // probe is repeated while the count moves.
     std::size_t bytes = 0;
