@@ -20,8 +20,15 @@ QString dialogStartFolder(const QString& projectFileName, bool projectNamed, con
 }
 
 QStringList exampleFolders() {
-    return {QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tarvolin4/examples"),
-            QStringLiteral(TV_SOURCE_EXAMPLES_DIR)};
+    // share/tarvolin4/examples beside the program's folder or above it: /usr/bin's is
+    // /usr/share's, a build folder's (the program or a test two levels down) is the build
+    // folder's copy. No folder of the machine that built the program is written into it.
+    QStringList folders;
+    QDir dir(QCoreApplication::applicationDirPath());
+    do {
+        folders << dir.absoluteFilePath(QStringLiteral("../share/tarvolin4/examples"));
+    } while (folders.size() < 3 && dir.cdUp());
+    return folders;
 }
 
 std::optional<QString> TQtDialogs::openFileName(QWidget* parent, const QString& filter, const QString& folder) {

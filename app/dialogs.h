@@ -10,8 +10,8 @@
 class QWidget;
 
 /// Where the open and save dialogs start: the folder of a named project, else the first existing
-/// of `exampleFolders` (the examples beside the installed program, then those of the source
-/// tree), else the working directory (empty).
+/// of `exampleFolders` (the examples under share/tarvolin4 above the program's folder), else the
+/// working directory (empty).
 QString dialogStartFolder(const QString& projectFileName, bool projectNamed, const QStringList& exampleFolders);
 /// The places the sample projects may be found, in that order.
 QStringList exampleFolders();

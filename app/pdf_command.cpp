@@ -2,104 +2,181 @@
 
 #include "app/dialogs.h"
 #include "app/main_window.h"
+#include "files/output_target.h"
+#include "files/recentprojects.h"
 #include "printing/report_pdf.h"
+#include "report/project_result.h"
+
+#include <tarvolin_version.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPlainTextEdit>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace {
+
+constexpr const char* kUsage =
+    "usage: tarvolin4 [PROJECT]                                 the window\n"
+    "       tarvolin4 --pdf OUT.pdf [--lang e|d|s] [PROJECT]    the report as PDF, no window\n"
+    "       tarvolin4 --help | --version\n";
+
+void fail(const std::string& text) { std::fprintf(stderr, "tarvolin4: %s\n", text.c_str()); }
 
 // Dialogs without a user: nothing is chosen, errors go to standard error.
 class StderrDialogs : public TDialogs {
 public:
     std::optional<QString> openFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
     std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
-    void showError(QWidget*, const QString& text) override { fail(text); }
+    void showError(QWidget*, const QString& text) override { fail(text.toStdString()); }
     void beep() override {}
-    static void fail(const QString& text) { std::fprintf(stderr, "tarvolin4: %s\n", text.toLocal8Bit().constData()); }
 };
 
-int usage(const QString& problem) {
-    StderrDialogs::fail(problem);
-    std::fprintf(stderr, "usage: tarvolin4 --pdf OUT.pdf [--lang e|d|s] [PROJECT]\n");
+int usage(const std::string& problem) {
+    fail(problem);
+    std::fputs(kUsage, stderr);
     return 2;
 }
 
 struct PdfRequest {
-    QString out, lang, project;
+    std::string out, lang, project; // bytes as given
 };
 
+// The value of `--name VALUE` or `--name=VALUE` at argv[i] (i moves past a separate value).
+std::optional<std::string> optionValue(std::string_view name, int argc, char** argv, int& i, std::string& problem) {
+    const std::string_view a = argv[i];
+    if (a.size() > name.size() && a.substr(0, name.size()) == name && a[name.size()] == '=')
+        return std::string(a.substr(name.size() + 1));
+    if (a != name) return std::nullopt;
+    if (i + 1 >= argc) {
+        problem = std::string(name) + " needs a value";
+        return std::string();
+    }
+    return std::string(argv[++i]);
+}
+
 // The request, or the problem with the command line.
-std::optional<PdfRequest> parse(const QStringList& args, QString& problem) {
+std::optional<PdfRequest> parse(int argc, char** argv, std::string& problem) {
     PdfRequest r;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--pdf") || a == QLatin1String("--lang")) {
-            if (i + 1 >= args.size()) {
-                problem = a + QStringLiteral(" needs a value");
-                return std::nullopt;
-            }
-            (a == QLatin1String("--pdf") ? r.out : r.lang) = args[++i];
-        } else if (a.startsWith(QLatin1String("--"))) {
-            problem = QStringLiteral("unknown option ") + a;
-            return std::nullopt;
-        } else if (r.project.isEmpty()) {
+    for (int i = 1; i < argc && problem.empty(); ++i) {
+        const std::string_view a = argv[i];
+        if (auto v = optionValue("--pdf", argc, argv, i, problem)) {
+            r.out = *v;
+        } else if (auto l = optionValue("--lang", argc, argv, i, problem)) {
+            r.lang = *l;
+        } else if (a.size() > 1 && a[0] == '-') {
+            problem = "unknown option " + std::string(a);
+        } else if (r.project.empty()) {
             r.project = a;
         } else {
-            problem = QStringLiteral("more than one project: ") + a;
-            return std::nullopt;
+            problem = "more than one project: " + std::string(a);
         }
     }
-    if (r.out.isEmpty()) problem = QStringLiteral("--pdf needs the name of the PDF file");
-    if (!r.lang.isEmpty() && r.lang != QLatin1String("e") && r.lang != QLatin1String("d") && r.lang != QLatin1String("s"))
-        problem = QStringLiteral("--lang takes e, d or s, not ") + r.lang;
-    if (!problem.isEmpty()) return std::nullopt;
+    if (!problem.empty()) return std::nullopt;
+    if (r.out.empty()) problem = "--pdf needs the name of the PDF file";
+    else if (!r.lang.empty() && r.lang != "e" && r.lang != "d" && r.lang != "s")
+        problem = "--lang takes e, d or s, not " + r.lang;
+    if (!problem.empty()) return std::nullopt;
     return r;
+}
+
+bool hasArgument(int argc, char** argv, bool (*match)(std::string_view)) {
+    for (int i = 1; i < argc; ++i)
+        if (match(argv[i])) return true;
+    return false;
+}
+
+// Standard output that cannot take the text (a full device, a closed pipe) is a failure.
+int printed(const std::string& text) {
+    errno = 0;
+    const bool ok = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+    if (ok) return 0;
+    fail(std::string("the text cannot be written: ") + (errno != 0 ? std::strerror(errno) : "output error"));
+    return 2;
+}
+
+/// The form's own recent-list, settings and clipboard files are the user's; the PDF command
+/// reads the project itself first, so that every refusal is a message before a window exists.
+std::optional<std::string> projectRefusal(const PdfRequest& r, tv::UiLanguage lang) {
+    tv::AircraftTexts texts;
+    if (auto err = tv::loadAircraftTexts(r.project, texts, lang)) return err;
+    if (const auto refusal = tv::outputRefusal(r.out, {r.project}, tv::OutputKind::Export))
+        return tv::outputRefusalText(lang, *refusal);
+    const QString decoded = QFile::decodeName(QByteArray::fromStdString(r.project));
+    if (QFile::encodeName(decoded).toStdString() != r.project)
+        return r.project + ": the name is not valid in the system's encoding";
+    return std::nullopt;
 }
 
 } // namespace
 
 bool isPdfCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--pdf") == 0) return true;
-    return false;
+    return hasArgument(argc, argv, [](std::string_view a) { return a == "--pdf" || a.substr(0, 6) == "--pdf="; });
 }
 
-int runPdfCommand(const QStringList& args) {
-    QString problem;
-    const std::optional<PdfRequest> r = parse(args, problem);
-    if (!r) return usage(problem);
-    // The window reads an unopenable project silently; here that is an error.
-    if (!r->project.isEmpty()) {
-        QFile f(r->project);
-        if (!f.open(QIODevice::ReadOnly)) {
-            StderrDialogs::fail(r->project + QStringLiteral(": ") + f.errorString());
-            return 2;
-        }
+bool isInformationRequest(int argc, char** argv) {
+    return hasArgument(argc, argv, [](std::string_view a) { return a == "--help" || a == "-h" || a == "--version"; });
+}
+
+int runInformationRequest(int argc, char** argv) {
+    const bool version = hasArgument(argc, argv, [](std::string_view a) { return a == "--version"; });
+    return printed(version ? std::string("tarvolin4 ") + tv::kProgramVersion + "\n" : std::string(kUsage));
+}
+
+namespace {
+int exportPdf(int argc, char** argv);
+} // namespace
+
+int runPdfCommand(int argc, char** argv) {
+    // Short of memory after the calculation (the pictures and the page are drawn into images):
+    // a message and no file, not an abort.
+    try {
+        return exportPdf(argc, argv);
+    } catch (const std::bad_alloc&) {
+        fail("not enough memory to draw the report; nothing was written");
+        return 2;
     }
+}
+
+namespace {
+
+int exportPdf(int argc, char** argv) {
+    std::string problem;
+    const std::optional<PdfRequest> r = parse(argc, argv, problem);
+    if (!r) return usage(problem);
+    const tv::UiLanguage lang = r->lang.empty() ? tv::UiLanguage::English : tv::languageFromLetter(r->lang[0]);
+    if (const auto refusal = projectRefusal(*r, lang)) {
+        fail(*refusal);
+        return 2;
+    }
+    tv::leaveRecentProjectsAlone();
     StderrDialogs dialogs;
     TForm1::Options o;
-    if (!r->project.isEmpty()) o.arguments = QStringList{r->project};
+    if (!r->project.empty()) o.arguments = QStringList{QFile::decodeName(QByteArray::fromStdString(r->project))};
     o.dialogs = &dialogs;
     o.pixelDensity = 96;
     TForm1 form(o);
-    if (r->lang == QLatin1String("e")) form.english1Click();
-    if (r->lang == QLatin1String("d")) form.german1Click();
-    if (r->lang == QLatin1String("s")) form.spain1Click();
+    if (r->lang == "e") form.english1Click();
+    if (r->lang == "d") form.german1Click();
+    if (r->lang == "s") form.spain1Click();
     form.Button4Click();
     if (!form.neutralPointKnown()) {
         const auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
-        StderrDialogs::fail(memo ? memo->toPlainText() : QStringLiteral("the calculation failed"));
+        fail(memo ? memo->toPlainText().toStdString() : std::string("the calculation failed"));
         return 2;
     }
     const tv::ReportData d = form.reportData(tv::reportPdfPictureScale(form.wingCount()));
-    if (const auto error = tv::writeReportPdf(QFile::encodeName(r->out).toStdString(), d)) {
-        StderrDialogs::fail(QString::fromStdString(error->text()));
+    if (const auto error = tv::writeReportPdf(r->out, d)) {
+        fail(error->text());
         return 2;
     }
     return 0;
 }
+
+} // namespace

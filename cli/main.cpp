@@ -2,11 +2,14 @@
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
 // built-in default aircraft). --json writes JSON Lines: one object per file, in the order given.
 // --exact-solve eliminates in double precision only, instead of in single precision refined to
-// the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project calculated.
+// the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project
+// calculated; "-" as their FILE is standard output (the report is then left out). An export is
+// never written over the project read or any other project file.
 // Exit status: 0 all calculated, 1 a calculation refused or failed, 2 a file unreadable or not a
-// project, an export or the results not written (or the arguments not understood), 3 an
-// unexpected internal failure; 1 also when the memory for a calculation is missing.
+// project, an export or the results not written (or the arguments not understood, or an export
+// refused), 3 an unexpected internal failure; 1 also when the memory for a calculation is missing.
 #include "cli/batch_exports.h"
+#include "files/output_target.h"
 #include "report/json_report.h"
 #include "report/text_report.h"
 
@@ -35,7 +38,8 @@ struct Options {
 
 constexpr const char* kUsage =
     "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
-    "       tarvolin4-calc --version\n";
+    "       tarvolin4-calc --version | --help\n"
+    "--avl and --csv take - for standard output (the report is then left out).\n";
 
 // The whole text must be a number ("." as decimal point, optional sign and exponent) from -100
 // to 100: a mistyped margin is refused rather than read as 0, an absurd one rather than overflowing.
@@ -87,10 +91,10 @@ bool parseArguments(int argc, char** argv, Options& o) {
             }
         } else if (a == "--version") {
             std::cout << "tarvolin4-calc " << tv::kProgramVersion << "\n";
-            std::exit(0);
+            std::exit(outputWritten() ? 0 : 2);
         } else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
-            std::exit(0);
+            std::exit(outputWritten() ? 0 : 2);
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return refuse("unknown option " + a);
         } else {
@@ -99,8 +103,27 @@ bool parseArguments(int argc, char** argv, Options& o) {
     }
     if ((!o.avl.empty() || !o.csv.empty()) && o.files.size() > 1)
         return refuse("--avl and --csv write the results of one project only");
+    if (!o.avl.empty() && o.avl == o.csv)
+        return refuse(o.avl == "-" ? "only one of --avl and --csv can go to standard output"
+                                   : "--avl and --csv name the same file");
     return true;
 }
+
+// An export that is the project read, or a project file at all (an output name forgotten, the
+// project's name taken for it), is refused before anything is calculated or written.
+bool exportsAllowed(const Options& o) {
+    for (const std::string* out : {&o.avl, &o.csv}) {
+        if (out->empty()) continue;
+        if (const auto refusal = tv::outputRefusal(*out, o.files, tv::OutputKind::Export)) {
+            std::cerr << "tarvolin4-calc: " << tv::outputRefusalText(o.lang, *refusal) << std::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+// An export to standard output ("-") takes it alone: the report would corrupt its table or deck.
+bool reportToStandardOutput(const Options& o) { return o.avl != "-" && o.csv != "-"; }
 
 // Writes the exports the options ask for; false (after saying why) when one is not written.
 bool writeExports(const Options& o, const tv::BatchResult& r, const tv::SolverWorkspace& ws) {
@@ -119,10 +142,8 @@ bool writeExports(const Options& o, const tv::BatchResult& r, const tv::SolverWo
 int calculateFiles(const Options& o) {
     auto ws = tv::makeSolverWorkspace();
     if (!ws) {
-        std::cerr << "tarvolin4-calc: " << tv::notEnoughMemoryLine(o.lang) << std::endl;
-        // Short of memory, an OpenBLAS worker may still be retrying its own buffer, and the
-        // library's exit handler would wait for it for ever: end without the exit handlers.
-        std::_Exit(1);
+        std::cerr << "tarvolin4-calc: " << tv::notEnoughMemoryLine(o.lang, tv::kWorkspaceBytes) << std::endl;
+        return 1;
     }
     ws->ExactSolve = o.exactSolve;
     int status = 0;
@@ -131,7 +152,7 @@ int calculateFiles(const Options& o) {
         tv::AircraftTexts texts;
         if (auto err = tv::loadAircraftTexts(file, texts, o.lang)) {
             std::cerr << "tarvolin4-calc: " << *err << std::endl;
-            if (o.json) std::cout << tv::jsonLine(tv::jsonErrorRecord(file, *err));
+            if (o.json && reportToStandardOutput(o)) std::cout << tv::jsonLine(tv::jsonErrorRecord(file, *err));
             if (!outputWritten()) return 2;
             status = 2;
             continue;
@@ -139,8 +160,12 @@ int calculateFiles(const Options& o) {
         const tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
         for (const std::string& line : ws->Messages) std::cerr << prefix << line << "\n";
         std::cerr.flush();
-        if (o.json) std::cout << tv::jsonLine(tv::jsonReport(r, *ws));
-        else std::cout << tv::textReport(r, *ws, o.lang) << (o.files.size() > 1 ? "\n" : "");
+        if (!reportToStandardOutput(o)) {
+        } else if (o.json) {
+            std::cout << tv::jsonLine(tv::jsonReport(r, *ws));
+        } else {
+            std::cout << tv::textReport(r, *ws, o.lang) << (o.files.size() > 1 ? "\n" : "");
+        }
         if (!outputWritten()) return 2;
         if (!r.calculated && status == 0) status = 1;
         if (!writeExports(o, r, *ws) && r.calculated) status = 2;
@@ -153,9 +178,11 @@ int calculateFiles(const Options& o) {
 int main(int argc, char** argv) {
     try {
         Options o;
-        if (!parseArguments(argc, argv, o)) return 2;
+        if (!parseArguments(argc, argv, o) || !exportsAllowed(o)) return 2;
         if (o.files.empty()) o.files.push_back("");
-        return calculateFiles(o);
+        // Short of memory, an OpenBLAS worker may still be retrying its own buffer, and the
+        // library's exit handler would wait for it for ever: endOfProcess then ends at once.
+        return tv::endOfProcess(calculateFiles(o));
     } catch (const std::exception& e) {
         std::cerr << "tarvolin4-calc: " << e.what() << std::endl;
         return 3;

@@ -8,10 +8,16 @@ namespace {
 
 std::string num(double v) { return formatFixed(v, 0, 4); }
 
-// The deck reads a title and a surface name as one line each.
+// The deck reads a title and a surface name as one line each, and AVL skips a blank line and a
+// line whose first non-blank character is '#' or '!' as a comment: such a title would be skipped
+// and every header line after it read as the one before (the Mach number as the title, ...).
+// A blank line becomes "-", a comment-like one gets "- " in front; leading blanks are dropped.
 std::string oneLine(const std::string& text) {
     const std::string line = text.substr(0, text.find_first_of("\r\n"));
-    return line.empty() ? std::string("-") : line;
+    const size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos) return "-";
+    if (line[first] == '#' || line[first] == '!') return "- " + line.substr(first);
+    return line.substr(first);
 }
 
 void line(std::string& out, const std::string& text) {
@@ -62,7 +68,7 @@ std::string avlDeckBytes(const AvlDeck& deck) {
 }
 
 std::optional<FileError> writeAvlDeck(const std::string& path, const AvlDeck& deck, const FileOps& ops) {
-    return writeFileAtomically(path, avlDeckBytes(deck), ops);
+    return writeOutputFile(path, avlDeckBytes(deck), ops);
 }
 
 } // namespace tv

@@ -35,10 +35,12 @@ struct AvlDeck {
 };
 
 /// The deck's text, LF line ends, numbers with "." and four decimals whatever the locale.
-/// A title or name with a line break keeps only its first line (the deck reads one line each).
+/// A title or name with a line break keeps only its first line (the deck reads one line each);
+/// one that AVL would skip as blank or as a comment is "-" or gets "- " in front.
 std::string avlDeckBytes(const AvlDeck& deck);
 
-/// Writes the deck safely over `path` (temporary file, then rename); the error names path and reason.
+/// Writes the deck safely over `path` (temporary file, then rename; a device or pipe is written
+/// into, "-" is standard output); the error names path and reason.
 std::optional<FileError> writeAvlDeck(const std::string& path, const AvlDeck& deck,
                                       const FileOps& ops = systemFileOps());
 

@@ -39,7 +39,7 @@ std::string loadTableBytes(const std::vector<LoadRow>& rows) {
 
 std::optional<FileError> writeLoadTable(const std::string& path, const std::vector<LoadRow>& rows,
                                         const FileOps& ops) {
-    return writeFileAtomically(path, loadTableBytes(rows), ops);
+    return writeOutputFile(path, loadTableBytes(rows), ops);
 }
 
 } // namespace tv

@@ -25,7 +25,8 @@ std::string csvField(std::string_view text);
 /// The header row and the rows; numbers in the shortest form that reads back to the same double.
 std::string loadTableBytes(const std::vector<LoadRow>& rows);
 
-/// Writes the table safely over `path`; the error names path and reason.
+/// Writes the table safely over `path` (a device or pipe is written into, "-" is standard
+/// output); the error names path and reason.
 std::optional<FileError> writeLoadTable(const std::string& path, const std::vector<LoadRow>& rows,
                                         const FileOps& ops = systemFileOps());
 

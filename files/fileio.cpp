@@ -121,10 +121,41 @@ void syncDirectoryBestEffort(const std::string& path, const FileOps& ops) {
     ops.close(fd);
 }
 
+/// What an existing name stands for when it is written: a file to replace, a character device
+/// or pipe to write into, or something that is neither (a folder, a block device, a socket).
+enum class TargetKind { Replace, WriteInto, Refuse };
+
+TargetKind targetKind(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return TargetKind::Replace;
+    if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return TargetKind::WriteInto;
+    return S_ISDIR(st.st_mode) ? TargetKind::Replace : TargetKind::Refuse; // a folder fails at the rename, named
+}
+
+/// A terminal, a device such as the null device or a pipe takes the bytes as they come: a
+/// temporary renamed over it would replace the device node by a plain file. Nothing is created
+/// or truncated, and no fsync is asked of a pipe. Opening a pipe waits for its reader, as a
+/// shell's redirection does.
+std::optional<FileError> writeInto(const std::string& path, const std::string& target, std::string_view bytes,
+                                   const FileOps& ops) {
+    const int fd = ops.open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY, 0);
+    if (fd < 0) return fileErrorFromErrno(path, errno);
+    const bool written = writeAll(fd, bytes, ops);
+    const int err = errno;
+    if (ops.close(fd) != 0 && written) return fileErrorFromErrno(path, errno);
+    if (!written) return fileErrorFromErrno(path, err);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
     const std::string target = replacementTarget(path);
+    switch (targetKind(target)) {
+    case TargetKind::WriteInto: return writeInto(path, target, bytes, ops);
+    case TargetKind::Refuse: return FileError{path, "not a regular file, character device or pipe"};
+    case TargetKind::Replace: break;
+    }
     if (isReadOnlyFile(target)) return FileError{path, "read-only", true};
     std::string tmpName;
     const int fd = createTemporary(target, tmpName, ops);
@@ -144,6 +175,12 @@ std::optional<FileError> writeFileAtomically(const std::string& path, std::strin
     if (ops.close(fd) != 0) return failAfterOpen(false);
     if (ops.rename(tmpName.c_str(), target.c_str()) != 0) return failAfterOpen(false);
     syncDirectoryBestEffort(target, ops);
+    return std::nullopt;
+}
+
+std::optional<FileError> writeOutputFile(const std::string& path, std::string_view bytes, const FileOps& ops) {
+    if (path != kStandardOutputName) return writeFileAtomically(path, bytes, ops);
+    if (!writeAll(STDOUT_FILENO, bytes, ops)) return fileErrorFromErrno("standard output", errno);
     return std::nullopt;
 }
 

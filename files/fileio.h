@@ -48,9 +48,20 @@ const FileOps& systemFileOps();
 /// replace it. The error names `path` and has readOnly set. When the folder cannot take the
 /// temporary file, the error names the folder (a missing folder names `path`).
 /// A symbolic link is followed: the file it names gets the new contents and the link stays.
+/// A character device (a terminal, the null device) or a pipe is opened and written into
+/// directly, without a temporary: it stays what it is. Anything else that is not a regular file
+/// (a block device, a socket) is refused.
 /// A replaced file keeps its permission bits; a new file gets 0666 less the umask.
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,
                                              const FileOps& ops = systemFileOps());
+
+/// The output name that means standard output ("-").
+inline constexpr const char* kStandardOutputName = "-";
+
+/// writeFileAtomically, except that "-" writes the bytes to standard output (the error then names
+/// "standard output").
+std::optional<FileError> writeOutputFile(const std::string& path, std::string_view bytes,
+                                         const FileOps& ops = systemFileOps());
 
 /// Files larger than this are refused on reading (FileError::tooLarge): every file of the
 /// program is a few kilobytes, and the cap keeps a wrongly chosen file from taking memory and time.

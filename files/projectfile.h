@@ -98,7 +98,8 @@ ProjectTable parseProjectFile(std::string_view bytes, std::string_view name);
 
 /// Reads the file `path` (the bare patterns give NotOpened without touching the disk).
 /// NotOpened: the file cannot be opened, which the program passes over silently.
-/// Failed: an I/O error after the open (error holds path and reason).
+/// Failed: an I/O error after the open (error holds path and reason), or a pipe, terminal or
+/// device, refused without being opened (reason "not a regular file").
 /// NotAProject: a file read by tags that holds none of the project's tags (empty, binary, another
 /// program's text); loading it would turn every value into 10 mm, so it is refused whole.
 /// An older ".da4" file is a plain list of numbers and is never refused.

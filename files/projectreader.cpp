@@ -5,6 +5,7 @@
 #include "model/numformat.h"
 #include "model/parse.h"
 
+#include <sys/stat.h>
 #include <vector>
 
 namespace tv {
@@ -183,6 +184,15 @@ ProjectTable parseProjectFile(std::string_view bytes, std::string_view name) {
 
 ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps& ops) {
     if (isBareProjectPattern(path)) return {};
+    // A pipe, terminal or device is refused before it is opened: opening or reading it could
+    // wait for a writer, or read without end.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+        ReadResult<ProjectTable> r;
+        r.status = ReadStatus::Failed;
+        r.error = FileError{path, "not a regular file"};
+        return r;
+    }
     ReadResult<ProjectTable> r = readParsedFile<ProjectTable>(
         path, [&](std::string_view bytes) { return parseProjectFile(bytes, path); }, ops);
     if (r.ok() && !r.value.olderLayout && !r.value.projectTags) r.status = ReadStatus::NotAProject;

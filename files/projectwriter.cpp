@@ -5,6 +5,7 @@
 #include "model/numformat.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace tv {
 namespace {
@@ -13,9 +14,22 @@ bool endsWith(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
 }
 
-/// "<open>N</close>" with the integer written without padding.
+/// "<open>N</close>" and CR LF, the integer without padding, appended in place.
 void intLine(std::string& out, std::string_view open, int64_t value, std::string_view close) {
-    appendLine(out, std::string(open) + formatInt(value) + std::string(close));
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(open);
+    out.append(digits, ec == std::errc() ? end : digits);
+    out.append(close);
+    out.append("\r\n");
+}
+
+/// "<open>text</close>" and CR LF, appended in place.
+void textLine(std::string& out, std::string_view open, std::string_view text, std::string_view close) {
+    out.append(open);
+    out.append(text);
+    out.append(close);
+    out.append("\r\n");
 }
 
 void writeSection(std::string& out, const Wing& w, int s) {
@@ -69,18 +83,19 @@ std::string normaliseProjectFileName(std::string name) {
 
 std::string projectFileBytes(const Aircraft& aircraft, const std::optional<ReferenceValues>& reference) {
     std::string out;
+    out.reserve(4096);
     appendLine(out, "<aircraft>");
     const int wingCount = std::clamp(aircraft.WingCount, 1, kWingMax);
     intLine(out, " <wings_count>", wingCount, "</wings_count>");
     appendLine(out, " ");
     for (int w = 1; w <= wingCount; ++w) writeWing(out, aircraft.Wings[w], w);
     if (reference) {
-        appendLine(out, " <sb>" + formatFixed(reference->ReferenceArea, 4, 1) + "</sb>");
-        appendLine(out, " <lmue>" + formatFixed(reference->ReferenceChord, 4, 2) + "</lmue>");
-        appendLine(out, " <xnp>" + formatFixed(reference->NeutralPointX, 4, 2) + "</xnp>");
+        textLine(out, " <sb>", formatFixed(reference->ReferenceArea, 4, 1), "</sb>");
+        textLine(out, " <lmue>", formatFixed(reference->ReferenceChord, 4, 2), "</lmue>");
+        textLine(out, " <xnp>", formatFixed(reference->NeutralPointX, 4, 2), "</xnp>");
         appendLine(out, " ");
     }
-    appendLine(out, " <comment>" + commentOnDisk(aircraft.Comment) + "</comment>");
+    textLine(out, " <comment>", commentOnDisk(aircraft.Comment), "</comment>");
     appendLine(out, "</aircraft>");
     appendLine(out, " ");
     return out;

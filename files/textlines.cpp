@@ -2,9 +2,22 @@
 
 namespace tv {
 
+namespace {
+
+// The first CR or LF, in one pass over the text: find_first_of with a set of two characters
+// looks each character up in the set, one call per character.
+size_t lineEnd(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end && *p != '\n' && *p != '\r') ++p;
+    return p == end ? std::string_view::npos : size_t(p - text.data());
+}
+
+} // namespace
+
 std::optional<std::string_view> LineCursor::next() {
     if (rest_.empty()) return std::nullopt;
-    const size_t end = rest_.find_first_of("\r\n");
+    const size_t end = lineEnd(rest_);
     if (end == std::string_view::npos) {
         const std::string_view line = rest_;
         rest_ = {};

@@ -1,15 +1,21 @@
 #include "files/user_files.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace tv {
 
 namespace fs = std::filesystem;
 
+bool isOwnRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
+}
+
 std::string userFilePath(const std::string& name, const std::string& folder) {
-    std::error_code ec;
-    if (folder.empty() || fs::exists(fs::symlink_status(name, ec))) return name;
+    if (folder.empty() || isOwnRegularFile(name)) return name;
     return (fs::path(folder) / name).string();
 }
 

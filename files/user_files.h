@@ -1,8 +1,11 @@
 #pragma once
-// Where the per-user files (settings "Default.pa4", wing clipboard "wingcopy.fl4") live: in the
-// working directory when the file is there already, as older installs keep them; otherwise in
-// the per-user folder the desktop names (the caller passes it: configuration folder for the
-// settings, data folder for the clipboard). A file is written where it was read from.
+// Where the per-user files (settings "Default.pa4", recent projects "Recent.pa4", wing clipboard
+// "wingcopy.fl4") live: in the working directory when the file is there already, as older installs
+// keep them, and is a regular file of this user; otherwise in the per-user folder the desktop names
+// (the caller passes it: configuration folder for the settings and the recent projects, data
+// folder for the clipboard). A link, or a file someone else owns, in the working folder is never
+// used: it could make the program overwrite another file at close. A file is written where it was
+// read from.
 #include "files/fileio.h"
 
 #include <optional>
@@ -10,8 +13,11 @@
 
 namespace tv {
 
-/// `name` itself (working directory) when a file or link of that name exists there, else
-/// `folder`/`name`; `name` also when no folder is known.
+/// True if `path` is a regular file (not a link) owned by this user.
+bool isOwnRegularFile(const std::string& path);
+
+/// `name` itself (working directory) when a regular file of that name owned by this user exists
+/// there, else `folder`/`name`; `name` also when no folder is known.
 std::string userFilePath(const std::string& name, const std::string& folder);
 
 /// Makes the folders above `path` that are missing, so that a first write into a new per-user

@@ -2,6 +2,7 @@
 // Texts of the exports and of the span-loading picture, in the three languages.
 #include "i18n/texts.h"
 
+#include <string>
 #include <vector>
 
 namespace tv {
@@ -18,5 +19,18 @@ const SpanLoadingTexts& spanLoadingTexts(UiLanguage lang);
 /// File-dialog filters of the two exports: "AVL geometry (*.avl)", "CSV tables (*.csv)".
 const char* avlFileFilter(UiLanguage lang);
 const char* csvFileFilter(UiLanguage lang);
+
+/// An output refused because it is the same file as one the run read or holds open:
+/// "<output>: not written, it is the same file as <input>, which is open or was read".
+std::string outputIsInputText(UiLanguage lang, const std::string& output, const std::string& input);
+/// An export refused over a project file: "<output>: not written, it is a Tarvolin4 project ...".
+std::string exportOverProjectText(UiLanguage lang, const std::string& output);
+/// The window's export (AVL, CSV, PDF) asked for while no calculated result belongs to the model
+/// (the calculation was refused or failed): why nothing was written.
+std::string exportWithoutResultText(UiLanguage lang);
+/// The window's "Open" of a file that cannot be opened: "<path> cannot be opened: <reason>".
+std::string projectNotOpenedText(UiLanguage lang, const std::string& path, const std::string& reason);
+/// The window's "Open" of a name the system's encoding cannot carry.
+std::string unusableFileNameText(UiLanguage lang, const std::string& shownName);
 
 } // namespace tv

@@ -57,9 +57,12 @@ const NumberedTri kRelativeToReference{{" relative to wing ", " im Verhältnis z
 const Tri kTooLargeFile{" is too large to be a Tarvolin4 project (more than 1 MB). ",
                          " ist zu groß für ein Tarvolin4-Projekt (mehr als 1 MB). ",
                          " es demasiado grande para ser un proyecto de Tarvolin4 (más de 1 MB). "};
-const Tri kNotEnoughMemory{"Not enough memory for the calculation (it needs about 400 MB). ",
-                            "Nicht genug Speicher für die Berechnung (sie braucht etwa 400 MB). ",
-                            "No hay memoria suficiente para el cálculo (necesita unos 400 MB). "};
+const Tri kNotEnoughMemory{"Not enough memory for the calculation. ", "Nicht genug Speicher für die Berechnung. ",
+                            "No hay memoria suficiente para el cálculo. "};
+const NumberedTri kNotEnoughMemoryFor{
+    {"Not enough memory for the calculation (it asked for ", "Nicht genug Speicher für die Berechnung (sie verlangte ",
+     "No hay memoria suficiente para el cálculo (pidió "},
+    {" MB). ", " MB). ", " MB). "}};
 
 bool hasIndex(GeometryField f) {
     return f == GeometryField::Chord || f == GeometryField::Span || f == GeometryField::XOffset;
@@ -77,6 +80,9 @@ std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field
 std::string tooLargeFileText(UiLanguage lang, const std::string& path) { return path + choose(lang, kTooLargeFile); }
 
 std::string notEnoughMemoryLine(UiLanguage lang) { return choose(lang, kNotEnoughMemory); }
+std::string notEnoughMemoryLine(UiLanguage lang, std::size_t bytes) {
+    return numbered(lang, kNotEnoughMemoryFor, int((bytes + (std::size_t{1} << 20) - 1) >> 20));
+}
 
 std::string chordwiseRowsAdvice(UiLanguage lang) { return choose(lang, kChordwiseRowsAdvice); }
 

@@ -2,6 +2,7 @@
 // Every language-dependent text of the program, in English, German and Spanish, as data.
 // Texts are UTF-8 in memory; every blank is part of a text.
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,8 +88,10 @@ std::string tooManyPanelsLine(UiLanguage lang);
 
 /// "<path> is too large to be a Tarvolin4 project (more than 1 MB). "
 std::string tooLargeFileText(UiLanguage lang, const std::string& path);
-/// "Not enough memory for the calculation (it needs about 400 MB). "
+/// "Not enough memory for the calculation. " (the amount is not known)
 std::string notEnoughMemoryLine(UiLanguage lang);
+/// "Not enough memory for the calculation (it asked for 421 MB). ": bytes rounded up to MB.
+std::string notEnoughMemoryLine(UiLanguage lang, std::size_t bytes);
 /// Advice after TxtWingFail for a wing that needs more than 299 chordwise rows (a deep wing of
 /// small span): "Please change this wing (less chord relative to its span)!"
 std::string chordwiseRowsAdvice(UiLanguage lang);

@@ -30,6 +30,8 @@ void runSteps(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const Eliminat
 
     if (!ws.AbortCalculation) TRAWY2(ac, ws, lang);
     if (ws.AbortCalculation) return;
+    // The lattice is sized: ask for what solving this one takes before anything large is touched.
+    if (!reserveCalculationMemory(ws, lang)) return;
 
     EINFLUSS(ac, ws);
     if (ws.AbortCalculation) return; // the matrix was not filled: nothing to solve

@@ -1,6 +1,10 @@
 #include "solver/workspace.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <cstdio>
 #include <cblas.h>
 #include <cstdlib>
 #include <new>
@@ -54,16 +58,52 @@ void SolverWorkspace::clearStatus() {
 
 namespace {
 
-// OpenBLAS's worker threads take their buffers when the library is loaded; the calling thread
-// takes its own (128 MB) at its first level-3 call and, when the memory is not there, retries for
-// ever instead of failing. The probe asks for that much, and for what the largest lattice still
-// takes during a calculation (its single-precision copy of the matrix, 36 MB, the panel arrays
-// and the threads' working space), and gives it back, so that a shortage is found while it can
-// still be reported: a limit that passes the probe leaves the solve room to finish.
-constexpr std::size_t kBlasBufferBytes = std::size_t{256} << 20;
+// OpenBLAS's threads each take a buffer of this size at their first level-3 call (the calling
+// thread's on the first product, a worker's on its first share of one) and, when the memory is
+// not there, retry for ever instead of failing: the buffers are asked for before they are used.
+constexpr std::size_t kBlasThreadBufferBytes = std::size_t{128} << 20;
 
-bool blasBufferAvailable() {
-    void* probe = std::malloc(kBlasBufferBytes);
+// What a calculation takes besides the counted arrays and buffers, measured under address-space
+// limits (ulimit -v in 10 MB steps, lattices of 486, 1144 and 3000 panels): the probe passed at
+// most 10 MB below the limit the calculation needed (the assembly threads' stacks and arenas,
+// the elimination's blocks). Twice that, so that a passed probe is a finished calculation.
+constexpr std::size_t kHeadroomBytes = std::size_t{40} << 20;
+
+std::atomic<bool> g_blasReady{false};
+std::atomic<bool> g_memoryShort{false};
+std::function<bool(std::size_t)> g_probe;
+
+// The library's worker threads take their buffers as they start, at some moment after the
+// program was loaded, and the calling thread takes its own at its first product. Counting only
+// what is not mapped yet (anonymous mappings of exactly the buffer size in /proc/self/maps) makes
+// the probe ask the same total whether a worker was quicker or slower than the probe: without
+// it, the same limit gave a calculation or a refusal depending on the moment.
+int blasBuffersMapped() {
+    int mapped = 0;
+    if (std::FILE* maps = std::fopen("/proc/self/maps", "r")) {
+        char line[512];
+        while (std::fgets(line, sizeof line, maps)) {
+            unsigned long from = 0, to = 0;
+            char perms[8] = {};
+            unsigned long offset = 0;
+            char dev[16] = {};
+            unsigned long inode = 1;
+            if (std::sscanf(line, "%lx-%lx %7s %lx %15s %lu", &from, &to, perms, &offset, dev, &inode) == 6 &&
+                inode == 0 && perms[0] == 'r' && perms[1] == 'w' && to - from == kBlasThreadBufferBytes)
+                ++mapped;
+        }
+        std::fclose(maps);
+    }
+    return mapped;
+}
+
+std::size_t blasBytesStillToTake(int mapped) {
+    if (g_blasReady) return 0;
+    return std::size_t(std::max(std::max(openblas_get_num_threads(), 1) - mapped, 0)) * kBlasThreadBufferBytes;
+}
+
+bool defaultProbe(std::size_t bytes) {
+    void* probe = std::malloc(bytes);
     std::free(probe);
     return probe != nullptr;
 }
@@ -78,15 +118,58 @@ void warmUpBlas() {
     cblas_dtrsm(CblasRowMajor, CblasLeft, CblasLower, CblasNoTrans, CblasNonUnit, n, n, 1.0, a.data(), n, c.data(), n);
 }
 
+std::size_t latticeBytes(const SolverWorkspace& ws) {
+    const std::size_t n = std::size_t(std::clamp<int64_t>(ws.PanelTotal, 0, kPanelLimit));
+    std::size_t bytes = kHeadroomBytes;
+    if (!ws.ExactSolve && ws.Refinement.Factor.size() < n * n) bytes += n * n * sizeof(float);
+    return bytes;
+}
+
 } // namespace
+
+std::size_t calculationMemoryBytes(const SolverWorkspace& ws) {
+    return latticeBytes(ws) + blasBytesStillToTake(blasBuffersMapped());
+}
+
+bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang) {
+    // The workers normally hold their buffers long before the first calculation; a worker that
+    // is still starting is given up to 100 ms, so that the probe (and the amount it names) is the
+    // same from run to run. A worker that cannot get its buffer never maps it: then the wait ends.
+    for (int wait = 0; !g_blasReady && wait < 20 && blasBuffersMapped() < openblas_get_num_threads() - 1; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    // A worker that maps its buffer between the count and the probe would be counted twice: the
+    // probe is repeated while the count moves.
+    std::size_t bytes = 0;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int mapped = blasBuffersMapped();
+        bytes = latticeBytes(ws) + blasBytesStillToTake(mapped);
+        if (g_probe ? g_probe(bytes) : defaultProbe(bytes)) {
+            if (!g_blasReady.exchange(true)) warmUpBlas();
+            return true;
+        }
+        if (blasBuffersMapped() == mapped) break;
+    }
+    g_memoryShort = true;
+    ws.fail(notEnoughMemoryLine(lang, bytes));
+    return false;
+}
+
+void setMemoryProbe(std::function<bool(std::size_t)> probe) { g_probe = std::move(probe); }
+
+bool memoryWasShort() { return g_memoryShort; }
+
+int endOfProcess(int status) {
+    if (!memoryWasShort()) return status;
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
 
 std::unique_ptr<SolverWorkspace> makeSolverWorkspace() {
     try {
-        auto ws = std::make_unique<SolverWorkspace>();
-        if (!blasBufferAvailable()) return nullptr;
-        warmUpBlas();
-        return ws;
+        if (g_probe && !g_probe(kWorkspaceBytes)) throw std::bad_alloc();
+        return std::make_unique<SolverWorkspace>();
     } catch (const std::bad_alloc&) {
+        g_memoryShort = true;
         return nullptr;
     }
 }

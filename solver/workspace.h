@@ -6,11 +6,13 @@
 // (from the inner edge), chordwise row k = 1..ChordwisePanels[w] (1 = leading edge; some arrays
 // also use rows 0 and n+1), trapezium t = 1..4, panel i = 1..PanelTotal. Element 0 is unused
 // where an index starts at 1.
+#include "i18n/texts.h"
 #include "model/aircraft.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -183,9 +185,33 @@ struct SolverWorkspace {
 
 /// Makes a workspace: the influence matrix is reserved at its capacity (72 MB of address space,
 /// touched only as far as a lattice uses it), the panel arrays grow with the lattices solved.
-/// Make one per thread that calculates, and keep it. The linear algebra library takes its own
-/// buffers here too, so a calculation allocates nothing large. nullptr when the memory is not
-/// there: no calculation can run (notEnoughMemoryLine).
+/// Make one per thread that calculates, and keep it. nullptr when even that memory is not there:
+/// no calculation can run (notEnoughMemoryLine with kWorkspaceBytes).
 std::unique_ptr<SolverWorkspace> makeSolverWorkspace();
+inline constexpr std::size_t kWorkspaceBytes = sizeof(SolverWorkspace) + sizeof(double) * kPanelLimit * kPanelLimit;
+
+/// What the calculation of the lattice GRID has just sized (ws.PanelTotal panels) still has to
+/// take, bytes: the linear algebra library's thread buffers until they are taken, the
+/// single-precision copy of this lattice's matrix when the refined solve needs a larger one, and
+/// the measured headroom of the assembly and the solve. Nothing that a larger aircraft would need.
+std::size_t calculationMemoryBytes(const SolverWorkspace& ws);
+
+/// Asks for calculationMemoryBytes at once and gives it back, so that a shortage is found while it
+/// can still be reported: false after ws.fail with the line naming the amount; true when the
+/// calculation has room to finish (the library's buffers are then taken).
+bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang);
+
+/// Replaces the probe behind reserveCalculationMemory (nullptr: the real one, which allocates);
+/// a replaced probe is also asked for kWorkspaceBytes by makeSolverWorkspace. A test refuses
+/// the memory this way without a process limit.
+void setMemoryProbe(std::function<bool(std::size_t bytes)> probe);
+
+/// True once this process has found the memory short: the linear algebra library's threads may
+/// then be retrying their buffers for ever, and a normal exit would wait for them.
+bool memoryWasShort();
+
+/// The status to return from main: after a shortage the process ends here at once (output
+/// flushed, no exit handlers), otherwise `status` comes back.
+int endOfProcess(int status);
 
 } // namespace tv

@@ -44,7 +44,14 @@ void LiveCalculation::start(Request r) {
         // processor of its own on a two-core machine (the setting belongs to this thread only).
         omp_set_num_threads(1);
         result->aircraft = tv::computeAircraft(result->texts);
-        tv::runCalculation(result->aircraft, *result->ws, lang);
+        if (!result->ws) {
+            result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
+            result->refused = true;
+        } else {
+            tv::runCalculation(result->aircraft, *result->ws, lang);
+            result->messages = result->ws->Messages;
+            result->refused = !tv::resultsUsable(*result->ws);
+        }
         QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
 }

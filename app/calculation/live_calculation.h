@@ -14,12 +14,20 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 /// One finished live calculation.
 struct LiveResult {
     tv::AircraftTexts texts;                   // the model that was calculated
     tv::Aircraft aircraft;                     // after the z-separation (moved wings' PositionZ)
-    std::unique_ptr<tv::SolverWorkspace> ws;   // lattice, loads and results of the run
+    std::unique_ptr<tv::SolverWorkspace> ws;   // lattice, loads and results of the run; null when no
+                                               // workspace could be made (short of memory)
+    /// The lines for the results box, as F5 shows them: the run's messages (a refused memory
+    /// probe among them), or the refusal when there was no workspace to run in.
+    std::vector<std::string> messages;
+    /// The run was refused or failed: nothing of it is to be shown as a result.
+    bool refused = false;
 };
 
 class LiveCalculation : public QObject {

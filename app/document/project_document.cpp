@@ -64,17 +64,9 @@ void ProjectDocument::loadRecent(const std::string& settingsPath) {
 }
 
 void ProjectDocument::noteRecent(const QString& name) {
-    m_recent = tv::withRecentProject(m_recent, localFileName(QFileInfo(name).absoluteFilePath()));
-    writeRecent();
+    m_recent = tv::addRecentProject(m_recentPath, m_recent, localFileName(QFileInfo(name).absoluteFilePath()));
 }
 
 void ProjectDocument::forgetRecent(const std::string& path) {
-    m_recent = tv::withoutRecentProject(m_recent, path);
-    writeRecent();
-}
-
-void ProjectDocument::writeRecent() {
-    if (m_recentPath.empty()) return;
-    (void)tv::makeParentFolders(m_recentPath);
-    (void)tv::writeRecentProjects(m_recentPath, m_recent);
+    m_recent = tv::removeRecentProject(m_recentPath, m_recent, path);
 }

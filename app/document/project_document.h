@@ -57,14 +57,14 @@ public:
     /// Read once at start from beside the settings file.
     void loadRecent(const std::string& settingsPath);
     const std::vector<std::string>& recent() const { return m_recent; }
-    /// name heads the list, which is written at once (a failure is passed over: it is a convenience).
+    /// name heads the list as the file holds it now (another window's entries stay), written at
+    /// once (a failure is passed over: it is a convenience).
     void noteRecent(const QString& name);
     void forgetRecent(const std::string& path);
 
     tv::EditHistory history;
 
 private:
-    void writeRecent();
 
     QString m_fileName = QString::fromLatin1(kUnnamed);
     Origin m_origin = Origin::BuiltIn;

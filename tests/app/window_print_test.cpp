@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 namespace {
 
 class PrintWindowTest : public WindowTest {
@@ -172,4 +174,100 @@ TEST_F(PrintWindowTest, EachRequestComposesThePageInTheLanguageOfTheMoment) {
     EXPECT_NE(summaries[0], summaries[1]);
     EXPECT_NE(summaries[1], summaries[2]);
     EXPECT_NE(summaries[0], summaries[2]);
+}
+
+namespace {
+
+struct ProgramRun {
+    int exit = -1;
+    QByteArray out, err;
+};
+
+/// Runs the program through the shell in the test folder; `script` sees the program as "$0".
+ProgramRun runProgram(const QString& folder, const QString& script) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(folder);
+    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral(TARVOLIN4_EXE)});
+    if (!p.waitForFinished(60000)) p.kill();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The project is read as the batch calculator reads it: whatever gives no project is a message
+// and exit 2, never the built-in aircraft's report; a pipe is refused without waiting for it.
+TEST_F(PrintWindowTest, ThePdfCommandRefusesWhatItCannotRead) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TV_TEST_DATA "/../../examples/glider-2m.tv4"), path("plane.tv4")));
+    QFile junk(path("junk.tv4"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("no project here\r\n");
+    junk.close();
+    QFile big(path("big.tv4"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(fileBytes(path("plane.tv4")));
+    big.write(QByteArray(2 << 20, ' '));
+    big.close();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.tv4")).constData(), 0600), 0);
+    const QByteArray planeBytes = fileBytes(path("plane.tv4"));
+    struct Row {
+        const char* script;
+        const char* says;
+    } rows[] = {
+        {"exec \"$0\" --pdf out.pdf junk.tv4", "junk.tv4 is not a Tarvolin4 project"},
+        {"exec \"$0\" --pdf out.pdf big.tv4", "big.tv4 is too large"},
+        {"exec \"$0\" --pdf out.pdf pipe.tv4", "pipe.tv4: not a regular file"},
+        {"exec \"$0\" --pdf out.pdf missing.tv4", "missing.tv4: cannot be opened"},
+        {"exec \"$0\" --pdf plane.tv4", "plane.tv4: not written, it is a Tarvolin4 project"},
+        {"exec \"$0\" --pdf plane.tv4 plane.tv4", "plane.tv4: not written, it is the same file as plane.tv4"},
+        {"ln -s plane.tv4 link.pdf; exec \"$0\" --pdf=link.pdf plane.tv4", "link.pdf: not written"},
+        {"exec \"$0\" --pdf", "--pdf needs a value"},
+        {"exec \"$0\" --pdf=", "--pdf needs the name"},
+    };
+    for (const Row& r : rows) {
+        const ProgramRun run = runProgram(dir.path(), QString::fromUtf8(r.script));
+        EXPECT_EQ(run.exit, 2) << r.script;
+        EXPECT_TRUE(run.err.contains(r.says)) << r.script << ": " << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("out.pdf"))) << r.script;
+        EXPECT_EQ(fileBytes(path("plane.tv4")), planeBytes) << r.script;
+    }
+}
+
+TEST_F(PrintWindowTest, ThePdfCommandTakesNamesAsBytesAndLeavesTheRecentListAlone) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TV_TEST_DATA "/../../examples/glider-2m.tv4"), path("plane.tv4")));
+    const ProgramRun bytes = runProgram(dir.path(), QStringLiteral("exec \"$0\" --pdf \"$(printf 'bad\\377.pdf')\" plane.tv4"));
+    EXPECT_EQ(bytes.exit, 0) << bytes.err.toStdString();
+    struct stat st {};
+    EXPECT_EQ(::stat((QFile::encodeName(dir.path()) + "/bad\xff.pdf").constData(), &st), 0) << "the name as given";
+    const ProgramRun equals = runProgram(dir.path(), QStringLiteral("exec \"$0\" --pdf=eq.pdf --lang=s plane.tv4"));
+    EXPECT_EQ(equals.exit, 0) << equals.err.toStdString();
+    EXPECT_TRUE(fileBytes(path("eq.pdf")).startsWith("%PDF"));
+    EXPECT_FALSE(QFile::exists(configPath("Recent.pa4"))) << "--pdf added the project to the recent list";
+    EXPECT_FALSE(QFile::exists(path("Recent.pa4")));
+
+    // A pipe as the output is written into, as the batch calculator's exports are.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("out.fifo")).constData(), 0600), 0);
+    const ProgramRun pipe = runProgram(dir.path(), QStringLiteral("cat out.fifo > piped.pdf & \"$0\" --pdf out.fifo plane.tv4; s=$?; wait; exit $s"));
+    EXPECT_EQ(pipe.exit, 0) << pipe.err.toStdString();
+    EXPECT_TRUE(fileBytes(path("piped.pdf")).startsWith("%PDF"));
+}
+
+TEST_F(PrintWindowTest, HelpNamesThePdfCommandAndAFailedWriteExitsWithTwo) {
+    const ProgramRun help = runProgram(dir.path(), QStringLiteral("exec \"$0\" --help"));
+    EXPECT_EQ(help.exit, 0);
+    EXPECT_TRUE(help.out.contains("--pdf OUT.pdf")) << help.out.toStdString();
+    // A file-size limit of 0 with its signal ignored makes every write fail, as a full disk does.
+    for (const char* option : {"--help", "--version"}) {
+        const ProgramRun full =
+            runProgram(dir.path(), QStringLiteral("ulimit -f 0; trap '' XFSZ; exec \"$0\" %1 > out.txt").arg(QLatin1String(option)));
+        EXPECT_EQ(full.exit, 2) << option;
+    }
 }

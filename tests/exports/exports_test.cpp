@@ -206,5 +206,33 @@ TEST(AvlDeck, TitleAndNamesKeepOneLineAndNumbersTheirPoint) {
     EXPECT_EQ(d.surfaces[0].sections.at(1).at(5), 1); // the last section's count is not read: 1
 }
 
+// Read by AVL's rules (blank lines and lines starting with '#' or '!' skipped), the title line
+// is never lost: the header keeps its four numeric lines after it and the surface its name.
+TEST(AvlDeck, ATitleThatLooksLikeACommentOrBlankKeepsTheHeaderInPlace) {
+    const struct {
+        const char* title;
+        const char* read;
+    } rows[] = {{"#3 glider", "- #3 glider"}, {"!plane", "- !plane"}, {"  # spaced", "- # spaced"},
+                {"", "-"}, {"   ", "-"}, {"\t", "-"}, {"\r\nsecond", "-"}, {"  lead", "lead"}, {"plain", "plain"}};
+    for (const auto& r : rows) {
+        AvlDeck deck;
+        deck.title = r.title;
+        deck.Sref = 7000;
+        deck.Xref = 116.5;
+        AvlSurface s;
+        s.name = r.title;
+        s.sections = {{0, 0, 0, 200, 3}, {10, 500, 0, 150, 3}};
+        deck.surfaces = {s};
+        const ReadDeck d = readDeck(avlDeckBytes(deck));
+        EXPECT_EQ(d.title, r.read) << r.title;
+        ASSERT_EQ(d.header.size(), 4u) << r.title;
+        EXPECT_EQ(d.header[0], std::vector<double>{0.0}) << r.title; // Mach
+        EXPECT_EQ(d.header[2].at(0), 7000) << r.title;             // Sref
+        EXPECT_EQ(d.header[3].at(0), 116.5) << r.title;            // Xref
+        ASSERT_EQ(d.surfaces.size(), 1u) << r.title;
+        EXPECT_EQ(d.surfaces[0].name, r.read) << r.title;
+    }
+}
+
 } // namespace
 } // namespace tv
