@@ -4,7 +4,7 @@
 #include "app/livecalculation.h"
 #include "app/pictures.h"
 #include "app/tform1.h"
-#include "app/tform2.h"
+#include "app/about_window.h"
 #include "app/wingcontrols.h"
 #include "i18n/menu_bar.h"
 #include <tarvolin_version.h>

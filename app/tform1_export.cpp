@@ -2,7 +2,7 @@
 // projects handed over by the desktop: a file dropped on the window opens as "Open" opens it.
 #include "app/span_loading_window.h"
 #include "app/tform1.h"
-#include "files/lattice_export.h"
+#include "exports/lattice_export.h"
 #include "i18n/export_texts.h"
 #include "model/planform.h"
 

@@ -3,7 +3,7 @@
 #include "app/span_loading_window.h"
 #include "app/livecalculation.h"
 #include "app/tform1.h"
-#include "app/tform2.h"
+#include "app/about_window.h"
 #include "app/dialogs.h"
 #include "files/encoding.h"
 #include "files/projectfile.h"

@@ -1,7 +1,7 @@
 // The three language procedures, the language menu and tool buttons, and the about window.
 #include "app/imagecontrol.h"
 #include "app/tform1.h"
-#include "app/tform2.h"
+#include "app/about_window.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "app/tform1.h"
 #include "printing/qt_printer_service.h"
 #include "printing/report_pdf.h"
-#include "printing/unit3.h"
+#include "printing/print_dialog.h"
 #include "solver/workspace.h"
 #include "views/stability_view.h"
 #include "views/view3d.h"

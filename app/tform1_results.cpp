@@ -1,6 +1,6 @@
 // Edit -> "Copy results": the results of the last calculation as the batch calculator reports them.
 #include "app/tform1.h"
-#include "cli/batch.h"
+#include "report/text_report.h"
 #include "solver/workspace.h"
 
 #include <QAction>

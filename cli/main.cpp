@@ -6,7 +6,9 @@
 // Exit status: 0 all calculated, 1 a calculation refused or failed, 2 a file unreadable or not a
 // project, an export or the results not written (or the arguments not understood), 3 an
 // unexpected internal failure; 1 also when the memory for a calculation is missing.
-#include "cli/batch.h"
+#include "cli/batch_exports.h"
+#include "report/json_report.h"
+#include "report/text_report.h"
 
 #include <tarvolin_version.h>
 

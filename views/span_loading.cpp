@@ -1,6 +1,6 @@
 #include "views/span_loading.h"
 
-#include "files/lattice_export.h"
+#include "exports/lattice_export.h"
 #include "i18n/export_texts.h"
 #include "model/numformat.h"
 #include "views/view_common.h"

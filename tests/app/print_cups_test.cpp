@@ -6,7 +6,7 @@
 #include "app/imagecontrol.h"
 #include "app/tform1.h"
 #include "printing/report_page.h"
-#include "printing/unit3.h"
+#include "printing/print_dialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "app/imagecontrol.h"
 #include "model/numformat.h"
 #include "printing/report_page.h"
-#include "printing/unit3.h"
+#include "printing/print_dialog.h"
 #include "window_fixture.h"
 
 #include <QFile>

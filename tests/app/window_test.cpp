@@ -2,7 +2,7 @@
 #include "window_fixture.h"
 
 #include "app/imagecontrol.h"
-#include "app/tform2.h"
+#include "app/about_window.h"
 #include "i18n/menu_bar.h"
 #include "views/dimension_diagram.h"
 

@@ -1,4 +1,4 @@
-#include "cli/batch.h"
+#include "report/json_report.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "printing/unit3.h"
+#include "printing/print_dialog.h"
 
 #include "model/numformat.h"
 

@@ -11,7 +11,7 @@
 
 namespace tv {
 
-/// One row of the table (see StripLoad in files/lattice_export.h for the meaning of the values).
+/// One row of the table (see StripLoad in exports/lattice_export.h for the meaning of the values).
 struct LoadRow {
     std::string wing; // the wing's name
     int strip = 0;

@@ -1,4 +1,4 @@
-#include "printing/xprinter.h"
+#include "printing/print_job.h"
 
 #include <QTransform>
 

@@ -1,6 +1,6 @@
 // The exports of a finished calculation: the AVL deck read back with a small reader of our own
 // (keywords, counts, numbers) must describe the lattice we solved, panel for panel.
-#include "files/lattice_export.h"
+#include "exports/lattice_export.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
 #include "tests/solver/solver_fixture.h"

@@ -1,7 +1,7 @@
 // The print dialog against the scripted printer service: its controls, printer switching, the
 // printed rectangle, and failures of the print system that must leave the dialog usable.
 #include "fake_printer_service.h"
-#include "printing/unit3.h"
+#include "printing/print_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

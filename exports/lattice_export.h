@@ -1,11 +1,12 @@
 #pragma once
-// What the exports take from a finished calculation: the AVL deck of the lattice and the load of
-// every strip. Reads the solver's workspace after runCalculation (solver/calculation.h) reached the
-// evaluation; the aircraft is the one the calculation was given (heights after any separation).
-#include "files/avl_deck.h"
-#include "files/load_table.h"
+// What the exports take from a finished calculation: the AVL deck of the lattice and the rows of
+// the strip-load table (the loads themselves: solver/strip_loads.h). Reads the solver's workspace
+// after runCalculation (solver/calculation.h) reached the evaluation; the aircraft is the one the calculation was given (heights after any separation).
+#include "exports/avl_deck.h"
+#include "exports/load_table.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "solver/strip_loads.h"
 #include "solver/workspace.h"
 
 #include <array>
@@ -26,21 +27,6 @@ AvlDeck avlDeckFromLattice(const Aircraft& ac, const SolverWorkspace& ws, const 
 /// The wings' names in the exports: the wing captions of the language without their blanks
 /// ("Wing-1", "Flügel-1", "ala-1"), [1..5].
 std::array<std::string, kWingMax + 1> exportWingNames(UiLanguage lang);
-
-/// The load of one strip of the right half wing.
-struct StripLoad {
-    int wing = 0;      // 1..5
-    int strip = 0;     // 1..SpanwiseStrips[wing], from the inner edge
-    double y = 0;      // mid y, mm
-    double width = 0;  // mm
-    double chord = 0;  // chord in the strip middle, mm
-    double cl = 0;     // strip lift coefficient per radian: sum over the rows of 2 circulation / chord
-    double load = 0;   // c * cl / ReferenceChord, per radian
-};
-
-/// Every strip of every wing in use, wing by wing from the inner edge. The strip lift of
-/// WIRBEL_ERG is cl * chord * width, so twice the sum over a wing is the wing's lift.
-std::vector<StripLoad> stripLoads(int wingCount, const SolverWorkspace& ws);
 
 /// The rows of the CSV table: the strips with the wings named names[w].
 std::vector<LoadRow> loadRows(const std::vector<StripLoad>& strips, const std::array<std::string, kWingMax + 1>& names);

@@ -1,4 +1,4 @@
-#include "files/avl_deck.h"
+#include "exports/avl_deck.h"
 
 #include "model/numformat.h"
 

@@ -2,7 +2,7 @@
 // A plain-text geometry deck for the vortex-lattice program AVL: header (title, Mach, symmetry,
 // reference values, reference point) and one SURFACE block per wing, lengths in millimetres.
 // The deck is a value (AvlDeck) so that writing it needs nothing of the solver; solver-side code
-// fills it from the lattice (files/lattice_export.h).
+// fills it from the lattice (exports/lattice_export.h).
 #include "files/fileio.h"
 
 #include <optional>

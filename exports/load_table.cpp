@@ -1,4 +1,4 @@
-#include "files/load_table.h"
+#include "exports/load_table.h"
 
 #include "files/textlines.h"
 

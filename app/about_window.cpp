@@ -1,4 +1,4 @@
-#include "app/tform2.h"
+#include "app/about_window.h"
 
 #include <QLabel>
 #include <tarvolin_version.h>

@@ -3,7 +3,7 @@
 // settings, printer switching and the events.
 #include "fake_printer_service.h"
 #include "printing/paper_table.h"
-#include "printing/xprnset2.h"
+#include "printing/printer_settings.h"
 
 #include <gtest/gtest.h>
 

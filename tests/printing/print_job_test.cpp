@@ -1,7 +1,7 @@
 // The print component against the scripted printer service: the neutral values without printers,
 // the unit conversions and margins, the page mapping, and documents that fail to begin or end.
 #include "fake_printer_service.h"
-#include "printing/xprinter.h"
+#include "printing/print_job.h"
 
 #include <gtest/gtest.h>
 

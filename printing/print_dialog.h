@@ -4,8 +4,8 @@
 // composed by the last print request onto one page. Its control texts are fixed.
 #include "i18n/texts.h"
 #include "printing/printer_service.h"
-#include "printing/xprinter.h"
-#include "printing/xprnset2.h"
+#include "printing/print_job.h"
+#include "printing/printer_settings.h"
 
 #include <QImage>
 #include <QRect>

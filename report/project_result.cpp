@@ -1,0 +1,35 @@
+#include "report/project_result.h"
+
+#include "files/projectfile.h"
+#include "model/planform.h"
+#include "solver/calculation.h"
+
+namespace tv {
+
+std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts, UiLanguage lang) {
+    texts = defaultAircraftTexts();
+    if (file.empty()) return std::nullopt;
+    const ReadResult<ProjectTable> r = readProjectFile(file);
+    if (r.status == ReadStatus::NotOpened) return file + ": cannot be opened";
+    if (r.status == ReadStatus::Failed) return r.error.text();
+    if (r.status == ReadStatus::NotAProject) return notAProjectText(lang, file);
+    applyProjectTable(r.value, texts);
+    return std::nullopt;
+}
+
+BatchResult calculateProject(const std::string& file, const AircraftTexts& texts, SolverWorkspace& ws,
+                             UiLanguage lang, double desiredMargin) {
+    BatchResult r;
+    r.file = file;
+    r.aircraft = computeAircraft(texts);
+    for (int w = 1; w <= kWingMax; ++w) r.planform[w] = r.aircraft.Wings[w].planform;
+    runCalculation(r.aircraft, ws, lang);
+    r.calculated = resultsUsable(ws);
+    // The margins hold for a refused run too; its positions are not reported.
+    r.stability = r.calculated
+                      ? computeStability(r.aircraft.WingCount, ws.NeutralPointX, ws.ReferenceChord, desiredMargin)
+                      : computeStability(r.aircraft.WingCount, 0, 0, desiredMargin);
+    return r;
+}
+
+} // namespace tv
