@@ -21,6 +21,7 @@ const Tri kFromTable{"from the weight table", "aus der Gewichtstabelle", "de la 
 const Tri kPercentMac{" % MAC", " % MAC", " % CAM"};
 const Tri kBehindRootLe{" mm behind the root LE", " mm hinter der Wurzelnasenleiste", " mm detrás del borde de ataque de la raíz"};
 const Tri kMeanChord{"Mean aerodynamic chord", "Mittlere aerodynamische Flügeltiefe", "Cuerda aerodinámica media"};
+const Tri kOfWing{" of wing ", " von Flügel ", " del ala "};
 const Tri kStaticMargin{"Static margin", "Stabilitätsmaß", "Margen de estabilidad"};
 
 const Tri kInside{"inside the recommended range", "im empfohlenen Bereich", "dentro del rango recomendado"};
@@ -98,7 +99,7 @@ BalanceLabels make(UiLanguage l) {
     return {
         .notCalculated = c(kNotCalculated), .myCg = c(kMyCg), .inputAircraftFrame = c(kInputAircraftFrame),
         .inputBehindRootLe = c(kInputBehindRootLe), .inputPercentMac = c(kInputPercentMac), .fromTable = c(kFromTable),
-        .percentMac = c(kPercentMac), .behindRootLe = c(kBehindRootLe), .meanChord = c(kMeanChord),
+        .percentMac = c(kPercentMac), .behindRootLe = c(kBehindRootLe), .meanChord = c(kMeanChord), .ofWing = c(kOfWing),
         .staticMargin = c(kStaticMargin), .inside = c(kInside), .noseHeavy = c(kNoseHeavy),
         .tooFarAft = c(kTooFarAft), .unstable = c(kUnstable), .cgEmpty = c(kCgEmpty),
         .cgNotANumber = c(kCgNotANumber), .cgBeyondLimit = c(kCgBeyondLimit), .limitSuffix = c(kLimitSuffix),

@@ -16,6 +16,7 @@ struct BalanceLabels {
     const char* percentMac;       // unit after a number: " % MAC"
     const char* behindRootLe;     // unit after a number: " mm behind the root LE"
     const char* meanChord;        // "Mean aerodynamic chord" (the MAC on the view and in the report)
+    const char* ofWing;           // " of wing " (followed by the number)
     const char* staticMargin;     // "Static margin"
     // Verdicts of a CG against the recommended range.
     const char* inside;

@@ -186,6 +186,7 @@ BalanceFigures balanceFigures(const Aircraft& aircraft, int referenceWing, const
                               const StabilityNumbers& n) {
     BalanceFigures f;
     if (isReferenceWing(aircraft, referenceWing)) f.Mac = meanChord(aircraft.Wings[referenceWing]);
+    if (f.Mac) f.MacWing = referenceWing;
     if (f.Mac) {
         f.High = cgMeasures(n.CgHigh, *f.Mac);
         f.Low = cgMeasures(n.CgLow, *f.Mac);

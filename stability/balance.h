@@ -167,6 +167,7 @@ std::vector<TailVolume> tailVolumes(const Aircraft& aircraft, int referenceWing,
 /// The balance figures of one calculated aircraft: the data the window's pages, the report and the
 /// batch calculator show.
 struct BalanceFigures {
+    int MacWing = 0;              // the reference wing 1..5 the mean chord is of; 0 without one
     std::optional<MeanChord> Mac; // of the reference wing
     std::optional<CgMeasures> High, Low, Desired; // the recommended and desired CGs (Desired if accepted)
     CgEntry MyCg;                     // the entry, or the table's CG when MyCgFromTable

@@ -107,4 +107,54 @@ std::string tailVolumeLine(UiLanguage lang, const TailVolume& v) {
     return t.volumeOf + std::to_string(v.Wing) + ": " + F(v.Coefficient, 3) + " (" + role + ")";
 }
 
+namespace {
+
+void meanChordLines(UiLanguage lang, const BalanceFigures& f, const StabilityNumbers& n,
+                    std::vector<std::string>& lines) {
+    const BalanceLabels& t = balanceLabels(lang);
+    const MeanChord& m = *f.Mac;
+    lines.push_back(t.meanChord + std::string(t.ofWing) + std::to_string(f.MacWing) + ": x " + F(m.LeadingEdgeX, 1) +
+                    " – " + F(m.LeadingEdgeX + m.Length, 1) + " mm, y " + F(m.StationY, 1) + " mm");
+    const std::pair<double, const std::optional<CgMeasures>*> cgs[] = {
+        {n.RecommendedMarginHigh, &f.High}, {n.RecommendedMarginLow, &f.Low}, {n.DesiredMargin, &f.Desired}};
+    for (const auto& [margin, at] : cgs)
+        if (*at) lines.push_back(std::string(t.staticMargin) + " " + F(margin, 1) + " %: " + cgMeasuresText(lang, **at));
+}
+
+void myCgLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b, std::vector<std::string>& lines) {
+    if (f.MyCg.Refusal == CgRefusal::Empty && !b.MyCgFromTable) return;
+    std::string line = balanceLabels(lang).myCg + std::string(": ");
+    if (!f.MyCg.ok()) line += cgRefusalLine(lang, f.MyCg, b.MyCg);
+    else if (f.MyCgAt) line += cgMeasuresText(lang, *f.MyCgAt);
+    else line += F(f.MyCg.X, 1) + " mm";
+    lines.push_back(line);
+    if (f.MyCg.ok()) lines.push_back(marginLine(lang, f.MyCgMargin));
+}
+
+void tableLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b, std::vector<std::string>& lines) {
+    if (b.Rows.empty()) return;
+    const BalanceLabels& t = balanceLabels(lang);
+    std::string total = std::string(t.totalMass) + ": " + F(f.Masses.TotalMass, 1) + " g";
+    if (f.Masses.CgX) total += std::string(", ") + t.massCg + ": " + F(*f.Masses.CgX, 1) + " mm";
+    lines.push_back(total);
+    for (size_t i = 0; i < f.Masses.Rows.size() && i < b.Rows.size(); ++i)
+        if (!f.Masses.Rows[i].used())
+            lines.push_back(rowProblemLine(lang, int(i) + 1, b.Rows[i].Name, f.Masses.Rows[i].Problem));
+    if (f.Loading)
+        for (std::string& l : loadingLines(lang, *f.Loading)) lines.push_back(std::move(l));
+}
+
+} // namespace
+
+std::vector<std::string> balanceReportLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b,
+                                            const StabilityNumbers& n, bool calculated) {
+    std::vector<std::string> lines;
+    if (calculated && f.Mac) meanChordLines(lang, f, n, lines);
+    myCgLines(lang, f, b, lines);
+    tableLines(lang, f, b, lines);
+    if (calculated)
+        for (const TailVolume& v : f.TailVolumes) lines.push_back(tailVolumeLine(lang, v));
+    return lines;
+}
+
 } // namespace tv

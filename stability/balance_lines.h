@@ -43,4 +43,17 @@ std::vector<std::string> loadingLines(UiLanguage lang, const WingLoading& l);
 /// "Volume coefficient of wing 2: 0.581 (tail)", "... -0.469 (canard)".
 std::string tailVolumeLine(UiLanguage lang, const TailVolume& t);
 
+/// The balance part of a results report, line by line, as far as the figures go:
+///  with a calculation and a mean chord: "Mean aerodynamic chord of wing 1: x 30.0 – 230.0 mm, y 500.0 mm"
+///    and "Static margin 16 %: 68.0 mm = 19.0 % MAC = 38.0 mm behind the root LE" for the recommended
+///    high and low and the desired margin;
+///  with My CG entered or taken from the table: "My CG: ..." (its measures, or why it gives none)
+///    and its marginLine ("not calculated" without a calculation);
+///  with table rows: "Total mass: 1000.0 g, CG of the masses: 120.0 mm", a rowProblemLine for
+///    every row left out, and with a calculation the loadingLines;
+///  with a calculation: a tailVolumeLine for every other wing.
+/// `n` gives the margins of the three CG positions.
+std::vector<std::string> balanceReportLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b,
+                                            const StabilityNumbers& n, bool calculated);
+
 } // namespace tv
