@@ -35,9 +35,9 @@ const Tri kUnstable{"unstable: at or behind the neutral point", "instabil: am od
 const Tri kCgEmpty{"no CG entered", "kein Schwerpunkt eingegeben", "no se ha introducido el CG"};
 const Tri kCgNotANumber{"not a number (use \".\" as decimal point): ", "keine Zahl (Dezimalpunkt \".\" verwenden): ",
                         "no es un número (use \".\" como separador decimal): "};
-const Tri kCgBeyondLimit{"the CG is at ", "der Schwerpunkt liegt bei ", "el CG está en "};
-const Tri kLimitSuffix{", beyond the limit of ±1000000 mm", ", jenseits der Grenze von ±1000000 mm",
-                       ", fuera del límite de ±1000000 mm"};
+const Tri kCgBeyondLimit{"the CG lies beyond the limit of ±1000000 mm",
+                         "der Schwerpunkt liegt jenseits der Grenze von ±1000000 mm",
+                         "el CG está fuera del límite de ±1000000 mm"};
 const Tri kCgNoMeanChord{"needs a calculated reference wing (% MAC, from the root LE)",
                          "braucht einen berechneten Bezugsflügel (% MAC, ab Wurzelnasenleiste)",
                          "necesita un ala de referencia calculada (% CAM, desde el borde de ataque de la raíz)"};
@@ -102,7 +102,7 @@ BalanceLabels make(UiLanguage l) {
         .percentMac = c(kPercentMac), .behindRootLe = c(kBehindRootLe), .meanChord = c(kMeanChord), .ofWing = c(kOfWing),
         .staticMargin = c(kStaticMargin), .inside = c(kInside), .noseHeavy = c(kNoseHeavy),
         .tooFarAft = c(kTooFarAft), .unstable = c(kUnstable), .cgEmpty = c(kCgEmpty),
-        .cgNotANumber = c(kCgNotANumber), .cgBeyondLimit = c(kCgBeyondLimit), .limitSuffix = c(kLimitSuffix),
+        .cgNotANumber = c(kCgNotANumber), .cgBeyondLimit = c(kCgBeyondLimit),
         .cgNoMeanChord = c(kCgNoMeanChord), .cgNoTableCg = c(kCgNoTableCg), .itemColumn = c(kItemColumn),
         .massColumn = c(kMassColumn), .xColumn = c(kXColumn), .totalMass = c(kTotalMass),
         .massCg = c(kMassCg), .targetCg = c(kTargetCg), .row = c(kRow),

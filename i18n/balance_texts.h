@@ -26,8 +26,7 @@ struct BalanceLabels {
     // Why an entered CG gives no position.
     const char* cgEmpty;
     const char* cgNotANumber;     // followed by the text in quotes
-    const char* cgBeyondLimit;    // followed by the value, " mm", then limitSuffix
-    const char* limitSuffix;      // ", beyond the limit of ±1000000 mm"
+    const char* cgBeyondLimit;    // "the CG lies beyond the limit of ±1000000 mm"
     const char* cgNoMeanChord;
     const char* cgNoTableCg;
     // The weight-and-balance table.

@@ -2,6 +2,8 @@
 
 #include "model/numformat.h"
 
+#include <cmath>
+
 namespace tv {
 namespace {
 
@@ -63,7 +65,10 @@ std::string cgRefusalLine(UiLanguage lang, const CgEntry& entry, std::string_vie
     switch (entry.Refusal) {
     case CgRefusal::Empty: return t.cgEmpty;
     case CgRefusal::NotANumber: return std::string(t.cgNotANumber) + "\"" + std::string(typed) + "\"";
-    case CgRefusal::BeyondLimit: return t.cgBeyondLimit + F(entry.X, 1) + " mm" + t.limitSuffix;
+    case CgRefusal::BeyondLimit:
+        // A % MAC entry can overflow to infinity; such an x is not worth writing out.
+        if (!(std::fabs(entry.X) < 1e15)) return t.cgBeyondLimit;
+        return t.cgBeyondLimit + (": x = " + F(entry.X, 1)) + " mm";
     case CgRefusal::NoMeanChord: return t.cgNoMeanChord;
     case CgRefusal::NoTableCg: return t.cgNoTableCg;
     case CgRefusal::None: break;
@@ -132,7 +137,7 @@ void myCgLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b, 
 }
 
 void tableLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b, std::vector<std::string>& lines) {
-    if (b.Rows.empty()) return;
+    if (f.Masses.Rows.empty()) return; // no table, or figures not computed for it
     const BalanceLabels& t = balanceLabels(lang);
     std::string total = std::string(t.totalMass) + ": " + F(f.Masses.TotalMass, 1) + " g";
     if (f.Masses.CgX) total += std::string(", ") + t.massCg + ": " + F(*f.Masses.CgX, 1) + " mm";

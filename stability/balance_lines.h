@@ -22,7 +22,7 @@ const char* verdictText(UiLanguage lang, CgVerdict v);
 std::string marginLine(UiLanguage lang, const std::optional<CgMargin>& margin);
 
 /// Why an entry gives no CG, after "My CG: ": "not a number (use "." as decimal point): "7,5"",
-/// "the CG is at 5000000.0 mm, beyond the limit of ±1000000 mm". `typed` is the entry's text.
+/// "the CG lies beyond the limit of ±1000000 mm: x = 5000000.0 mm". `typed` is the entry's text.
 /// "" for an entry that was accepted.
 std::string cgRefusalLine(UiLanguage lang, const CgEntry& entry, std::string_view typed);
 
@@ -49,7 +49,7 @@ std::string tailVolumeLine(UiLanguage lang, const TailVolume& t);
 ///    high and low and the desired margin;
 ///  with My CG entered or taken from the table: "My CG: ..." (its measures, or why it gives none)
 ///    and its marginLine ("not calculated" without a calculation);
-///  with table rows: "Total mass: 1000.0 g, CG of the masses: 120.0 mm", a rowProblemLine for
+///  with table rows (as f.Masses holds them): "Total mass: 1000.0 g, CG of the masses: 120.0 mm", a rowProblemLine for
 ///    every row left out, and with a calculation the loadingLines;
 ///  with a calculation: a tailVolumeLine for every other wing.
 /// `n` gives the margins of the three CG positions.

@@ -279,6 +279,9 @@ TEST(BalanceTexts, EveryLabelInEveryLanguage) {
     }
     const CgEntry beyond = cgFromEntry("5000000", CgInput::AircraftFrame, std::nullopt);
     EXPECT_EQ(cgRefusalLine(UiLanguage::English, beyond, "5000000"),
-              "the CG is at 5000000.0 mm, beyond the limit of ±1000000 mm");
+              "the CG lies beyond the limit of ±1000000 mm: x = 5000000.0 mm");
+    const std::optional<MeanChord> mac = meanChord(wingAndTailB().Wings[1]);
+    EXPECT_EQ(cgRefusalLine(UiLanguage::German, cgFromEntry("1e307", CgInput::PercentMac, mac), "1e307"),
+              "der Schwerpunkt liegt jenseits der Grenze von ±1000000 mm");
     EXPECT_EQ(ballastLine(UiLanguage::Spanish, 80, {ChangeRefusal::BallastAtTarget}).rfind("Lastre en x = 80.0 mm: ", 0), 0u);
 }
