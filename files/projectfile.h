@@ -110,9 +110,9 @@ ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps&
 /// 1..5 its TrapeziumCount if 1..4; the 16 field texts of wings 1..3, and of wings 4..5 only when
 /// table.taggedName, each value right-aligned in width 4 ("  50", "1850", "-135"); the comment if
 /// the file gave one; the balance data of the file's block, or none (a project without a block has
-/// no table: the previous project's rows must not stay). Anything else keeps its text. Reference values are not part of the texts:
-/// the window sets ReferenceArea = table.ReferenceArea.value_or(0), takes the other two when
-/// present, and knows a neutral point when ReferenceArea > 0.
+/// no table: the previous project's rows must not stay). Anything else keeps its text. Reference
+/// values are not part of the texts: the window sets ReferenceArea = table.ReferenceArea.value_or(0),
+/// takes the other two when present, and knows a neutral point when ReferenceArea > 0.
 void applyProjectTable(const ProjectTable& table, AircraftTexts& texts);
 
 } // namespace tv
