@@ -1,5 +1,5 @@
 #include "app/pdf_command.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "app/pdf_command.h"
 
 #include "app/dialogs.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "printing/report_pdf.h"
 
 #include <QFile>

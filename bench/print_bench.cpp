@@ -2,7 +2,7 @@
 // composing the page bitmap (the values and the two views drawn at the report's picture sizes,
 // then the page; target under 50 ms) and the PDF export (the views at 300 dpi, the PDF written
 // and saved; target under 300 ms). Reported as medians of repetitions.
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "printing/report_pdf.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 // (3D view with stalks and mesh, lattice overlay). Each should stay well under a frame at 60 Hz
 // (16 ms). And the longest stall of the event loop during a live drag. Reported as medians of repetitions.
 #include "app/imagecontrol.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include "views/planform_view.h"
 

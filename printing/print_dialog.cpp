@@ -78,9 +78,10 @@ bool TForm3::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-void TForm3::setPage(const QImage& page, int wingCount) {
+void TForm3::setPage(const QImage& page, int wingCount, const std::string& title) {
     m_page = page;
     m_wingCount = wingCount;
+    m_title = title;
 }
 
 void TForm3::FormCreate() {
@@ -148,6 +149,7 @@ void TForm3::ButtonCloseClick() {
     m_xprintSet->CurrentSettings().SetResolutionIndex(r);
     const tv::TPrinterResolution& res = m_xprintSet->Capabilities().Resolutions;
     const int x = r >= 0 && r < res.Count() ? res.X(r) : 0;
+    m_xprint->setTitle(m_title);
     if (!m_xprint->StartPrinting()) {
         reportFault(m_xprint->lastError());
         return;

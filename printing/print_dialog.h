@@ -35,7 +35,8 @@ public:
     ~TForm3() override;
 
     /// The page to print and the wing count it was composed for (kept until the next request).
-    void setPage(const QImage& page, int wingCount);
+    /// The report page to print for wingCount wings, in a job titled title (the project's name).
+    void setPage(const QImage& page, int wingCount, const std::string& title = {});
     void setLanguage(tv::UiLanguage lang) { m_lang = lang; }
     std::function<void(const QString&)> showError;
 
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<tv::TXPrintSet> m_xprintSet;
     QImage m_page;
     int m_wingCount = 1;
+    std::string m_title;
     tv::UiLanguage m_lang = tv::UiLanguage::English;
     bool Updating = false;
     QComboBox* m_combo = nullptr;

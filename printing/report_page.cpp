@@ -22,18 +22,21 @@ std::string F(double v, int width, int decimals) { return formatFixed(v, width, 
 /// The page's 16-pixel monospace font advances 0.6 of its size a character.
 constexpr double kCharAdvance = 9.6;
 
-/// The column of the summary figures: kSummaryValueX, or one blank after the longest label
-/// where one runs past it (the Spanish recommended positions do), so that no figure covers text.
-int summaryValueX(const std::vector<std::string>& labels) {
+/// Characters of a label up to its last non-blank (UTF-8 continuation bytes not counted).
+int visibleChars(const std::string& label) {
+    std::size_t end = label.find_last_not_of(' ');
+    end = end == std::string::npos ? 0 : end + 1;
+    int chars = 0;
+    for (std::size_t i = 0; i < end; ++i) chars += (static_cast<unsigned char>(label[i]) & 0xC0) != 0x80;
+    return chars;
+}
+
+/// The column of figures whose labels start at labelX: at least `column`, and `blanks` character
+/// cells after the end of the longest label, so that no figure covers or runs into its label.
+int valueColumn(const std::vector<std::string>& labels, int labelX, int column, int blanks) {
     int widest = 0;
-    for (const std::string& label : labels) {
-        std::size_t end = label.find_last_not_of(' ');
-        end = end == std::string::npos ? 0 : end + 1;
-        int chars = 0;
-        for (std::size_t i = 0; i < end; ++i) chars += (static_cast<unsigned char>(label[i]) & 0xC0) != 0x80;
-        widest = std::max(widest, chars);
-    }
-    return std::max(kSummaryValueX, static_cast<int>(std::ceil((widest + 1) * kCharAdvance)));
+    for (const std::string& label : labels) widest = std::max(widest, visibleChars(label));
+    return std::max(column, labelX + static_cast<int>(std::ceil((widest + blanks) * kCharAdvance)));
 }
 
 // "xf: " and five section fields separated by one blank; sections 3..5 beyond the wing's count
@@ -57,12 +60,21 @@ void appendSummary(std::vector<ReportText>& out, const ReportData& d, const tv::
                                           t.recommendedLow + F(n.RecommendedMarginLow, 0, 0) + "%: ",
                                           t.desired + F(n.DesiredMargin, 0, 1) + "%: "};
     const double values[] = {d.NeutralPointX, n.CgHigh, n.CgLow, n.CgDesired};
-    const int valueX = summaryValueX(labels);
+    // The Spanish recommended positions run past kSummaryValueX: their figures move right.
+    const int valueX = valueColumn(labels, 0, kSummaryValueX, 2);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const int row = y + 20 * int(i + 1);
         out.push_back({0, row, labels[i]});
         out.push_back({valueX, row, F(values[i], 5, 1) + " mm"});
     }
+}
+
+/// The figures of the wing blocks' right column: at kRightValueX, or two blanks after the longest
+/// label (the Spanish ones would end one blank before kRightValueX).
+int rightValueX(const tv::ReportTexts& t) {
+    return valueColumn({t.span, t.area, t.aspectRatio, t.meanChord, t.geometricCenter, t.wingAerodynamicCenter,
+                        t.liftSlope},
+                       kRightLabelX, kRightValueX, 2);
 }
 
 void appendWingBlock(std::vector<ReportText>& out, const ReportData& d, const tv::ReportTexts& t, int w) {
@@ -86,9 +98,10 @@ void appendWingBlock(std::vector<ReportText>& out, const ReportData& d, const tv
         {t.liftSlope, F(d.WingLiftSlope[size_t(w)], 5, 2)},
     };
     int row = y + 20;
+    const int valueX = rightValueX(t);
     for (const auto& [label, value] : right) {
         out.push_back({kRightLabelX, row, label});
-        out.push_back({kRightValueX, row, value});
+        out.push_back({valueX, row, value});
         row += kLineStep;
     }
 }

@@ -20,6 +20,7 @@ struct AircraftViewGeometry {
     int AircraftCentreX = 0;      // pixel column of y = 0
     int AircraftDatumY = 0;       // pixel row of x = 0
     std::array<int, kWingMax + 1> DrawRank{}; // [1..5] drawing order from PositionZ, 1..5
+    int ResultLinesShift = 0;     // rows the stability result lines stand below (< 0: above) their standard rows
 };
 
 /// DrawRank[i] = 1 + number of the five wings (taking part or not) with a smaller PositionZ.

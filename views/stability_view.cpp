@@ -1,5 +1,7 @@
 #include "views/stability_view.h"
 
+#include "views/result_placement.h"
+
 #include <algorithm>
 
 namespace tv {
@@ -7,23 +9,19 @@ namespace {
 
 void drawReferenceOutline(QPainter& p, int imageWidth, const Outline& outline, const AircraftViewGeometry& g,
                           const QColor& light3D) {
-    QPolygon poly;
-    const int count = std::clamp(outline.count, 0, int(outline.x.size()) - 1);
-    for (int i = 1; i <= count; ++i)
-        poly << QPoint(roundPixel(imageWidth / 2.0 - outline.y[i] * g.AircraftScale), markerRow(g, outline.x[i]));
+    const QPolygon poly = referenceOutlinePolygon(imageWidth, outline, g);
     setPen(p, light3D, 1);
     p.setBrush(light3D);
     if (poly.size() >= 2) p.drawPolygon(poly);
 }
 
-void drawResultLines(QPainter& p, const StabilityScene& sc, const StabilityNumbers& n) {
-    const auto lines = stabilityResultLines(sc.lang, sc.manual, sc.reference, n);
+void drawResultLines(QPainter& p, const StabilityScene& sc, const std::vector<ResultLine>& lines, int shift) {
     p.setBackgroundMode(Qt::OpaqueMode);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const bool lightFirst = i == 0 && sc.LatticeKnown;
         p.setBackground(lightFirst ? sc.colours.light3D : sc.colours.toolTipBackground);
         setPen(p, QColor::fromRgb(lines[i].rgb));
-        textOut(p, kResultColumn, lines[i].row, lines[i].text);
+        textOut(p, kResultColumn, lines[i].row + shift, lines[i].text);
     }
     p.setBackgroundMode(Qt::TransparentMode);
 }
@@ -64,17 +62,26 @@ int markerRow(const AircraftViewGeometry& g, double x) { return roundPixel(x * g
 
 int markerColumn(int imageWidth) { return roundPixel(imageWidth / 2.0); }
 
-StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, const AircraftViewGeometry& g) {
+StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, const AircraftViewGeometry& fitted) {
     StabilityPicture out;
-    out.geometry = g;
+    out.geometry = fitted;
     if (!sc.NeutralPointKnown || sc.aircraft == nullptr) {
         out.label21 = kMarginLabelUnknown;
         return out;
     }
+    out.numbers = computeStability(sc.aircraft->WingCount, sc.reference.NeutralPointX, sc.reference.ReferenceChord,
+                                   sc.desiredMargin);
+    const auto lines = stabilityResultLines(sc.lang, sc.manual, sc.reference, out.numbers);
+    const bool latticeShown = !sc.fromOpenFile && sc.LatticeKnown && sc.solver != nullptr;
+    const QRect box = resultLinesBox(p.fontMetrics(), lines);
+    const AircraftViewGeometry g = placeResultLines(*sc.aircraft, latticeShown ? &sc.solver->ReferenceOutline : nullptr,
+                                                    image, fitted, box);
+    out.geometry = g;
+    out.resultBox = box.translated(0, g.ResultLinesShift);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     clearImage(p, image, sc.colours.toolTipBackground, kGreyOutline);
-    if (!sc.fromOpenFile && sc.LatticeKnown && sc.solver != nullptr) {
+    if (latticeShown) {
         drawReferenceOutline(p, image.width(), sc.solver->ReferenceOutline, g, sc.colours.light3D);
         LatticeOverlayOptions o = sc.overlay;
         o.toolTipBackground = sc.colours.toolTipBackground;
@@ -82,9 +89,7 @@ StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, cons
         DrawGrid(p, image.width(), g, *sc.solver, o);
     }
     d_1d(p, image, *sc.aircraft, g, sc.flightCaption);
-    out.numbers = computeStability(sc.aircraft->WingCount, sc.reference.NeutralPointX, sc.reference.ReferenceChord,
-                                   sc.desiredMargin);
-    drawResultLines(p, sc, out.numbers);
+    drawResultLines(p, sc, lines, g.ResultLinesShift);
     drawMarkers(p, image.width(), sc, out.numbers, g);
     p.restore();
     out.drawn = true;
@@ -105,7 +110,7 @@ std::vector<LeaderLine> leaderLines(const QFontMetrics& fm, int imageWidth, UiLa
     std::vector<LeaderLine> out;
     for (const ResultLine& l : lines) {
         if (!l.markX) continue;
-        const int row = l.row + 8;
+        const int row = l.row + g.ResultLinesShift + 8;
         const int start = std::max(kLeaderStart, kResultColumn + textWidth(fm, l.text) + 3);
         out.push_back({QColor::fromRgb(l.rgb), QPoint(start, row), QPoint(std::max(knee, start), row),
                        QPoint(c - 7, markerRow(g, *l.markX))});

@@ -34,7 +34,8 @@ struct StabilityPicture {
     bool drawn = false;             // false: no neutral point, the image was left alone
     std::string label21;            // the label beside the margin field
     StabilityNumbers numbers;
-    AircraftViewGeometry geometry;  // what the aircraft view was drawn with
+    AircraftViewGeometry geometry;  // what the aircraft view was drawn with, the result lines' place included
+    QRect resultBox;                // what the result lines cover (empty when nothing was drawn)
 };
 
 /// Pixel row of model x on the aircraft view: round(x * AircraftScale + AircraftDatumY).
@@ -43,7 +44,9 @@ int markerRow(const AircraftViewGeometry& g, double x);
 int markerColumn(int imageWidth);
 
 /// STABIL's drawing. geometry is the aircraft view's (fitAircraftView for a refit, or the
-/// magnified one); it is used for the outline, the lattice, the aircraft and the marks alike.
+/// magnified one). The result lines go where no wing is drawn (placeResultLines: moved along the
+/// left edge, or the fitted drawing shrunk); the geometry so placed, returned in the picture, is
+/// used for the outline, the lattice, the aircraft, the marks and the leader lines alike.
 StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& scene, const AircraftViewGeometry& geometry);
 
 /// One leader line: a level piece from start to knee on the result line, then on to the mark.
@@ -55,7 +58,7 @@ inline constexpr int kLeaderStart = 162; // the level piece starts here at the l
 inline constexpr int kLeaderKnee = 176;  // and turns here at the least
 
 /// The leader lines of the centre-of-gravity lines (blue) and the neutral-point line (red): each
-/// starts 8 pixels below its line's top, right of its text as measured with fm, runs level to
+/// starts 8 pixels below its line's top (its row moved by g.ResultLinesShift), right of its text as measured with fm, runs level to
 /// the right of the widest line and then to (c - 7, marker row).
 std::vector<LeaderLine> leaderLines(const QFontMetrics& fm, int imageWidth, UiLanguage lang, bool manual,
                                     const ReferenceValues& ref, const StabilityNumbers& n,

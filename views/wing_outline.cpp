@@ -27,6 +27,16 @@ int drawnTrapezia(const Wing& wing) { return std::clamp(wing.TrapeziumCount, 1, 
 
 double sectionLeadingEdge(const Wing& wing, int s) { return s <= 1 ? 0.0 : double(wing.XOffset[s]); }
 
+std::vector<QPolygon> wingTrapezia(const Wing& wing, QPoint root, double scale) {
+    const CornerMap at{wing, root, scale};
+    constexpr bool LE = false, TE = true;
+    std::vector<QPolygon> out;
+    for (bool left : {false, true})
+        for (int k = 1; k <= drawnTrapezia(wing); ++k)
+            out.push_back(QPolygon{at(k, LE, left), at(k + 1, LE, left), at(k + 1, TE, left), at(k, TE, left)});
+    return out;
+}
+
 void drawWingOutline(QPainter& p, const Wing& wing, QPoint root, double scale) {
     const CornerMap at{wing, root, scale};
     constexpr bool LE = false, TE = true;

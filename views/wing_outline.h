@@ -5,6 +5,9 @@
 
 #include <QPainter>
 #include <QPoint>
+#include <QPolygon>
+
+#include <vector>
 
 namespace tv {
 
@@ -21,5 +24,9 @@ double sectionLeadingEdge(const Wing& wing, int s);
 /// TE2, LE2, LE1 (left), closed over the root chord only when there is a root offset (otherwise the
 /// root chord lies on the centre line); trapezia 2.. run LEk, LEk+1, TEk+1, TEk on each half.
 void drawWingOutline(QPainter& p, const Wing& wing, QPoint root, double scale);
+
+/// The area the outline encloses, as drawWingOutline places it: one quadrilateral (LEk, LEk+1,
+/// TEk+1, TEk) per drawn trapezium and half, right half first.
+std::vector<QPolygon> wingTrapezia(const Wing& wing, QPoint root, double scale);
 
 } // namespace tv

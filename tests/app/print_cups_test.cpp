@@ -4,7 +4,7 @@
 // CI does; skipped with the reason otherwise. Every wait is bounded.
 #include "app/dialogs.h"
 #include "app/imagecontrol.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "printing/report_page.h"
 #include "printing/print_dialog.h"
 

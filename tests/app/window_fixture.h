@@ -2,11 +2,13 @@
 // A main window in a fresh temporary working directory (the settings and clipboard files live
 // there), with dialogs that answer from a script instead of blocking.
 #include "app/dialogs.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +113,22 @@ protected:
         return {};
     }
     void setText(const char* name, const QString& t) { get<QLineEdit>(name)->setText(t); }
+    /// A window with the live neutral point on and its first live result shown.
+    TForm1& makeLive() {
+        TForm1& f = make();
+        trigger("LiveNeutralPoint1");
+        EXPECT_TRUE(f.liveNeutralPoint());
+        waitLive();
+        return f;
+    }
+    /// Lets the window's events run until no live calculation runs or waits (bounded).
+    void waitLive() {
+        QElapsedTimer t;
+        t.start();
+        while (form->liveCalculationBusy() && t.elapsed() < 60000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QApplication::processEvents();
+        ASSERT_FALSE(form->liveCalculationBusy());
+    }
     void trigger(const char* action) { get<QAction>(action)->trigger(); }
     void click(const char* button) { get<QAbstractButton>(button)->click(); }
     QTabWidget* pages() { return get<QTabWidget>("PageControl1"); }

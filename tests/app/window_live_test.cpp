@@ -19,21 +19,6 @@ using tv::WingField;
 
 class LiveTest : public WindowTest {
 protected:
-    TForm1& makeLive() {
-        TForm1& f = make();
-        trigger("LiveNeutralPoint1");
-        EXPECT_TRUE(f.liveNeutralPoint());
-        waitLive();
-        return f;
-    }
-    /// Lets the window's events run until no live calculation runs or waits (bounded).
-    void waitLive() {
-        QElapsedTimer t;
-        t.start();
-        while (form->liveCalculationBusy() && t.elapsed() < 60000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QApplication::processEvents();
-        ASSERT_FALSE(form->liveCalculationBusy());
-    }
     struct Shown {
         bool known;
         double neutralPoint;

@@ -2,8 +2,13 @@
 // what is measured from the wing's own position), and what the composed bitmap shows where.
 #include "model/planform.h"
 #include "printing/report_page.h"
+#include "views/stability_view.h"
+#include "views/view_common.h"
+#include "views_fixture.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QTransform>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -161,4 +166,103 @@ TEST(ReportPage, SummaryFiguresStartAfterTheirLabelsInEveryLanguage) {
         EXPECT_EQ(columns.size(), 1u) << int(lang);
         if (allFit) EXPECT_EQ(*columns.begin(), 520) << int(lang);
     }
+}
+
+namespace {
+
+const tv::UiLanguage kLanguages[] = {tv::UiLanguage::English, tv::UiLanguage::German, tv::UiLanguage::Spanish};
+
+/// The report of a calculated starting aircraft, its aircraft picture drawn as the window draws it
+/// for the report: the fitted stability picture at kAircraftPictureSize.
+tv::ReportData startingReport(const tvtest::CalculatedAircraft& c, tv::UiLanguage lang, tv::StabilityPicture* pic) {
+    tv::ReportData d = defaultReport(c.aircraft.WingCount, lang);
+    d.aircraft = c.aircraft;
+    d.NeutralPointX = c.reference.NeutralPointX;
+    d.WingAcX = c.solver->WingAcX;
+    d.WingLiftSlope = c.solver->WingLiftSlope;
+    tv::StabilityScene scene;
+    scene.aircraft = &c.aircraft;
+    scene.solver = c.solver.get();
+    scene.lang = lang;
+    scene.NeutralPointKnown = scene.LatticeKnown = true;
+    scene.reference = c.reference;
+    scene.flightCaption = " flight direction";
+    d.aircraftPicture = QImage(tv::kAircraftPictureSize, QImage::Format_RGB32);
+    QPainter p(&d.aircraftPicture);
+    tv::clearImage(p, tv::kAircraftPictureSize, scene.colours.toolTipBackground, tv::kGreyOutline);
+    *pic = tv::STABIL(p, tv::kAircraftPictureSize, scene, tv::fitAircraftView(c.aircraft, tv::kAircraftPictureSize));
+    d.numbers = pic->numbers;
+    return d;
+}
+
+/// A picture rectangle where the page shows it.
+QRect onPage(const QRect& r) {
+    const QRectF pic(QPointF(0, 0), QSizeF(tv::kAircraftPictureSize));
+    QTransform t = QTransform::fromTranslate(tv::kAircraftPictureRect.x(), tv::kAircraftPictureRect.y());
+    t.scale(tv::kAircraftPictureRect.width() / pic.width(), tv::kAircraftPictureRect.height() / pic.height());
+    return t.mapRect(QRectF(r)).toAlignedRect();
+}
+
+} // namespace
+
+TEST(ReportPage, ResultLinesOfTheAircraftPictureStandOffEveryWing) {
+    for (const char* name : tvtest::kStartingAircraft)
+        for (const tv::UiLanguage lang : kLanguages) {
+            SCOPED_TRACE(testing::Message() << name << " language " << int(lang));
+            tv::StabilityPicture pic;
+            tv::ReportData d = startingReport(tvtest::startingAircraft(name), lang, &pic);
+            const QRect box = onPage(pic.resultBox);
+            const QImage page = tv::composeReportPage(d);
+            bool red = false;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    red = red || (qRed(page.pixel(x, y)) > 200 && qGreen(page.pixel(x, y)) < 80);
+            EXPECT_TRUE(red) << "the neutral-point line stands in the box";
+            // The same page with the wings alone in the picture: nothing but background in the box.
+            const QRgb background = d.aircraftPicture.pixel(2, 2);
+            d.aircraftPicture.fill(background);
+            QPainter p(&d.aircraftPicture);
+            for (int w = 1; w <= d.aircraft.WingCount; ++w) tv::d_1d_w(p, d.aircraft, w, pic.geometry);
+            p.end();
+            const QImage wings = tv::composeReportPage(d);
+            int struck = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x) struck += wings.pixel(x, y) != background;
+            EXPECT_EQ(struck, 0) << "wing pixels in the result lines' box";
+            if (lang == tv::UiLanguage::Spanish) tvtest::keep(page, std::string("report_") + name + "_es");
+        }
+}
+
+TEST(ReportPage, LabelsKeepTwoBlanksOfPaperBeforeTheirFigures) {
+    // On every row of the summary and of the wing blocks' right column: the ink of the label ends
+    // at least two character widths before the ink of its figure begins.
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(16);
+    const double blanks = 2 * QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
+    for (const char* name : {"default", "canard"})
+        for (const tv::UiLanguage lang : kLanguages) {
+            tv::StabilityPicture pic;
+            const tv::ReportData d = startingReport(tvtest::startingAircraft(name), lang, &pic);
+            const QImage page = tv::composeReportPage(d);
+            const auto texts = tv::reportPageTexts(d);
+            for (const tv::ReportText& label : texts) {
+                const bool summary = label.y > 563 && label.y < 683, block = label.y >= 683 && label.x > 0;
+                const auto value = std::find_if(texts.begin(), texts.end(), [&](const tv::ReportText& t) {
+                    return (summary || block) && t.y == label.y && t.x > label.x;
+                });
+                if (value == texts.end()) continue;
+                int labelInk = -1, valueInk = -1;
+                for (int x = label.x; x < tv::kReportPageSize.width(); ++x)
+                    for (int y = label.y; y < label.y + 18; ++y)
+                        if (isDark(page.pixel(x, y)) && x < value->x)
+                            labelInk = x;
+                        else if (isDark(page.pixel(x, y)) && valueInk < 0)
+                            valueInk = x;
+                ASSERT_GE(labelInk, 0);
+                ASSERT_GE(valueInk, 0);
+                EXPECT_GE(valueInk - labelInk - 1, blanks)
+                    << name << " language " << int(lang) << ": '" << label.text << "' '" << value->text << "'";
+            }
+        }
 }

@@ -70,19 +70,20 @@ TEST_F(StabilityFixture, ManualMarkAndLabel) {
 }
 
 TEST_F(StabilityFixture, ResultLinesAndTheirBackground) {
+    // The wing covers the lines' standard rows 232..; they stand below it, moved as one block.
     QImage img;
-    draw(img);
-    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 232, 150, 14), QColor(0, 0, 0)));
-    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 266, 150, 14), kBlue));
-    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 298, 150, 14), kRed));
+    int shift = draw(img).geometry.ResultLinesShift;
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 232 + shift, 150, 14), QColor(0, 0, 0)));
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 266 + shift, 150, 14), kBlue));
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 298 + shift, 150, 14), kRed));
     // With the lattice known the first line stands on the light 3-D colour.
     scene.LatticeKnown = true;
     scene.colours.light3D = QColor(10, 200, 30);
     auto ws = tv::makeSolverWorkspace();
     scene.solver = ws.get();
-    draw(img);
-    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 232, 150, 14), scene.colours.light3D));
-    EXPECT_FALSE(tvtest::anyPixel(img, QRect(9, 249, 150, 14), scene.colours.light3D));
+    shift = draw(img).geometry.ResultLinesShift;
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(9, 232 + shift, 150, 14), scene.colours.light3D));
+    EXPECT_FALSE(tvtest::anyPixel(img, QRect(9, 249 + shift, 150, 14), scene.colours.light3D));
 }
 
 TEST_F(StabilityFixture, ReferenceOutlineOnTheLeftHalfOnlyWithTheLatticeOfThisModel) {
@@ -147,7 +148,8 @@ TEST_F(StabilityFixture, LeaderLinesCrossNoResultText) {
         p.end();
         for (const tv::ResultLine& line : tv::stabilityResultLines(r.lang, r.manual, scene.reference, pic.numbers)) {
             QString text = QString::fromStdString(line.text).trimmed();
-            const QRect box(tv::kResultColumn, line.row, fm.horizontalAdvance(text), fm.height());
+            const QRect box(tv::kResultColumn, line.row + pic.geometry.ResultLinesShift, fm.horizontalAdvance(text),
+                            fm.height());
             for (int y = box.top(); y <= box.bottom(); ++y)
                 for (int x = box.left(); x <= box.right(); ++x)
                     ASSERT_EQ(img.pixel(x, y), before.pixel(x, y)) << line.text << " struck at " << x << "," << y;

@@ -1,8 +1,13 @@
 #include "views_fixture.h"
 
+#include "files/projectfile.h"
 #include "model/planform.h"
+#include "solver/calculation.h"
 
 #include <QDir>
+
+#include <map>
+#include <stdexcept>
 
 namespace tvtest {
 
@@ -42,6 +47,20 @@ bool anyPixel(const QImage& img, const QRect& r, const QColor& c) {
         for (int x = r.left(); x <= r.right(); ++x)
             if (img.rect().contains(x, y) && at(img, x, y) == c) return true;
     return false;
+}
+
+const CalculatedAircraft& startingAircraft(const std::string& name) {
+    static std::map<std::string, CalculatedAircraft> done;
+    if (const auto it = done.find(name); it != done.end()) return it->second;
+    const auto file = tv::readProjectFile(std::string(TV_TEST_DATA) + "/../../examples/" + name + ".tv4");
+    if (!file.ok()) throw std::runtime_error("cannot read example " + name);
+    tv::AircraftTexts texts = tv::defaultAircraftTexts();
+    tv::applyProjectTable(file.value, texts);
+    CalculatedAircraft c{name, tv::computeAircraft(texts), tv::makeSolverWorkspace(), {}};
+    tv::runCalculation(c.aircraft, *c.solver, tv::UiLanguage::English);
+    if (!tv::resultsUsable(*c.solver)) throw std::runtime_error("example " + name + " does not calculate");
+    c.reference = {c.solver->ReferenceArea, c.solver->ReferenceChord, c.solver->NeutralPointX};
+    return done.emplace(name, std::move(c)).first->second;
 }
 
 void keep(const QImage& img, const std::string& name) {

@@ -1,11 +1,14 @@
 #pragma once
 // Helpers of the view tests: wings from numbers, images filled with a known colour, pixel probes.
 #include "model/aircraft.h"
+#include "solver/workspace.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 
+#include <array>
+#include <memory>
 #include <string>
 
 namespace tvtest {
@@ -33,6 +36,19 @@ QImage blankImage(int w, int h, const QColor& fill = kTip);
 QColor at(const QImage& img, int x, int y);
 /// True when some pixel of the rectangle has the colour.
 bool anyPixel(const QImage& img, const QRect& r, const QColor& c);
+/// A starting aircraft of "New" as read from examples/ and calculated: the model as the window
+/// shows it after F5, its workspace (lattice, reference outline) and reference values.
+struct CalculatedAircraft {
+    std::string name;
+    tv::Aircraft aircraft;
+    std::shared_ptr<tv::SolverWorkspace> solver;
+    tv::ReferenceValues reference;
+};
+/// The five starting aircraft, in the order of the choice; calculated once per test program.
+inline constexpr std::array<const char*, 5> kStartingAircraft{"glider-2m", "canard", "tandem", "flying-wing",
+                                                              "default"};
+const CalculatedAircraft& startingAircraft(const std::string& name);
+
 /// Writes the image to $TV_VIEWS_PNG/<name>.png when that variable names a folder.
 void keep(const QImage& img, const std::string& name);
 

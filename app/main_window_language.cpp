@@ -1,19 +1,23 @@
 // The three language procedures, the language menu and tool buttons, and the about window.
-#include "app/imagecontrol.h"
-#include "app/tform1.h"
 #include "app/about_window.h"
+#include "app/actions.h"
+#include "app/calculation/calculation_controller.h"
+#include "app/main_window.h"
+#include "app/pages/aircraft_page.h"
+#include "app/pages/wing_page.h"
+#include "app/span_loading_window.h"
+#include "i18n/export_texts.h"
+#include "i18n/session_texts.h"
+#include "views/aircraft_view.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QTranslator>
-#include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QToolButton>
+#include <QTranslator>
 
 void TForm1::deutsch() { applyLanguage(tv::UiLanguage::German); }
 void TForm1::english() { applyLanguage(tv::UiLanguage::English); }
@@ -25,9 +29,7 @@ void TForm1::spain1Click() { selectLanguage(tv::UiLanguage::Spanish); }
 
 void TForm1::selectLanguage(tv::UiLanguage lang) {
     UiLanguage = lang;
-    m_langButton[0]->setVisible(lang == tv::UiLanguage::German);
-    m_langButton[1]->setVisible(lang == tv::UiLanguage::English);
-    m_langButton[2]->setVisible(lang == tv::UiLanguage::Spanish);
+    m_actions->showLanguage(lang == tv::UiLanguage::German ? 0 : lang == tv::UiLanguage::English ? 1 : 2);
     if (lang == tv::UiLanguage::German)
         deutsch();
     else if (lang == tv::UiLanguage::English)
@@ -76,34 +78,39 @@ void TForm1::applyLanguage(tv::UiLanguage lang) {
     // Captions of the labels, buttons, check box, tabs and scale controls.
     for (const tv::ControlText& ct : tv::windowTexts(lang)) setCaption(this, m_pages, ct);
     // The catalogue comes before any drawing: the stability picture redraws the aircraft view,
-    // whose flight-direction caption is the catalogue's.
+    // whose flight-direction caption is the catalogue's. The result's lines follow the language.
     Catalogue = tv::messageCatalogue(lang);
-    std::array<std::string, tv::kWingMax + 1> thumbnailCaptions;
-    for (int w = 1; w <= tv::kWingMax; ++w) thumbnailCaptions[w] = tv::thumbnailCaption(lang, w);
-    redrawThumbnails(thumbnailCaptions);
+    m_calc->relocalise(lang);
+    for (int w = 1; w <= tv::kWingMax; ++w) m_aircraft->redrawThumbnail(w, QString::fromStdString(tv::thumbnailCaption(lang, w)));
     // The stability texts in the new language; without a neutral point there are none, and the
     // aircraft view is drawn afresh instead.
     STABIL();
-    if (!NeutralPointKnown) {
-        m_image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+    if (!neutralPointKnown()) {
+        m_aircraft->Image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
         drawAircraftView();
     }
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
     for (const tv::ControlText& ct : tv::menuTexts(lang)) setCaption(this, m_pages, ct);
-    applyExportLanguage(lang);
+    if (m_spanLoading) m_spanLoading->setWindowTitle(QString::fromUtf8(tv::spanLoadingTexts(lang).title));
     drawLanguageCaption();
-    Space1(nullptr);
-    applySessionTexts(lang);
+    Space1();
+    // Lengths along x and where they are measured from.
+    m_aircraft->Image2->setToolTip(QString::fromStdString(tv::xOriginNote(lang, 1)));
+    for (int w = 1; w <= tv::kWingMax; ++w) m_wing[w]->setXOriginNote(QString::fromStdString(tv::xOriginNote(lang, w)));
+    updateUndoTexts();
+    rebuildRecentMenu();
+    if (!m_building) showResultState();
 }
 
 // The language switch writes its own flight-direction caption over the one of the aircraft view,
 // opaque, so that one caption shows.
 void TForm1::drawLanguageCaption() {
-    QPainter p(&m_image2->canvas());
+    TImage* image = m_aircraft->Image2;
+    QPainter p(&image->canvas());
     const QColor background = systemColours().toolTipBackground;
     tv::drawFlightCaption(p, m_geom.AircraftCentreX + 27, tv::aircraftViewFlightDirection(UiLanguage), &background);
     p.end();
-    m_image2->update();
+    image->update();
 }
 
 void TForm1::BitBtn1Click() {

@@ -1,4 +1,4 @@
-#include "app/livecalculation.h"
+#include "app/calculation/live_calculation.h"
 
 #include "model/planform.h"
 #include "solver/calculation.h"

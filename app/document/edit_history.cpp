@@ -1,4 +1,4 @@
-#include "app/edithistory.h"
+#include "app/document/edit_history.h"
 
 namespace tv {
 

@@ -1,5 +1,5 @@
 // The snapshot history behind Undo and Redo, without a window.
-#include "app/edithistory.h"
+#include "app/document/edit_history.h"
 
 #include <gtest/gtest.h>
 

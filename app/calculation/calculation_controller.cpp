@@ -1,0 +1,159 @@
+#include "app/calculation/calculation_controller.h"
+#include "app/calculation/live_calculation.h"
+#include "model/planform.h"
+#include "solver/calculation.h"
+
+#include <string>
+
+bool sameModel(const tv::AircraftTexts& a, const tv::AircraftTexts& b) {
+    if (a.WingCount != b.WingCount) return false;
+    for (int w = 1; w <= tv::kWingMax; ++w)
+        if (a.wings[w].field != b.wings[w].field || a.wings[w].TrapeziumCount != b.wings[w].TrapeziumCount)
+            return false;
+    return true;
+}
+
+namespace {
+
+/// The texts with the heights the separation moved: what the window's z fields show afterwards.
+tv::AircraftTexts withMovedHeights(tv::AircraftTexts texts, const tv::Aircraft& aircraft, const tv::SolverWorkspace& ws) {
+    for (int w = 1; w <= tv::kWingMax; ++w)
+        if (ws.WingMoved[w]) texts.wings[w][tv::WingField::PositionZ] = std::to_string(aircraft.Wings[w].PositionZ);
+    return texts;
+}
+
+} // namespace
+
+CalculationController::CalculationController(ShownTexts shown, QObject* parent)
+    : QObject(parent), m_shown(std::move(shown)) {}
+
+CalculationController::~CalculationController() { stopLive(); }
+
+std::unique_ptr<tv::SolverWorkspace> CalculationController::freeWorkspace() {
+    if (m_result && m_result->ws) return std::move(m_result->ws);
+    if (m_spare) return std::move(m_spare);
+    return tv::makeSolverWorkspace();
+}
+
+void CalculationController::takeFigures(CalculationResult& r) const {
+    const tv::SolverWorkspace& ws = *r.ws;
+    r.usable = tv::resultsUsable(ws);
+    r.messages = ws.Messages;
+    r.texts = withMovedHeights(r.texts, r.aircraft, ws);
+    if (!r.usable) return;
+    for (int w = 1; w <= tv::kWingMax; ++w) {
+        r.WingAcX[w] = ws.WingAcX[w];
+        r.WingAcY[w] = ws.WingAcY[w];
+    }
+    r.reference = {ws.ReferenceArea, ws.ReferenceChord, ws.NeutralPointX};
+    r.numbers = tv::computeStability(r.aircraft.WingCount, ws.NeutralPointX, ws.ReferenceChord, m_desiredMargin);
+}
+
+void CalculationController::replaceResult(std::unique_ptr<CalculationResult> result) {
+    if (m_result && m_result->ws) {
+        if (!m_spare)
+            m_spare = std::move(m_result->ws);
+        else if (m_live)
+            m_live->recycle(std::move(m_result->ws));
+    }
+    m_result = std::move(result);
+}
+
+const CalculationResult& CalculationController::calculate(const tv::AircraftTexts& texts, tv::UiLanguage lang,
+                                                          const Progress& progress) {
+    auto r = std::make_unique<CalculationResult>();
+    r->source = ResultSource::Command;
+    r->texts = texts;
+    r->lang = lang;
+    r->aircraft = tv::computeAircraft(texts);
+    r->ws = freeWorkspace();
+    if (!r->ws) { // refused for want of memory: the next command tries again
+        r->retry = true;
+        r->messages = {tv::notEnoughMemoryLine(lang)};
+        replaceResult(std::move(r));
+        return *m_result;
+    }
+    tv::SolverWorkspace& ws = *r->ws;
+    tv::runCalculation(r->aircraft, ws, lang, [&](int columnsLeft) {
+        if (progress) progress(columnsLeft, ws);
+    });
+    takeFigures(*r);
+    replaceResult(std::move(r));
+    return *m_result;
+}
+
+void CalculationController::adoptProjectNeutralPoint(const tv::AircraftTexts& texts, const tv::ReferenceValues& reference) {
+    if (reference.ReferenceArea <= 0) {
+        replaceResult(nullptr);
+        return;
+    }
+    auto r = std::make_unique<CalculationResult>();
+    r->source = ResultSource::ProjectFile;
+    r->texts = texts;
+    r->aircraft = tv::computeAircraft(texts);
+    r->reference = reference;
+    r->numbers = tv::computeStability(r->aircraft.WingCount, reference.NeutralPointX, reference.ReferenceChord,
+                                      m_desiredMargin);
+    replaceResult(std::move(r));
+}
+
+const CalculationResult* CalculationController::resultFor(const tv::AircraftTexts& texts) const {
+    return m_result && sameModel(m_result->texts, texts) ? m_result.get() : nullptr;
+}
+
+void CalculationController::setDesiredMargin(double margin) {
+    m_desiredMargin = margin;
+    if (m_result && m_result->neutralPointKnown())
+        m_result->numbers = tv::computeStability(m_result->aircraft.WingCount, m_result->reference.NeutralPointX,
+                                                 m_result->reference.ReferenceChord, margin);
+}
+
+void CalculationController::relocalise(tv::UiLanguage lang) {
+    m_liveLang = lang;
+    if (!m_result || m_result->lang == lang) return;
+    m_result->lang = lang;
+    if (m_result->messages.empty()) return;
+    if (!m_result->ws) {
+        m_result->messages = {tv::notEnoughMemoryLine(lang)};
+        return;
+    }
+    tv::Aircraft aircraft = tv::computeAircraft(m_result->texts);
+    tv::runCalculation(aircraft, *m_result->ws, lang);
+    m_result->messages = m_result->ws->Messages;
+}
+
+// ---- Live neutral point -----------------------------------------------------------------------------
+
+void CalculationController::requestLive(const tv::AircraftTexts& texts, tv::UiLanguage lang) {
+    if (resultFor(texts)) return; // already calculated: a drag released where its last step was
+    m_liveLang = lang;
+    if (!m_live)
+        m_live = std::make_unique<LiveCalculation>([this](std::shared_ptr<LiveResult> r) { acceptLive(r); });
+    m_live->request(texts, lang);
+}
+
+bool CalculationController::liveBusy() const { return m_live && m_live->busy(); }
+
+void CalculationController::stopLive() { m_live.reset(); }
+
+void CalculationController::acceptLive(const std::shared_ptr<LiveResult>& live) {
+    if (!sameModel(live->texts, m_shown())) {
+        ++m_liveDropped; // a newer change superseded it; the worker takes its workspace back
+        return;
+    }
+    ++m_liveShown;
+    auto r = std::make_unique<CalculationResult>();
+    r->source = ResultSource::Live;
+    r->texts = live->texts;
+    r->lang = m_liveLang;
+    r->aircraft = live->aircraft;
+    r->ws = std::move(live->ws);
+    if (r->ws) {
+        takeFigures(*r);
+    } else {
+        r->retry = true;
+        r->messages = {tv::notEnoughMemoryLine(m_liveLang)};
+    }
+    replaceResult(std::move(r));
+    emit liveResultReady();
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The calculation flow of the window: the calculate command, the live neutral point's worker, and
+// the one result object that everything shown, copied, printed, exported or saved reads. A result
+// counts only for the texts it was calculated from (resultFor); the window never copies figures
+// out of it, so an edit, a cancelled drag or a superseded live run cannot leave a figure behind.
+#include "app/calculation/calculation_result.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class LiveCalculation;
+struct LiveResult;
+
+class CalculationController : public QObject {
+    Q_OBJECT
+public:
+    /// The model the window shows (a planform drag's shape while one runs): a live result that
+    /// finishes for other texts is dropped.
+    using ShownTexts = std::function<tv::AircraftTexts()>;
+    /// Columns left in the elimination, with the workspace being solved (its lattice is laid out).
+    using Progress = std::function<void(int columnsLeft, const tv::SolverWorkspace& ws)>;
+
+    explicit CalculationController(ShownTexts shown, QObject* parent = nullptr);
+    ~CalculationController() override;
+
+    /// The calculate command: texts calculated now, in lang; the outcome becomes the result.
+    const CalculationResult& calculate(const tv::AircraftTexts& texts, tv::UiLanguage lang, const Progress& progress = {});
+    /// The neutral point a project stored, for the texts it was read into (none: no result).
+    void adoptProjectNeutralPoint(const tv::AircraftTexts& texts, const tv::ReferenceValues& reference);
+    /// The result when it belongs to texts, else none.
+    const CalculationResult* resultFor(const tv::AircraftTexts& texts) const;
+    /// The last result, current or not.
+    const CalculationResult* latest() const { return m_result.get(); }
+    /// The margin (%) the centre-of-gravity figures are computed for; recomputes them.
+    void setDesiredMargin(double margin);
+    /// The result's lines again in lang (the language was switched): a run with lines is repeated
+    /// for the same texts, which gives the same figures.
+    void relocalise(tv::UiLanguage lang);
+
+    // ---- Live neutral point -------------------------------------------------------------------
+    /// texts go to the worker, unless the result already belongs to them.
+    void requestLive(const tv::AircraftTexts& texts, tv::UiLanguage lang);
+    /// A live calculation runs or waits.
+    bool liveBusy() const;
+    /// Waits for a live calculation in flight and drops its result (the window closes).
+    void stopLive();
+    int liveShown() const { return m_liveShown; }
+    int liveDropped() const { return m_liveDropped; }
+
+signals:
+    /// A live result became the result.
+    void liveResultReady();
+
+private:
+    void acceptLive(const std::shared_ptr<LiveResult>& live);
+    /// Fills result's figures from its workspace after a run.
+    void takeFigures(CalculationResult& result) const;
+    /// The workspace of the result being replaced, or a spare, or a new one (none: no memory).
+    std::unique_ptr<tv::SolverWorkspace> freeWorkspace();
+    void replaceResult(std::unique_ptr<CalculationResult> result);
+
+    ShownTexts m_shown;
+    std::unique_ptr<CalculationResult> m_result;
+    std::unique_ptr<tv::SolverWorkspace> m_spare;
+    std::unique_ptr<LiveCalculation> m_live;
+    tv::UiLanguage m_liveLang = tv::UiLanguage::English;
+    double m_desiredMargin = 7.5;
+    int m_liveShown = 0, m_liveDropped = 0;
+};

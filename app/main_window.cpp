@@ -1,0 +1,224 @@
+// Construction of the main window and the routes from the controls to the handlers. All geometry
+// is given in design pixels (96 per inch) and scaled by the placement.
+#include "app/main_window.h"
+#include "app/about_window.h"
+#include "app/actions.h"
+#include "app/calculation/calculation_controller.h"
+#include "app/pages/aircraft_page.h"
+#include "app/pages/wing_page.h"
+#include "app/span_loading_window.h"
+#include "printing/report_page.h"
+#include "views/view3d.h"
+
+#include <tarvolin_version.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTranslator>
+
+namespace {
+constexpr int kClientWidth = 836; // design client area
+constexpr int kClientHeight = 758;
+constexpr int kToolBarHeight = 28;
+} // namespace
+
+TForm1::TForm1(const Options& options, QWidget* parent)
+    : QMainWindow(parent), m_options(options), m_view3d(std::make_unique<tv::View3DState>()) {
+    if (options.dialogs) {
+        m_dialogs = options.dialogs;
+    } else {
+        m_ownDialogs = std::make_unique<TQtDialogs>();
+        m_dialogs = m_ownDialogs.get();
+    }
+    // The window is laid out for 96 pixels per inch; at another density everything, fonts
+    // included, is scaled by 96 / density, so the whole window keeps its proportions.
+    double density = options.pixelDensity;
+    if (density <= 0 && QGuiApplication::primaryScreen()) density = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    if (density > 0) m_pl.scale = 96.0 / density;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(6, m_pl.px(11)));
+    setFont(font);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral(" Tarvolin4  V") + QLatin1String(tv::kProgramVersion));
+
+    m_central = new QWidget(this);
+    setCentralWidget(m_central);
+    m_toolBar = named(new QWidget(m_central), QStringLiteral("ToolBar1"));
+    m_actions = new WindowActions(*this, m_toolBar, m_pl);
+    buildPages();
+    m_actions->Button4 = m_aircraft->Button4;
+    m_pl.place(m_toolBar, 0, 0, kClientWidth, kToolBarHeight);
+    m_pl.place(m_pages, 0, kToolBarHeight, kClientWidth, kClientHeight - kToolBarHeight);
+    resize(m_pl.px(kClientWidth), m_pl.px(kClientHeight) + menuBar()->sizeHint().height());
+    // 830 x 777 with the frame: less a 4-pixel border on each side and a 29-pixel title bar.
+    setMinimumSize(m_pl.px(822), m_pl.px(744));
+
+    m_about = new TForm2(this);
+    m_calc = new CalculationController([this] { return shownTexts(); }, this);
+    connect(m_calc, &CalculationController::liveResultReady, this, [this] { presentResult(true); });
+    m_spanLoading = new TSpanLoadingWindow([this] { return spanLoadingScene(); }, this);
+    m_imageP = named(new TImage(m_aircraft), QStringLiteral("Image_P"));
+    m_imageP->setBitmapSize(tv::kReportPageSize);
+    m_imageP->hide();
+    setAcceptDrops(true);
+    connectCommands();
+    connectPages();
+    connectViews();
+
+    m_statusLine = named(new QLabel(this), QStringLiteral("StatusLine"));
+    statusBar()->addWidget(m_statusLine, 1);
+    statusBar()->setSizeGripEnabled(false);
+    resize(width(), height() + statusBar()->sizeHint().height());
+    setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());
+    m_doc.loadRecent(settingsFilePath());
+    rebuildRecentMenu();
+    // Keys, focus and resizes anywhere: a drag whose release is lost is called off.
+    qApp->installEventFilter(this);
+
+    m_building = false;
+    Create1(options.arguments);
+    startHistory();
+}
+
+TForm1::~TForm1() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+void TForm1::buildPages() {
+    m_pages = named(new QTabWidget(m_central), QStringLiteral("PageControl1"));
+    m_aircraft = new AircraftPage(m_pl);
+    m_pages->addTab(m_aircraft, QStringLiteral("     Aircraft    "));
+    for (int w = 1; w <= tv::kWingMax; ++w) {
+        m_wing[w] = new WingPage(w, m_pl);
+        m_pages->addTab(m_wing[w], QString());
+    }
+    m_remarksPage = named(new QWidget, QString::fromLatin1(tv::kRemarksTabSheetName));
+    m_pages->addTab(m_remarksPage, QStringLiteral("Remarks"));
+    m_memo2 = named(new QPlainTextEdit(m_remarksPage), QStringLiteral("Memo2"));
+    m_pl.place(m_memo2, 4, 4, 820, 690);
+}
+
+void TForm1::connectCommands() {
+    WindowActions& a = *m_actions;
+    const std::pair<QAction*, std::function<void()>> items[] = {
+        {a.New1, [this] { New1Click(); }},
+        {a.Open2, [this] { Load1Click(); }},
+        {a.Save2, [this] { Save1Click(SaveMode::As); }},
+        {a.Save3, [this] { Save1Click(SaveMode::Current); }},
+        {a.Print1, [this] { Print1Click(); }},
+        {a.ExportPdf1, [this] { ExportPdf1Click(); }},
+        {a.ExportAvl1, [this] { ExportAvl1Click(); }},
+        {a.ExportCsv1, [this] { ExportCsv1Click(); }},
+        {a.Exit1, [this] { close(); }},
+        {a.Undo1, [this] { Undo1Click(); }},
+        {a.Redo1, [this] { Redo1Click(); }},
+        {a.CopyWing1, [this] { Save_Wing(); }},
+        {a.InsertCopiedWing1, [this] { Load_Wing(); }},
+        {a.Mscale1, [this] { Mscale1Click(); }},
+        {a.CopyResults1, [this] { CopyResults1Click(); }},
+        {a.Calc1, [this] { Button4Click(); }},
+        {a.SpanLoading1, [this] { SpanLoading1Click(); }},
+        {a.Info1, [this] { BitBtn1Click(); }},
+        {a.language[0], [this] { german1Click(); }},
+        {a.language[1], [this] { english1Click(); }},
+        {a.language[2], [this] { spain1Click(); }},
+        {a.wing11, [this] { m_pages->setCurrentWidget(m_wing[1]); }},
+        {a.wing21, [this] { m_pages->setCurrentWidget(m_wing[2]); }},
+        {a.wing31, [this] { m_pages->setCurrentWidget(m_wing[3]); }},
+        {a.aircraft1, [this] { m_pages->setCurrentWidget(m_aircraft); }},
+    };
+    for (const auto& [action, handler] : items) connect(action, &QAction::triggered, this, command(handler));
+    for (int i = 1; i <= 5; ++i) connect(a.chng[i], &QAction::triggered, this, command([this, i] { chngClick(i); }));
+    connect(a.LiveNeutralPoint1, &QAction::toggled, this, [this](bool on) { setLiveNeutralPoint(on); });
+    connect(a.saveAsKey, &QShortcut::activated, this, command([this] { Save1Click(SaveMode::As); }));
+    const std::pair<QToolButton*, std::function<void()>> buttons[] = {
+        {a.SpeedButton1, [this] { Load1Click(); }},
+        {a.SpeedButton2, [this] { Save1Click(SaveMode::As); }},
+        {a.SpeedButton3, [this] { Save1Click(SaveMode::Current); }},
+        {a.SpeedButton4, [this] { Button4Click(); }},
+        {a.SpeedButton5, [this] { Print1Click(); }},
+        // Each visible flag switches to the next language: German -> English -> Spanish -> German.
+        {a.languageButton[0], [this] { english1Click(); }},
+        {a.languageButton[1], [this] { spain1Click(); }},
+        {a.languageButton[2], [this] { german1Click(); }},
+    };
+    for (const auto& [button, handler] : buttons) connect(button, &QToolButton::clicked, this, command(handler));
+    connect(a.Bscale1, &QPushButton::clicked, this, [this] { Bscale1Click(); });
+    connect(a.E_scale, &QLineEdit::returnPressed, this, [this] { Bscale1Click(); });
+    connect(m_aircraft->Button4, &QPushButton::clicked, this, command([this] { Button4Click(); }));
+}
+
+void TForm1::connectPages() {
+    for (int w = 1; w <= tv::kWingMax; ++w) {
+        WingPage* page = m_wing[w];
+        connect(page, &WingPage::fieldEdited, this, [this, w](tv::WingField f) { onFieldEdited(w, f); });
+        connect(page, &WingPage::trapeziumCountChosen, this, [this, w](int n) {
+            if (m_building) return;
+            SetTrapeziumCount(w, n);
+            recordEdit({tv::EditKind::TrapeziumCount, w});
+        });
+        connect(page, &WingPage::copyRequested, this, command([this] { Save_Wing(); }));
+        connect(page, &WingPage::insertRequested, this, command([this] { Load_Wing(); }));
+        for (tv::WingField f : {tv::WingField::PositionX, tv::WingField::PositionZ})
+            connect(field(w, f), &QLineEdit::textChanged, this, [this, w, f] { onFieldEdited(w, f); });
+        for (int f = 0; f < tv::kWingFieldCount; ++f)
+            connect(field(w, tv::WingField(f)), &QLineEdit::editingFinished, this, [this] { m_doc.history.closeMerge(); });
+    }
+    connect(m_aircraft->wingCountGroup, &QButtonGroup::idToggled, this, [this](int n, bool on) {
+        if (on && !m_building) chooseWingCount(n);
+    });
+    AircraftPage& ap = *m_aircraft;
+    connect(ap.RadioButton15, &QRadioButton::clicked, this, [this] { RadioButton15Click(); });
+    connect(ap.RadioButton16, &QRadioButton::clicked, this, [this] { RadioButton16Click(); });
+    connect(ap.Edit_Mstab, &QLineEdit::textChanged, this, [this] { marginEdited(); });
+    // The margin slider writes its margin into the field, whose change runs the evaluation.
+    connect(ap.ScrollBar5, &QScrollBar::valueChanged, this, [this](int position) {
+        m_aircraft->Edit_Mstab->setText(QString::fromStdString(tv::marginTextForSlider(position)));
+    });
+    connect(ap.ScrollBar5, &QScrollBar::sliderReleased, this, [this] { ScrollBar5Exit(); });
+    connect(ap.CheckBoxA, &QCheckBox::clicked, this, [this] { CheckBoxAClick(); });
+    connect(m_memo2, &QPlainTextEdit::textChanged, this, [this] { recordEdit({tv::EditKind::Remarks}, true); });
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+}
+
+void TForm1::connectViews() {
+    AircraftPage& ap = *m_aircraft;
+    for (QScrollBar* bar : {ap.ScrollBar1, ap.ScrollBar2, ap.ScrollBar6})
+        connect(bar, &QScrollBar::valueChanged, this, [this] { if (!m_building) draw3DView(); });
+    connect(ap.ScrollBar3, &QScrollBar::valueChanged, this, [this] { if (!m_building) ScrollBar3Change(); });
+    connect(ap.ScrollBar4, &QScrollBar::valueChanged, this, [this] { if (!m_building) ScrollBar4Change(); });
+    using B = Qt::MouseButton;
+    using Bs = Qt::MouseButtons;
+    using K = Qt::KeyboardModifiers;
+    const auto mouse = [this](TImage* image, auto down, auto move, auto up) {
+        connect(image, &TImage::mouseDown, this, [down](QPoint p, B b, Bs, K k) { down(p, b, k); });
+        connect(image, &TImage::mouseMove, this, move);
+        connect(image, &TImage::mouseUp, this, [up](QPoint p, B b, Bs, K k) { up(p, b, k); });
+    };
+    mouse(ap.Image2, [this](QPoint p, B b, K k) { Image4MouseDown(p, b, k); },
+          [this](QPoint p, Bs b, K k) { Image4MouseMove(p, b, k); }, [this](QPoint p, B b, K k) { Image4MouseUp(p, b, k); });
+    mouse(ap.Image3, [this](QPoint p, B b, K k) { Image3MouseDown(p, b, k); },
+          [this](QPoint p, Bs b, K k) { Image3MouseMove(p, b, k); }, [this](QPoint p, B b, K k) { Image3MouseUp(p, b, k); });
+    for (int w = 1; w <= tv::kWingMax; ++w) {
+        TImage* image = m_wing[w]->planformImage();
+        mouse(image, [this, w](QPoint p, B b, K k) { planformMouseDown(w, p, b, k); },
+              [this, w](QPoint p, Bs b, K k) { planformMouseMove(w, p, b, k); },
+              [this, w](QPoint p, B b, K k) { planformMouseUp(w, p, b, k); });
+        // Leaving the view takes its handles away.
+        connect(image, &TImage::mouseLeave, this, [this, w] { drawPlanformView(w); });
+    }
+}

@@ -1,0 +1,326 @@
+#pragma once
+// The main window: builds the pages, the commands and the calculation, and routes between them.
+// The project lives in the document, results in the calculation's one result object, controls on
+// the pages; the window keeps only the view state of its drawings.
+#include "app/dialogs.h"
+#include "app/document/project_document.h"
+#include "app/pages/placement.h"
+#include "i18n/texts.h"
+#include "model/aircraft.h"
+#include "printing/printer_service.h"
+#include "stability/stability.h"
+#include "views/aircraft_view.h"
+#include "views/planform_edit.h"
+#include "views/view_common.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class AircraftPage;
+class CalculationController;
+struct CalculationResult;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QTabWidget;
+class QTranslator;
+class TForm2;
+class TForm3;
+class TImage;
+class TSpanLoadingWindow;
+class WindowActions;
+class WingPage;
+
+namespace tv {
+struct ReportData;
+struct SolverWorkspace;
+struct StabilityScene;
+struct SpanLoadingScene;
+struct View3DScene;
+struct View3DState;
+} // namespace tv
+
+/// What a save does: ask for a new name first, or write under the project's name.
+enum class SaveMode { As, Current };
+/// Who asks for the stability picture: opening a file draws no outline or lattice.
+enum class StabilityCaller { Other, OpenFile };
+/// Whether the aircraft view is fitted to its image or keeps the magnified scale.
+enum class AircraftFit { Refit, KeepMagnified };
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        QStringList arguments;        // command-line arguments without the program name
+        TDialogs* dialogs = nullptr;  // nullptr: the real desktop dialogs
+        double pixelDensity = 0;      // pixels per inch; 0: the screen's
+        tv::PrinterService* printerService = nullptr; // nullptr: the system's printers
+    };
+    TForm1() : TForm1(Options{}) {}
+    explicit TForm1(const Options& options, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- State, read through the document, the result object and the pages ---------------------
+    const QString& projectFileName() const { return m_doc.fileName(); }
+    /// The result object when it belongs to the model shown, else none.
+    const CalculationResult* currentResult() const;
+    bool neutralPointKnown() const;
+    bool latticeKnown() const;
+    /// The last calculation was refused or failed.
+    bool abortCalculation() const;
+    bool clipboardHasWing() const { return ClipboardHasWing; }
+    tv::UiLanguage uiLanguage() const { return UiLanguage; }
+    const tv::MessageCatalogue& catalogue() const { return Catalogue; }
+    /// The aircraft as the last planform computations read it.
+    const tv::Aircraft& model() const { return Model; }
+    /// The current result's reference values (zero without one).
+    const tv::ReferenceValues& reference() const;
+    /// The current result's margins and centre-of-gravity positions.
+    const tv::StabilityNumbers& stabilityNumbers() const;
+    const std::array<double, tv::kWingMax + 1>& planformScale() const { return PlanformScale; }
+    double view3DScale() const { return View3DScale; }
+    const tv::AircraftViewGeometry& aircraftViewGeometry() const { return m_geom; }
+    const tv::DragState& dragState() const { return m_drag; }
+    /// The current result's workspace (none without a current calculation).
+    const tv::SolverWorkspace* solverWorkspace() const;
+    double scaleFactor() const { return m_pl.scale; }
+    const tv::EditHistory& history() const { return m_doc.history; }
+    const std::vector<std::string>& recentProjects() const { return m_doc.recent(); }
+    /// True when the aircraft differs from what was last opened or saved.
+    bool aircraftModified() const;
+    static std::string settingsFilePath();
+
+    // ---- Model edits (main_window_model.cpp) ----------------------------------------------------
+    /// The recalculation pass: planforms, positions, aircraft and 3D views.
+    void Calc();
+    /// The planform computation of wing w (1..5); Calc_W1 .. Calc_W5 folded into one.
+    void CalcWing(int w);
+    void SetWingCount(int n);
+    void SetTrapeziumCount(int w, int n);
+    void Space1();
+    void PageControl1Change();
+    void Mscale1Click();
+    void Bscale1Click();
+    void Undo1Click();
+    void Redo1Click();
+    QLineEdit* field(int w, tv::WingField f) const;
+    QRadioButton* trapeziumButton(int w, int n) const;
+    int trapeziumCount(int w) const;
+    int wingCount() const { return m_wingCount; }
+    /// Wing 1..5 of the active page, 0 on the aircraft and remarks pages.
+    int activeWing() const;
+    tv::AircraftTexts fieldTexts() const;
+    tv::WingTexts wingTexts(int w) const;
+    /// Writes texts into the fields (only those that differ) and selects the counts.
+    void writeFieldTexts(const tv::AircraftTexts& texts, int firstWing, int lastWing);
+
+    // ---- Files (main_window_files.cpp) -----------------------------------------------------------
+    void Save1Click(SaveMode mode);
+    void Load1Click();
+    /// "Open" with the name already chosen (a dropped file, a recent project).
+    void openProject(const std::optional<QString>& name);
+    /// Reads the project name into the fields; only a project that was read becomes the document's.
+    tv::ReadStatus Load2(const QString& name);
+    void Save_Wing();
+    void Load_Wing();
+    void Button_C1Click(int selector);
+    void chngClick(int selector);
+    void readSettingsFile();
+    void FormClose();
+    void New1Click();
+    void startNewAircraft(int index);
+    void openRecentProject(int index);
+
+    // ---- Calculation and results (main_window_results.cpp) --------------------------------------
+    void Button4Click();
+    void setLiveNeutralPoint(bool on);
+    bool liveNeutralPoint() const { return m_liveMode; }
+    /// Hands the model as it stands to the live worker now.
+    void requestLiveCalculation();
+    bool liveCalculationBusy() const;
+    int liveResultsShown() const;
+    int liveResultsDropped() const;
+    void CopyResults1Click();
+    /// The batch calculator's report of the current results; empty without them.
+    std::string resultsReport() const;
+    void ExportAvl1Click();
+    void ExportCsv1Click();
+    void SpanLoading1Click();
+    TSpanLoadingWindow* spanLoadingWindow() const { return m_spanLoading; }
+    tv::SpanLoadingScene spanLoadingScene() const;
+    void Print1Click(QObject* sender = nullptr);
+    void Button6Click();
+    void ExportPdf1Click();
+    tv::ReportData reportData(double pictureScale = 1) const;
+    TForm3* printDialog();
+
+    // ---- Languages and about window (main_window_language.cpp) ----------------------------------
+    void deutsch();
+    void english();
+    void spain();
+    void german1Click();
+    void english1Click();
+    void spain1Click();
+    void BitBtn1Click();
+    TForm2* aboutWindow() const { return m_about; }
+
+    // ---- Drawings and the mouse on them (main_window_views.cpp) ---------------------------------
+    void drawDimensionDiagram(int w);
+    void drawPlanformView(int w);
+    void drawAircraftView(AircraftFit fit = AircraftFit::Refit);
+    void draw3DView();
+    void DrawGrid();
+    void STABIL(StabilityCaller caller = StabilityCaller::Other);
+    void Zeiger();
+    void FormResize();
+    void planformMouseDown(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
+    void planformMouseUp(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void Image4MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void Image4MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
+    void Image4MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void Image3MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
+    void Image3MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction and routing (main_window.cpp).
+    void buildPages();
+    void connectCommands();
+    void connectPages();
+    void connectViews();
+    void Create1(const QStringList& arguments);
+    /// A command's handler, run after any planform drag in progress is called off.
+    template <class F> auto command(F f) { return [this, f] { cancelPlanformDrag(); f(); }; }
+
+    // Result state (main_window_results.cpp).
+    /// The state of every command from the document and the result.
+    void updateActions();
+    /// What shows the result without drawing: the wings' aerodynamic centres, the results box,
+    /// the margin label, the span loading, the commands.
+    void showResultState();
+    /// A result just made: the heights it moved go into the z fields, then it is shown.
+    void presentResult(bool live);
+    void scheduleLiveCalculation();
+    bool ensureLattice();
+    void showExportError(const std::string& text);
+
+    // Model edits (main_window_model.cpp).
+    void onFieldEdited(int w, tv::WingField f);
+    /// Wing w's planform figures and view from its fields, nothing else.
+    void computeWing(int w);
+    void chooseWingCount(int n);
+    void showWingFigures(int w, const tv::Wing& wing);
+    void redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& caption);
+    void CheckBoxAClick();
+    void RadioButton15Click();
+    void RadioButton16Click();
+    void marginEdited();
+    // History.
+    struct EditScope {
+        EditScope(TForm1& form, std::optional<tv::EditStep> step = std::nullopt);
+        ~EditScope();
+        TForm1& form;
+        std::optional<tv::EditStep> step;
+    };
+    void startHistory();
+    void recordEdit(const tv::EditStep& step, bool mergeable = false);
+    void applyHistoryTexts(const tv::AircraftTexts& texts);
+    void updateUndoTexts();
+
+    // Files (main_window_files.cpp).
+    std::string aircraftFingerprint() const;
+    void markAircraftSaved();
+    bool confirmLeaveAircraft();
+    void refreshClipboardState();
+    void rebuildRecentMenu();
+    void showFileName();
+
+    // Views (main_window_views.cpp).
+    tv::SystemColours systemColours() const;
+    tv::StabilityScene stabilityScene(StabilityCaller caller) const;
+    tv::View3DScene view3DScene() const;
+    void paintLattice(const tv::SolverWorkspace& ws);
+    void ScrollBar3Change();
+    void ScrollBar4Change();
+    void ScrollBar5Exit();
+    void keep3DZoom(const tv::AircraftViewGeometry& fitted);
+    void redrawShownViews();
+    void layOutPages(int tabWidth, int tabHeight);
+    void showPointerPosition(const QString& text);
+    /// The model the window shows: the field texts, with a planform drag's shape while one runs.
+    tv::AircraftTexts shownTexts() const;
+    tv::AircraftTexts dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const;
+    bool planformDragRunning() const;
+    /// A drag that ends other than by a release on its view (a command, a dialog, a key, the
+    /// window losing focus, a move without the button) is dropped with its live result.
+    void cancelPlanformDrag();
+    void showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift);
+
+    // Language (main_window_language.cpp).
+    void selectLanguage(tv::UiLanguage lang);
+    void applyLanguage(tv::UiLanguage lang);
+    void loadQtTranslations(tv::UiLanguage lang);
+    void drawLanguageCaption();
+
+    // ---- Parts ----------------------------------------------------------------------------------
+    Options m_options;
+    Placement m_pl;
+    std::unique_ptr<TDialogs> m_ownDialogs;
+    TDialogs* m_dialogs = nullptr;
+    ProjectDocument m_doc;
+    CalculationController* m_calc = nullptr;
+    WindowActions* m_actions = nullptr;
+    QTabWidget* m_pages = nullptr;
+    AircraftPage* m_aircraft = nullptr;
+    std::array<WingPage*, tv::kWingMax + 1> m_wing{};
+    QWidget* m_remarksPage = nullptr;
+    QPlainTextEdit* m_memo2 = nullptr; // remarks
+    QWidget* m_central = nullptr;
+    QWidget* m_toolBar = nullptr;
+    QLabel* m_statusLine = nullptr;
+    TForm2* m_about = nullptr;
+    TForm3* m_form3 = nullptr;
+    std::unique_ptr<tv::PrinterService> m_ownPrinterService;
+    TImage* m_imageP = nullptr; // the report's page bitmap, hidden
+    TSpanLoadingWindow* m_spanLoading = nullptr;
+    std::unique_ptr<QTranslator> m_qtTranslator;
+
+    // ---- Window state ---------------------------------------------------------------------------
+    tv::UiLanguage UiLanguage = tv::UiLanguage::English;
+    tv::MessageCatalogue Catalogue;
+    bool ClipboardHasWing = false;
+    tv::Aircraft Model; // as the last planform computations read it
+    int m_wingCount = tv::kDefaultWingCount;
+    std::array<double, tv::kWingMax + 1> PlanformScale{};
+    double View3DScale = 1;
+    tv::AircraftViewGeometry m_geom;
+    tv::DragState m_drag;
+    std::unique_ptr<tv::View3DState> m_view3d;
+    int m_dragWing = 0; // the planform drag being shaped: wing, last position and keys
+    QPoint m_dragPos;
+    Qt::KeyboardModifiers m_dragShift;
+    bool m_liveMode = false;
+    QTimer* m_liveTimer = nullptr;
+    int m_historyHold = 0;
+    bool m_historyReady = false;
+    bool m_building = true; // change events are ignored while the controls are made
+    QSize m_laidOutPage;
+    bool m_hiddenViewsStale = false; // views of pages not shown miss a live result
+};

@@ -1,0 +1,256 @@
+// Edits of the model: field access, the change events, the recalculation pass, the counts, the
+// scaling, the stability switches and the edit history.
+#include "app/actions.h"
+#include "app/calculation/calculation_controller.h"
+#include "app/main_window.h"
+#include "app/pages/aircraft_page.h"
+#include "app/pages/wing_page.h"
+#include "app/scaling.h"
+#include "model/parse.h"
+#include "model/planform.h"
+#include "i18n/session_texts.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+// ---- Field access ----------------------------------------------------------------------------------
+
+QLineEdit* TForm1::field(int w, tv::WingField f) const {
+    if (w < 1 || w > tv::kWingMax) return nullptr;
+    if (f == tv::WingField::PositionX) return m_aircraft->positionX[w];
+    if (f == tv::WingField::PositionZ) return m_aircraft->positionZ[w];
+    return m_wing[w]->field(f);
+}
+
+QRadioButton* TForm1::trapeziumButton(int w, int n) const {
+    return w >= 1 && w <= tv::kWingMax ? m_wing[w]->trapeziumButton(n) : nullptr;
+}
+
+int TForm1::trapeziumCount(int w) const { return m_wing[w]->trapeziumCount(); }
+
+int TForm1::activeWing() const {
+    for (int w = 1; w <= tv::kWingMax; ++w)
+        if (m_pages->currentWidget() == m_wing[w]) return w;
+    return 0;
+}
+
+tv::WingTexts TForm1::wingTexts(int w) const {
+    tv::WingTexts t;
+    if (w < 1 || w > tv::kWingMax) return t;
+    for (int f = 0; f < tv::kWingFieldCount; ++f) t.field[f] = field(w, tv::WingField(f))->text().toStdString();
+    t.TrapeziumCount = trapeziumCount(w);
+    return t;
+}
+
+tv::AircraftTexts TForm1::fieldTexts() const {
+    tv::AircraftTexts t;
+    t.WingCount = m_wingCount;
+    for (int w = 1; w <= tv::kWingMax; ++w) t.wings[w] = wingTexts(w);
+    t.Comment = m_memo2->toPlainText().toStdString();
+    return t;
+}
+
+void TForm1::writeFieldTexts(const tv::AircraftTexts& texts, int firstWing, int lastWing) {
+    for (int w = firstWing; w <= lastWing; ++w) {
+        const tv::WingTexts& wt = texts.wings[w];
+        if (wt.TrapeziumCount >= 1 && wt.TrapeziumCount <= tv::kTrapeziumMax)
+            m_wing[w]->trapeziumButton(wt.TrapeziumCount)->setChecked(true);
+        for (int f = 0; f < tv::kWingFieldCount; ++f) {
+            const QString text = QString::fromStdString(wt.field[f]);
+            QLineEdit* e = field(w, tv::WingField(f));
+            if (e->text() != text) e->setText(text);
+        }
+    }
+}
+
+// ---- Change events -----------------------------------------------------------------------------------
+
+void TForm1::onFieldEdited(int w, tv::WingField f) {
+    if (m_building) return;
+    if (f == tv::WingField::RootOffset) {
+        CalcWing(w);
+        Space1();
+    } else if (f == tv::WingField::PositionX || f == tv::WingField::PositionZ) {
+        Calc();
+    } else {
+        CalcWing(w);
+    }
+    recordEdit({tv::EditKind::Field, w, int(f)}, true);
+}
+
+void TForm1::CalcWing(int w) {
+    if (w < 1 || w > tv::kWingMax) return;
+    computeWing(w);
+    if (m_building) return;
+    showResultState();
+    scheduleLiveCalculation();
+}
+
+void TForm1::computeWing(int w) {
+    Model.Wings[w] = tv::computeWing(wingTexts(w));
+    drawPlanformView(w);
+    showWingFigures(w, Model.Wings[w]);
+}
+
+void TForm1::showWingFigures(int w, const tv::Wing& wing) { m_wing[w]->showFigures(wing); }
+
+void TForm1::Space1() {
+    for (int w = 1; w <= tv::kWingMax; ++w) {
+        const bool gap = tv::parseLenientInt(field(w, tv::WingField::RootOffset)->text().toStdString()) != 0;
+        m_wing[w]->showGapQuestion(gap ? Catalogue.TxtGapQuestion1 : std::string(), gap ? Catalogue.TxtGapQuestion2 : std::string());
+    }
+}
+
+// ---- Counts ------------------------------------------------------------------------------------------
+
+void TForm1::chooseWingCount(int n) {
+    // Nothing is lost by another count: the wings beyond it keep their fields, and undo brings it back.
+    if (n == m_wingCount) return;
+    SetWingCount(n);
+    recordEdit({tv::EditKind::WingCount});
+}
+
+void TForm1::SetWingCount(int n) {
+    if (n < 1 || n > tv::kWingMax) return;
+    m_wingCount = n;
+    Model.WingCount = n;
+    m_aircraft->selectWingCount(n);
+    for (int w = 1; w <= tv::kWingMax; ++w) m_pages->setTabVisible(m_pages->indexOf(m_wing[w]), w <= n);
+    m_aircraft->showWingsInUse(n);
+    m_aircraft->uncheckPressure();
+    Calc();
+}
+
+void TForm1::SetTrapeziumCount(int w, int n) {
+    if (w < 1 || w > tv::kWingMax || n < 1 || n > tv::kTrapeziumMax) return;
+    m_wing[w]->selectTrapeziumCount(n);
+    drawDimensionDiagram(w);
+    CalcWing(w);
+}
+
+// ---- The recalculation pass -------------------------------------------------------------------------
+
+void TForm1::Calc() {
+    m_aircraft->uncheckPressure();
+    m_aircraft->ScrollBar3->setValue(100);
+    for (int w = 1; w <= tv::kWingMax; ++w) computeWing(w);
+    Model.WingCount = m_wingCount;
+    m_aircraft->Image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
+    drawAircraftView();
+    draw3DView();
+    redrawThumbnails(Catalogue.TxtWingCaption);
+    if (m_building) return;
+    showResultState();
+    scheduleLiveCalculation();
+}
+
+void TForm1::redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& caption) {
+    for (int w = 1; w <= tv::kWingMax; ++w) m_aircraft->redrawThumbnail(w, QString::fromStdString(caption[w]));
+}
+
+void TForm1::PageControl1Change() {
+    if (m_building) return;
+    if (m_hiddenViewsStale) FormResize();
+    updateActions();
+    if (!neutralPointKnown()) Calc();
+}
+
+// ---- Pressure and stability switches --------------------------------------------------------------
+
+void TForm1::CheckBoxAClick() {
+    m_aircraft->ScrollBar6->setVisible(m_aircraft->CheckBoxA->isChecked());
+    if (!neutralPointKnown()) Calc();
+    drawAircraftView();
+    draw3DView();
+    // With the switch on the 3D view already ran the stability picture over the tinted lattice.
+    if (!m_aircraft->CheckBoxA->isChecked()) STABIL();
+}
+
+void TForm1::RadioButton15Click() {
+    m_aircraft->ScrollBar3->setValue(100);
+    m_aircraft->setManualControlsVisible(false);
+    STABIL();
+}
+
+void TForm1::RadioButton16Click() {
+    m_aircraft->ScrollBar3->setValue(100);
+    m_aircraft->setManualControlsVisible(true);
+    STABIL();
+}
+
+void TForm1::marginEdited() {
+    m_calc->setDesiredMargin(tv::desiredMarginFromText(m_aircraft->Edit_Mstab->text().toStdString()));
+    if (m_building) return;
+    STABIL();
+    showResultState();
+}
+
+// ---- Scaling -------------------------------------------------------------------------------------
+
+void TForm1::Mscale1Click() {
+    m_actions->setScaleControlsVisible(true);
+    m_actions->E_scale->setFocus();
+    m_actions->E_scale->selectAll();
+}
+
+void TForm1::Bscale1Click() {
+    const EditScope step(*this, tv::EditStep{tv::EditKind::Scaling});
+    m_actions->setScaleControlsVisible(false);
+    const double factor = tv::parseReal(m_actions->E_scale->text().toStdString());
+    for (const ScaledField& s : scalingOrder()) {
+        QLineEdit* e = field(s.wing, s.field);
+        e->setText(QString::fromStdString(scaledFieldText(e->text().toStdString(), factor)));
+    }
+    Calc();
+}
+
+// ---- History -------------------------------------------------------------------------------------
+
+TForm1::EditScope::EditScope(TForm1& f, std::optional<tv::EditStep> s) : form(f), step(s) { ++form.m_historyHold; }
+
+TForm1::EditScope::~EditScope() {
+    if (--form.m_historyHold == 0 && step) form.recordEdit(*step);
+}
+
+void TForm1::startHistory() {
+    m_historyReady = true;
+    m_doc.history.reset(fieldTexts());
+    updateUndoTexts();
+}
+
+void TForm1::recordEdit(const tv::EditStep& step, bool mergeable) {
+    if (!m_historyReady || m_historyHold > 0 || m_building) return;
+    if (m_doc.history.record(fieldTexts(), step, mergeable)) updateUndoTexts();
+}
+
+void TForm1::updateUndoTexts() {
+    m_actions->Undo1->setText(QString::fromStdString(tv::undoText(UiLanguage, m_doc.history.undoStep())));
+    m_actions->Redo1->setText(QString::fromStdString(tv::redoText(UiLanguage, m_doc.history.redoStep())));
+    updateActions();
+}
+
+void TForm1::Undo1Click() {
+    if (const tv::AircraftTexts* t = m_doc.history.undo()) applyHistoryTexts(*t);
+    updateUndoTexts();
+}
+
+void TForm1::Redo1Click() {
+    if (const tv::AircraftTexts* t = m_doc.history.redo()) applyHistoryTexts(*t);
+    updateUndoTexts();
+}
+
+// Undoing is an edit like any other: the texts go into the controls, whose change handlers
+// recompute.
+void TForm1::applyHistoryTexts(const tv::AircraftTexts& texts) {
+    const EditScope hold(*this);
+    if (texts.WingCount != m_wingCount) SetWingCount(texts.WingCount);
+    writeFieldTexts(texts, 1, tv::kWingMax);
+    const QString comment = QString::fromStdString(texts.Comment);
+    if (m_memo2->toPlainText() != comment) m_memo2->setPlainText(comment);
+    Calc();
+    STABIL();
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Names and lines of the window's document commands.
+#include "i18n/texts.h"
+
+#include <string>
+
+namespace tv {
+
+/// The name of an aircraft started from a template that has not been saved yet.
+std::string untitledProjectName(UiLanguage lang);
+
+} // namespace tv
+
+namespace tv {
+
+/// An export asked for while the calculation of the aircraft is refused: nothing was written.
+std::string exportRefusedText(UiLanguage lang);
+
+} // namespace tv
