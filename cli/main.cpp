@@ -1,6 +1,8 @@
-// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]
+// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
 // built-in default aircraft). --json writes JSON Lines: one object per file, in the order given.
+// --cg gives the static margin and verdict of a CG at x (mm, aircraft frame) in place of the
+// project's own "My CG".
 // --exact-solve eliminates in double precision only, instead of in single precision refined to
 // the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project
 // calculated; "-" as their FILE is standard output (the report is then left out). An export is
@@ -12,6 +14,7 @@
 #include "files/output_target.h"
 #include "report/json_report.h"
 #include "report/text_report.h"
+#include "stability/balance.h"
 
 #include <tarvolin_version.h>
 
@@ -30,6 +33,7 @@ struct Options {
     bool json = false;
     bool exactSolve = false;
     double margin = 7.5;
+    std::string cg; // --cg as given (checked), "" for the project's own My CG
     tv::UiLanguage lang = tv::UiLanguage::English;
     std::string avl; // deck to write, "" for none
     std::string csv; // load table to write, "" for none
@@ -37,7 +41,7 @@ struct Options {
 };
 
 constexpr const char* kUsage =
-    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
+    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
     "       tarvolin4-calc --version | --help\n"
     "--avl and --csv take - for standard output (the report is then left out).\n";
 
@@ -51,6 +55,13 @@ bool parseMargin(const std::string& text, double& margin) {
     if (ec != std::errc() || end != last || !tv::isAcceptedMargin(value)) return false;
     margin = value;
     return true;
+}
+
+// --cg stands for the project's My CG: a position in the aircraft frame, not the table's CG.
+void useCgOption(tv::BalanceTexts& balance, const std::string& cg) {
+    balance.MyCg = cg;
+    balance.MyCgInput = tv::CgInput::AircraftFrame;
+    balance.MyCgFromTable = false;
 }
 
 // Output that cannot be written (a full disk, a closed pipe) is a failure, not a result.
@@ -76,12 +87,16 @@ bool parseArguments(int argc, char** argv, Options& o) {
             o.json = true;
         } else if (a == "--exact-solve") {
             o.exactSolve = true;
-        } else if (a == "--margin" || a == "--lang" || a == "--avl" || a == "--csv") {
+        } else if (a == "--margin" || a == "--cg" || a == "--lang" || a == "--avl" || a == "--csv") {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
             if (a == "--avl" || a == "--csv") {
                 if (v.empty()) return refuse(a + " needs a file name");
                 (a == "--avl" ? o.avl : o.csv) = v;
+            } else if (a == "--cg") {
+                if (!tv::cgFromEntry(v, tv::CgInput::AircraftFrame, std::nullopt).ok())
+                    return refuse("--cg takes a position in mm from -1000000 to 1000000, not \"" + v + "\"");
+                o.cg = v;
             } else if (a == "--margin") {
                 if (!parseMargin(v, o.margin)) return refuse("--margin takes a number of percent from -100 to 100, not \"" + v + "\"");
             } else if (v == "e" || v == "d" || v == "s") {
@@ -157,12 +172,13 @@ int calculateFiles(const Options& o) {
             status = 2;
             continue;
         }
+        if (!o.cg.empty()) useCgOption(texts.Balance, o.cg);
         const tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
         for (const std::string& line : ws->Messages) std::cerr << prefix << line << "\n";
         std::cerr.flush();
         if (!reportToStandardOutput(o)) {
         } else if (o.json) {
-            std::cout << tv::jsonLine(tv::jsonReport(r, *ws));
+            std::cout << tv::jsonLine(tv::jsonReport(r, *ws, o.lang));
         } else {
             std::cout << tv::textReport(r, *ws, o.lang) << (o.files.size() > 1 ? "\n" : "");
         }

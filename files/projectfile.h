@@ -41,7 +41,8 @@ bool isBareProjectPattern(std::string_view name);
 /// The exact bytes of a project file for the aircraft: wings 1..WingCount, each with sections
 /// 1..TrapeziumCount+1 (x = XOffset, 0 for the root; y = RootOffset for the root, else the
 /// TrapeziumSpan ending at the section; Chord), the reference lines <sb>, <lmue>, <xnp> only when
-/// `reference` holds a value (a neutral point is known), then the comment whose "\n" (or "\r\n")
+/// `reference` holds a value (a neutral point is known), the balance block when the aircraft's
+/// Balance is not empty (files/project_balance.h), then the comment whose "\n" (or "\r\n")
 /// line breaks become CR LF. The values are the model's (absolute chords, spans, root offsets).
 /// A WingCount outside 1..5 or a TrapeziumCount outside 1..4 is clamped into range first.
 /// The comment is encoded as Windows-1252 ("?" for characters it cannot hold); its own
@@ -83,6 +84,7 @@ struct ProjectTable {
     std::optional<double> ReferenceChord;             // mm, from <lmue>
     std::optional<double> NeutralPointX;              // mm, from <xnp>
     std::optional<std::string> Comment;               // UTF-8, lines joined by "\n"
+    std::optional<BalanceTexts> Balance;              // from the <balance> block (files/project_balance.h)
     bool olderLayout = false;    // name contains ".da4"/".DA4": read as a plain list of numbers
     bool taggedName = false;     // name contains ".tv4"/".TV4": wings 4 and 5 are applied too
     bool projectTags = false;    // the tag scan met at least one of the project's tags
@@ -108,9 +110,10 @@ ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps&
 /// Writes a read table into the aircraft's texts as loading does: WingCount if 1..5; for each wing
 /// 1..5 its TrapeziumCount if 1..4; the 16 field texts of wings 1..3, and of wings 4..5 only when
 /// table.taggedName, each value right-aligned in width 4 ("  50", "1850", "-135"); the comment if
-/// the file gave one. Anything else keeps its text. Reference values are not part of the texts:
-/// the window sets ReferenceArea = table.ReferenceArea.value_or(0), takes the other two when
-/// present, and knows a neutral point when ReferenceArea > 0.
+/// the file gave one; the balance data of the file's block, or none (a project without a block has
+/// no table: the previous project's rows must not stay). Anything else keeps its text. Reference
+/// values are not part of the texts: the window sets ReferenceArea = table.ReferenceArea.value_or(0),
+/// takes the other two when present, and knows a neutral point when ReferenceArea > 0.
 void applyProjectTable(const ProjectTable& table, AircraftTexts& texts);
 
 } // namespace tv

@@ -1,5 +1,6 @@
 #include "files/commentend.h"
 #include "files/encoding.h"
+#include "files/project_balance.h"
 #include "files/projectfile.h"
 #include "files/textlines.h"
 #include "model/numformat.h"
@@ -143,13 +144,21 @@ bool isProjectTag(std::string_view tag) {
 
 void scanTags(LineCursor& lines, ProjectTable& t) {
     ScanState st;
+    project_balance::Reader balance;
     while (const auto line = lines.next()) {
         const std::optional<TagLine> tl = splitTag(*line);
         if (!tl) continue;
         t.projectTags = t.projectTags || isProjectTag(tl->tag);
-        if (tl->tag == "comment") t.Comment = readComment(lines, tl->rest);
-        else applyTag(tl->tag, tl->value, st, t);
+        if (tl->tag == "comment") {
+            t.Comment = readComment(lines, tl->rest);
+            continue;
+        }
+        // Every line goes through the rules of the readers from before the balance block too,
+        // exactly as there: what they make of the block is what this reader makes of it.
+        applyTag(tl->tag, tl->value, st, t);
+        balance.line(tl->tag, tl->rest);
     }
+    t.Balance = balance.result();
 }
 
 std::string_view fileNamePart(std::string_view path) {
@@ -222,6 +231,7 @@ void applyProjectTable(const ProjectTable& table, AircraftTexts& texts) {
     const int lastWing = table.taggedName ? kWingMax : 3;
     for (int w = 1; w <= lastWing; ++w) applyWingFields(table.wings[w], texts.wings[w]);
     if (table.Comment) texts.Comment = *table.Comment;
+    texts.Balance = table.Balance.value_or(BalanceTexts{});
 }
 
 } // namespace tv

@@ -1,5 +1,6 @@
 #include "files/commentend.h"
 #include "files/encoding.h"
+#include "files/project_balance.h"
 #include "files/projectfile.h"
 #include "files/textlines.h"
 #include "model/numformat.h"
@@ -95,6 +96,7 @@ std::string projectFileBytes(const Aircraft& aircraft, const std::optional<Refer
         textLine(out, " <xnp>", formatFixed(reference->NeutralPointX, 4, 2), "</xnp>");
         appendLine(out, " ");
     }
+    project_balance::append(out, aircraft.Balance);
     textLine(out, " <comment>", commentOnDisk(aircraft.Comment), "</comment>");
     appendLine(out, "</aircraft>");
     appendLine(out, " ");

@@ -14,7 +14,7 @@ bool sameStoredWing(const tv::Wing& a, const tv::Wing& b) {
 }
 
 bool sameStoredAircraft(const tv::Aircraft& a, const tv::Aircraft& b) {
-    if (a.WingCount != b.WingCount || a.Comment != b.Comment) return false;
+    if (a.WingCount != b.WingCount || a.Comment != b.Comment || a.Balance != b.Balance) return false;
     for (int w = 1; w <= a.WingCount; ++w)
         if (!sameStoredWing(a.Wings[w], b.Wings[w])) return false;
     return true;

@@ -23,7 +23,7 @@ inline void expect(bool ok, const char* what) {
 /// chords and offsets of the sections in use, and the position.
 bool sameStoredWing(const tv::Wing& a, const tv::Wing& b);
 
-/// WingCount, the stored values of the wings in use, and the comment.
+/// WingCount, the stored values of the wings in use, the comment and the balance data.
 bool sameStoredAircraft(const tv::Aircraft& a, const tv::Aircraft& b);
 
 } // namespace tvfuzz

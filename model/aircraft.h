@@ -2,6 +2,8 @@
 // The aircraft model: up to five wings, each a half-wing chain of up to four trapezia.
 // All arrays are 1-based as the rest of the program indexes them; element 0 is unused.
 // The model is always derived from the input field texts (AircraftTexts) by the lenient parse.
+#include "model/balance.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -48,6 +50,7 @@ struct AircraftTexts {
     int WingCount = kDefaultWingCount;
     std::array<WingTexts, kWingMax + 1> wings{}; // [1..5]
     std::string Comment;
+    BalanceTexts Balance; // My CG and the weight-and-balance table
 };
 
 /// The built-in default aircraft (field texts, counts; the comment is left empty).
@@ -83,6 +86,7 @@ struct Aircraft {
     int WingCount = kDefaultWingCount;
     std::array<Wing, kWingMax + 1> Wings{}; // [1..5], always five
     std::string Comment;
+    BalanceTexts Balance; // as the texts hold it
 };
 
 } // namespace tv

@@ -87,4 +87,21 @@ double parseReal(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::optional<double> parseStrictReal(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    // Only digits or a point may start the number: from_chars would also take "inf" and "nan".
+    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.'))
+        return std::nullopt;
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+    return negative ? -value : value;
+}
+
 } // namespace tv

@@ -1,6 +1,8 @@
 #pragma once
-// The two ways every number typed or stored by the user is read. Neither ever fails.
+// The ways a number typed or stored by the user is read. The two lenient ones never fail; the
+// strict one says when a text is not a number.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tv {
@@ -19,5 +21,11 @@ int32_t saturatingAbs(int32_t v);
 /// Leading blanks are skipped; reading stops at the first character that does not fit; no number
 /// gives 0. NaN and infinity are never produced (an overflowing exponent saturates).
 double parseReal(std::string_view text);
+
+/// The whole text as one finite real number, or nothing: blanks around it are allowed, then an
+/// optional sign, digits with "." as the decimal point (never ","; "1,500" is ambiguous) and an
+/// optional exponent. "", "12a", "1,5", "inf", "nan" and "1e999" give nothing. For entries where a
+/// mistyped number must be reported rather than read as 0 (the weight-and-balance table, My CG).
+std::optional<double> parseStrictReal(std::string_view text);
 
 } // namespace tv

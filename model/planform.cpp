@@ -61,6 +61,7 @@ Aircraft computeAircraft(const AircraftTexts& texts) {
     a.WingCount = (texts.WingCount >= 1 && texts.WingCount <= kWingMax) ? texts.WingCount : 1;
     for (int w = 1; w <= kWingMax; ++w) a.Wings[w] = computeWing(texts.wings[w]);
     a.Comment = texts.Comment;
+    a.Balance = texts.Balance;
     return a;
 }
 

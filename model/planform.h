@@ -18,7 +18,7 @@ PlanformData NTRAP_SPEZIAL(int n, const std::array<double, kSectionMax + 1>& X,
 /// section tables, integrates and makes r25 relative to the wing's root leading edge.
 Wing computeWing(const WingTexts& texts);
 
-/// computeWing for every wing 1..5 (whatever WingCount is) plus WingCount and Comment.
+/// computeWing for every wing 1..5 (whatever WingCount is) plus WingCount, Comment and Balance.
 Aircraft computeAircraft(const AircraftTexts& texts);
 
 /// Texts of the five station labels above the wing's diagram: SectionY[1..5] as integers.

@@ -23,12 +23,16 @@ BatchResult calculateProject(const std::string& file, const AircraftTexts& texts
     r.file = file;
     r.aircraft = computeAircraft(texts);
     for (int w = 1; w <= kWingMax; ++w) r.planform[w] = r.aircraft.Wings[w].planform;
+    const Aircraft planforms = r.aircraft; // the calculation puts the lattice's planforms in their place
     runCalculation(r.aircraft, ws, lang);
     r.calculated = resultsUsable(ws);
     // The margins hold for a refused run too; its positions are not reported.
     r.stability = r.calculated
                       ? computeStability(r.aircraft.WingCount, ws.NeutralPointX, ws.ReferenceChord, desiredMargin)
                       : computeStability(r.aircraft.WingCount, 0, 0, desiredMargin);
+    const ReferenceValues ref{ws.ReferenceArea, ws.ReferenceChord, ws.NeutralPointX};
+    r.balance = r.calculated ? balanceFigures(planforms, ws.ReferenceWing, ref, r.stability)
+                             : uncalculatedBalanceFigures(texts.Balance);
     return r;
 }
 

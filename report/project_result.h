@@ -5,6 +5,7 @@
 #include "i18n/texts.h"
 #include "model/aircraft.h"
 #include "solver/workspace.h"
+#include "stability/balance.h"
 #include "stability/stability.h"
 
 #include <array>
@@ -19,6 +20,7 @@ struct BatchResult {
     Aircraft aircraft;                     // after any z-separation
     std::array<PlanformData, kWingMax + 1> planform{}; // [1..5] the planform values before the lattice
     StabilityNumbers stability;
+    BalanceFigures balance;  // My CG, the weight-and-balance table, loading and tail volumes
     bool calculated = false; // the run finished without a failure
 };
 
@@ -28,7 +30,8 @@ struct BatchResult {
 std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts,
                                              UiLanguage lang = UiLanguage::English);
 
-/// Computes the planforms, runs the calculation and the stability numbers for `desiredMargin` %.
+/// Computes the planforms, runs the calculation and the stability numbers for `desiredMargin` %,
+/// and the balance figures of texts.Balance (without a result only those of the table).
 BatchResult calculateProject(const std::string& file, const AircraftTexts& texts, SolverWorkspace& ws,
                              UiLanguage lang, double desiredMargin);
 

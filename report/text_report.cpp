@@ -2,6 +2,7 @@
 
 #include "model/numformat.h"
 #include "model/planform.h"
+#include "stability/balance_lines.h"
 
 #include <sstream>
 
@@ -35,6 +36,8 @@ std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLangua
     }
     if (!r.calculated) {
         out << t.noResult << "\n";
+        for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, r.stability, false))
+            out << line << "\n";
         return out.str();
     }
     const StabilityNumbers& n = r.stability;
@@ -44,6 +47,8 @@ std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLangua
     out << t.recommended << fx(n.CgHigh, 0, 1) << " mm (" << fx(n.RecommendedMarginHigh, 0, 0) << " %)" << t.to
         << fx(n.CgLow, 0, 1) << " mm (" << fx(n.RecommendedMarginLow, 0, 0) << " %)\n";
     out << t.cgFor << fx(n.DesiredMargin, 0, 1) << " %: " << fx(n.CgDesired, 0, 1) << " mm\n";
+    for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, n, true))
+        out << line << "\n";
     return out.str();
 }
 

@@ -9,7 +9,8 @@
 namespace tv {
 
 /// The readable report in `lang`: per wing in use its planform, lattice and aerodynamic centre;
-/// then the neutral point, reference values and the centre-of-gravity positions.
+/// then the neutral point, reference values and the centre-of-gravity positions; then the balance
+/// lines (stability/balance_lines.h: balanceReportLines), for a failed run those of the table.
 std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang = UiLanguage::English);
 
 } // namespace tv

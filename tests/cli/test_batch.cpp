@@ -1,6 +1,10 @@
+#include "files/projectfile.h"
+#include "model/numformat.h"
+#include "model/planform.h"
 #include "report/json_report.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -254,6 +258,77 @@ TEST_F(BatchTest, ExportsAreWrittenOnlyForACalculatedProject) {
         EXPECT_FALSE(fs::exists(out)) << c.name;
     }
 }
+
+// ---- Balance figures ---------------------------------------------------------------------------
+
+namespace {
+
+const std::string kTwoWing = std::string(TV_TEST_DATA) + "/../../examples/two-wing.tv4";
+
+} // namespace
+
+TEST_F(BatchTest, CgOptionGivesTheMarginAndVerdict) {
+    const CalcRun json = runCalc("--json --cg 200 " + kTwoWing), text = runCalc("--cg 200 " + kTwoWing);
+    ASSERT_EQ(json.status, 0);
+    const nlohmann::json j = nlohmann::json::parse(json.out);
+    const double np = j["NeutralPointX"].get<double>(), c = j["ReferenceChord"].get<double>();
+    EXPECT_DOUBLE_EQ(j["MyCgX"].get<double>(), 200);
+    EXPECT_NEAR(j["StaticMargin"].get<double>(), (np - 200) / c * 100, 1e-9);
+    EXPECT_NEAR(j["StaticMarginMm"].get<double>(), np - 200, 1e-9);
+    EXPECT_EQ(j["Verdict"], "nose-heavy"); // 200 lies ahead of CgHigh 213.8
+    EXPECT_NEAR(j["MyCgPercentMac"].get<double>(), (200 - j["MacLeadingEdgeX"].get<double>()) / j["MacLength"].get<double>() * 100, 1e-9);
+    EXPECT_NE(text.out.find("My CG: 200.0 mm = "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("nose-heavy: more margin than recommended"), std::string::npos) << text.out;
+
+    // At the limits as the report gives them, and at the neutral point, in process.
+    AircraftTexts texts;
+    ASSERT_FALSE(loadAircraftTexts(kTwoWing, texts));
+    const StabilityNumbers n = calculateProject(kTwoWing, texts, *ws_, UiLanguage::English, 7.5).stability;
+    const std::pair<double, const char*> rows[] = {{n.CgLow, "inside"}, {n.CgHigh, "inside"},
+                                                   {n.CgHigh - 0.1, "nose-heavy"}, {n.CgLow + 0.1, "too-far-aft"},
+                                                   {np, "unstable"}};
+    for (const auto& [cg, verdict] : rows) {
+        texts.Balance.MyCg = formatFixed(cg, 0, 12);
+        const BatchResult r = calculateProject(kTwoWing, texts, *ws_, UiLanguage::English, 7.5);
+        EXPECT_EQ(jsonReport(r, *ws_)["Verdict"], verdict) << cg;
+    }
+
+    // A failed run has no margin; a mistyped or absurd CG is refused as an argument.
+    const CalcRun failed = runCalc("--cg 90 " + writeSlenderProject().string());
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.out.find("Static margin: not calculated"), std::string::npos) << failed.out;
+    for (const char* bad : {"--cg abc", "--cg 7,5", "--cg 2e6", "--cg", "--cg nan"})
+        EXPECT_EQ(runCalc(bad).status, 2) << bad;
+}
+
+TEST_F(BatchTest, AProjectWithATableGivesTheMassFigures) {
+    AircraftTexts texts;
+    ASSERT_FALSE(loadAircraftTexts(kTwoWing, texts));
+    texts.Balance.MyCgFromTable = true;
+    texts.Balance.Rows = {{"Airframe", "1500", "250"}, {"Battery", "500", "150"}, {"Servo", "20 g", "300"}};
+    const fs::path project = dir_ / "table.tv4";
+    ASSERT_FALSE(writeProjectFile(project.string(), computeAircraft(texts), std::nullopt));
+    const CalcRun run = runCalc("--json --lang d " + project.string());
+    ASSERT_EQ(run.status, 0);
+    const nlohmann::json j = nlohmann::json::parse(run.out);
+    EXPECT_DOUBLE_EQ(j["TotalMass"].get<double>(), 2000);
+    EXPECT_DOUBLE_EQ(j["MassCgX"].get<double>(), 225); // (1500 * 250 + 500 * 150) / 2000
+    EXPECT_DOUBLE_EQ(j["MyCgX"].get<double>(), 225);
+    EXPECT_EQ(j["Verdict"], "inside");
+    const double dm2 = j["ReferenceArea"].get<double>() / 10000;
+    EXPECT_NEAR(j["WingLoading"].get<double>(), 2000 / dm2, 1e-9);
+    EXPECT_NEAR(j["CubicWingLoading"].get<double>(), 2000 / std::pow(dm2, 1.5), 1e-9);
+    ASSERT_EQ(j["BalanceMessages"].size(), 1u);
+    EXPECT_EQ(j["BalanceMessages"][0], "Zeile 3 (Servo): die Masse ist keine Zahl; die Zeile zählt nicht mit");
+    ASSERT_EQ(j["TailVolumes"].size(), 1u);
+    EXPECT_EQ(j["TailVolumes"][0]["Role"], "tail");
+    // Without a table: no mass, no loading.
+    const nlohmann::json plain = nlohmann::json::parse(runCalc("--json " + kTwoWing).out);
+    EXPECT_DOUBLE_EQ(plain["TotalMass"].get<double>(), 0);
+    EXPECT_TRUE(plain["WingLoading"].is_null());
+    EXPECT_TRUE(plain["MyCgX"].is_null());
+}
+
 
 // Under a memory limit the calculation either runs or says that the memory is missing and exits
 // 1; it never hangs (timeout's 124) or aborts (134). The largest lattice needs the most memory.

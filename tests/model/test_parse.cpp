@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <string>
 
 using tv::parseLenientInt;
@@ -63,6 +64,19 @@ TEST(RealParse, OverflowAndUnderflowStayFinite) {
                         "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
                         "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000001"),
               0.0);
+}
+
+TEST(StrictRealParse, TheWholeTextOrNothing) {
+    struct Row {
+        const char* text;
+        std::optional<double> expected;
+    } rows[] = {
+        {"7.5", 7.5},     {" 7.5\t", 7.5}, {"+3", 3},         {"-.5", -0.5},     {"2.5E-1", 0.25},
+        {"5.", 5},        {"", {}},        {"  ", {}},        {"7,5", {}},       {"1.5x", {}},
+        {"1 5", {}},      {"inf", {}},     {"-nan", {}},      {"1e999", {}},     {"+-5", {}},
+        {".", {}},        {"0x10", {}},
+    };
+    for (const auto& r : rows) EXPECT_EQ(tv::parseStrictReal(r.text), r.expected) << "text: '" << r.text << "'";
 }
 
 TEST(RealParse, IgnoresTheLocale) {
