@@ -5,6 +5,7 @@
 #include "model/numformat.h"
 #include "model/parse.h"
 
+#include <charconv>
 #include <sys/stat.h>
 #include <vector>
 
@@ -202,7 +203,14 @@ ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps&
 namespace {
 
 void applyWingFields(const ProjectWingSlots& s, WingTexts& w) {
-    auto put = [&](WingField f, int32_t v) { w[f] = formatInt(v, 4); };
+    // Right-aligned in width 4, as formatInt(v, 4) gives it, written into the field's own string.
+    auto put = [&](WingField f, int32_t v) {
+        char digits[16];
+        const size_t n = size_t(std::to_chars(digits, digits + sizeof digits, v).ptr - digits);
+        std::string& text = w[f];
+        text.assign(n < 4 ? 4 - n : 0, ' ');
+        text.append(digits, n);
+    };
     for (int k = 1; k <= kSectionMax; ++k) put(chordField(k), s.Chord[k]);
     put(WingField::RootOffset, s.Y[1]);
     for (int k = 1; k <= kTrapeziumMax; ++k) put(spanField(k), s.Y[k + 1]);
