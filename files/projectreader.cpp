@@ -112,20 +112,21 @@ struct ScanState {
 /// Applies one numeric tag; unknown tags and values for wings or sections outside 1..5 are ignored.
 void applyTag(std::string_view tag, std::string_view value, ScanState& st, ProjectTable& t) {
     ProjectWingSlots* w = wingSlots(t, st.wing);
-    const int32_t v = parseLenientInt(value);
+    // The value is parsed only for a tag that takes one: closing and unknown tags are most lines.
+    const auto v = [value] { return parseLenientInt(value); };
     const auto s = static_cast<size_t>(st.section);
-    if (tag == "wings_count") t.WingCount = v;
-    else if (tag == "wing_id") st.wing = v, st.section = 0;
-    else if (tag == "wingsections") { if (w) w->TrapeziumCount = minusOneSaturating(v); }
+    if (tag == "wings_count") t.WingCount = v();
+    else if (tag == "wing_id") st.wing = v(), st.section = 0;
+    else if (tag == "wingsections") { if (w) w->TrapeziumCount = minusOneSaturating(v()); }
     else if (tag == "wing_position") st.inPosition = true;
-    else if (tag == "section_id") st.section = v, st.inPosition = false;
+    else if (tag == "section_id") st.section = v(), st.inPosition = false;
     else if (tag == "x") {
-        if (w && st.inPosition) w->PositionX = v;
-        else if (w && st.section >= 2 && st.section <= kSectionMax) w->XOffset[s] = v;
+        if (w && st.inPosition) w->PositionX = v();
+        else if (w && st.section >= 2 && st.section <= kSectionMax) w->XOffset[s] = v();
     }
-    else if (tag == "y") { if (w && isSection(st.section)) w->Y[s] = v; }
-    else if (tag == "z") { if (w) w->PositionZ = v; }
-    else if (tag == "chord") { if (w && isSection(st.section)) w->Chord[s] = v; }
+    else if (tag == "y") { if (w && isSection(st.section)) w->Y[s] = v(); }
+    else if (tag == "z") { if (w) w->PositionZ = v(); }
+    else if (tag == "chord") { if (w && isSection(st.section)) w->Chord[s] = v(); }
     else if (tag == "sb") t.ReferenceArea = parseReal(value);
     else if (tag == "lmue") t.ReferenceChord = parseReal(value);
     else if (tag == "xnp") t.NeutralPointX = parseReal(value);
