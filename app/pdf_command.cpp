@@ -15,7 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <new>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -114,6 +114,17 @@ std::optional<std::string> projectRefusal(const PdfRequest& r, tv::UiLanguage la
     return std::nullopt;
 }
 
+// Drawing the page and compressing it into the PDF takes memory that Qt cannot report as a
+// failure (its allocation failure aborts the program): under address-space limits in 10 MB steps
+// the report needed at most 20 MB beyond the calculation. The probe asks for twice that first.
+constexpr std::size_t kReportBytes = std::size_t{48} << 20;
+
+bool reportMemoryAvailable() {
+    void* probe = std::malloc(kReportBytes);
+    std::free(probe);
+    return probe != nullptr;
+}
+
 } // namespace
 
 bool isPdfCommand(int argc, char** argv) {
@@ -129,24 +140,7 @@ int runInformationRequest(int argc, char** argv) {
     return printed(version ? std::string("tarvolin4 ") + tv::kProgramVersion + "\n" : std::string(kUsage));
 }
 
-namespace {
-int exportPdf(int argc, char** argv);
-} // namespace
-
 int runPdfCommand(int argc, char** argv) {
-    // Short of memory after the calculation (the pictures and the page are drawn into images):
-    // a message and no file, not an abort.
-    try {
-        return exportPdf(argc, argv);
-    } catch (const std::bad_alloc&) {
-        fail("not enough memory to draw the report; nothing was written");
-        return 2;
-    }
-}
-
-namespace {
-
-int exportPdf(int argc, char** argv) {
     std::string problem;
     const std::optional<PdfRequest> r = parse(argc, argv, problem);
     if (!r) return usage(problem);
@@ -171,6 +165,11 @@ int exportPdf(int argc, char** argv) {
         fail(memo ? memo->toPlainText().toStdString() : std::string("the calculation failed"));
         return 2;
     }
+    if (!reportMemoryAvailable()) {
+        fail("not enough memory to draw the report (it asked for " + std::to_string(kReportBytes >> 20) +
+             " MB); nothing was written");
+        return 2;
+    }
     const tv::ReportData d = form.reportData(tv::reportPdfPictureScale(form.wingCount()));
     if (const auto error = tv::writeReportPdf(r->out, d)) {
         fail(error->text());
@@ -178,5 +177,3 @@ int exportPdf(int argc, char** argv) {
     }
     return 0;
 }
-
-} // namespace

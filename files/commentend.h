@@ -17,13 +17,18 @@ inline bool follows(std::string_view text, size_t pos, size_t minBackslashes) {
 }
 
 /// "</comment>" -> "<\/comment>", "<\/comment>" -> "<\\/comment>", ...
+/// Only the places after a "<" are looked at (found with memchr); the text between is copied whole.
 inline std::string escape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        out.push_back(text[i]);
-        if (text[i] == '<' && follows(text, i + 1, 0)) out.push_back('\\');
+    size_t from = 0;
+    for (size_t lt = text.find('<'); lt != std::string_view::npos; lt = text.find('<', lt + 1)) {
+        if (!follows(text, lt + 1, 0)) continue;
+        out.append(text.substr(from, lt + 1 - from));
+        out.push_back('\\');
+        from = lt + 1;
     }
+    out.append(text.substr(from));
     return out;
 }
 
@@ -31,10 +36,13 @@ inline std::string escape(std::string_view text) {
 inline std::string unescape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        out.push_back(text[i]);
-        if (text[i] == '<' && follows(text, i + 1, 1)) ++i;
+    size_t from = 0;
+    for (size_t lt = text.find('<'); lt != std::string_view::npos; lt = text.find('<', lt + 1)) {
+        if (!follows(text, lt + 1, 1)) continue;
+        out.append(text.substr(from, lt + 1 - from));
+        from = lt + 2; // past the one backslash the writer added
     }
+    out.append(text.substr(from));
     return out;
 }
 

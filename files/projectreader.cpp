@@ -6,6 +6,7 @@
 #include "model/numformat.h"
 #include "model/parse.h"
 
+#include <charconv>
 #include <sys/stat.h>
 #include <vector>
 
@@ -112,20 +113,21 @@ struct ScanState {
 /// Applies one numeric tag; unknown tags and values for wings or sections outside 1..5 are ignored.
 void applyTag(std::string_view tag, std::string_view value, ScanState& st, ProjectTable& t) {
     ProjectWingSlots* w = wingSlots(t, st.wing);
-    const int32_t v = parseLenientInt(value);
+    // The value is parsed only for a tag that takes one: closing and unknown tags are most lines.
+    const auto v = [value] { return parseLenientInt(value); };
     const auto s = static_cast<size_t>(st.section);
-    if (tag == "wings_count") t.WingCount = v;
-    else if (tag == "wing_id") st.wing = v, st.section = 0;
-    else if (tag == "wingsections") { if (w) w->TrapeziumCount = minusOneSaturating(v); }
+    if (tag == "wings_count") t.WingCount = v();
+    else if (tag == "wing_id") st.wing = v(), st.section = 0;
+    else if (tag == "wingsections") { if (w) w->TrapeziumCount = minusOneSaturating(v()); }
     else if (tag == "wing_position") st.inPosition = true;
-    else if (tag == "section_id") st.section = v, st.inPosition = false;
+    else if (tag == "section_id") st.section = v(), st.inPosition = false;
     else if (tag == "x") {
-        if (w && st.inPosition) w->PositionX = v;
-        else if (w && st.section >= 2 && st.section <= kSectionMax) w->XOffset[s] = v;
+        if (w && st.inPosition) w->PositionX = v();
+        else if (w && st.section >= 2 && st.section <= kSectionMax) w->XOffset[s] = v();
     }
-    else if (tag == "y") { if (w && isSection(st.section)) w->Y[s] = v; }
-    else if (tag == "z") { if (w) w->PositionZ = v; }
-    else if (tag == "chord") { if (w && isSection(st.section)) w->Chord[s] = v; }
+    else if (tag == "y") { if (w && isSection(st.section)) w->Y[s] = v(); }
+    else if (tag == "z") { if (w) w->PositionZ = v(); }
+    else if (tag == "chord") { if (w && isSection(st.section)) w->Chord[s] = v(); }
     else if (tag == "sb") t.ReferenceArea = parseReal(value);
     else if (tag == "lmue") t.ReferenceChord = parseReal(value);
     else if (tag == "xnp") t.NeutralPointX = parseReal(value);
@@ -211,7 +213,14 @@ ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps&
 namespace {
 
 void applyWingFields(const ProjectWingSlots& s, WingTexts& w) {
-    auto put = [&](WingField f, int32_t v) { w[f] = formatInt(v, 4); };
+    // Right-aligned in width 4, as formatInt(v, 4) gives it, written into the field's own string.
+    auto put = [&](WingField f, int32_t v) {
+        char digits[16];
+        const size_t n = size_t(std::to_chars(digits, digits + sizeof digits, v).ptr - digits);
+        std::string& text = w[f];
+        text.assign(n < 4 ? 4 - n : 0, ' ');
+        text.append(digits, n);
+    };
     for (int k = 1; k <= kSectionMax; ++k) put(chordField(k), s.Chord[k]);
     put(WingField::RootOffset, s.Y[1]);
     for (int k = 1; k <= kTrapeziumMax; ++k) put(spanField(k), s.Y[k + 1]);

@@ -57,19 +57,18 @@ void writeWing(std::string& out, const Wing& w, int id) {
 }
 
 /// The comment in Windows-1252 with every line break ("\r\n", "\n" or a lone "\r") as CR LF and
-/// its "</comment>" escaped (files/commentend.h).
+/// its "</comment>" escaped (files/commentend.h): its lines as the readers split them, joined by
+/// CR LF, and a break at the very end kept.
 std::string commentOnDisk(std::string_view comment) {
     const std::string bytes = comment_end::escape(utf8ToCp1252(comment));
     std::string out;
     out.reserve(bytes.size() + 16);
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n') {
-            out.append("\r\n");
-            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        } else {
-            out.push_back(bytes[i]);
-        }
+    LineCursor lines(bytes);
+    for (bool first = true; const auto line = lines.next(); first = false) {
+        if (!first) out.append("\r\n");
+        out.append(*line);
     }
+    if (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) out.append("\r\n");
     return out;
 }
 

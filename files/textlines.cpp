@@ -1,30 +1,35 @@
 #include "files/textlines.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tv {
 
-namespace {
-
-// The first CR or LF, in one pass over the text: find_first_of with a set of two characters
-// looks each character up in the set, one call per character.
-size_t lineEnd(std::string_view text) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p != end && *p != '\n' && *p != '\r') ++p;
-    return p == end ? std::string_view::npos : size_t(p - text.data());
+const char* LineCursor::nextOf(char c, const char*& found, bool& known) const {
+    // A character found earlier is still the next one while the line start has not passed it; a
+    // character known to be missing stays missing. So each memchr starts where the last one for
+    // the same character ended its search, and the text is scanned once for each: lone CRs in a
+    // file without LF cost no search to the end per line.
+    if (!known || (found && found < rest_.data())) {
+        found = static_cast<const char*>(std::memchr(rest_.data(), c, rest_.size()));
+        known = true;
+    }
+    return found;
 }
-
-} // namespace
 
 std::optional<std::string_view> LineCursor::next() {
     if (rest_.empty()) return std::nullopt;
-    const size_t end = lineEnd(rest_);
-    if (end == std::string_view::npos) {
+    const char* lf = nextOf('\n', lf_, lfKnown_);
+    const char* cr = nextOf('\r', cr_, crKnown_);
+    const char* stop = lf && cr ? std::min(lf, cr) : lf ? lf : cr;
+    if (!stop) {
         const std::string_view line = rest_;
         rest_ = {};
         return line;
     }
+    const size_t end = size_t(stop - rest_.data());
     const std::string_view line = rest_.substr(0, end);
-    const size_t skip = (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') ? 2 : 1;
+    const size_t skip = (*stop == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') ? 2 : 1;
     rest_.remove_prefix(end + skip);
     return line;
 }

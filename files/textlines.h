@@ -19,7 +19,12 @@ public:
     std::optional<std::string_view> next();
 
 private:
+    /// The next c at or after the line start, or nullptr when the rest holds none.
+    const char* nextOf(char c, const char*& found, bool& known) const;
     std::string_view rest_;
+    const char* lf_ = nullptr; // the next LF, valid when lfKnown_ (nullptr: none left)
+    const char* cr_ = nullptr;
+    bool lfKnown_ = false, crKnown_ = false;
 };
 
 /// All lines of a text, as LineCursor gives them. "" has no lines; "a\r\n\r\nb" has "a", "", "b".

@@ -59,7 +59,7 @@ TEST_F(Outputs, AnExportOverTheProjectIsRefused) {
     fs::create_symlink(project, dir / "link.tv4");
     for (const Kind& k : kKinds) {
         const std::string o = k.option;
-        for (const std::string args : {o + " plane.tv4", o + " plane.tv4 plane.tv4", o + " link.tv4 plane.tv4",
+        for (const std::string& args : {o + " plane.tv4", o + " plane.tv4 plane.tv4", o + " link.tv4 plane.tv4",
                                        o + " plane.tv4 link.tv4"}) {
             EXPECT_EQ(runCalc(dir, args), 2) << args;
             EXPECT_EQ(slurp(project), projectBytes) << args;

@@ -200,6 +200,9 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
     EXPECT_EQ(tv::splitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
     EXPECT_EQ(tv::splitLines("a\nb\rc\r\n"), (V{"a", "b", "c"}));
     EXPECT_EQ(tv::splitLines("\r\n"), V{""});
+    // Ends of both kinds far apart and mixed: the cursor remembers where it found each.
+    EXPECT_EQ(tv::splitLines("a\rb\rc\nd\n\re\r\rf\n\ng"), (V{"a", "b", "c", "d", "", "e", "", "f", "", "g"}));
+    EXPECT_EQ(tv::splitLines("x\n\n\ny\rz"), (V{"x", "", "", "y", "z"}));
     tv::LineCursor cursor("a\rb");
     EXPECT_EQ(cursor.next(), "a");
     EXPECT_EQ(cursor.next(), "b");

@@ -34,6 +34,7 @@ TEST(MemoryProbe, AnAircraftThatFitsIsCalculatedWhereALargerOneIsRefused) {
     const ProbeRestorer restore;
     const Aircraft small = aircraftOf({trapeziumWing(200, 150, 600)});
     const Aircraft large = computeAircraft(defaultAircraftTexts());
+    bytesAskedFor(small); // the first calculation of the process also takes the library's buffers
     const std::size_t smallBytes = bytesAskedFor(small);
     const std::size_t largeBytes = bytesAskedFor(large);
     ASSERT_LT(smallBytes, largeBytes);
