@@ -1,9 +1,11 @@
 #include "app/pdf_command.h"
 #include "app/tform1.h"
+#include "solver/blas_cores.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    tv::useFastestBlasKernels(argv);
     // The PDF export shows no window and needs no display.
     const bool pdf = isPdfCommand(argc, argv);
     if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -7,6 +7,7 @@
 // project, an export or the results not written (or the arguments not understood), 3 an
 // unexpected internal failure; 1 also when the memory for a calculation is missing.
 #include "cli/batch.h"
+#include "solver/blas_cores.h"
 
 #include <tarvolin_version.h>
 
@@ -149,6 +150,7 @@ int calculateFiles(const Options& o) {
 } // namespace
 
 int main(int argc, char** argv) {
+    tv::useFastestBlasKernels(argv);
     try {
         Options o;
         if (!parseArguments(argc, argv, o)) return 2;

@@ -1,7 +1,7 @@
 #include "solver/refined_solve.h"
 
+#include "solver/compensated_residual.h"
 #include "solver/single_elimination.h"
-#include "solver/vector_kernels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +24,6 @@ double largestMagnitude(const double* v, int n) {
 /// The single-precision copy of A (leading dimension n); false when an entry does not fit.
 bool copyToSingle(const double* A, int ld, int n, float* S) {
     bool finite = true;
-#pragma omp parallel for schedule(static) reduction(&& : finite)
     for (int i = 0; i < n; ++i) {
         const double* row = A + std::size_t(i) * ld;
         float* out = S + std::size_t(i) * n;
@@ -38,6 +37,18 @@ bool copyToSingle(const double* A, int ld, int n, float* S) {
     return finite;
 }
 
+bool factoredByLapack(int n) { return n >= kLapackFactorFrom; }
+
+/// The single-precision factorisation of the copy in w.Factor; false when it cannot be used.
+/// LAPACK's reports nothing while it runs: the count of all columns before, none after.
+bool factor(RefinementWork& w, int n, const EliminationProgress& progress) {
+    if (!factoredByLapack(n)) return !factorSingle(w.Factor.data(), n, n, w.Pivots.data(), progress);
+    if (progress) progress(n);
+    if (factorSingleTransposed(w.Factor.data(), n, w.Pivots.data())) return false;
+    if (progress) progress(0);
+    return true;
+}
+
 /// d = A^-1 r through the single-precision factorisation, r scaled to its largest entry first so
 /// that small residuals keep their digits in single precision. d may alias r.
 void singleSolve(RefinementWork& w, int n, const double* r, double* d) {
@@ -48,7 +59,8 @@ void singleSolve(RefinementWork& w, int n, const double* r, double* d) {
     }
     float* v = w.Vector.data();
     for (int i = 0; i < n; ++i) v[i] = static_cast<float>(r[i] / scale);
-    solveFactoredSingle(w.Factor.data(), n, n, w.Pivots.data(), v);
+    if (factoredByLapack(n)) solveFactoredSingleTransposed(w.Factor.data(), n, w.Pivots.data(), v);
+    else solveFactoredSingle(w.Factor.data(), n, n, w.Pivots.data(), v);
     for (int i = 0; i < n; ++i) d[i] = double(v[i]) * scale;
 }
 
@@ -77,8 +89,7 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
     RefinedResult result;
     if (n <= 0) return result.outcome = RefinedOutcome::Converged, result;
     growTo(work, n);
-    if (ld < n || !copyToSingle(A, ld, n, work.Factor.data()) ||
-        factorSingle(work.Factor.data(), n, n, work.Pivots.data(), progress)) {
+    if (ld < n || !copyToSingle(A, ld, n, work.Factor.data()) || !factor(work, n, progress)) {
         result.outcome = RefinedOutcome::FactorFailed;
         return result;
     }
@@ -87,7 +98,7 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
     double previous = 0;
     while (result.steps < kRefinementStepLimit) {
         // r = b - A x in double precision, then the correction through the single factorisation.
-        residual(n, A, ld, x, b, r);
+        compensatedResidual(n, A, ld, x, b, r);
         singleSolve(work, n, r, r);
         for (int i = 0; i < n; ++i) x[i] += r[i];
         ++result.steps;

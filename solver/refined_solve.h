@@ -9,6 +9,9 @@ namespace tv {
 
 inline constexpr double kRefinedTolerance = 1e-15; // largest correction / largest |x| to stop at
 inline constexpr int kRefinementStepLimit = 10;
+/// Systems of this many unknowns and more are factored by LAPACK's sgetrf, smaller ones by the
+/// blocked single-precision elimination (solver/single_elimination.h): the faster one at each size.
+inline constexpr int kLapackFactorFrom = 1000;
 
 /// Solves A * x = b for n unknowns: A row-major with leading dimension ld, read only; b and x
 /// n entries each (x is written, b read). The single-precision factorisation and the vectors
