@@ -1,7 +1,9 @@
 // SIMQ902 against LAPACKE dgesv on the same dense system, in one run so that the ratio holds on
 // a busy machine. The matrix is copied back before every solve; the copy is not timed.
 #include "bench_support.h"
+#include "solver/refined_solve.h"
 #include "solver/simq902.h"
+#include "solver/single_elimination.h"
 
 #include <benchmark/benchmark.h>
 
@@ -119,6 +121,71 @@ void BM_Simq902Literal(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Simq902Literal)->Arg(1144)->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+/// The two single-precision factorisations of the refined solve on the float copy of the same
+/// system, alternating: the blocked elimination and LAPACK's sgetrf on the transpose. Decides
+/// kLapackFactorFrom (solver/refined_solve.h): ratio = LAPACK / blocked.
+void BM_SingleFactors(benchmark::State& state) {
+    Problem& p = problem(static_cast<int>(state.range(0)));
+    const int n = p.n;
+    std::vector<float> single(static_cast<size_t>(n) * n), work(single.size());
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) single[static_cast<size_t>(r) * n + c] = float(p.original[static_cast<size_t>(r) * kLd + c]);
+    std::vector<int> pivots(n);
+    auto timeOne = [&](bool lapack) {
+        std::memcpy(work.data(), single.data(), single.size() * sizeof(float));
+        bool failed = false;
+        const double s = secondsOf([&] {
+            failed = lapack ? tv::factorSingleTransposed(work.data(), n, pivots.data())
+                            : tv::factorSingle(work.data(), n, n, pivots.data());
+        });
+        benchmark::DoNotOptimize(failed);
+        return s;
+    };
+    std::vector<double> blocked, lapack, ratios;
+    bool blockedFirst = true;
+    for (auto _ : state) {
+        double a, b;
+        if (blockedFirst) a = timeOne(false), b = timeOne(true);
+        else b = timeOne(true), a = timeOne(false);
+        blockedFirst = !blockedFirst;
+        blocked.push_back(a), lapack.push_back(b), ratios.push_back(b / a);
+        state.SetIterationTime(a + b);
+    }
+    state.counters["blocked_ms"] = tvbench::median(blocked) * 1e3;
+    state.counters["sgetrf_ms"] = tvbench::median(lapack) * 1e3;
+    state.counters["ratio"] = tvbench::median(ratios);
+}
+BENCHMARK(BM_SingleFactors)->Arg(200)->Arg(500)->Arg(800)->Arg(1144)->Arg(2000)->Arg(3000)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+/// The refined solve (it reads the matrix) against SIMQ902 (which eliminates a copy, not timed),
+/// alternating: where the refinement does not win, the lattice is solved in double precision.
+/// ratio = refined / SIMQ902.
+void BM_RefinedVsDouble(benchmark::State& state) {
+    Problem& p = problem(static_cast<int>(state.range(0)));
+    tv::RefinementWork work;
+    std::vector<double> x(p.n), b(p.n, -1.0);
+    auto timeRefined = [&] {
+        tv::RefinedResult r;
+        const double s = secondsOf([&] { r = tv::solveRefined(p.original.data(), kLd, b.data(), x.data(), p.n, work); });
+        if (r.outcome != tv::RefinedOutcome::Converged) state.SkipWithError("the refinement did not converge");
+        return s;
+    };
+    std::vector<double> refined, exact, ratios;
+    bool refinedFirst = true;
+    for (auto _ : state) {
+        double a, e;
+        if (refinedFirst) a = timeRefined(), e = timeSimq902(p);
+        else e = timeSimq902(p), a = timeRefined();
+        refinedFirst = !refinedFirst;
+        refined.push_back(a), exact.push_back(e), ratios.push_back(a / e);
+        state.SetIterationTime(a + e);
+    }
+    state.counters["refined_ms"] = tvbench::median(refined) * 1e3;
+    state.counters["simq902_ms"] = tvbench::median(exact) * 1e3;
+    state.counters["ratio"] = tvbench::median(ratios);
+}
+BENCHMARK(BM_RefinedVsDouble)->Arg(50)->Arg(100)->Arg(200)->Arg(400)->Arg(800)->Arg(1144)->Arg(3000)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

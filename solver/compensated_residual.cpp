@@ -1,5 +1,7 @@
 #include "solver/compensated_residual.h"
 
+#include "solver/solver_threads.h"
+
 #include <cmath>
 #include <cstddef>
 
@@ -50,7 +52,9 @@ double residualOfRow(const double* a, const double* x, int n, double b) {
 } // namespace
 
 void compensatedResidual(int n, const double* A, int lda, const double* x, const double* b, double* r) {
-    for (int i = 0; i < n; ++i) r[i] = residualOfRow(A + std::size_t(i) * lda, x, n, b[i]);
+    forEachRange(n, 64, [&](int begin, int end) {
+        for (int i = begin; i < end; ++i) r[i] = residualOfRow(A + std::size_t(i) * lda, x, n, b[i]);
+    });
 }
 
 } // namespace tv

@@ -2,8 +2,10 @@
 
 #include "solver/compensated_residual.h"
 #include "solver/single_elimination.h"
+#include "solver/solver_threads.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstddef>
 
@@ -23,17 +25,19 @@ double largestMagnitude(const double* v, int n) {
 
 /// The single-precision copy of A (leading dimension n); false when an entry does not fit.
 bool copyToSingle(const double* A, int ld, int n, float* S) {
-    bool finite = true;
-    for (int i = 0; i < n; ++i) {
-        const double* row = A + std::size_t(i) * ld;
-        float* out = S + std::size_t(i) * n;
-        bool rowFinite = true;
-        for (int j = 0; j < n; ++j) {
-            out[j] = static_cast<float>(row[j]);
-            rowFinite &= std::isfinite(out[j]);
+    std::atomic<bool> finite{true};
+    forEachRange(n, 64, [&](int begin, int end) {
+        bool rangeFinite = true;
+        for (int i = begin; i < end; ++i) {
+            const double* row = A + std::size_t(i) * ld;
+            float* out = S + std::size_t(i) * n;
+            for (int j = 0; j < n; ++j) {
+                out[j] = static_cast<float>(row[j]);
+                rangeFinite &= std::isfinite(out[j]);
+            }
         }
-        finite = finite && rowFinite;
-    }
+        if (!rangeFinite) finite = false;
+    });
     return finite;
 }
 
