@@ -5,7 +5,7 @@
 
 namespace tv {
 
-SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
+void scaleToSystemMatrix(SolverWorkspace& ws) {
     const int n = int(ws.PanelTotal); // at most 3000: EINFLUSS refuses more
     double* M = ws.Matrix.get();
     forEachRange(n, 64, [&](int begin, int end) {
@@ -14,6 +14,11 @@ SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
             for (int j = 0; j < n; ++j) row[j] *= 0.0795775;
         }
     });
+}
+
+SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress) {
+    const int n = int(ws.PanelTotal);
+    scaleToSystemMatrix(ws);
     ws.RightHandSide.fill(-1.0);
     const SolveStatus status = solveLatticeSystem(ws, progress);
     if (status == SolveStatus::Singular) {
