@@ -185,7 +185,7 @@ void BM_RefinedVsDouble(benchmark::State& state) {
     state.counters["simq902_ms"] = tvbench::median(exact) * 1e3;
     state.counters["ratio"] = tvbench::median(ratios);
 }
-BENCHMARK(BM_RefinedVsDouble)->Arg(50)->Arg(100)->Arg(200)->Arg(400)->Arg(800)->Arg(1144)->Arg(3000)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefinedVsDouble)->Arg(100)->Arg(400)->Arg(800)->Arg(1000)->Arg(1144)->Arg(1400)->Arg(2000)->Arg(3000)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

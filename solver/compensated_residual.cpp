@@ -37,8 +37,10 @@ __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
 double residualOfRow(const double* a, const double* x, int n, double b) {
     double sum[kLanes] = {}, carry[kLanes] = {};
     int j = 0;
-    for (; j + kLanes <= n; j += kLanes)
+    for (; j + kLanes <= n; j += kLanes) {
+#pragma omp simd
         for (int l = 0; l < kLanes; ++l) accumulate(a[j + l], x[j + l], sum[l], carry[l]);
+    }
     for (int l = 0; j < n; ++j, ++l) accumulate(a[j], x[j], sum[l], carry[l]);
     double hi = b, lo = 0;
     for (int l = 0; l < kLanes; ++l) {
@@ -52,7 +54,7 @@ double residualOfRow(const double* a, const double* x, int n, double b) {
 } // namespace
 
 void compensatedResidual(int n, const double* A, int lda, const double* x, const double* b, double* r) {
-    forEachRange(n, 64, [&](int begin, int end) {
+    forEachRange(n, rowsPerRange(n), [&](int begin, int end) {
         for (int i = begin; i < end; ++i) r[i] = residualOfRow(A + std::size_t(i) * lda, x, n, b[i]);
     });
 }

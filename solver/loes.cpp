@@ -8,7 +8,7 @@ namespace tv {
 void scaleToSystemMatrix(SolverWorkspace& ws) {
     const int n = int(ws.PanelTotal); // at most 3000: EINFLUSS refuses more
     double* M = ws.Matrix.get();
-    forEachRange(n, 64, [&](int begin, int end) {
+    forEachRange(n, rowsPerRange(n), [&](int begin, int end) {
         for (int i = begin; i < end; ++i) {
             double* row = M + std::size_t(i) * kPanelLimit;
             for (int j = 0; j < n; ++j) row[j] *= 0.0795775;

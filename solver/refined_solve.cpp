@@ -26,7 +26,7 @@ double largestMagnitude(const double* v, int n) {
 /// The single-precision copy of A (leading dimension n); false when an entry does not fit.
 bool copyToSingle(const double* A, int ld, int n, float* S) {
     std::atomic<bool> finite{true};
-    forEachRange(n, 64, [&](int begin, int end) {
+    forEachRange(n, rowsPerRange(n), [&](int begin, int end) {
         bool rangeFinite = true;
         for (int i = begin; i < end; ++i) {
             const double* row = A + std::size_t(i) * ld;
@@ -71,6 +71,15 @@ void singleSolve(RefinementWork& w, int n, const double* r, double* d) {
 /// The corrections shrink by a steady factor while the refinement converges; when that factor
 /// would not bring the correction below the tolerance in the steps left (rounding in the residual
 /// of a less well-conditioned system stops it short of 1e-15), more steps are wasted time.
+/// The same steady factor tells when the solution is already as exact as asked: the next
+/// correction, the error left in x, would be below the tolerance. Saves the step that would only
+/// confirm it.
+bool nextCorrectionNegligible(double previous, double last) {
+    if (previous <= 0) return false;
+    const double factor = last / previous;
+    return factor < 1 && last * factor <= kRefinedTolerance;
+}
+
 bool cannotConverge(double previous, double last, int stepsLeft) {
     if (previous <= 0) return false;
     const double factor = last / previous;
@@ -110,7 +119,7 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
         result.lastCorrection = size > 0 ? largestMagnitude(r, n) / size : largestMagnitude(r, n);
         // A factor whose entries overflowed can give an infinite solution with a zero correction.
         if (!std::isfinite(size) || !std::isfinite(result.lastCorrection)) break;
-        if (result.lastCorrection <= kRefinedTolerance) {
+        if (result.lastCorrection <= kRefinedTolerance || nextCorrectionNegligible(previous, result.lastCorrection)) {
             result.outcome = RefinedOutcome::Converged;
             break;
         }

@@ -11,14 +11,14 @@ inline constexpr double kRefinedTolerance = 1e-15; // largest correction / large
 inline constexpr int kRefinementStepLimit = 10;
 /// Systems of this many unknowns and more are factored by LAPACK's sgetrf, smaller ones by the
 /// blocked single-precision elimination (solver/single_elimination.h): the faster one at each size.
-inline constexpr int kLapackFactorFrom = 1000;
+inline constexpr int kLapackFactorFrom = 2500;
 
 /// Solves A * x = b for n unknowns: A row-major with leading dimension ld, read only; b and x
 /// n entries each (x is written, b read). The single-precision factorisation and the vectors
 /// live in work (grown to n, never shrunk). x holds the refined solution only when the outcome is
-/// Converged; otherwise it is undefined and the caller solves in double precision. The
-/// refinement stops early (NotConverged) when the shrinking of its corrections shows that the
-/// step limit would not bring them below the tolerance.
+/// Converged; otherwise it is undefined and the caller solves in double precision. The shrinking
+/// of the corrections ends the refinement early: Converged once the next correction would be
+/// below the tolerance, NotConverged when the step limit would not bring them below it.
 RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work,
                            const EliminationProgress& progress = {});
 
