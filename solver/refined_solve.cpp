@@ -134,7 +134,7 @@ SolveStatus solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& p
     double* M = ws.Matrix.get();
     double* b = ws.RightHandSide.data();
     ws.LastRefinement = RefinedResult{};
-    if (!ws.ExactSolve) {
+    if (!ws.ExactSolve && n >= kRefinedSolveFrom) {
         std::vector<double>& solution = ws.Refinement.Solution;
         if (solution.size() < std::size_t(n)) solution.resize(n);
         double* x = solution.data();

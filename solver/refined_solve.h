@@ -9,6 +9,10 @@ namespace tv {
 
 inline constexpr double kRefinedTolerance = 1e-15; // largest correction / largest |x| to stop at
 inline constexpr int kRefinementStepLimit = 10;
+/// The lattice system is refined from this many unknowns; a smaller one is eliminated in double
+/// precision, which is as fast there (a small factorisation gains little from single precision
+/// and the refinement's steps cost as much as the gain).
+inline constexpr int kRefinedSolveFrom = 1000;
 /// Systems of this many unknowns and more are factored by LAPACK's sgetrf, smaller ones by the
 /// blocked single-precision elimination (solver/single_elimination.h): the faster one at each size.
 inline constexpr int kLapackFactorFrom = 2500;
@@ -24,8 +28,9 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
 
 /// LOES's solve of the scaled system in ws.Matrix (PanelTotal unknowns, leading dimension
 /// kPanelLimit) with the right-hand side in ws.RightHandSide, which receives the solution.
-/// Refined unless ws.ExactSolve is set; falls back to SIMQ902 on the same matrix when the
-/// refinement does not converge (ws.LastRefinement tells what happened). Singular when SIMQ902
+/// Refined unless ws.ExactSolve is set or the system has fewer than kRefinedSolveFrom unknowns;
+/// falls back to SIMQ902 on the same matrix when the refinement does not converge
+/// (ws.LastRefinement tells what happened; cleared when the refinement did not run). Singular when SIMQ902
 /// could not solve the system.
 [[nodiscard]] SolveStatus solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& progress = {});
 
