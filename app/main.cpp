@@ -5,7 +5,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    tv::useFastestBlasKernels(argv);
+    tv::prepareBlasLibrary(argv);
     // The PDF export shows no window and needs no display.
     const bool pdf = isPdfCommand(argc, argv);
     if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -59,7 +59,7 @@ void addBlasContext() {
 }
 
 int runAll(int argc, char** argv) {
-    tv::useFastestBlasKernels(argv); // the kernels the programs run on
+    tv::prepareBlasLibrary(argv); // the kernels the programs run on
     benchmark::Initialize(&argc, argv);
     addBlasContext();
     benchmark::RunSpecifiedBenchmarks();

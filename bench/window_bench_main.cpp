@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
-    tv::useFastestBlasKernels(argv);
+    tv::prepareBlasLibrary(argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -150,7 +150,7 @@ int calculateFiles(const Options& o) {
 } // namespace
 
 int main(int argc, char** argv) {
-    tv::useFastestBlasKernels(argv);
+    tv::prepareBlasLibrary(argv);
     try {
         Options o;
         if (!parseArguments(argc, argv, o)) return 2;

@@ -1,6 +1,7 @@
 #include "solver/blas_cores.h"
 
 #include <cblas.h>
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include <array>
@@ -37,6 +38,20 @@ bool knownCore(std::string_view name, Vectors& vectors) {
 Vectors widest(const ProcessorFeatures& f) { return f.avx512 ? Vectors::Avx512 : f.avx2 ? Vectors::Avx2 : Vectors::Sse; }
 
 constexpr const char* kCoreTypeVariable = "OPENBLAS_CORETYPE";
+constexpr const char* kThreadTimeoutVariable = "OPENBLAS_THREAD_TIMEOUT";
+
+/// The library reads its variables once, when it loads, and starts its threads then: the
+/// variables are read again and the threads stopped, to be started anew (reading the wait) by the
+/// next call that needs them. Both calls are looked up, since not every build of the library
+/// exports them.
+void restartBlasThreads() {
+    using Call = void (*)();
+    const auto readEnvironment = reinterpret_cast<Call>(dlsym(RTLD_DEFAULT, "openblas_read_env"));
+    const auto shutDownThreads = reinterpret_cast<Call>(dlsym(RTLD_DEFAULT, "blas_thread_shutdown_"));
+    if (!readEnvironment || !shutDownThreads) return;
+    readEnvironment();
+    shutDownThreads();
+}
 
 } // namespace
 
@@ -73,6 +88,13 @@ void useFastestBlasKernels(char** argv, const char* detected) {
     if (setenv(kCoreTypeVariable, std::string(force).c_str(), 1) != 0) return;
     execv("/proc/self/exe", argv);
     unsetenv(kCoreTypeVariable); // the restart failed: this process goes on with the library's choice
+}
+
+void prepareBlasLibrary(char** argv) {
+    const bool waitChosen = std::getenv(kThreadTimeoutVariable) != nullptr;
+    if (!waitChosen) setenv(kThreadTimeoutVariable, std::to_string(kBlasThreadTimeout).c_str(), 1);
+    useFastestBlasKernels(argv); // a restart reads the wait with the core type
+    if (!waitChosen) restartBlasThreads();
 }
 
 } // namespace tv
