@@ -53,12 +53,13 @@ TEST(CoreChoice, OnlyCoreTypesTheProcessorRunsAreOffered) {
     EXPECT_EQ(forcibleCoreTypes(kAvx512), (std::vector<std::string_view>{"Haswell", "SkylakeX"}));
 }
 
-/// What the probe (a program that starts as ours do) runs on, started with `environment` set.
+/// The probe's line (a program that starts as ours do), started with `environment` set.
 std::string probeCore(const std::string& environment, const char* pretended) {
-    const std::string command = "env -u OPENBLAS_CORETYPE " + environment + " " TV_BLAS_CORE_PROBE " " + pretended;
+    const std::string command =
+        "env -u OPENBLAS_CORETYPE -u OPENBLAS_THREAD_TIMEOUT " + environment + " " TV_BLAS_CORE_PROBE " " + pretended;
     std::FILE* out = popen(command.c_str(), "r");
     if (!out) return "(not started)";
-    char line[64] = {};
+    char line[128] = {};
     const bool read = std::fgets(line, sizeof line, out) != nullptr;
     pclose(out);
     std::string core = read ? line : "(no output)";
@@ -76,6 +77,16 @@ TEST(CoreChoiceAtStart, AProgramOnOldKernelsRestartsOnTheProcessorsOwn) {
 
 TEST(CoreChoiceAtStart, ACoreTypeTheUserSetIsKept) {
     EXPECT_EQ(probeCore("OPENBLAS_CORETYPE=Prescott", "Prescott"), "Prescott");
+}
+
+// The library's threads are restarted to read the shorter wait, and work again at the next call:
+// the process has the calling thread and the library's workers, and the product is right.
+TEST(BlasThreadWait, TheRestartedThreadsReadTheWaitAndWork) {
+    const int workers = openblas_get_num_threads() - 1;
+    EXPECT_EQ(probeCore("", "--prepare"), std::to_string(kBlasThreadTimeout) + " right " +
+                                              std::to_string(1 + workers) + " " + std::to_string(1 + workers));
+    // A wait the user chose is kept.
+    EXPECT_EQ(probeCore("OPENBLAS_THREAD_TIMEOUT=25", "--prepare").substr(0, 9), "25 right ");
 }
 
 } // namespace
