@@ -3,7 +3,6 @@
 #include "bench_support.h"
 #include "solver/refined_solve.h"
 #include "solver/simq902.h"
-#include "solver/single_elimination.h"
 
 #include <benchmark/benchmark.h>
 
@@ -133,33 +132,6 @@ void BM_Simq902Literal(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Simq902Literal)->Arg(1144)->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-/// The two single-precision factorisations of the refined solve on the float copy of the same
-/// system, alternating: the blocked elimination and LAPACK's sgetrf on the transpose. Decides
-/// kLapackFactorFrom (solver/refined_solve.h): ratio = LAPACK / blocked.
-void BM_SingleFactors(benchmark::State& state) {
-    Problem& p = problem(static_cast<int>(state.range(0)));
-    const int n = p.n;
-    std::vector<float> single(static_cast<size_t>(n) * n), work(single.size());
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < n; ++c) single[static_cast<size_t>(r) * n + c] = float(p.original[static_cast<size_t>(r) * kLd + c]);
-    std::vector<int> pivots(n);
-    auto timeOne = [&](bool lapack) {
-        std::memcpy(work.data(), single.data(), single.size() * sizeof(float));
-        bool failed = false;
-        const double s = secondsOf([&] {
-            failed = lapack ? tv::factorSingleTransposed(work.data(), n, pivots.data())
-                            : tv::factorSingle(work.data(), n, n, pivots.data());
-        });
-        benchmark::DoNotOptimize(failed);
-        return s;
-    };
-    const Alternation t = alternate(state, [&] { return timeOne(true); }, [&] { return timeOne(false); });
-    state.counters["sgetrf_ms"] = tvbench::median(t.a) * 1e3;
-    state.counters["blocked_ms"] = tvbench::median(t.b) * 1e3;
-    state.counters["ratio"] = tvbench::median(t.ratios);
-}
-BENCHMARK(BM_SingleFactors)->Arg(200)->Arg(500)->Arg(800)->Arg(1144)->Arg(2000)->Arg(3000)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 /// The refined solve (it reads the matrix) against SIMQ902 (which eliminates a copy, not timed),
 /// alternating: where the refinement does not win, the lattice is solved in double precision.

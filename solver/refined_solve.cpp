@@ -41,12 +41,9 @@ bool copyToSingle(const double* A, int ld, int n, float* S) {
     return finite;
 }
 
-bool factoredByLapack(int n) { return n >= kLapackFactorFrom; }
-
 /// The single-precision factorisation of the copy in w.Factor; false when it cannot be used.
 /// LAPACK's reports nothing while it runs: the count of all columns before, none after.
 bool factor(RefinementWork& w, int n, const EliminationProgress& progress) {
-    if (!factoredByLapack(n)) return !factorSingle(w.Factor.data(), n, n, w.Pivots.data(), progress);
     if (progress) progress(n);
     if (factorSingleTransposed(w.Factor.data(), n, w.Pivots.data())) return false;
     if (progress) progress(0);
@@ -63,8 +60,7 @@ void singleSolve(RefinementWork& w, int n, const double* r, double* d) {
     }
     float* v = w.Vector.data();
     for (int i = 0; i < n; ++i) v[i] = static_cast<float>(r[i] / scale);
-    if (factoredByLapack(n)) solveFactoredSingleTransposed(w.Factor.data(), n, w.Pivots.data(), v);
-    else solveFactoredSingle(w.Factor.data(), n, n, w.Pivots.data(), v);
+    solveFactoredSingleTransposed(w.Factor.data(), n, w.Pivots.data(), v);
     for (int i = 0; i < n; ++i) d[i] = double(v[i]) * scale;
 }
 

@@ -13,9 +13,6 @@ inline constexpr int kRefinementStepLimit = 10;
 /// precision, which is as fast there (a small factorisation gains little from single precision
 /// and the refinement's steps cost as much as the gain).
 inline constexpr int kRefinedSolveFrom = 1000;
-/// Systems of this many unknowns and more are factored by LAPACK's sgetrf, smaller ones by the
-/// blocked single-precision elimination (solver/single_elimination.h): the faster one at each size.
-inline constexpr int kLapackFactorFrom = 2500;
 
 /// Solves A * x = b for n unknowns: A row-major with leading dimension ld, read only; b and x
 /// n entries each (x is written, b read). The single-precision factorisation and the vectors
