@@ -45,6 +45,12 @@ constexpr const char* kThreadTimeoutVariable = "OPENBLAS_THREAD_TIMEOUT";
 /// next call that needs them. Both calls are looked up, since not every build of the library
 /// exports them.
 void restartBlasThreads() {
+    // Stopping joins the threads, and a thread that cannot get its buffer (the library's 128 MB;
+    // it retries for ever) would never be joined: under such a memory limit the threads keep
+    // their wait, and the calculation reports the shortage.
+    void* room = std::malloc(std::size_t{256} << 20);
+    std::free(room);
+    if (!room) return;
     using Call = void (*)();
     const auto readEnvironment = reinterpret_cast<Call>(dlsym(RTLD_DEFAULT, "openblas_read_env"));
     const auto shutDownThreads = reinterpret_cast<Call>(dlsym(RTLD_DEFAULT, "blas_thread_shutdown_"));
