@@ -1,10 +1,12 @@
 #include "app/pdf_command.h"
 #include "app/main_window.h"
+#include "solver/blas_cores.h"
 #include "solver/workspace.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    tv::prepareBlasLibrary(argv);
     if (isInformationRequest(argc, argv)) return runInformationRequest(argc, argv);
     // The PDF export shows no window and needs no display.
     const bool pdf = isPdfCommand(argc, argv);

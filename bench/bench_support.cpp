@@ -1,10 +1,13 @@
 #include "bench_support.h"
 
+#include "solver/blas_cores.h"
+
 #include <benchmark/benchmark.h>
 #include <cblas.h>
 #include <lapacke.h>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -31,7 +34,23 @@ double median(std::vector<double> values) {
     return values.size() % 2 ? values[m] : (values[m - 1] + values[m]) / 2;
 }
 
+namespace {
+
+/// The processor's model name as the kernel reports it.
+std::string processorModel() {
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    for (std::string line; std::getline(cpuinfo, line);)
+        if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
+    return "unknown";
+}
+
+} // namespace
+
 void addBlasContext() {
+    const tv::ProcessorFeatures features = tv::processorFeatures();
+    benchmark::AddCustomContext("processor", processorModel());
+    benchmark::AddCustomContext("vectors", features.avx512 ? "AVX-512" : features.avx2 ? "AVX2, FMA" : "older than AVX2");
+    benchmark::AddCustomContext("blas_core", openblas_get_corename());
     const int parallel = openblas_get_parallel(); // 0 sequential, 1 pthreads, 2 OpenMP
     const char* kind = parallel == 0 ? "sequential" : parallel == 1 ? "pthreads" : "OpenMP";
     benchmark::AddCustomContext("blas", openblas_get_config());
@@ -40,6 +59,7 @@ void addBlasContext() {
 }
 
 int runAll(int argc, char** argv) {
+    tv::prepareBlasLibrary(argv); // the kernels the programs run on
     benchmark::Initialize(&argc, argv);
     addBlasContext();
     benchmark::RunSpecifiedBenchmarks();

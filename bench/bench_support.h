@@ -17,10 +17,12 @@ void fillRandom(std::vector<double>& a, int ld, int n, unsigned seed);
 
 double median(std::vector<double> values);
 
-/// Adds the BLAS build, its threading (pthreads or OpenMP) and thread count to the report header.
+/// Adds the processor, its vector extensions, the BLAS build, its core name, threading (pthreads or
+/// OpenMP) and thread count to the report header.
 void addBlasContext();
 
-/// The main of a benchmark program: reads the flags, names the BLAS context, runs every benchmark.
+/// The main of a benchmark program: chooses the BLAS kernels as the programs do, reads the flags,
+/// names the BLAS context, runs every benchmark.
 int runAll(int argc, char** argv);
 
 } // namespace tvbench

@@ -1,12 +1,18 @@
-// The batch calculator as a process on the 3000-panel project, next to dgesv on a system of
-// the same size in this process, and the calculator's peak memory; and the calculator on the
-// default aircraft (1144 panels) next to a process that only solves dgesv(1144)
-// (bench_dgesv_process, beside this program).
+// The batch calculator as a process against the fastest LAPACK dgesv this machine can run, also
+// as a process (bench_dgesv_process, beside this program): on the 3000-panel project against
+// dgesv(3000) and on the default aircraft (1144 panels) against dgesv(1144). The reference runs
+// with the kernel set the library detects and with each one the processor can be forced to
+// (OPENBLAS_CORETYPE: Haswell with AVX2, SkylakeX with AVX-512); the fastest median is the
+// yardstick. The calculator runs as a user starts it (no core type set: it chooses its own), with
+// and without --exact-solve, and its peak memory is compared with dgesv's.
 //   bench_calc_process [benchmark flags] <tarvolin4-calc> <project.tv4> [calculator arguments...]
-// Targets: 3000 panels at most 1.6 x dgesv, peak resident memory below 200 MB; the default
-// aircraft's process at most 0.8 x the dgesv process. Ratios are medians of the per-iteration
-// ratios, with their smallest and largest.
+// Targets: 3000 panels at most 0.7 x dgesv(3000), the default aircraft at most 0.9 x dgesv(1144),
+// --exact-solve never faster than the default path, peak memory below dgesv(3000)'s. Ratios are
+// medians of the per-iteration ratios (the processes of one iteration run back to back, in
+// alternating order), with their smallest and largest.
 #include "bench_support.h"
+
+#include "solver/blas_cores.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,9 +35,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-/// The commands the launcher can start: 0 the calculator on the project (program, project, extra
-/// arguments), 1 the calculator on the default aircraft, 2 the dgesv-only process.
-std::vector<std::vector<std::string>> commands(3);
+/// A process to time: its arguments and the core type it is started with ("" = none set).
+struct Command {
+    std::vector<std::string> argv;
+    std::string coreType;
+};
+
+/// Every command of the run, fixed before the launcher is forked (it holds a copy).
+std::vector<Command> commands;
 
 struct ProcessRun {
     bool ok = false;
@@ -39,18 +50,34 @@ struct ProcessRun {
     double peakMegabytes = 0;
 };
 
+/// This process's environment without OPENBLAS_CORETYPE, with coreType's when one is given.
+std::vector<std::string> environmentFor(const std::string& coreType) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e)
+        if (std::strncmp(*e, "OPENBLAS_CORETYPE=", 18) != 0) env.emplace_back(*e);
+    if (!coreType.empty()) env.push_back("OPENBLAS_CORETYPE=" + coreType);
+    return env;
+}
+
+std::vector<char*> pointers(std::vector<std::string>& strings) {
+    std::vector<char*> p;
+    for (auto& s : strings) p.push_back(s.data());
+    p.push_back(nullptr);
+    return p;
+}
+
 /// Starts command `which` with its output going to /dev/null, waits for it and reads its usage.
 ProcessRun runCommand(int which) {
-    std::vector<char*> argv;
-    for (auto& a : commands[which]) argv.push_back(a.data());
-    argv.push_back(nullptr);
+    Command c = commands[which];
+    std::vector<std::string> env = environmentFor(c.coreType);
+    std::vector<char*> argv = pointers(c.argv), envp = pointers(env);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     ProcessRun run;
     pid_t pid = 0;
     const auto start = Clock::now();
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return run;
     int status = 0;
@@ -63,8 +90,8 @@ ProcessRun runCommand(int which) {
 }
 
 /// A helper process forked at start, while this program is still small, that starts the
-/// calculator on request: the kernel's resident-memory peak of a child includes the memory of the
-/// process it was started from, which here would count the benchmark's own 150 MB of matrices.
+/// commands on request: the kernel's resident-memory peak of a child includes the memory of the
+/// process it was started from.
 struct Launcher {
     int request = -1; // write one byte to start a run
     int reply = -1;   // a ProcessRun comes back
@@ -97,53 +124,103 @@ struct Launcher {
 
 Launcher launcher;
 
-void BM_CalculatorVsDgesv(benchmark::State& state) {
-    const int n = 3000;
-    std::vector<double> original, work(static_cast<size_t>(n) * n), rhs(n);
-    tvbench::fillRandom(original, n, n, 7);
-    std::vector<double> calc, reference;
-    double peak = 0;
-    for (auto _ : state) {
-        const ProcessRun run = launcher.run(0);
-        if (!run.ok) return state.SkipWithError("the calculator failed or could not be started");
-        calc.push_back(run.seconds);
-        peak = std::max(peak, run.peakMegabytes);
-        std::memcpy(work.data(), original.data(), work.size() * sizeof(double));
-        std::fill(rhs.begin(), rhs.end(), -1.0);
-        const auto start = Clock::now();
-        benchmark::DoNotOptimize(tvbench::referenceSolve(work.data(), n, rhs.data(), n));
-        reference.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-        state.SetIterationTime(calc.back() + reference.back());
-    }
-    state.counters["calc_ms"] = tvbench::median(calc) * 1e3;
-    state.counters["dgesv_ms"] = tvbench::median(reference) * 1e3;
-    state.counters["ratio"] = tvbench::median(calc) / tvbench::median(reference);
-    state.counters["peak_MB"] = peak;
-}
-BENCHMARK(BM_CalculatorVsDgesv)->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);
+/// The reference's kernel sets: "" (what the library detects) and each forcible core type, with
+/// the core name the library reports under each.
+struct ReferenceCore {
+    std::string coreType, name;
+};
+std::vector<ReferenceCore> referenceCores;
 
-/// The calculator on the built-in default aircraft against a process that only solves dgesv(1144),
-/// started alternately.
-void BM_DefaultCalculatorVsDgesvProcess(benchmark::State& state) {
-    std::vector<double> calc, reference, ratio;
-    double peak = 0;
+/// The library's core name in bench_dgesv_process started with coreType.
+std::string coreName(const std::string& dgesvProcess, const std::string& coreType) {
+    const std::string command = "env -u OPENBLAS_CORETYPE " + (coreType.empty() ? "" : "OPENBLAS_CORETYPE=" + coreType) +
+                                " '" + dgesvProcess + "' --core";
+    std::FILE* out = popen(command.c_str(), "r");
+    char line[64] = {};
+    const bool read = out && std::fgets(line, sizeof line, out);
+    if (out) pclose(out);
+    std::string name = read ? line : "?";
+    if (!name.empty() && name.back() == '\n') name.pop_back();
+    return name;
+}
+
+/// Indices into commands of one comparison.
+struct Comparison {
+    int calc, exact;
+    std::vector<int> references; // one per referenceCores entry
+};
+Comparison large, small;
+
+void addSpread(benchmark::State& state, const std::string& name, const std::vector<double>& values) {
+    state.counters[name] = tvbench::median(values);
+    state.counters[name + "_min"] = *std::min_element(values.begin(), values.end());
+    state.counters[name + "_max"] = *std::max_element(values.begin(), values.end());
+}
+
+/// One iteration: the calculator, its exact path and the reference on every kernel set, the order
+/// reversed every other iteration. ratio = calculator / the fastest reference of the run (the
+/// kernel set with the smallest median), per iteration; exact_ratio = exact path / default path.
+void compare(benchmark::State& state, const Comparison& c) {
+    const std::size_t cores = c.references.size();
+    std::vector<double> calc, exact, calcPeak, referencePeak;
+    std::vector<std::vector<double>> reference(cores);
+    bool forward = true;
     for (auto _ : state) {
-        const ProcessRun run = launcher.run(1), solve = launcher.run(2);
-        if (!run.ok || !solve.ok) return state.SkipWithError("a process failed or could not be started");
-        calc.push_back(run.seconds);
-        reference.push_back(solve.seconds);
-        ratio.push_back(run.seconds / solve.seconds);
-        peak = std::max(peak, run.peakMegabytes);
-        state.SetIterationTime(run.seconds + solve.seconds);
+        std::vector<int> order{c.calc, c.exact};
+        order.insert(order.end(), c.references.begin(), c.references.end());
+        if (!forward) std::reverse(order.begin(), order.end());
+        forward = !forward;
+        double total = 0;
+        for (const int which : order) {
+            const ProcessRun run = launcher.run(which);
+            if (!run.ok) return state.SkipWithError("a process failed or could not be started");
+            total += run.seconds;
+            if (which == c.calc) calc.push_back(run.seconds), calcPeak.push_back(run.peakMegabytes);
+            else if (which == c.exact) exact.push_back(run.seconds);
+            for (std::size_t k = 0; k < cores; ++k)
+                if (which == c.references[k]) reference[k].push_back(run.seconds), referencePeak.push_back(run.peakMegabytes);
+        }
+        state.SetIterationTime(total);
+    }
+    std::size_t fastest = 0;
+    for (std::size_t k = 0; k < cores; ++k) {
+        state.counters["dgesv_" + referenceCores[k].name + "_ms"] = tvbench::median(reference[k]) * 1e3;
+        if (tvbench::median(reference[k]) < tvbench::median(reference[fastest])) fastest = k;
+    }
+    std::vector<double> ratio, exactRatio;
+    for (std::size_t i = 0; i < calc.size(); ++i) {
+        ratio.push_back(calc[i] / reference[fastest][i]);
+        exactRatio.push_back(exact[i] / calc[i]);
     }
     state.counters["calc_ms"] = tvbench::median(calc) * 1e3;
-    state.counters["dgesv_process_ms"] = tvbench::median(reference) * 1e3;
-    state.counters["ratio"] = tvbench::median(ratio);
-    state.counters["ratio_min"] = *std::min_element(ratio.begin(), ratio.end());
-    state.counters["ratio_max"] = *std::max_element(ratio.begin(), ratio.end());
-    state.counters["peak_MB"] = peak;
+    state.counters["exact_ms"] = tvbench::median(exact) * 1e3;
+    addSpread(state, "ratio", ratio);
+    addSpread(state, "exact_ratio", exactRatio);
+    state.counters["peak_MB"] = *std::max_element(calcPeak.begin(), calcPeak.end());
+    state.counters["dgesv_peak_MB"] = *std::max_element(referencePeak.begin(), referencePeak.end());
+    state.SetLabel("reference " + referenceCores[fastest].name);
 }
-BENCHMARK(BM_DefaultCalculatorVsDgesvProcess)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_Calculator3000VsDgesv(benchmark::State& state) { compare(state, large); }
+BENCHMARK(BM_Calculator3000VsDgesv)->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_DefaultCalculatorVsDgesv(benchmark::State& state) { compare(state, small); }
+BENCHMARK(BM_DefaultCalculatorVsDgesv)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int add(Command c) {
+    commands.push_back(std::move(c));
+    return int(commands.size()) - 1;
+}
+
+/// The calculator with the extra arguments of the command line, on `project` ("" = the default
+/// aircraft), exact or not.
+int addCalculator(const std::vector<std::string>& calculator, const std::string& project, bool exact) {
+    std::vector<std::string> argv{calculator.front()};
+    if (exact) argv.push_back("--exact-solve");
+    argv.insert(argv.end(), calculator.begin() + 1, calculator.end());
+    if (!project.empty()) argv.push_back(project);
+    return add({argv, ""});
+}
 
 } // namespace
 
@@ -153,12 +230,30 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [benchmark flags] <tarvolin4-calc> <project.tv4> [arguments...]\n", argv[0]);
         return 2;
     }
-    commands[0].assign(argv + 1, argv + argc);
-    commands[1] = {argv[1]};
-    std::string self = argv[0];
-    commands[2] = {self.substr(0, self.find_last_of('/') + 1) + "bench_dgesv_process", "1144"};
+    std::vector<std::string> calculator{argv[1]};
+    calculator.insert(calculator.end(), argv + 3, argv + argc);
+    const std::string project = argv[2];
+    const std::string self = argv[0];
+    const std::string dgesvProcess = self.substr(0, self.find_last_of('/') + 1) + "bench_dgesv_process";
+
+    referenceCores.push_back({"", ""});
+    for (const std::string_view type : tv::forcibleCoreTypes(tv::processorFeatures()))
+        referenceCores.push_back({std::string(type), ""});
+    std::string names;
+    for (ReferenceCore& core : referenceCores) {
+        core.name = coreName(dgesvProcess, core.coreType);
+        names += (names.empty() ? "" : ", ") + core.name + (core.coreType.empty() ? " (detected)" : " (forced)");
+    }
+
+    large = {addCalculator(calculator, project, false), addCalculator(calculator, project, true), {}};
+    small = {addCalculator(calculator, "", false), addCalculator(calculator, "", true), {}};
+    for (const ReferenceCore& core : referenceCores) {
+        large.references.push_back(add({{dgesvProcess, "3000"}, core.coreType}));
+        small.references.push_back(add({{dgesvProcess, "1144"}, core.coreType}));
+    }
     launcher.start();
     tvbench::addBlasContext();
+    benchmark::AddCustomContext("dgesv_cores", names);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -19,16 +19,18 @@ QTemporaryDir& scratch() {
     return dir;
 }
 
-/// One calculated window for all benchmarks, started in a scratch directory.
+/// One calculated window for all benchmarks, started in a scratch directory; closed while the
+/// application still exists.
 TForm1& window() {
-    static std::unique_ptr<TForm1> form = [] {
+    static std::unique_ptr<TForm1> form;
+    if (!form) {
         QDir::setCurrent(scratch().path());
         TForm1::Options o;
         o.pixelDensity = 96;
-        auto f = std::make_unique<TForm1>(o);
-        f->findChild<QPushButton*>(QStringLiteral("Button4"))->click();
-        return f;
-    }();
+        form = std::make_unique<TForm1>(o);
+        qAddPostRoutine([] { form.reset(); });
+        form->findChild<QPushButton*>(QStringLiteral("Button4"))->click();
+    }
     return *form;
 }
 

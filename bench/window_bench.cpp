@@ -29,18 +29,20 @@
 namespace {
 
 /// One shown window for all benchmarks, started in a scratch directory so that no settings or
-/// clipboard file of the user is read.
+/// clipboard file of the user is read. It is closed while the application still exists (a window
+/// destroyed with the program's static objects would outlive it).
 TForm1& window() {
     static QTemporaryDir dir;
-    static std::unique_ptr<TForm1> form = [] {
+    static std::unique_ptr<TForm1> form;
+    if (!form) {
         QDir::setCurrent(dir.path());
         TForm1::Options o;
         o.pixelDensity = 96;
-        auto f = std::make_unique<TForm1>(o);
-        f->show();
+        form = std::make_unique<TForm1>(o);
+        qAddPostRoutine([] { form.reset(); });
+        form->show();
         QApplication::processEvents();
-        return f;
-    }();
+    }
     return *form;
 }
 

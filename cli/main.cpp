@@ -14,6 +14,7 @@
 #include "files/output_target.h"
 #include "report/json_report.h"
 #include "report/text_report.h"
+#include "solver/blas_cores.h"
 #include "stability/balance.h"
 
 #include <tarvolin_version.h>
@@ -192,6 +193,7 @@ int calculateFiles(const Options& o) {
 } // namespace
 
 int main(int argc, char** argv) {
+    tv::prepareBlasLibrary(argv);
     try {
         Options o;
         if (!parseArguments(argc, argv, o) || !exportsAllowed(o)) return 2;

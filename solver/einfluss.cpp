@@ -1,6 +1,7 @@
 #include "solver/einfluss.h"
 
 #include "solver/indu.h"
+#include "solver/solver_threads.h"
 
 namespace tv {
 
@@ -56,8 +57,9 @@ void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws) {
     }
     const PackedLattice& p = ws.Packed;
     double* M = ws.Matrix.get();
-#pragma omp parallel for schedule(dynamic, 8)
-    for (int i = 0; i < n; ++i) fillRow(p, i, n, M + std::size_t(i) * kPanelLimit);
+    forEachRange(n, 8, [&](int begin, int end) {
+        for (int i = begin; i < end; ++i) fillRow(p, i, n, M + std::size_t(i) * kPanelLimit);
+    });
 }
 
 } // namespace tv

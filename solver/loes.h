@@ -17,4 +17,8 @@ namespace tv {
 /// is copied all the same).
 SolveStatus LOES(SolverWorkspace& ws, const EliminationProgress& progress = {});
 
+/// LOES's first step: the influence matrix in ws.Matrix (PanelTotal rows and columns) scaled in
+/// place by 0.0795775 into the system matrix.
+void scaleToSystemMatrix(SolverWorkspace& ws);
+
 } // namespace tv

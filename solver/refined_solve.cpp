@@ -1,9 +1,11 @@
 #include "solver/refined_solve.h"
 
+#include "solver/compensated_residual.h"
 #include "solver/single_elimination.h"
-#include "solver/vector_kernels.h"
+#include "solver/solver_threads.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstddef>
 
@@ -23,19 +25,29 @@ double largestMagnitude(const double* v, int n) {
 
 /// The single-precision copy of A (leading dimension n); false when an entry does not fit.
 bool copyToSingle(const double* A, int ld, int n, float* S) {
-    bool finite = true;
-#pragma omp parallel for schedule(static) reduction(&& : finite)
-    for (int i = 0; i < n; ++i) {
-        const double* row = A + std::size_t(i) * ld;
-        float* out = S + std::size_t(i) * n;
-        bool rowFinite = true;
-        for (int j = 0; j < n; ++j) {
-            out[j] = static_cast<float>(row[j]);
-            rowFinite &= std::isfinite(out[j]);
+    std::atomic<bool> finite{true};
+    forEachRange(n, rowsPerRange(n), [&](int begin, int end) {
+        bool rangeFinite = true;
+        for (int i = begin; i < end; ++i) {
+            const double* row = A + std::size_t(i) * ld;
+            float* out = S + std::size_t(i) * n;
+            for (int j = 0; j < n; ++j) {
+                out[j] = static_cast<float>(row[j]);
+                rangeFinite &= std::isfinite(out[j]);
+            }
         }
-        finite = finite && rowFinite;
-    }
+        if (!rangeFinite) finite = false;
+    });
     return finite;
+}
+
+/// The single-precision factorisation of the copy in w.Factor; false when it cannot be used.
+/// LAPACK's reports nothing while it runs: the count of all columns before, none after.
+bool factor(RefinementWork& w, int n, const EliminationProgress& progress) {
+    if (progress) progress(n);
+    if (factorSingleTransposed(w.Factor.data(), n, w.Pivots.data())) return false;
+    if (progress) progress(0);
+    return true;
 }
 
 /// d = A^-1 r through the single-precision factorisation, r scaled to its largest entry first so
@@ -48,13 +60,22 @@ void singleSolve(RefinementWork& w, int n, const double* r, double* d) {
     }
     float* v = w.Vector.data();
     for (int i = 0; i < n; ++i) v[i] = static_cast<float>(r[i] / scale);
-    solveFactoredSingle(w.Factor.data(), n, n, w.Pivots.data(), v);
+    solveFactoredSingleTransposed(w.Factor.data(), n, w.Pivots.data(), v);
     for (int i = 0; i < n; ++i) d[i] = double(v[i]) * scale;
 }
 
 /// The corrections shrink by a steady factor while the refinement converges; when that factor
 /// would not bring the correction below the tolerance in the steps left (rounding in the residual
 /// of a less well-conditioned system stops it short of 1e-15), more steps are wasted time.
+/// The same steady factor tells when the solution is already as exact as asked: the next
+/// correction, the error left in x, would be below the tolerance. Saves the step that would only
+/// confirm it.
+bool nextCorrectionNegligible(double previous, double last) {
+    if (previous <= 0) return false;
+    const double factor = last / previous;
+    return factor < 1 && last * factor <= kRefinedTolerance;
+}
+
 bool cannotConverge(double previous, double last, int stepsLeft) {
     if (previous <= 0) return false;
     const double factor = last / previous;
@@ -77,8 +98,7 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
     RefinedResult result;
     if (n <= 0) return result.outcome = RefinedOutcome::Converged, result;
     growTo(work, n);
-    if (ld < n || !copyToSingle(A, ld, n, work.Factor.data()) ||
-        factorSingle(work.Factor.data(), n, n, work.Pivots.data(), progress)) {
+    if (ld < n || !copyToSingle(A, ld, n, work.Factor.data()) || !factor(work, n, progress)) {
         result.outcome = RefinedOutcome::FactorFailed;
         return result;
     }
@@ -87,7 +107,7 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
     double previous = 0;
     while (result.steps < kRefinementStepLimit) {
         // r = b - A x in double precision, then the correction through the single factorisation.
-        residual(n, A, ld, x, b, r);
+        compensatedResidual(n, A, ld, x, b, r);
         singleSolve(work, n, r, r);
         for (int i = 0; i < n; ++i) x[i] += r[i];
         ++result.steps;
@@ -95,7 +115,7 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
         result.lastCorrection = size > 0 ? largestMagnitude(r, n) / size : largestMagnitude(r, n);
         // A factor whose entries overflowed can give an infinite solution with a zero correction.
         if (!std::isfinite(size) || !std::isfinite(result.lastCorrection)) break;
-        if (result.lastCorrection <= kRefinedTolerance) {
+        if (result.lastCorrection <= kRefinedTolerance || nextCorrectionNegligible(previous, result.lastCorrection)) {
             result.outcome = RefinedOutcome::Converged;
             break;
         }
@@ -110,7 +130,7 @@ SolveStatus solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& p
     double* M = ws.Matrix.get();
     double* b = ws.RightHandSide.data();
     ws.LastRefinement = RefinedResult{};
-    if (!ws.ExactSolve) {
+    if (!ws.ExactSolve && n >= kRefinedSolveFrom) {
         std::vector<double>& solution = ws.Refinement.Solution;
         if (solution.size() < std::size_t(n)) solution.resize(n);
         double* x = solution.data();

@@ -95,7 +95,7 @@ struct PackedLattice {
 };
 
 enum class RefinedOutcome {
-    Converged,    // the last correction was below kRefinedTolerance of the solution
+    Converged,    // the last correction, or the next as its shrinking predicts, is below kRefinedTolerance
     FactorFailed, // single precision overflowed or met a zero pivot column
     NotConverged, // the step limit was reached (or the solution went non-finite)
 };

@@ -2,8 +2,7 @@
 
 #include "model/planform.h"
 #include "solver/calculation.h"
-
-#include <omp.h>
+#include "solver/solver_threads.h"
 
 LiveCalculation::LiveCalculation(Finished onFinished, QObject* parent)
     : QObject(parent), m_onFinished(std::move(onFinished)) {
@@ -42,7 +41,7 @@ void LiveCalculation::start(Request r) {
     QMetaObject::invokeMethod(m_context, [this, result, lang] {
         // The influence matrix is filled by one thread here, so that the window's thread keeps a
         // processor of its own on a two-core machine (the setting belongs to this thread only).
-        omp_set_num_threads(1);
+        tv::setSolverThreads(1);
         result->aircraft = tv::computeAircraft(result->texts);
         if (!result->ws) {
             result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
