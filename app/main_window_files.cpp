@@ -178,7 +178,9 @@ void TForm1::Load1Click() {
 void TForm1::openProject(const std::optional<QString>& name) {
     if (!name) return; // a cancelled open keeps the aircraft and its results
     // A file that could not be read leaves the open project, its name, its results and its label.
-    if (Load2(*name) != tv::ReadStatus::Ok) return;
+    const tv::ReadStatus status = Load2(*name);
+    if (status == tv::ReadStatus::NotOpened) m_dialogs->showError(this, notOpenedText(UiLanguage, *name));
+    if (status != tv::ReadStatus::Ok) return;
     refreshClipboardState();
     m_aircraft->uncheckPressure();
     Calc();

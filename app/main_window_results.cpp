@@ -11,7 +11,7 @@
 #include "report/project_result.h"
 #include "exports/lattice_export.h"
 #include "solver/strip_loads.h"
-#include "i18n/document_texts.h"
+#include "files/output_target.h"
 #include "model/planform.h"
 #include "printing/report_page.h"
 #include "printing/report_pdf.h"
@@ -41,9 +41,13 @@ namespace {
 const tv::ReferenceValues kNoReference{};
 const tv::StabilityNumbers kNoNumbers{};
 
-// The name as chosen, with the export's extension added when it has none.
+// The name as chosen, with the export's extension added when it has none (or, for the PDF
+// report, when it has another).
 QString withSuffix(const QString& name, const char* suffix) {
-    return QFileInfo(name).suffix().isEmpty() ? name + QLatin1Char('.') + QLatin1String(suffix) : name;
+    const QString own = QLatin1Char('.') + QLatin1String(suffix);
+    const bool pdf = own == QLatin1String(".pdf");
+    const bool has = pdf ? name.endsWith(own, Qt::CaseInsensitive) : !QFileInfo(name).suffix().isEmpty();
+    return has ? name : name + own;
 }
 
 } // namespace
@@ -256,26 +260,40 @@ void TForm1::SpanLoading1Click() {
 bool TForm1::ensureLattice() {
     if (!latticeKnown()) Button4Click();
     if (latticeKnown()) return true;
-    showExportError(tv::exportRefusedText(UiLanguage));
+    showExportError(tv::exportWithoutResultText(UiLanguage));
     return false;
 }
 
 void TForm1::showExportError(const std::string& text) { m_dialogs->showError(this, QString::fromStdString(text)); }
 
+std::optional<QString> TForm1::exportTarget(const QString& filter, const char* suffix) {
+    const auto name = m_dialogs->saveFileName(this, filter, m_doc.saveFolder());
+    if (!name || name->isEmpty()) return std::nullopt;
+    const QString path = withSuffix(*name, suffix);
+    // An export never replaces the open project or any other project file.
+    std::vector<std::string> inputs;
+    if (m_doc.origin() == ProjectDocument::Origin::File) inputs.push_back(localFileName(m_doc.fileName()));
+    if (const auto refusal = tv::outputRefusal(localFileName(path), inputs, tv::OutputKind::Export)) {
+        showExportError(tv::outputRefusalText(UiLanguage, *refusal));
+        return std::nullopt;
+    }
+    return path;
+}
+
 void TForm1::ExportAvl1Click() {
-    const auto name = m_dialogs->saveFileName(this, QString::fromUtf8(tv::avlFileFilter(UiLanguage)), m_doc.saveFolder());
+    const auto name = exportTarget(QString::fromUtf8(tv::avlFileFilter(UiLanguage)), "avl");
     if (!name || !ensureLattice()) return;
     const tv::AvlDeck deck = tv::avlDeckFromLattice(tv::computeAircraft(fieldTexts()), *currentResult()->ws,
                                                     QFileInfo(m_doc.fileName()).completeBaseName().toStdString(),
                                                     tv::exportWingNames(UiLanguage), true);
-    if (auto error = tv::writeAvlDeck(localFileName(withSuffix(*name, "avl")), deck)) showExportError(error->text());
+    if (auto error = tv::writeAvlDeck(localFileName(*name), deck)) showExportError(error->text());
 }
 
 void TForm1::ExportCsv1Click() {
-    const auto name = m_dialogs->saveFileName(this, QString::fromUtf8(tv::csvFileFilter(UiLanguage)), m_doc.saveFolder());
+    const auto name = exportTarget(QString::fromUtf8(tv::csvFileFilter(UiLanguage)), "csv");
     if (!name || !ensureLattice()) return;
     const auto rows = tv::loadRows(tv::stripLoads(m_wingCount, *currentResult()->ws), tv::exportWingNames(UiLanguage));
-    if (auto error = tv::writeLoadTable(localFileName(withSuffix(*name, "csv")), rows)) showExportError(error->text());
+    if (auto error = tv::writeLoadTable(localFileName(*name), rows)) showExportError(error->text());
 }
 
 // ---- Printed report -------------------------------------------------------------------------------
@@ -318,11 +336,9 @@ void TForm1::Button6Click() {
 
 void TForm1::ExportPdf1Click() {
     const tv::PrintingTexts& t = tv::printingTexts(UiLanguage);
-    const std::optional<QString> name = m_dialogs->saveFileName(this, QString::fromUtf8(t.pdfFilter), m_doc.saveFolder());
-    if (!name || name->isEmpty()) return;
-    QString path = *name;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    const std::optional<QString> path = exportTarget(QString::fromUtf8(t.pdfFilter), "pdf");
+    if (!path) return;
     const tv::ReportData d = reportData(tv::reportPdfPictureScale(m_wingCount));
-    if (const auto error = tv::writeReportPdf(localFileName(path), d))
+    if (const auto error = tv::writeReportPdf(localFileName(*path), d))
         m_dialogs->showError(this, QString::fromUtf8(t.pdfFailed) + QString::fromStdString(error->text()));
 }

@@ -11,9 +11,3 @@ std::string untitledProjectName(UiLanguage lang);
 
 } // namespace tv
 
-namespace tv {
-
-/// An export asked for while the calculation of the aircraft is refused: nothing was written.
-std::string exportRefusedText(UiLanguage lang);
-
-} // namespace tv

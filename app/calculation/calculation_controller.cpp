@@ -69,7 +69,7 @@ const CalculationResult& CalculationController::calculate(const tv::AircraftText
     r->ws = freeWorkspace();
     if (!r->ws) { // refused for want of memory: the next command tries again
         r->retry = true;
-        r->messages = {tv::notEnoughMemoryLine(lang)};
+        r->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
         replaceResult(std::move(r));
         return *m_result;
     }
@@ -114,7 +114,7 @@ void CalculationController::relocalise(tv::UiLanguage lang) {
     m_result->lang = lang;
     if (m_result->messages.empty()) return;
     if (!m_result->ws) {
-        m_result->messages = {tv::notEnoughMemoryLine(lang)};
+        m_result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
         return;
     }
     tv::Aircraft aircraft = tv::computeAircraft(m_result->texts);
@@ -152,7 +152,7 @@ void CalculationController::acceptLive(const std::shared_ptr<LiveResult>& live) 
         takeFigures(*r);
     } else {
         r->retry = true;
-        r->messages = {tv::notEnoughMemoryLine(m_liveLang)};
+        r->messages = live->messages;
     }
     replaceResult(std::move(r));
     emit liveResultReady();

@@ -4,11 +4,15 @@
 #include "app/startingaircraft.h"
 #include "files/encoding.h"
 #include "files/projectfile.h"
+#include "i18n/export_texts.h"
 #include "i18n/prompts.h"
 
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
@@ -20,6 +24,13 @@ QString saveErrorText(tv::UiLanguage lang, const tv::FileError& e) {
 
 QString readErrorText(tv::UiLanguage lang, const tv::FileError& e) {
     return qs(e.tooLarge ? tv::tooLargeFileText(lang, e.path) : e.text());
+}
+
+QString notOpenedText(tv::UiLanguage lang, const QString& name) {
+    if (name.contains(QChar::ReplacementCharacter)) return qs(tv::unusableFileNameText(lang, name.toStdString()));
+    const QFileInfo file(name);
+    const int reason = !file.exists() ? ENOENT : file.isDir() ? EISDIR : EACCES;
+    return qs(tv::projectNotOpenedText(lang, name.toStdString(), std::strerror(reason)));
 }
 
 bool confirmReplacedCharacters(tv::UiLanguage lang, TDialogs& dialogs, QWidget* parent, const std::string& remark) {

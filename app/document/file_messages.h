@@ -19,6 +19,9 @@ class TDialogs;
 QString saveErrorText(tv::UiLanguage lang, const tv::FileError& e);
 /// A failed read: a file beyond the size cap in the interface language, else path and reason.
 QString readErrorText(tv::UiLanguage lang, const tv::FileError& e);
+/// Why a project chosen to be opened was not: a name the file system cannot be given back
+/// (undecodable bytes), or the system's reason (missing, no permission).
+QString notOpenedText(tv::UiLanguage lang, const QString& name);
 /// The file holds Windows-1252: characters it cannot hold are saved as "?". The user is told which
 /// before the save and may cancel it. True: go on.
 bool confirmReplacedCharacters(tv::UiLanguage lang, TDialogs& dialogs, QWidget* parent, const std::string& remark);

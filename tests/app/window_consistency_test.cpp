@@ -305,3 +305,33 @@ TEST_F(ConsistencyTest, ShiftDuringADragKeepsItEscapeEndsIt) {
 }
 
 } // namespace
+
+namespace {
+
+// The window's exports and Open say why nothing happened: no results to export, an export that
+// would replace the open project, a project that cannot be opened.
+TEST_F(ConsistencyTest, ExportsAndOpenSayWhyNothingHappened) {
+    make();
+    saveAs(path("plane.tv4"));
+    const QByteArray project = readAll(path("plane.tv4"));
+    dialogs.answers.push_back(path("plane.tv4"));
+    trigger("ExportCsv1");
+    ASSERT_EQ(dialogs.errors.size(), 1) << "an export over the open project is refused";
+    EXPECT_TRUE(dialogs.errors.last().contains("plane.tv4")) << dialogs.errors.last().toStdString();
+    EXPECT_EQ(readAll(path("plane.tv4")), project);
+
+    refuseWing2();
+    dialogs.answers.push_back(path("loads.csv"));
+    trigger("ExportCsv1");
+    ASSERT_EQ(dialogs.errors.size(), 2) << "an export after a refusal says why nothing was written";
+    EXPECT_FALSE(QFile::exists(path("loads.csv")));
+
+    for (const QString& name : {path("missing.tv4"), path("bad\xEF\xBF\xBD.tv4")}) {
+        const int before = int(dialogs.errors.size());
+        form->openProject(name);
+        EXPECT_EQ(dialogs.errors.size(), before + 1) << name.toStdString();
+    }
+    EXPECT_EQ(form->projectFileName(), path("plane.tv4"));
+}
+
+} // namespace
