@@ -157,7 +157,10 @@ void TForm1::Save1Click(SaveMode mode) {
         name = *chosen;
     }
     const tv::Aircraft aircraft = tv::computeAircraft(fieldTexts());
-    if (!confirmReplacedCharacters(UiLanguage, *m_dialogs, this, aircraft.Comment)) return;
+    // The remark and the balance items' names are the texts the file may not hold whole.
+    std::string texts = aircraft.Comment;
+    for (const tv::BalanceRowTexts& row : aircraft.Balance.Rows) texts += row.Name;
+    if (!confirmReplacedCharacters(UiLanguage, *m_dialogs, this, texts)) return;
     // The neutral point is stored only while it belongs to the aircraft saved.
     const CalculationResult* r = m_calc->resultFor(fieldTexts());
     const auto reference = r && r->neutralPointKnown() ? std::optional<tv::ReferenceValues>(r->reference) : std::nullopt;
@@ -211,6 +214,7 @@ tv::ReadStatus TForm1::Load2(const QString& name) {
     writeFieldTexts(texts, 1, tv::kWingMax);
     if (r.value.taggedName) m_aircraft->uncheckPressure();
     if (r.value.Comment) m_memo2->setPlainText(qs(*r.value.Comment));
+    m_doc.balance = texts.Balance;
     // The neutral point the file stored belongs to the aircraft just read, until it is edited.
     const tv::ReferenceValues stored{r.value.ReferenceArea.value_or(0), r.value.ReferenceChord.value_or(0),
                                      r.value.NeutralPointX.value_or(0)};
@@ -250,6 +254,7 @@ void TForm1::startNewAircraft(int index) {
         texts.WingCount = read.WingCount;
         for (int w = 1; w <= read.WingCount; ++w) texts.wings[w] = read.wings[w];
         SetWingCount(texts.WingCount);
+        m_doc.balance = read.Balance;
         writeFieldTexts(texts, 1, tv::kWingMax);
         m_memo2->setPlainText(qs(r.value.Comment.value_or(std::string())));
         m_aircraft->uncheckPressure();

@@ -51,6 +51,7 @@ tv::AircraftTexts TForm1::fieldTexts() const {
     t.WingCount = m_wingCount;
     for (int w = 1; w <= tv::kWingMax; ++w) t.wings[w] = wingTexts(w);
     t.Comment = m_memo2->toPlainText().toStdString();
+    t.Balance = m_doc.balance;
     return t;
 }
 
@@ -248,6 +249,7 @@ void TForm1::Redo1Click() {
 void TForm1::applyHistoryTexts(const tv::AircraftTexts& texts) {
     const EditScope hold(*this);
     if (texts.WingCount != m_wingCount) SetWingCount(texts.WingCount);
+    m_doc.balance = texts.Balance;
     writeFieldTexts(texts, 1, tv::kWingMax);
     const QString comment = QString::fromStdString(texts.Comment);
     if (m_memo2->toPlainText() != comment) m_memo2->setPlainText(comment);

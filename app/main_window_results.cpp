@@ -231,6 +231,8 @@ std::string TForm1::resultsReport() const {
     for (int w = 1; w <= tv::kWingMax; ++w) b.planform[w] = Model.Wings[w].planform;
     b.stability = r->numbers;
     b.calculated = true;
+    // The planforms before the lattice's, with the project's balance texts.
+    b.balance = tv::balanceFigures(tv::computeAircraft(fieldTexts()), r->ws->ReferenceWing, r->reference, r->numbers);
     return tv::textReport(b, *r->ws, UiLanguage);
 }
 

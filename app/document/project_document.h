@@ -63,6 +63,9 @@ public:
     void forgetRecent(const std::string& path);
 
     tv::EditHistory history;
+    /// My CG and the weight-and-balance table as the project holds them: kept with the project and
+    /// saved with it (the window shows no control for them yet).
+    tv::BalanceTexts balance;
 
 private:
 

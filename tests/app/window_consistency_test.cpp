@@ -335,3 +335,28 @@ TEST_F(ConsistencyTest, ExportsAndOpenSayWhyNothingHappened) {
 }
 
 } // namespace
+
+namespace {
+
+// A project's My CG and weight-and-balance table have no controls yet: they stay with the project,
+// are saved with it and reach Copy results.
+TEST_F(ConsistencyTest, TheBalanceBlockIsKeptSavedAndCopied) {
+    make();
+    saveAs(path("plane.tv4"));
+    QByteArray bytes = readAll(path("plane.tv4"));
+    const QByteArray block = " <balance>\r\n  <my_cg>100</my_cg>\r\n  <balance_item>\r\n   <item_name>battery</item_name>\r\n"
+                             "   <item_mass>300</item_mass>\r\n   <item_x>50</item_x>\r\n  </balance_item>\r\n </balance>\r\n";
+    bytes.insert(bytes.indexOf(" <comment>"), block);
+    QFile file(path("plane.tv4"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    form->openProject(path("plane.tv4"));
+    form->Button4Click();
+    EXPECT_NE(form->resultsReport().find("300.0 g"), std::string::npos) << form->resultsReport();
+    form->field(1, WingField::Chord1)->setText("333");
+    trigger("Save3");
+    EXPECT_TRUE(readAll(path("plane.tv4")).contains("<item_name>battery</item_name>"));
+}
+
+} // namespace
