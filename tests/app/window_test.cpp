@@ -317,10 +317,11 @@ TEST_F(WindowTest, AtTheSmallestSizeEveryControlIsReachableAndTheResultsBoxWhole
             const char* name = p == 0 ? "TabSheet5" : tv::kWingControlNames[p].tabSheet;
             showPage(name);
             QWidget* page = get(name);
-            for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-                if (!c->isHidden())
-                    EXPECT_TRUE(page->rect().contains(c->geometry()))
-                        << lang << ": " << c->objectName().toStdString() << " lies outside the page";
+            for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (c->isHidden()) continue;
+                EXPECT_TRUE(page->rect().contains(c->geometry()))
+                    << lang << ": " << c->objectName().toStdString() << " lies outside the page";
+            }
         }
         // Five whole lines.
         const int needed = 5 * memo->fontMetrics().lineSpacing() + 2 * int(memo->document()->documentMargin());
