@@ -216,9 +216,10 @@ private:
     void scheduleLiveCalculation();
     bool ensureLattice();
     void showExportError(const std::string& text);
-    /// The file an export goes to, with its extension: asked for, and refused (with a message)
-    /// where it would replace the open project or another project file.
-    std::optional<QString> exportTarget(const QString& filter, const char* suffix);
+    /// The file an export goes to, with its extension (the PDF report's added to any other):
+    /// asked for, and refused (with a message) where it would replace the open project or another
+    /// project file.
+    std::optional<QString> exportTarget(const QString& filter, const char* suffix, bool pdf = false);
 
     // Model edits (main_window_model.cpp).
     void onFieldEdited(int w, tv::WingField f);

@@ -41,12 +41,13 @@ namespace {
 const tv::ReferenceValues kNoReference{};
 const tv::StabilityNumbers kNoNumbers{};
 
-// The name as chosen, with the export's extension added when it has none (or, for the PDF
-// report, when it has another).
-QString withSuffix(const QString& name, const char* suffix) {
+// How an export's extension is added: when the name has none (AVL, CSV), or whenever it has
+// another (the PDF report, "report.txt" -> "report.txt.pdf").
+enum class Suffix { WhenNone, UnlessOwn };
+
+QString withSuffix(const QString& name, const char* suffix, Suffix rule) {
     const QString own = QLatin1Char('.') + QLatin1String(suffix);
-    const bool pdf = own == QLatin1String(".pdf");
-    const bool has = pdf ? name.endsWith(own, Qt::CaseInsensitive) : !QFileInfo(name).suffix().isEmpty();
+    const bool has = rule == Suffix::UnlessOwn ? name.endsWith(own, Qt::CaseInsensitive) : !QFileInfo(name).suffix().isEmpty();
     return has ? name : name + own;
 }
 
@@ -268,10 +269,10 @@ bool TForm1::ensureLattice() {
 
 void TForm1::showExportError(const std::string& text) { m_dialogs->showError(this, QString::fromStdString(text)); }
 
-std::optional<QString> TForm1::exportTarget(const QString& filter, const char* suffix) {
+std::optional<QString> TForm1::exportTarget(const QString& filter, const char* suffix, bool pdf) {
     const auto name = m_dialogs->saveFileName(this, filter, m_doc.saveFolder());
     if (!name || name->isEmpty()) return std::nullopt;
-    const QString path = withSuffix(*name, suffix);
+    const QString path = withSuffix(*name, suffix, pdf ? Suffix::UnlessOwn : Suffix::WhenNone);
     // An export never replaces the open project or any other project file.
     std::vector<std::string> inputs;
     if (m_doc.origin() == ProjectDocument::Origin::File) inputs.push_back(localFileName(m_doc.fileName()));
@@ -338,7 +339,7 @@ void TForm1::Button6Click() {
 
 void TForm1::ExportPdf1Click() {
     const tv::PrintingTexts& t = tv::printingTexts(UiLanguage);
-    const std::optional<QString> path = exportTarget(QString::fromUtf8(t.pdfFilter), "pdf");
+    const std::optional<QString> path = exportTarget(QString::fromUtf8(t.pdfFilter), "pdf", true);
     if (!path) return;
     const tv::ReportData d = reportData(tv::reportPdfPictureScale(m_wingCount));
     if (const auto error = tv::writeReportPdf(localFileName(*path), d))
