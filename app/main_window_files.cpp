@@ -310,6 +310,8 @@ void TForm1::dropEvent(QDropEvent* event) {
     if (!name) return;
     event->acceptProposedAction();
     cancelPlanformDrag();
+    // A dropped project leaves the aircraft as "Open" does: unsaved edits are asked about first.
+    if (!confirmLeaveAircraft()) return;
     openProject(*name);
 }
 
