@@ -119,6 +119,8 @@ TEST_F(WindowTest, DroppingAProjectOnUnsavedEditsAsksFirst) {
         EXPECT_EQ(dialogs.questions, QStringList{"Save changes to mine.tv4?"});
         EXPECT_EQ(f.projectFileName(), r.opens ? path("two-wing.tv4") : path("mine.tv4"));
         EXPECT_EQ(readAll(path("mine.tv4")).contains("333"), r.saved);
-        if (!r.opens) EXPECT_EQ(text("Edit2"), "333") << "nothing of the edit is lost";
+        if (!r.opens) {
+            EXPECT_EQ(text("Edit2"), "333") << "nothing of the edit is lost";
+        }
     }
 }
