@@ -128,7 +128,7 @@ public:
         Calc();
     }
     void readSettingsFile();
-    void FormClose() { ProjectCommands::writeSettings(UiLanguage, QRect(x(), y(), width(), height()), m_liveMode); }
+    void FormClose() { ProjectCommands::writeSettings(*this, UiLanguage, m_liveMode); }
     void New1Click() { m_files->newAircraft(); }
     void startNewAircraft(int index) { m_files->startNewAircraft(index); }
     void openRecentProject(int index) { m_files->openRecent(index); }
@@ -245,7 +245,6 @@ private:
     /// The one place texts go into the window: wing count, balance, fields, remarks (each only
     /// where it differs), recorded as one edit named step, or as none.
     void writeAircraftTexts(const tv::AircraftTexts& texts, std::optional<tv::EditStep> step);
-    void showProjectAircraft(bool justRead);
     void rebuildRecentMenu() { m_files->rebuildRecentMenu(); }
 
     // Views (main_window_views.cpp).

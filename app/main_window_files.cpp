@@ -16,33 +16,35 @@
 #include <QTimer>
 
 ProjectCommands::Window TForm1::projectWindow() {
-    ProjectCommands::Window w;
-    w.parent = this;
-    w.fileLabel = m_actions->Lab_FName;
-    w.recentMenu = m_actions->Recent1;
-    w.language = [this] { return UiLanguage; };
-    w.texts = [this] { return fieldTexts(); };
-    w.writeTexts = [this](const tv::AircraftTexts& t, std::optional<tv::EditStep> step) { writeAircraftTexts(t, step); };
-    w.showAircraft = [this](bool justRead) { showProjectAircraft(justRead); };
-    w.startHistory = [this] { startHistory(); };
-    w.updateActions = [this] { updateActions(); };
-    w.clipboardChanged = [this](bool hasWing) {
-        ClipboardHasWing = hasWing;
-        for (int i = 1; i <= tv::kWingMax; ++i) m_wing[i]->insertButton()->setEnabled(hasWing);
-        updateActions();
-    };
-    w.beforeCommand = [this] { cancelPlanformDrag(); };
-    return w;
+    return {.parent = this,
+            .fileLabel = m_actions->Lab_FName,
+            .recentMenu = m_actions->Recent1,
+            .language = [this] { return UiLanguage; },
+            .texts = [this] { return fieldTexts(); },
+            .writeTexts = [this](const auto& texts, auto step) { writeAircraftTexts(texts, step); },
+            .showAircraft = [this](bool justRead) {
+                m_aircraft->uncheckPressure();
+                Calc();
+                m_aircraft->RadioButton15->setChecked(true);
+                RadioButton15Click();
+                m_pages->setCurrentWidget(m_aircraft);
+                STABIL(justRead ? StabilityCaller::OpenFile : StabilityCaller::Other);
+            },
+            .startHistory = [this] { startHistory(); },
+            .updateActions = [this] { updateActions(); },
+            .clipboardChanged = [this](bool hasWing) {
+                ClipboardHasWing = hasWing;
+                for (int w = 1; w <= tv::kWingMax; ++w) m_wing[w]->insertButton()->setEnabled(hasWing);
+                updateActions();
+            },
+            .beforeCommand = [this] { cancelPlanformDrag(); }};
 }
 
 void TForm1::Create1(const QStringList& arguments) {
-    m_files->refreshClipboard();
     readSettingsFile();
     m_memo2->setPlainText(QString::fromStdString(Catalogue.TxtRemarksPrompt));
     SetWingCount(tv::kDefaultWingCount);
-    m_doc.startUnnamed(ProjectDocument::Origin::BuiltIn);
-    const bool named = arguments.size() == 1;
-    if (named) m_files->openStartArgument(arguments[0]);
+    const bool named = m_files->openStartArguments(arguments);
     Calc();
     if (named) {
         m_pages->setCurrentWidget(m_aircraft);
@@ -62,24 +64,10 @@ void TForm1::writeAircraftTexts(const tv::AircraftTexts& texts, std::optional<tv
     if (m_memo2->toPlainText() != comment) m_memo2->setPlainText(comment);
 }
 
-void TForm1::showProjectAircraft(bool justRead) {
-    m_aircraft->uncheckPressure();
-    Calc();
-    m_aircraft->RadioButton15->setChecked(true);
-    RadioButton15Click();
-    m_pages->setCurrentWidget(m_aircraft);
-    STABIL(justRead ? StabilityCaller::OpenFile : StabilityCaller::Other);
-}
-
 // ---- Settings and closing ------------------------------------------------------------------------
 
 void TForm1::readSettingsFile() {
-    const tv::Settings s = ProjectCommands::readSettings();
-    QSize size = this->size();
-    if (s.Width) size.setWidth(*s.Width);
-    if (s.Height) size.setHeight(*s.Height);
-    resize(size);
-    if (s.Left || s.Top) move(s.Left.value_or(x()), s.Top.value_or(y()));
+    const tv::Settings s = ProjectCommands::readSettings(*this);
     selectLanguage(tv::languageFromLetter(s.LanguageLetter));
     setLiveNeutralPoint(s.LiveNeutralPoint);
 }

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QWidget>
 
 namespace {
 
@@ -46,6 +47,7 @@ ProjectCommands::ProjectCommands(ProjectDocument& doc, TDialogs& dialogs, Calcul
     : m_doc(doc), m_dialogs(dialogs), m_calc(calc), m_win(std::move(window)) {
     m_doc.loadRecent(settingsFilePath());
     rebuildRecentMenu();
+    refreshClipboard();
     m_win.parent->setAcceptDrops(true);
     m_win.parent->installEventFilter(this);
 }
@@ -60,13 +62,21 @@ std::string ProjectCommands::settingsFilePath() {
                             localFileName(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 }
 
-tv::Settings ProjectCommands::readSettings() { return tv::readSettings(settingsFilePath()); }
+tv::Settings ProjectCommands::readSettings(QWidget& window) {
+    const tv::Settings s = tv::readSettings(settingsFilePath());
+    QSize size = window.size();
+    if (s.Width) size.setWidth(*s.Width);
+    if (s.Height) size.setHeight(*s.Height);
+    window.resize(size);
+    if (s.Left || s.Top) window.move(s.Left.value_or(window.x()), s.Top.value_or(window.y()));
+    return s;
+}
 
-void ProjectCommands::writeSettings(tv::UiLanguage lang, const QRect& geometry, bool liveMode) {
+void ProjectCommands::writeSettings(const QWidget& window, tv::UiLanguage lang, bool liveMode) {
     const std::string path = settingsFilePath();
     (void)tv::makeParentFolders(path);
-    (void)tv::writeSettings(path, tv::languageLetter(lang), geometry.width(), geometry.height(), geometry.x(),
-                            geometry.y(), liveMode);
+    (void)tv::writeSettings(path, tv::languageLetter(lang), window.width(), window.height(), window.x(), window.y(),
+                            liveMode);
 }
 
 // ---- Unsaved edits -----------------------------------------------------------------------------
@@ -161,7 +171,9 @@ bool ProjectCommands::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void ProjectCommands::openStartArgument(const QString& given) {
+bool ProjectCommands::openStartArguments(const QStringList& arguments) {
+    if (arguments.size() != 1) return false;
+    const QString& given = arguments[0];
     // The file system tells cases apart: the name as given is the file meant, and lower-casing
     // it could open (and "Save" overwrite) another file. The lower-case name is only a
     // fallback for a name typed in the wrong case when just that file exists.
@@ -170,6 +182,7 @@ void ProjectCommands::openStartArgument(const QString& given) {
     // A name that cannot be opened is kept for a new project; one that failed to read is not,
     // or "Save" would overwrite it.
     if (load(name) == tv::ReadStatus::NotOpened) m_doc.adoptFile(name);
+    return true;
 }
 
 tv::ReadStatus ProjectCommands::load(const QString& name) {

@@ -8,7 +8,7 @@
 #include "files/settingsfile.h"
 
 #include <QObject>
-#include <QRect>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -58,16 +58,17 @@ public:
         std::function<void()> beforeCommand;
     };
 
-    /// Reads the recent projects from beside the settings file, builds their menu and takes
-    /// projects dropped on the window.
+    /// Reads the recent projects from beside the settings file, builds their menu, looks at the
+    /// wing clipboard and takes projects dropped on the window.
     ProjectCommands(ProjectDocument& doc, TDialogs& dialogs, CalculationController& calc, Window window);
 
     // ---- Settings ---------------------------------------------------------------------------------
     static std::string settingsFilePath();
-    static tv::Settings readSettings();
+    /// Places window as the settings file says and returns the settings.
+    static tv::Settings readSettings(QWidget& window);
     /// The language, the window's geometry and the live mode; a file that cannot be written is
     /// passed over: nothing of the aircraft is in it.
-    static void writeSettings(tv::UiLanguage lang, const QRect& geometry, bool liveMode);
+    static void writeSettings(const QWidget& window, tv::UiLanguage lang, bool liveMode);
 
     // ---- Unsaved edits ----------------------------------------------------------------------------
     /// True when the aircraft differs from what was last opened or saved.
@@ -82,8 +83,10 @@ public:
     void open();
     /// "Open" with the name already chosen (a dropped file, a recent project).
     void openProject(const std::optional<QString>& name);
-    /// The start-up argument: the name as given, else its lower-case form when only that exists.
-    void openStartArgument(const QString& given);
+    /// The start-up arguments: one names the project to open (as given, else in lower case when
+    /// only that file exists; a name that cannot be opened is kept for a new project), more are
+    /// ignored. True when a project was named.
+    bool openStartArguments(const QStringList& arguments);
     /// Reads the project name into the fields; only a project that was read becomes the document's.
     tv::ReadStatus load(const QString& name);
     /// Asks first, then offers the starting aircraft.
