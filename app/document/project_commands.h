@@ -54,7 +54,8 @@ public:
         std::function<void()> updateActions;
         /// Whether the wing clipboard holds a wing (the insert commands follow it).
         std::function<void(bool hasWing)> clipboardChanged;
-        /// Runs before a command of the recent menu (a planform drag in progress is called off).
+        /// Runs before a command of the recent menu or a drop (a planform drag in progress is called
+        /// off).
         std::function<void()> beforeCommand;
     };
 
