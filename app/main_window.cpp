@@ -75,7 +75,6 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_imageP = named(new TImage(m_aircraft), QStringLiteral("Image_P"));
     m_imageP->setBitmapSize(tv::kReportPageSize);
     m_imageP->hide();
-    setAcceptDrops(true);
     connectCommands();
     connectPages();
     connectViews();
@@ -85,8 +84,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
     setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());
-    m_doc.loadRecent(settingsFilePath());
-    rebuildRecentMenu();
+    m_files = std::make_unique<ProjectCommands>(m_doc, *m_dialogs, *m_calc, projectWindow());
     // Keys, focus and resizes anywhere: a drag whose release is lost is called off.
     qApp->installEventFilter(this);
 

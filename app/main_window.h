@@ -3,7 +3,7 @@
 // The project lives in the document, results in the calculation's one result object, controls on
 // the pages; the window keeps only the view state of its drawings.
 #include "app/dialogs.h"
-#include "app/document/project_document.h"
+#include "app/document/project_commands.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/placement.h"
 #include "i18n/texts.h"
@@ -48,9 +48,6 @@ struct View3DScene;
 struct View3DState;
 } // namespace tv
 
-/// What a save does: ask for a new name first, or write under the project's name.
-enum class SaveMode { As, Current };
-
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -91,8 +88,8 @@ public:
     const tv::EditHistory& history() const { return m_doc.history; }
     const std::vector<std::string>& recentProjects() const { return m_doc.recent(); }
     /// True when the aircraft differs from what was last opened or saved.
-    bool aircraftModified() const;
-    static std::string settingsFilePath();
+    bool aircraftModified() const { return m_files->modified(); }
+    static std::string settingsFilePath() { return ProjectCommands::settingsFilePath(); }
 
     // ---- Model edits (main_window_model.cpp) ----------------------------------------------------
     /// The recalculation pass: planforms, positions, aircraft and 3D views.
@@ -118,22 +115,23 @@ public:
     /// Writes texts into the fields (only those that differ) and selects the counts.
     void writeFieldTexts(const tv::AircraftTexts& texts, int firstWing, int lastWing);
 
-    // ---- Files (main_window_files.cpp) -----------------------------------------------------------
-    void Save1Click(SaveMode mode);
-    void Load1Click();
-    /// "Open" with the name already chosen (a dropped file, a recent project).
-    void openProject(const std::optional<QString>& name);
-    /// Reads the project name into the fields; only a project that was read becomes the document's.
-    tv::ReadStatus Load2(const QString& name);
-    void Save_Wing();
-    void Load_Wing();
-    void Button_C1Click(int selector);
-    void chngClick(int selector);
+    // ---- Files (the project commands, app/document/project_commands.h) --------------------------
+    void Save1Click(SaveMode mode) { m_files->save(mode); }
+    void Load1Click() { m_files->open(); }
+    void openProject(const std::optional<QString>& name) { m_files->openProject(name); }
+    tv::ReadStatus Load2(const QString& name) { return m_files->load(name); }
+    void Save_Wing() { m_files->copyWing(activeWing()); }
+    void Load_Wing() { m_files->insertWing(activeWing()); }
+    void Button_C1Click(int selector) { m_files->exchangeWings(selector); }
+    void chngClick(int selector) {
+        Button_C1Click(selector);
+        Calc();
+    }
     void readSettingsFile();
-    void FormClose();
-    void New1Click();
-    void startNewAircraft(int index);
-    void openRecentProject(int index);
+    void FormClose() { ProjectCommands::writeSettings(*this, UiLanguage, m_liveMode); }
+    void New1Click() { m_files->newAircraft(); }
+    void startNewAircraft(int index) { m_files->startNewAircraft(index); }
+    void openRecentProject(int index) { m_files->openRecent(index); }
 
     // ---- Calculation and results (main_window_results.cpp) --------------------------------------
     void Button4Click();
@@ -191,8 +189,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -244,13 +240,12 @@ private:
     void applyHistoryTexts(const tv::AircraftTexts& texts);
     void updateUndoTexts();
 
-    // Files (main_window_files.cpp).
-    std::string aircraftFingerprint() const;
-    void markAircraftSaved();
-    bool confirmLeaveAircraft();
-    void refreshClipboardState();
-    void rebuildRecentMenu();
-    void showFileName();
+    // Files (main_window_files.cpp): what the project commands ask of the window.
+    ProjectCommands::Window projectWindow();
+    /// The one place texts go into the window: wing count, balance, fields, remarks (each only
+    /// where it differs), recorded as one edit named step, or as none.
+    void writeAircraftTexts(const tv::AircraftTexts& texts, std::optional<tv::EditStep> step);
+    void rebuildRecentMenu() { m_files->rebuildRecentMenu(); }
 
     // Views (main_window_views.cpp).
     tv::SystemColours systemColours() const;
@@ -277,6 +272,7 @@ private:
     std::unique_ptr<TDialogs> m_ownDialogs;
     TDialogs* m_dialogs = nullptr;
     ProjectDocument m_doc;
+    std::unique_ptr<ProjectCommands> m_files;
     CalculationController* m_calc = nullptr;
     WindowActions* m_actions = nullptr;
     QTabWidget* m_pages = nullptr;
@@ -297,7 +293,7 @@ private:
     // ---- Window state ---------------------------------------------------------------------------
     tv::UiLanguage UiLanguage = tv::UiLanguage::English;
     tv::MessageCatalogue Catalogue;
-    bool ClipboardHasWing = false;
+    bool ClipboardHasWing = false; // as the project commands last found the clipboard file
     tv::Aircraft Model; // as the last planform computations read it
     int m_wingCount = tv::kDefaultWingCount;
     std::array<double, tv::kWingMax + 1> PlanformScale{};

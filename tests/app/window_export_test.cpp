@@ -62,6 +62,22 @@ TEST_F(WindowTest, SpanLoadingShowsTheLoadsOfTheCurrentModelOnly) {
     EXPECT_FALSE(f.spanLoadingWindow()->isVisible()) << "it closes with the main window";
 }
 
+namespace {
+/// Drags file over the window and, when the window takes it, drops it there; whether it was taken.
+bool dropFile(TForm1& f, const QString& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f, &enter);
+    const bool accepted = enter.isAccepted();
+    if (accepted) {
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f, &dropped);
+    }
+    return accepted;
+}
+} // namespace
+
 TEST_F(WindowTest, DroppedProjectOpensAndOtherFilesAreRefused) {
     TForm1& f = make();
     QFile::copy(QStringLiteral(TV_TEST_DATA "/../../examples/two-wing.tv4"), path("two-wing.tv4"));
@@ -69,22 +85,42 @@ TEST_F(WindowTest, DroppedProjectOpensAndOtherFilesAreRefused) {
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.close();
 
-    const auto drop = [&](const QString& file) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(file)});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&f, &enter);
-        const bool accepted = enter.isAccepted();
-        if (accepted) {
-            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(&f, &dropped);
-        }
-        return accepted;
-    };
+    const auto drop = [&](const QString& file) { return dropFile(f, file); };
     EXPECT_FALSE(drop(path("notes.txt")));
     EXPECT_EQ(f.wingCount(), 5);
     EXPECT_TRUE(drop(path("two-wing.tv4")));
     EXPECT_EQ(f.projectFileName(), path("two-wing.tv4"));
     EXPECT_EQ(f.wingCount(), 2);
     EXPECT_EQ(pages()->currentWidget(), get("TabSheet5"));
+}
+
+// A project dropped on the window leaves the aircraft as "Open" does: unsaved edits are asked
+// about first, and a cancel keeps them.
+TEST_F(WindowTest, DroppingAProjectOnUnsavedEditsAsksFirst) {
+    using A = TDialogs::Answer;
+    struct Row {
+        const char* name;
+        A answer;
+        bool opens;
+        bool saved;
+    };
+    const Row rows[] = {
+        {"cancel", A::Cancel, false, false}, {"discard", A::Discard, true, false}, {"save", A::Save, true, true}};
+    QFile::copy(QStringLiteral(TV_TEST_DATA "/../../examples/two-wing.tv4"), path("two-wing.tv4"));
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        TForm1& f = make();
+        dialogs.answers = {path("mine.tv4")};
+        trigger("Save2");
+        dialogs.questions.clear();
+        setText("Edit2", "333");
+        dialogs.saveAnswers = {r.answer};
+        EXPECT_TRUE(dropFile(f, path("two-wing.tv4")));
+        EXPECT_EQ(dialogs.questions, QStringList{"Save changes to mine.tv4?"});
+        EXPECT_EQ(f.projectFileName(), r.opens ? path("two-wing.tv4") : path("mine.tv4"));
+        EXPECT_EQ(readAll(path("mine.tv4")).contains("333"), r.saved);
+        if (!r.opens) {
+            EXPECT_EQ(text("Edit2"), "333") << "nothing of the edit is lost";
+        }
+    }
 }
