@@ -69,7 +69,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     setMinimumSize(m_pl.px(822), m_pl.px(744));
 
     m_about = new TForm2(this);
-    m_calc = new CalculationController([this] { return shownTexts(); }, this);
+    m_calc = new CalculationController([this] { return shownTexts(); }, [this] { return UiLanguage; }, this);
     connect(m_calc, &CalculationController::liveResultReady, this, [this] { presentResult(true); });
     m_spanLoading = new TSpanLoadingWindow([this] { return spanLoadingScene(); }, this);
     m_imageP = named(new TImage(m_aircraft), QStringLiteral("Image_P"));

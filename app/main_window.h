@@ -138,7 +138,7 @@ public:
     // ---- Calculation and results (main_window_results.cpp) --------------------------------------
     void Button4Click();
     void setLiveNeutralPoint(bool on);
-    bool liveNeutralPoint() const { return m_liveMode; }
+    bool liveNeutralPoint() const;
     /// Hands the model as it stands to the live worker now.
     void requestLiveCalculation();
     bool liveCalculationBusy() const;
@@ -305,8 +305,6 @@ private:
     int m_dragWing = 0; // the planform drag being shaped: wing, last position and keys
     QPoint m_dragPos;
     Qt::KeyboardModifiers m_dragShift;
-    bool m_liveMode = false;
-    QTimer* m_liveTimer = nullptr;
     int m_historyHold = 0;
     bool m_historyReady = false;
     bool m_building = true; // change events are ignored while the controls are made

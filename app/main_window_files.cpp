@@ -103,7 +103,7 @@ void TForm1::FormClose() {
     // A settings file that cannot be written is passed over: nothing of the aircraft is in it.
     const std::string path = settingsFilePath();
     (void)tv::makeParentFolders(path);
-    (void)tv::writeSettings(path, tv::languageLetter(UiLanguage), width(), height(), x(), y(), m_liveMode);
+    (void)tv::writeSettings(path, tv::languageLetter(UiLanguage), width(), height(), x(), y(), liveNeutralPoint());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -115,7 +115,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();
     // A live calculation still running is waited for and its result dropped: nothing is shown
     // or written after the close.
-    if (m_liveTimer) m_liveTimer->stop();
     m_calc->stopLive();
     if (m_about) m_about->close();
     if (m_spanLoading) m_spanLoading->close();

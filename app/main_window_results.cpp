@@ -196,29 +196,16 @@ void TForm1::setLiveNeutralPoint(bool on) {
         const QSignalBlocker block(item);
         item->setChecked(on);
     }
-    m_liveMode = on;
-    if (on) scheduleLiveCalculation();
+    m_calc->setLiveMode(on);
 }
 
-bool TForm1::liveCalculationBusy() const { return (m_liveTimer && m_liveTimer->isActive()) || m_calc->liveBusy(); }
+bool TForm1::liveNeutralPoint() const { return m_calc->liveMode(); }
+void TForm1::requestLiveCalculation() { m_calc->requestLiveNow(); }
+bool TForm1::liveCalculationBusy() const { return m_calc->liveBusy(); }
 int TForm1::liveResultsShown() const { return m_calc->liveShown(); }
 int TForm1::liveResultsDropped() const { return m_calc->liveDropped(); }
-
 void TForm1::scheduleLiveCalculation() {
-    if (!m_liveMode || m_building) return;
-    if (!m_liveTimer) {
-        // A zero timer gathers one handler's changes into one request.
-        m_liveTimer = new QTimer(this);
-        m_liveTimer->setSingleShot(true);
-        m_liveTimer->setInterval(0);
-        connect(m_liveTimer, &QTimer::timeout, this, [this] { requestLiveCalculation(); });
-    }
-    m_liveTimer->start();
-}
-
-void TForm1::requestLiveCalculation() {
-    if (m_liveTimer) m_liveTimer->stop();
-    if (m_liveMode) m_calc->requestLive(shownTexts(), UiLanguage);
+    if (!m_building) m_calc->scheduleLive();
 }
 
 // ---- Copy results ---------------------------------------------------------------------------------
