@@ -15,6 +15,19 @@ bool sameModel(const tv::AircraftTexts& a, const tv::AircraftTexts& b) {
     return true;
 }
 
+bool hasNeutralPoint(const CalculationResult* r) { return r && r->neutralPointKnown(); }
+bool hasLattice(const CalculationResult* r) { return r && r->latticeKnown(); }
+
+const tv::ReferenceValues& referenceOf(const CalculationResult* r) {
+    static const tv::ReferenceValues none{};
+    return hasNeutralPoint(r) ? r->reference : none;
+}
+
+const tv::StabilityNumbers& numbersOf(const CalculationResult* r) {
+    static const tv::StabilityNumbers none{};
+    return hasNeutralPoint(r) ? r->numbers : none;
+}
+
 namespace {
 
 /// The texts with the heights the separation moved: what the window's z fields show afterwards.
@@ -97,6 +110,10 @@ void CalculationController::adoptProjectNeutralPoint(const tv::AircraftTexts& te
     r->numbers = tv::computeStability(r->aircraft.WingCount, reference.NeutralPointX, reference.ReferenceChord,
                                       m_desiredMargin);
     replaceResult(std::move(r));
+}
+
+bool CalculationController::latestFailed() const {
+    return m_result && m_result->source != ResultSource::ProjectFile && !m_result->usable;
 }
 
 const CalculationResult* CalculationController::resultFor(const tv::AircraftTexts& texts) const {

@@ -36,6 +36,8 @@ public:
     const CalculationResult* resultFor(const tv::AircraftTexts& texts) const;
     /// The last result, current or not.
     const CalculationResult* latest() const { return m_result.get(); }
+    /// The last calculation was refused or failed.
+    bool latestFailed() const;
     /// The margin (%) the centre-of-gravity figures are computed for; recomputes them.
     void setDesiredMargin(double margin);
     /// The result's lines again in lang (the language was switched): a run with lines is repeated
