@@ -86,7 +86,7 @@ public:
     const tv::AircraftViewGeometry& aircraftViewGeometry() const;
     const tv::DragState& dragState() const { return m_drag; }
     /// The current result's workspace (none without a current calculation).
-    const tv::SolverWorkspace* solverWorkspace() const { return currentResult() ? currentResult()->ws.get() : nullptr; }
+    const tv::SolverWorkspace* solverWorkspace() const { return workspaceOf(currentResult()); }
     double scaleFactor() const { return m_pl.scale; }
     const tv::EditHistory& history() const { return m_doc.history; }
     const std::vector<std::string>& recentProjects() const { return m_doc.recent(); }
@@ -135,7 +135,7 @@ public:
     void startNewAircraft(int index);
     void openRecentProject(int index);
 
-    // ---- Calculation and results (main_window_results.cpp) --------------------------------------
+    // ---- Calculation and results (main_window_results.cpp, calculation/result_commands) ---------
     void Button4Click();
     void setLiveNeutralPoint(bool on);
     bool liveNeutralPoint() const { return m_calc->liveMode(); }

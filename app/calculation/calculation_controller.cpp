@@ -28,6 +28,8 @@ const tv::StabilityNumbers& numbersOf(const CalculationResult* r) {
     return hasNeutralPoint(r) ? r->numbers : none;
 }
 
+const tv::SolverWorkspace* workspaceOf(const CalculationResult* r) { return r ? r->ws.get() : nullptr; }
+
 namespace {
 
 /// The texts with the heights the separation moved: what the window's z fields show afterwards.

@@ -48,3 +48,5 @@ bool hasLattice(const CalculationResult* r);
 /// Reference values and centre-of-gravity figures of a result with a neutral point, else zeros.
 const tv::ReferenceValues& referenceOf(const CalculationResult* r);
 const tv::StabilityNumbers& numbersOf(const CalculationResult* r);
+/// The result's workspace: lattice, loads and messages (none for a project file's neutral point).
+const tv::SolverWorkspace* workspaceOf(const CalculationResult* r);
