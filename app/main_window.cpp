@@ -8,7 +8,6 @@
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
 #include "app/span_loading_window.h"
-#include "printing/report_page.h"
 #include "views/view3d.h"
 
 #include <tarvolin_version.h>
@@ -69,12 +68,14 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     setMinimumSize(m_pl.px(822), m_pl.px(744));
 
     m_about = new TForm2(this);
-    m_calc = new CalculationController([this] { return shownTexts(); }, this);
+    m_calc = new CalculationController([this] { return shownTexts(); }, [this] { return UiLanguage; }, this);
     connect(m_calc, &CalculationController::liveResultReady, this, [this] { presentResult(true); });
     m_spanLoading = new TSpanLoadingWindow([this] { return spanLoadingScene(); }, this);
-    m_imageP = named(new TImage(m_aircraft), QStringLiteral("Image_P"));
-    m_imageP->setBitmapSize(tv::kReportPageSize);
-    m_imageP->hide();
+    m_results = std::make_unique<ResultCommands>(
+        *m_calc, m_doc, *m_dialogs, *this, *m_aircraft, options.printerService,
+        ResultCommands::Window{[this] { return fieldTexts(); }, [this] { return shownTexts(); }, [this] { return UiLanguage; },
+                               [this]() -> const tv::Aircraft& { return Model; }, [this] { return m_wingCount; },
+                               [this] { return Catalogue.TxtFlightDirection; }, [this] { Button4Click(); }});
     connectCommands();
     connectPages();
     connectViews();

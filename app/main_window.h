@@ -2,6 +2,8 @@
 // The main window: builds the pages, the commands and the calculation, and routes between them.
 // The project lives in the document, results in the calculation's one result object, controls on
 // the pages; the window keeps only the view state of its drawings.
+#include "app/calculation/calculation_controller.h"
+#include "app/calculation/result_commands.h"
 #include "app/dialogs.h"
 #include "app/document/project_commands.h"
 #include "app/pages/aircraft_page.h"
@@ -24,8 +26,6 @@
 #include <string>
 #include <vector>
 
-class CalculationController;
-struct CalculationResult;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -64,26 +64,26 @@ public:
     // ---- State, read through the document, the result object and the pages ---------------------
     const QString& projectFileName() const { return m_doc.fileName(); }
     /// The result object when it belongs to the model shown, else none.
-    const CalculationResult* currentResult() const;
-    bool neutralPointKnown() const;
-    bool latticeKnown() const;
+    const CalculationResult* currentResult() const { return m_calc ? m_calc->resultFor(shownTexts()) : nullptr; }
+    bool neutralPointKnown() const { return hasNeutralPoint(currentResult()); }
+    bool latticeKnown() const { return hasLattice(currentResult()); }
     /// The last calculation was refused or failed.
-    bool abortCalculation() const;
+    bool abortCalculation() const { return m_calc->latestFailed(); }
     bool clipboardHasWing() const { return ClipboardHasWing; }
     tv::UiLanguage uiLanguage() const { return UiLanguage; }
     const tv::MessageCatalogue& catalogue() const { return Catalogue; }
     /// The aircraft as the last planform computations read it.
     const tv::Aircraft& model() const { return Model; }
     /// The current result's reference values (zero without one).
-    const tv::ReferenceValues& reference() const;
+    const tv::ReferenceValues& reference() const { return referenceOf(currentResult()); }
     /// The current result's margins and centre-of-gravity positions.
-    const tv::StabilityNumbers& stabilityNumbers() const;
+    const tv::StabilityNumbers& stabilityNumbers() const { return numbersOf(currentResult()); }
     const std::array<double, tv::kWingMax + 1>& planformScale() const { return PlanformScale; }
     double view3DScale() const;
     const tv::AircraftViewGeometry& aircraftViewGeometry() const;
     const tv::DragState& dragState() const { return m_drag; }
     /// The current result's workspace (none without a current calculation).
-    const tv::SolverWorkspace* solverWorkspace() const;
+    const tv::SolverWorkspace* solverWorkspace() const { return workspaceOf(currentResult()); }
     double scaleFactor() const { return m_pl.scale; }
     const tv::EditHistory& history() const { return m_doc.history; }
     const std::vector<std::string>& recentProjects() const { return m_doc.recent(); }
@@ -128,33 +128,33 @@ public:
         Calc();
     }
     void readSettingsFile();
-    void FormClose() { ProjectCommands::writeSettings(*this, UiLanguage, m_liveMode); }
+    void FormClose() { ProjectCommands::writeSettings(*this, UiLanguage, liveNeutralPoint()); }
     void New1Click() { m_files->newAircraft(); }
     void startNewAircraft(int index) { m_files->startNewAircraft(index); }
     void openRecentProject(int index) { m_files->openRecent(index); }
 
-    // ---- Calculation and results (main_window_results.cpp) --------------------------------------
+    // ---- Calculation and results (main_window_results.cpp, calculation/result_commands) ---------
     void Button4Click();
     void setLiveNeutralPoint(bool on);
-    bool liveNeutralPoint() const { return m_liveMode; }
+    bool liveNeutralPoint() const { return m_calc->liveMode(); }
     /// Hands the model as it stands to the live worker now.
-    void requestLiveCalculation();
-    bool liveCalculationBusy() const;
-    int liveResultsShown() const;
-    int liveResultsDropped() const;
-    void CopyResults1Click();
+    void requestLiveCalculation() { m_calc->requestLiveNow(); }
+    bool liveCalculationBusy() const { return m_calc->liveBusy(); }
+    int liveResultsShown() const { return m_calc->liveShown(); }
+    int liveResultsDropped() const { return m_calc->liveDropped(); }
+    void CopyResults1Click() { m_results->copyResults(); }
     /// The batch calculator's report of the current results; empty without them.
-    std::string resultsReport() const;
-    void ExportAvl1Click();
-    void ExportCsv1Click();
+    std::string resultsReport() const { return m_results->resultsReport(); }
+    void ExportAvl1Click() { m_results->exportAvl(); }
+    void ExportCsv1Click() { m_results->exportCsv(); }
     void SpanLoading1Click();
     TSpanLoadingWindow* spanLoadingWindow() const { return m_spanLoading; }
     tv::SpanLoadingScene spanLoadingScene() const;
-    void Print1Click(QObject* sender = nullptr);
-    void Button6Click();
-    void ExportPdf1Click();
+    void Print1Click(QObject* = nullptr) { m_results->print(); }
+    void Button6Click() { m_results->print(); }
+    void ExportPdf1Click() { m_results->exportPdf(); }
     tv::ReportData reportData(double pictureScale = 1) const;
-    TForm3* printDialog();
+    TForm3* printDialog() { return m_results->printDialog(); }
 
     // ---- Languages and about window (main_window_language.cpp) ----------------------------------
     void deutsch();
@@ -209,13 +209,7 @@ private:
     void showResultState();
     /// A result just made: the heights it moved go into the z fields, then it is shown.
     void presentResult(bool live);
-    void scheduleLiveCalculation();
-    bool ensureLattice();
-    void showExportError(const std::string& text);
-    /// The file an export goes to, with its extension (the PDF report's added to any other):
-    /// asked for, and refused (with a message) where it would replace the open project or another
-    /// project file.
-    std::optional<QString> exportTarget(const QString& filter, const char* suffix, bool pdf = false);
+    void scheduleLiveCalculation() { if (!m_building) m_calc->scheduleLive(); }
 
     // Model edits (main_window_model.cpp).
     void onFieldEdited(int w, tv::WingField f);
@@ -284,9 +278,7 @@ private:
     QWidget* m_toolBar = nullptr;
     QLabel* m_statusLine = nullptr;
     TForm2* m_about = nullptr;
-    TForm3* m_form3 = nullptr;
-    std::unique_ptr<tv::PrinterService> m_ownPrinterService;
-    TImage* m_imageP = nullptr; // the report's page bitmap, hidden
+    std::unique_ptr<ResultCommands> m_results;
     TSpanLoadingWindow* m_spanLoading = nullptr;
     std::unique_ptr<QtTranslations> m_qtTexts;
 
@@ -301,8 +293,6 @@ private:
     int m_dragWing = 0; // the planform drag being shaped: wing, last position and keys
     QPoint m_dragPos;
     Qt::KeyboardModifiers m_dragShift;
-    bool m_liveMode = false;
-    QTimer* m_liveTimer = nullptr;
     int m_historyHold = 0;
     bool m_historyReady = false;
     bool m_building = true; // change events are ignored while the controls are made

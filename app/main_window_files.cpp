@@ -81,7 +81,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();
     // A live calculation still running is waited for and its result dropped: nothing is shown
     // or written after the close.
-    if (m_liveTimer) m_liveTimer->stop();
     m_calc->stopLive();
     if (m_about) m_about->close();
     if (m_spanLoading) m_spanLoading->close();

@@ -3,6 +3,8 @@
 #include "model/planform.h"
 #include "solver/calculation.h"
 
+#include <QTimer>
+
 #include <string>
 
 bool sameModel(const tv::AircraftTexts& a, const tv::AircraftTexts& b) {
@@ -12,6 +14,21 @@ bool sameModel(const tv::AircraftTexts& a, const tv::AircraftTexts& b) {
             return false;
     return true;
 }
+
+bool hasNeutralPoint(const CalculationResult* r) { return r && r->neutralPointKnown(); }
+bool hasLattice(const CalculationResult* r) { return r && r->latticeKnown(); }
+
+const tv::ReferenceValues& referenceOf(const CalculationResult* r) {
+    static const tv::ReferenceValues none{};
+    return hasNeutralPoint(r) ? r->reference : none;
+}
+
+const tv::StabilityNumbers& numbersOf(const CalculationResult* r) {
+    static const tv::StabilityNumbers none{};
+    return hasNeutralPoint(r) ? r->numbers : none;
+}
+
+const tv::SolverWorkspace* workspaceOf(const CalculationResult* r) { return r ? r->ws.get() : nullptr; }
 
 namespace {
 
@@ -24,8 +41,8 @@ tv::AircraftTexts withMovedHeights(tv::AircraftTexts texts, const tv::Aircraft& 
 
 } // namespace
 
-CalculationController::CalculationController(ShownTexts shown, QObject* parent)
-    : QObject(parent), m_shown(std::move(shown)) {}
+CalculationController::CalculationController(ShownTexts shown, ShownLanguage language, QObject* parent)
+    : QObject(parent), m_shown(std::move(shown)), m_language(std::move(language)) {}
 
 CalculationController::~CalculationController() { stopLive(); }
 
@@ -97,6 +114,10 @@ void CalculationController::adoptProjectNeutralPoint(const tv::AircraftTexts& te
     replaceResult(std::move(r));
 }
 
+bool CalculationController::latestFailed() const {
+    return m_result && m_result->source != ResultSource::ProjectFile && !m_result->usable;
+}
+
 const CalculationResult* CalculationController::resultFor(const tv::AircraftTexts& texts) const {
     return m_result && sameModel(m_result->texts, texts) ? m_result.get() : nullptr;
 }
@@ -124,6 +145,28 @@ void CalculationController::relocalise(tv::UiLanguage lang) {
 
 // ---- Live neutral point -----------------------------------------------------------------------------
 
+void CalculationController::setLiveMode(bool on) {
+    m_liveMode = on;
+    if (on) scheduleLive();
+}
+
+void CalculationController::scheduleLive() {
+    if (!m_liveMode) return;
+    if (!m_liveTimer) {
+        // A zero timer gathers one handler's changes into one request.
+        m_liveTimer = new QTimer(this);
+        m_liveTimer->setSingleShot(true);
+        m_liveTimer->setInterval(0);
+        connect(m_liveTimer, &QTimer::timeout, this, [this] { requestLiveNow(); });
+    }
+    m_liveTimer->start();
+}
+
+void CalculationController::requestLiveNow() {
+    if (m_liveTimer) m_liveTimer->stop();
+    if (m_liveMode) requestLive(m_shown(), m_language());
+}
+
 void CalculationController::requestLive(const tv::AircraftTexts& texts, tv::UiLanguage lang) {
     if (resultFor(texts)) return; // already calculated: a drag released where its last step was
     m_liveLang = lang;
@@ -132,9 +175,14 @@ void CalculationController::requestLive(const tv::AircraftTexts& texts, tv::UiLa
     m_live->request(texts, lang);
 }
 
-bool CalculationController::liveBusy() const { return m_live && m_live->busy(); }
+bool CalculationController::liveBusy() const {
+    return (m_liveTimer && m_liveTimer->isActive()) || (m_live && m_live->busy());
+}
 
-void CalculationController::stopLive() { m_live.reset(); }
+void CalculationController::stopLive() {
+    if (m_liveTimer) m_liveTimer->stop();
+    m_live.reset();
+}
 
 void CalculationController::acceptLive(const std::shared_ptr<LiveResult>& live) {
     if (!sameModel(live->texts, m_shown())) {

@@ -11,6 +11,7 @@
 #include <memory>
 
 class LiveCalculation;
+class QTimer;
 struct LiveResult;
 
 class CalculationController : public QObject {
@@ -19,10 +20,12 @@ public:
     /// The model the window shows (a planform drag's shape while one runs): a live result that
     /// finishes for other texts is dropped.
     using ShownTexts = std::function<tv::AircraftTexts()>;
+    /// The window's language, which live results are calculated in.
+    using ShownLanguage = std::function<tv::UiLanguage()>;
     /// Columns left in the elimination, with the workspace being solved (its lattice is laid out).
     using Progress = std::function<void(int columnsLeft, const tv::SolverWorkspace& ws)>;
 
-    explicit CalculationController(ShownTexts shown, QObject* parent = nullptr);
+    CalculationController(ShownTexts shown, ShownLanguage language, QObject* parent = nullptr);
     ~CalculationController() override;
 
     /// The calculate command: texts calculated now, in lang; the outcome becomes the result.
@@ -33,6 +36,8 @@ public:
     const CalculationResult* resultFor(const tv::AircraftTexts& texts) const;
     /// The last result, current or not.
     const CalculationResult* latest() const { return m_result.get(); }
+    /// The last calculation was refused or failed.
+    bool latestFailed() const;
     /// The margin (%) the centre-of-gravity figures are computed for; recomputes them.
     void setDesiredMargin(double margin);
     /// The result's lines again in lang (the language was switched): a run with lines is repeated
@@ -40,11 +45,20 @@ public:
     void relocalise(tv::UiLanguage lang);
 
     // ---- Live neutral point -------------------------------------------------------------------
+    /// Live mode on or off; switched on, the shown model is calculated soon.
+    void setLiveMode(bool on);
+    bool liveMode() const { return m_liveMode; }
+    /// In live mode, the shown model goes to the worker once the handler running now has made all
+    /// its changes; several calls in one handler make one request.
+    void scheduleLive();
+    /// In live mode, the shown model goes to the worker now.
+    void requestLiveNow();
     /// texts go to the worker, unless the result already belongs to them.
     void requestLive(const tv::AircraftTexts& texts, tv::UiLanguage lang);
-    /// A live calculation runs or waits.
+    /// A live calculation is scheduled, runs or waits.
     bool liveBusy() const;
-    /// Waits for a live calculation in flight and drops its result (the window closes).
+    /// Calls off a scheduled request, waits for a live calculation in flight and drops its result
+    /// (the window closes).
     void stopLive();
     int liveShown() const { return m_liveShown; }
     int liveDropped() const { return m_liveDropped; }
@@ -62,10 +76,13 @@ private:
     void replaceResult(std::unique_ptr<CalculationResult> result);
 
     ShownTexts m_shown;
+    ShownLanguage m_language;
     std::unique_ptr<CalculationResult> m_result;
     std::unique_ptr<tv::SolverWorkspace> m_spare;
     std::unique_ptr<LiveCalculation> m_live;
     tv::UiLanguage m_liveLang = tv::UiLanguage::English;
     double m_desiredMargin = 7.5;
     int m_liveShown = 0, m_liveDropped = 0;
+    bool m_liveMode = false;
+    QTimer* m_liveTimer = nullptr; // made at the first scheduled request
 };

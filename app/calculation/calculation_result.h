@@ -41,3 +41,12 @@ struct CalculationResult {
 /// The same aircraft for the calculation: wing count, every wing's fields and trapezium count (the
 /// remarks do not take part).
 bool sameModel(const tv::AircraftTexts& a, const tv::AircraftTexts& b);
+
+// A result read where there may be none: nothing is known, and the figures are zero.
+bool hasNeutralPoint(const CalculationResult* r);
+bool hasLattice(const CalculationResult* r);
+/// Reference values and centre-of-gravity figures of a result with a neutral point, else zeros.
+const tv::ReferenceValues& referenceOf(const CalculationResult* r);
+const tv::StabilityNumbers& numbersOf(const CalculationResult* r);
+/// The result's workspace: lattice, loads and messages (none for a project file's neutral point).
+const tv::SolverWorkspace* workspaceOf(const CalculationResult* r);

@@ -22,7 +22,7 @@ protected:
     QWidget parent;
     QLabel label;
     QMenu menu;
-    CalculationController calc{[this] { return shown; }};
+    CalculationController calc{[this] { return shown; }, [] { return tv::UiLanguage::English; }};
 
     std::unique_ptr<ProjectCommands> start() {
         auto write = [this](const tv::AircraftTexts& texts, std::optional<tv::EditStep> step) {

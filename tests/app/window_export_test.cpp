@@ -43,6 +43,45 @@ TEST_F(WindowTest, ExportsCalculateFirstAndNameAFailedWrite) {
     }
 }
 
+TEST_F(WindowTest, ExportsAddTheirExtensionAndNeverReplaceAProject) {
+    struct Row {
+        const char* action; // the report is offered only with results: calculated first
+        const char* chosen; // the name answered in the save dialog
+        const char* written; // the file that appears; nullptr: refused with one message
+    } rows[] = {
+        {"ExportPdf1", "report.txt", "report.txt.pdf"}, // the report's extension goes after any other
+        {"ExportPdf1", "Report.PDF", "Report.PDF"},
+        {"ExportAvl1", "deck.txt", "deck.txt"}, // a deck or a table keeps the extension it was given
+        {"ExportAvl1", "other.tv4", nullptr},   // another project, not the open one
+        {"ExportCsv1", "other.tv4", nullptr},
+        {"ExportPdf1", "other.tv4", "other.tv4.pdf"}, // beside the project, not over it
+    };
+    for (const Row& r : rows) {
+        TForm1& f = make();
+        QFile::remove(path("other.tv4"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TV_TEST_DATA "/../../examples/two-wing.tv4"), path("other.tv4")));
+        const QByteArray project = readAll(path("other.tv4"));
+        const bool report = QString(r.action) == "ExportPdf1";
+        if (report) click("SpeedButton4");
+        dialogs.errors.clear();
+        dialogs.answers = {path(r.chosen)};
+        trigger(r.action);
+        EXPECT_TRUE(dialogs.answers.empty()) << r.action << " asks for a name";
+        EXPECT_EQ(readAll(path("other.tv4")), project) << r.action << " " << r.chosen;
+        if (r.written) {
+            EXPECT_TRUE(dialogs.errors.isEmpty()) << r.action << " " << r.chosen;
+            EXPECT_FALSE(readAll(path(r.written)).isEmpty()) << r.action << " " << r.written;
+        } else {
+            EXPECT_EQ(dialogs.errors.size(), 1) << r.action << " " << r.chosen;
+            EXPECT_EQ(f.latticeKnown(), report) << r.action << ": a refused export calculates nothing";
+        }
+        for (const char* name : {"report.txt", "Report.PDF.pdf", "deck.txt.avl"})
+            EXPECT_FALSE(QFile::exists(path(name))) << r.action << " " << name;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+            if (name != "other.tv4" && name != r.written) QFile::remove(path(name));
+    }
+}
+
 TEST_F(WindowTest, SpanLoadingShowsTheLoadsOfTheCurrentModelOnly) {
     TForm1& f = make();
     trigger("SpanLoading1");

@@ -146,4 +146,30 @@ TEST_F(LiveTest, ClosingWhileACalculationRunsDropsIt) {
     EXPECT_FALSE(f.neutralPointKnown());
 }
 
+TEST_F(LiveTest, ClosingDropsAnEditNotYetHandedToTheWorker) {
+    TForm1& f = makeLive();
+    const int shown = f.liveResultsShown(), dropped = f.liveResultsDropped();
+    f.field(1, WingField::Chord1)->setText("300"); // waits for the handler to end before it is sent
+    f.close();
+    QApplication::processEvents();
+    EXPECT_FALSE(f.liveCalculationBusy());
+    EXPECT_EQ(f.liveResultsShown(), shown);
+    EXPECT_EQ(f.liveResultsDropped(), dropped);
+    EXPECT_FALSE(f.neutralPointKnown());
+}
+
+TEST_F(LiveTest, TheModeIsKeptForTheNextStart) {
+    for (const bool on : {true, false}) {
+        TForm1& f = make();
+        if (f.liveNeutralPoint() != on) trigger("LiveNeutralPoint1");
+        waitLive();
+        f.close();
+        TForm1& again = make();
+        EXPECT_EQ(again.liveNeutralPoint(), on);
+        EXPECT_EQ(get<QAction>("LiveNeutralPoint1")->isChecked(), on);
+        waitLive();
+        EXPECT_EQ(again.neutralPointKnown(), on) << "live mode calculates the opened model at once";
+    }
+}
+
 } // namespace
