@@ -8,6 +8,7 @@
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
 #include "app/span_loading_window.h"
+#include "app/window_events.h"
 #include "printing/report_page.h"
 #include "views/view3d.h"
 
@@ -38,7 +39,12 @@ constexpr int kToolBarHeight = 28;
 } // namespace
 
 TForm1::TForm1(const Options& options, QWidget* parent)
-    : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()) {
+    : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()),
+      m_history(m_doc.history, {[this] { return fieldTexts(); }, [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
+                                [this] { updateUndoTexts(); }}),
+      m_planform(m_drag, m_wing, Model, PlanformScale, m_history,
+                 {[this] { return fieldTexts(); }, [this](int w) { drawPlanformView(w); }, [this] { return UiLanguage; },
+                  [this] { return systemColours().windowBackground; }}) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {
@@ -88,7 +94,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_doc.loadRecent(settingsFilePath());
     rebuildRecentMenu();
     // Keys, focus and resizes anywhere: a drag whose release is lost is called off.
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(m_events);
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
     m_building = false;
@@ -97,7 +103,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    if (qApp) qApp->removeEventFilter(this);
+    if (qApp) qApp->removeEventFilter(m_events);
 }
 
 void TForm1::buildPages() {
@@ -210,12 +216,20 @@ void TForm1::connectViews() {
           [this](QPoint p, Bs b, K k) { Image4MouseMove(p, b, k); }, [this](QPoint p, B b, K k) { Image4MouseUp(p, b, k); });
     mouse(ap.Image3, [this](QPoint p, B b, K k) { Image3MouseDown(p, b, k); },
           [this](QPoint p, Bs b, K k) { Image3MouseMove(p, b, k); }, [this](QPoint p, B b, K k) { Image3MouseUp(p, b, k); });
-    for (int w = 1; w <= tv::kWingMax; ++w) {
-        TImage* image = m_wing[w]->planformImage();
-        mouse(image, [this, w](QPoint p, B b, K k) { planformMouseDown(w, p, b, k); },
-              [this, w](QPoint p, Bs b, K k) { planformMouseMove(w, p, b, k); },
-              [this, w](QPoint p, B b, K k) { planformMouseUp(w, p, b, k); });
-        // Leaving the view takes its handles away.
-        connect(image, &TImage::mouseLeave, this, [this, w] { drawPlanformView(w); });
-    }
+    m_planform.connectViews();
+    connect(&m_planform, &PlanformEditor::shapeChanged, this, [this] {
+        showResultState();
+        scheduleLiveCalculation();
+    });
+    connect(&m_planform, &PlanformEditor::shapeDropped, this, [this] {
+        redrawShownViews();
+        showResultState();
+        scheduleLiveCalculation();
+    });
+    connect(&m_planform, &PlanformEditor::pointerText, this, [this](const QString& t) { showPointerPosition(t); });
+    m_events = new WindowEvents(m_memo2, m_pages, this);
+    connect(m_events, &WindowEvents::keyPressed, this, [this] { cancelPlanformDrag(); });
+    connect(m_events, &WindowEvents::textEditLeft, this, [this] { m_doc.history.closeMerge(); });
+    connect(m_events, &WindowEvents::viewLeft, this, [this] { showPointerPosition(QString()); });
+    connect(m_events, &WindowEvents::pageResized, this, [this](QWidget* page) { pageResized(page); });
 }

@@ -3,8 +3,10 @@
 // The project lives in the document, results in the calculation's one result object, controls on
 // the pages; the window keeps only the view state of its drawings.
 #include "app/dialogs.h"
+#include "app/document/history_recorder.h"
 #include "app/document/project_document.h"
 #include "app/pages/aircraft_page.h"
+#include "app/pages/planform_editor.h"
 #include "app/pages/placement.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
@@ -37,6 +39,7 @@ class TForm3;
 class TImage;
 class TSpanLoadingWindow;
 class WindowActions;
+class WindowEvents;
 class WingPage;
 
 namespace tv {
@@ -105,8 +108,8 @@ public:
     void PageControl1Change();
     void Mscale1Click();
     void Bscale1Click();
-    void Undo1Click();
-    void Redo1Click();
+    void Undo1Click() { m_history.undo(); }
+    void Redo1Click() { m_history.redo(); }
     QLineEdit* field(int w, tv::WingField f) const;
     QRadioButton* trapeziumButton(int w, int n) const;
     int trapeziumCount(int w) const;
@@ -177,9 +180,9 @@ public:
     void STABIL(StabilityCaller caller = StabilityCaller::Other);
     void Zeiger();
     void FormResize();
-    void planformMouseDown(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
-    void planformMouseUp(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void planformMouseDown(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_planform.mouseDown(w, pos); }
+    void planformMouseMove(int w, QPoint pos, Qt::MouseButtons b, Qt::KeyboardModifiers k) { m_planform.mouseMove(w, pos, b, k); }
+    void planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers k) { m_planform.mouseUp(w, pos, k); }
     void Image4MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
     void Image4MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
     void Image4MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
@@ -193,7 +196,6 @@ protected:
     void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction and routing (main_window.cpp).
@@ -232,15 +234,12 @@ private:
     void RadioButton15Click();
     void RadioButton16Click();
     void marginEdited();
-    // History.
-    struct EditScope {
-        EditScope(TForm1& form, std::optional<tv::EditStep> step = std::nullopt);
-        ~EditScope();
-        TForm1& form;
-        std::optional<tv::EditStep> step;
+    // History: the recorder keeps it; the window shows what undo and redo return.
+    struct EditScope : HistoryRecorder::Scope {
+        EditScope(TForm1& form, std::optional<tv::EditStep> step = std::nullopt) : Scope(form.m_history, step) {}
     };
-    void startHistory();
-    void recordEdit(const tv::EditStep& step, bool mergeable = false);
+    void startHistory() { m_history.start(); }
+    void recordEdit(const tv::EditStep& step, bool mergeable = false) { m_history.record(step, mergeable); }
     void applyHistoryTexts(const tv::AircraftTexts& texts);
     void updateUndoTexts();
 
@@ -258,14 +257,14 @@ private:
     void redrawShownViews();
     void layOutPages(int tabWidth, int tabHeight);
     void showPointerPosition(const QString& text);
+    void pageResized(QWidget* page);
     /// The model the window shows: the field texts, with a planform drag's shape while one runs.
-    tv::AircraftTexts shownTexts() const;
-    tv::AircraftTexts dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const;
-    bool planformDragRunning() const;
-    /// A drag that ends other than by a release on its view (a command, a dialog, a key, the
-    /// window losing focus, a move without the button) is dropped with its live result.
-    void cancelPlanformDrag();
-    void showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift);
+    tv::AircraftTexts shownTexts() const { return m_planform.shownTexts(); }
+    bool planformDragRunning() const { return m_planform.running(); }
+    void cancelPlanformDrag() { m_planform.cancel(); }
+    void showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift) {
+        m_planform.show(w, dragTo, shift);
+    }
 
     // Language (main_window_language.cpp).
     void selectLanguage(tv::UiLanguage lang);
@@ -293,6 +292,7 @@ private:
     TImage* m_imageP = nullptr; // the report's page bitmap, hidden
     TSpanLoadingWindow* m_spanLoading = nullptr;
     std::unique_ptr<QtTranslations> m_qtTexts;
+    WindowEvents* m_events = nullptr;
 
     // ---- Window state ---------------------------------------------------------------------------
     tv::UiLanguage UiLanguage = tv::UiLanguage::English;
@@ -302,13 +302,14 @@ private:
     int m_wingCount = tv::kDefaultWingCount;
     std::array<double, tv::kWingMax + 1> PlanformScale{};
     tv::DragState m_drag; // shared by the planform views and the aircraft page's views
-    int m_dragWing = 0; // the planform drag being shaped: wing, last position and keys
-    QPoint m_dragPos;
-    Qt::KeyboardModifiers m_dragShift;
+    HistoryRecorder m_history;
+    PlanformEditor m_planform;
+    // The running drag as the result display reads it.
+    const int& m_dragWing = m_planform.dragWing();
+    const QPoint& m_dragPos = m_planform.dragPos();
+    const Qt::KeyboardModifiers& m_dragShift = m_planform.dragShift();
     bool m_liveMode = false;
     QTimer* m_liveTimer = nullptr;
-    int m_historyHold = 0;
-    bool m_historyReady = false;
     bool m_building = true; // change events are ignored while the controls are made
     QSize m_laidOutPage;
     bool m_hiddenViewsStale = false; // views of pages not shown miss a live result

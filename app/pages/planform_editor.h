@@ -1,0 +1,79 @@
+#pragma once
+// Editing a wing's planform by dragging its corners on the wing page's view; one editor serves
+// the five wing pages. It keeps the drag being shaped (wing, last position, keys), draws its
+// rubber band and figures, writes the fields on release as one undo step, and tells the window
+// what happened: the shape under the mouse changed (the results shown are no longer current, a
+// live calculation is due), a dragged shape was dropped without writing, where the pointer is.
+#include "app/document/history_recorder.h"
+#include "i18n/texts.h"
+#include "model/aircraft.h"
+#include "views/planform_edit.h"
+
+#include <QColor>
+#include <QObject>
+#include <QPoint>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class WingPage;
+
+class PlanformEditor : public QObject {
+    Q_OBJECT
+public:
+    struct Hooks {
+        std::function<tv::AircraftTexts()> texts;  // the field texts
+        std::function<void(int w)> drawPlanform;   // wing w's view from its fields, storing its scale
+        std::function<tv::UiLanguage()> language;  // of the pointer position
+        std::function<QColor()> fieldBackground;   // of the fields a handle does not move
+    };
+    using Pages = std::array<WingPage*, tv::kWingMax + 1>;
+    using Scales = std::array<double, tv::kWingMax + 1>;
+    /// drag: the mouse state shared with the aircraft page's views; pages may be filled later,
+    /// before connectViews; model and scale: the planforms and view scales as last drawn.
+    PlanformEditor(tv::DragState& drag, const Pages& pages, const tv::Aircraft& model, const Scales& scale,
+                   HistoryRecorder& history, Hooks hooks);
+    /// Routes the mouse on the five wing pages' views here.
+    void connectViews();
+
+    bool running() const;
+    /// The model the window shows: the field texts, with the dragged shape while a drag runs.
+    tv::AircraftTexts shownTexts() const;
+    /// A drag that ends other than by a release on its view (a command, a dialog, a key, the
+    /// window losing focus, a move without the button) is dropped with its live result.
+    void cancel();
+    /// Wing w's view drawn afresh with the dragged outline (dragTo) or the handles over it.
+    void show(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift);
+    /// The running drag's rubber band again, over a view redrawn under it.
+    void showDrag();
+
+    void mouseDown(int w, QPoint pos);
+    void mouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
+    void mouseUp(int w, QPoint pos, Qt::KeyboardModifiers shift);
+
+    const int& dragWing() const { return m_wing; }
+    const QPoint& dragPos() const { return m_pos; }
+    const Qt::KeyboardModifiers& dragShift() const { return m_shift; }
+
+signals:
+    /// The dragged shape moved: what is shown as results no longer belongs to it.
+    void shapeChanged();
+    /// The dragged shape is gone and the fields are unchanged: the views show the fields again.
+    void shapeDropped();
+    /// Where the pointer is on the aircraft's frame; empty off the drawing.
+    void pointerText(const QString& text);
+
+private:
+    tv::AircraftTexts dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const;
+
+    tv::DragState& m_drag;
+    const Pages& m_pages;
+    const tv::Aircraft& m_model;
+    const Scales& m_scale;
+    HistoryRecorder& m_history;
+    Hooks m_hooks;
+    int m_wing = 0; // the drag being shaped: wing, last position and keys
+    QPoint m_pos;
+    Qt::KeyboardModifiers m_shift;
+};
