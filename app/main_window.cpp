@@ -43,7 +43,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
       m_history(m_doc.history, {[this] { return fieldTexts(); }, [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
                                 [this] { updateUndoTexts(); }}),
       m_planform(m_drag, m_wing, Model, PlanformScale, m_history,
-                 {[this] { return fieldTexts(); }, [this](int w) { drawPlanformView(w); }, [this] { return UiLanguage; },
+                 {[this] { return fieldTexts(); }, [this](int w) { drawPlanformView(w); },
                   [this] { return systemColours().windowBackground; }}) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
@@ -203,20 +203,10 @@ void TForm1::connectPages() {
 }
 
 void TForm1::connectViews() {
-    AircraftPage& ap = *m_aircraft;
-    using B = Qt::MouseButton;
-    using Bs = Qt::MouseButtons;
-    using K = Qt::KeyboardModifiers;
-    const auto mouse = [this](TImage* image, auto down, auto move, auto up) {
-        connect(image, &TImage::mouseDown, this, [down](QPoint p, B b, Bs, K k) { down(p, b, k); });
-        connect(image, &TImage::mouseMove, this, move);
-        connect(image, &TImage::mouseUp, this, [up](QPoint p, B b, Bs, K k) { up(p, b, k); });
-    };
-    mouse(ap.Image2, [this](QPoint p, B b, K k) { Image4MouseDown(p, b, k); },
-          [this](QPoint p, Bs b, K k) { Image4MouseMove(p, b, k); }, [this](QPoint p, B b, K k) { Image4MouseUp(p, b, k); });
-    mouse(ap.Image3, [this](QPoint p, B b, K k) { Image3MouseDown(p, b, k); },
-          [this](QPoint p, Bs b, K k) { Image3MouseMove(p, b, k); }, [this](QPoint p, B b, K k) { Image3MouseUp(p, b, k); });
+    const auto pointer = [this](std::optional<tv::AircraftFramePoint> p) { showPointerPosition(p); };
+    connect(m_aircraft, &AircraftPage::pointerAt, this, pointer);
     m_planform.connectViews();
+    connect(&m_planform, &PlanformEditor::pointerAt, this, pointer);
     connect(&m_planform, &PlanformEditor::shapeChanged, this, [this] {
         showResultState();
         scheduleLiveCalculation();
@@ -226,10 +216,9 @@ void TForm1::connectViews() {
         showResultState();
         scheduleLiveCalculation();
     });
-    connect(&m_planform, &PlanformEditor::pointerText, this, [this](const QString& t) { showPointerPosition(t); });
     m_events = new WindowEvents(m_memo2, m_pages, this);
     connect(m_events, &WindowEvents::keyPressed, this, [this] { cancelPlanformDrag(); });
     connect(m_events, &WindowEvents::textEditLeft, this, [this] { m_doc.history.closeMerge(); });
-    connect(m_events, &WindowEvents::viewLeft, this, [this] { showPointerPosition(QString()); });
+    connect(m_events, &WindowEvents::viewLeft, this, [this] { showPointerPosition(std::nullopt); });
     connect(m_events, &WindowEvents::pageResized, this, [this](QWidget* page) { pageResized(page); });
 }

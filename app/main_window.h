@@ -174,21 +174,15 @@ public:
     // ---- Drawings and the mouse on them (main_window_views.cpp) ---------------------------------
     void drawDimensionDiagram(int w);
     void drawPlanformView(int w);
-    void drawAircraftView(AircraftFit fit = AircraftFit::Refit);
-    void draw3DView();
-    void DrawGrid();
-    void STABIL(StabilityCaller caller = StabilityCaller::Other);
-    void Zeiger();
+    void drawAircraftView(AircraftFit fit = AircraftFit::Refit) { m_aircraft->drawAircraftView(fit); }
+    void draw3DView() { m_aircraft->draw3DView(); }
+    void DrawGrid() { m_aircraft->drawLattice(); }
+    void STABIL(StabilityCaller caller = StabilityCaller::Other) { m_aircraft->drawStability(caller); }
+    void Zeiger() { m_aircraft->drawLeaderLines(); }
     void FormResize();
     void planformMouseDown(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_planform.mouseDown(w, pos); }
     void planformMouseMove(int w, QPoint pos, Qt::MouseButtons b, Qt::KeyboardModifiers k) { m_planform.mouseMove(w, pos, b, k); }
     void planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers k) { m_planform.mouseUp(w, pos, k); }
-    void Image4MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void Image4MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
-    void Image4MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void Image3MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
-    void Image3MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -256,7 +250,8 @@ private:
     AircraftPage::Scene aircraftScene() const;
     void redrawShownViews();
     void layOutPages(int tabWidth, int tabHeight);
-    void showPointerPosition(const QString& text);
+    /// The status line's pointer position; empty for none.
+    void showPointerPosition(std::optional<tv::AircraftFramePoint> point);
     void pageResized(QWidget* page);
     /// The model the window shows: the field texts, with a planform drag's shape while one runs.
     tv::AircraftTexts shownTexts() const { return m_planform.shownTexts(); }

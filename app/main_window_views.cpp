@@ -57,31 +57,15 @@ AircraftPage::Scene TForm1::aircraftScene() const {
     return {&Model, currentResult(), UiLanguage, Catalogue.TxtFlightDirection, systemColours()};
 }
 
-void TForm1::drawAircraftView(AircraftFit fit) { m_aircraft->drawAircraftView(fit); }
-void TForm1::draw3DView() { m_aircraft->draw3DView(); }
-void TForm1::DrawGrid() { m_aircraft->drawLattice(); }
-void TForm1::Zeiger() { m_aircraft->drawLeaderLines(); }
-void TForm1::STABIL(StabilityCaller caller) { m_aircraft->drawStability(caller); }
 const tv::AircraftViewGeometry& TForm1::aircraftViewGeometry() const { return m_aircraft->geometry(); }
 double TForm1::view3DScale() const { return m_aircraft->view3DScale(); }
 
-// ---- Mouse on the aircraft view and the 3D view -------------------------------------------------
 
-void TForm1::Image4MouseDown(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_aircraft->aircraftMouseDown(pos); }
-void TForm1::Image4MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_aircraft->aircraftMouseUp(pos); }
-void TForm1::Image3MouseDown(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_aircraft->view3DMouseDown(pos); }
-void TForm1::Image3MouseUp(QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_aircraft->view3DMouseUp(pos); }
-void TForm1::Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers) {
-    m_aircraft->view3DMouseMove(pos, buttons);
-}
+// ---- Status line ---------------------------------------------------------------------------------
 
-void TForm1::Image4MouseMove(QPoint pos, Qt::MouseButtons, Qt::KeyboardModifiers) {
-    const auto p = tv::aircraftViewPointAt(m_aircraft->geometry(), pos);
-    showPointerPosition(p ? QString::fromStdString(tv::pointerPositionText(UiLanguage, p->x, p->y)) : QString());
-}
-
-void TForm1::showPointerPosition(const QString& text) {
-    if (m_statusLine) m_statusLine->setText(text);
+void TForm1::showPointerPosition(std::optional<tv::AircraftFramePoint> p) {
+    if (m_statusLine)
+        m_statusLine->setText(p ? QString::fromStdString(tv::pointerPositionText(UiLanguage, p->x, p->y)) : QString());
 }
 
 // ---- Events: activation, resize -----------------------------------------------------------------

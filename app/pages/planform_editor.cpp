@@ -2,9 +2,7 @@
 
 #include "app/imagecontrol.h"
 #include "app/pages/wing_page.h"
-#include "i18n/session_texts.h"
 #include "model/planform.h"
-#include "views/pointer_position.h"
 
 #include <QLineEdit>
 
@@ -94,8 +92,7 @@ void PlanformEditor::mouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::
         m_shift = shift;
         emit shapeChanged();
     }
-    const auto p = tv::planformViewPointAt(image->bitmapSize(), m_scale[w], m_model.Wings[w].PositionX, pos);
-    emit pointerText(p ? QString::fromStdString(tv::pointerPositionText(m_hooks.language(), p->x, p->y)) : QString());
+    emit pointerAt(tv::planformViewPointAt(image->bitmapSize(), m_scale[w], m_model.Wings[w].PositionX, pos));
 }
 
 void PlanformEditor::mouseUp(int w, QPoint pos, Qt::KeyboardModifiers shift) {

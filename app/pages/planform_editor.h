@@ -5,9 +5,9 @@
 // what happened: the shape under the mouse changed (the results shown are no longer current, a
 // live calculation is due), a dragged shape was dropped without writing, where the pointer is.
 #include "app/document/history_recorder.h"
-#include "i18n/texts.h"
 #include "model/aircraft.h"
 #include "views/planform_edit.h"
+#include "views/pointer_position.h"
 
 #include <QColor>
 #include <QObject>
@@ -25,7 +25,6 @@ public:
     struct Hooks {
         std::function<tv::AircraftTexts()> texts;  // the field texts
         std::function<void(int w)> drawPlanform;   // wing w's view from its fields, storing its scale
-        std::function<tv::UiLanguage()> language;  // of the pointer position
         std::function<QColor()> fieldBackground;   // of the fields a handle does not move
     };
     using Pages = std::array<WingPage*, tv::kWingMax + 1>;
@@ -61,8 +60,8 @@ signals:
     void shapeChanged();
     /// The dragged shape is gone and the fields are unchanged: the views show the fields again.
     void shapeDropped();
-    /// Where the pointer is on the aircraft's frame; empty off the drawing.
-    void pointerText(const QString& text);
+    /// The pointer over a planform view, in the aircraft frame; nothing off the drawing.
+    void pointerAt(std::optional<tv::AircraftFramePoint> point);
 
 private:
     tv::AircraftTexts dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const;
