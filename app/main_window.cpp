@@ -7,6 +7,7 @@
 #include "app/calculation/calculation_controller.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
+#include "app/pages/window_layout.h"
 #include "app/span_loading_window.h"
 #include "app/window_events.h"
 #include "printing/report_page.h"
@@ -67,6 +68,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_toolBar = named(new QWidget(m_central), QStringLiteral("ToolBar1"));
     m_actions = new WindowActions(*this, m_toolBar, m_pl);
     buildPages();
+    m_layout = std::make_unique<WindowLayout>(m_pl, m_central, m_toolBar, *m_actions, m_pages, *m_aircraft, m_wing);
     m_actions->Button4 = m_aircraft->Button4;
     m_pl.place(m_toolBar, 0, 0, kClientWidth, kToolBarHeight);
     m_pl.place(m_pages, 0, kToolBarHeight, kClientWidth, kClientHeight - kToolBarHeight);
@@ -220,5 +222,7 @@ void TForm1::connectViews() {
     connect(m_events, &WindowEvents::keyPressed, this, [this] { cancelPlanformDrag(); });
     connect(m_events, &WindowEvents::textEditLeft, this, [this] { m_doc.history.closeMerge(); });
     connect(m_events, &WindowEvents::viewLeft, this, [this] { showPointerPosition(std::nullopt); });
-    connect(m_events, &WindowEvents::pageResized, this, [this](QWidget* page) { pageResized(page); });
+    connect(m_events, &WindowEvents::pageResized, this, [this](QWidget* page) {
+        if (!m_building && m_layout->differs(page)) FormResize();
+    });
 }

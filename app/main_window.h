@@ -40,6 +40,7 @@ class TImage;
 class TSpanLoadingWindow;
 class WindowActions;
 class WindowEvents;
+class WindowLayout;
 class WingPage;
 
 namespace tv {
@@ -249,10 +250,8 @@ private:
     tv::SystemColours systemColours() const;
     AircraftPage::Scene aircraftScene() const;
     void redrawShownViews();
-    void layOutPages(int tabWidth, int tabHeight);
     /// The status line's pointer position; empty for none.
     void showPointerPosition(std::optional<tv::AircraftFramePoint> point);
-    void pageResized(QWidget* page);
     /// The model the window shows: the field texts, with a planform drag's shape while one runs.
     tv::AircraftTexts shownTexts() const { return m_planform.shownTexts(); }
     bool planformDragRunning() const { return m_planform.running(); }
@@ -288,6 +287,7 @@ private:
     TSpanLoadingWindow* m_spanLoading = nullptr;
     std::unique_ptr<QtTranslations> m_qtTexts;
     WindowEvents* m_events = nullptr;
+    std::unique_ptr<WindowLayout> m_layout;
 
     // ---- Window state ---------------------------------------------------------------------------
     tv::UiLanguage UiLanguage = tv::UiLanguage::English;
@@ -306,6 +306,5 @@ private:
     bool m_liveMode = false;
     QTimer* m_liveTimer = nullptr;
     bool m_building = true; // change events are ignored while the controls are made
-    QSize m_laidOutPage;
     bool m_hiddenViewsStale = false; // views of pages not shown miss a live result
 };

@@ -1,30 +1,16 @@
-// The drawings on the window's images, the mouse on them and the layout on resize. Each hook
-// reads the controls and the result object, calls one function of the views and keeps the
-// drawing's scale.
-#include "app/actions.h"
+// The drawings on the window's images, the pointer position in the status line and the redrawing
+// on resize. Each hook reads the controls and the result object, calls one function of the views
+// and keeps the drawing's scale; the planform drag lives in the planform editor, the placing of
+// the parts in the window layout.
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
+#include "app/pages/window_layout.h"
 #include "i18n/session_texts.h"
-#include "model/planform.h"
-#include "views/lattice_overlay.h"
-#include "views/page_layout.h"
-#include "views/pointer_position.h"
-#include "views/stability_view.h"
-#include "views/view3d.h"
-#include "views/view_mouse.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPainter>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QTabBar>
 #include <QTabWidget>
 
 tv::SystemColours TForm1::systemColours() const {
@@ -70,13 +56,6 @@ void TForm1::showPointerPosition(std::optional<tv::AircraftFramePoint> p) {
 
 // ---- Events: activation, resize -----------------------------------------------------------------
 
-// The shown page's new size is laid out when it differs from the one laid out last.
-void TForm1::pageResized(QWidget* page) {
-    if (m_building) return;
-    const QSize design(int(page->width() / m_pl.scale), int(page->height() / m_pl.scale));
-    if (design != m_laidOutPage) FormResize();
-}
-
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) cancelPlanformDrag();
     QMainWindow::changeEvent(event);
@@ -94,36 +73,11 @@ void TForm1::redrawShownViews() {
     if (m_pages->currentWidget() == m_aircraft) m_aircraft->redrawViews();
 }
 
-void TForm1::layOutPages(int tabW, int tabH) {
-    const QRect planform = tv::layOutPlanformView(QSize(tabW, tabH));
-    for (int w = 1; w <= tv::kWingMax; ++w) {
-        m_pl.placeImage(m_wing[w]->planformImage(), planform);
-        m_wing[w]->layOut(tabW);
-    }
-    m_aircraft->layOut(QSize(tabW, tabH));
-}
-
 void TForm1::FormResize() {
-    // Sizes in design pixels: what the window has, divided by the scale.
-    auto design = [this](int px) { return int(px / m_pl.scale); };
     m_hiddenViewsStale = false;
     m_aircraft->ScrollBar3->setValue(100);
-    const int clientW = design(m_central->width());
-    const int clientH = design(m_central->height());
     // A window not laid out yet (never shown) keeps its sizes but is redrawn all the same.
-    if (clientW >= 200 && clientH >= 200) {
-        m_pl.place(m_pages, 0, 28, clientW, clientH - 28);
-        m_pl.place(m_toolBar, 0, 0, clientW, 28);
-        m_actions->layOutToolBar(clientW);
-        // A page that was never shown has no size yet; it then gets the tab widget's size less
-        // the tab row and the frame.
-        QWidget* page = m_pages->currentWidget();
-        const bool sized = page->testAttribute(Qt::WA_WState_Created) && page->isVisible();
-        const int tabW = sized ? design(page->width()) : clientW - 6;
-        const int tabH = sized ? design(page->height()) : clientH - 28 - design(m_pages->tabBar()->sizeHint().height()) - 6;
-        if (tabW >= 100 && tabH >= 100) layOutPages(tabW, tabH);
-        m_laidOutPage = sized ? QSize(tabW, tabH) : QSize();
-    }
+    m_layout->layOut();
     for (int w = 1; w <= tv::kWingMax; ++w) computeWing(w);
     if (!neutralPointKnown()) Calc();
     m_aircraft->redrawViews();
