@@ -43,9 +43,8 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()),
       m_history(m_doc.history, {[this] { return fieldTexts(); }, [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
                                 [this] { updateUndoTexts(); }}),
-      m_planform(m_drag, m_wing, Model, PlanformScale, m_history,
-                 {[this] { return fieldTexts(); }, [this](int w) { drawPlanformView(w); },
-                  [this] { return systemColours().windowBackground; }}) {
+      m_planform(m_drag, m_wing, Model, m_history,
+                 {[this] { return fieldTexts(); }, [this] { return currentResult(); }, [this] { return systemColours(); }}) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {
@@ -209,14 +208,16 @@ void TForm1::connectViews() {
     connect(m_aircraft, &AircraftPage::pointerAt, this, pointer);
     m_planform.connectViews();
     connect(&m_planform, &PlanformEditor::pointerAt, this, pointer);
-    connect(&m_planform, &PlanformEditor::shapeChanged, this, [this] {
+    // The shape shown changed: the results box tells whether its result is current, the live
+    // worker gets the shape.
+    const auto resultsStale = [this] {
         showResultState();
         scheduleLiveCalculation();
-    });
-    connect(&m_planform, &PlanformEditor::shapeDropped, this, [this] {
+    };
+    connect(&m_planform, &PlanformEditor::shapeChanged, this, resultsStale);
+    connect(&m_planform, &PlanformEditor::shapeDropped, this, [this, resultsStale] {
         redrawShownViews();
-        showResultState();
-        scheduleLiveCalculation();
+        resultsStale();
     });
     m_events = new WindowEvents(m_memo2, m_pages, this);
     connect(m_events, &WindowEvents::keyPressed, this, [this] { cancelPlanformDrag(); });

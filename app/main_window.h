@@ -13,7 +13,6 @@
 #include "printing/printer_service.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
-#include "views/planform_edit.h"
 #include "views/view_common.h"
 
 #include <QMainWindow>
@@ -85,7 +84,7 @@ public:
     const tv::ReferenceValues& reference() const;
     /// The current result's margins and centre-of-gravity positions.
     const tv::StabilityNumbers& stabilityNumbers() const;
-    const std::array<double, tv::kWingMax + 1>& planformScale() const { return PlanformScale; }
+    const std::array<double, tv::kWingMax + 1>& planformScale() const { return m_planform.scales(); }
     double view3DScale() const;
     const tv::AircraftViewGeometry& aircraftViewGeometry() const;
     const tv::DragState& dragState() const { return m_drag; }
@@ -174,7 +173,7 @@ public:
 
     // ---- Drawings and the mouse on them (main_window_views.cpp) ---------------------------------
     void drawDimensionDiagram(int w);
-    void drawPlanformView(int w);
+    void drawPlanformView(int w) { m_planform.draw(w); }
     void drawAircraftView(AircraftFit fit = AircraftFit::Refit) { m_aircraft->drawAircraftView(fit); }
     void draw3DView() { m_aircraft->draw3DView(); }
     void DrawGrid() { m_aircraft->drawLattice(); }
@@ -295,7 +294,6 @@ private:
     bool ClipboardHasWing = false;
     tv::Aircraft Model; // as the last planform computations read it
     int m_wingCount = tv::kDefaultWingCount;
-    std::array<double, tv::kWingMax + 1> PlanformScale{};
     tv::DragState m_drag; // shared by the planform views and the aircraft page's views
     HistoryRecorder m_history;
     PlanformEditor m_planform;

@@ -1,7 +1,7 @@
 // The drawings on the window's images, the pointer position in the status line and the redrawing
-// on resize. Each hook reads the controls and the result object, calls one function of the views
-// and keeps the drawing's scale; the planform drag lives in the planform editor, the placing of
-// the parts in the window layout.
+// on resize. Each hook reads the controls and the result object and calls one function of the
+// views; the planform views and their drag live in the planform editor, the placing of the parts
+// in the window layout.
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
 #include "app/pages/aircraft_page.h"
@@ -24,17 +24,6 @@ tv::SystemColours TForm1::systemColours() const {
 
 void TForm1::drawDimensionDiagram(int w) {
     if (w >= 1 && w <= tv::kWingMax) m_wing[w]->drawDiagram(UiLanguage);
-}
-
-void TForm1::drawPlanformView(int w) {
-    if (w < 1 || w > tv::kWingMax) return;
-    // The aerodynamic centres are those of a calculation of this model; a neutral point read from
-    // a project file comes without them.
-    const CalculationResult* r = currentResult();
-    const bool ac = r && r->latticeKnown();
-    const tv::PlanformScene scene{Model.Wings[w], ac, ac ? r->WingAcX[w] : 0, ac ? r->WingAcY[w] : 0,
-                                  systemColours().toolTipBackground};
-    PlanformScale[w] = m_wing[w]->drawPlanform(scene);
 }
 
 // ---- Aircraft page: its views draw the model and the current result ---------------------------------

@@ -1,5 +1,6 @@
 #include "app/pages/planform_editor.h"
 
+#include "app/calculation/calculation_result.h"
 #include "app/imagecontrol.h"
 #include "app/pages/wing_page.h"
 #include "model/planform.h"
@@ -7,8 +8,8 @@
 #include <QLineEdit>
 
 PlanformEditor::PlanformEditor(tv::DragState& drag, const Pages& pages, const tv::Aircraft& model,
-                               const Scales& scale, HistoryRecorder& history, Hooks hooks)
-    : m_drag(drag), m_pages(pages), m_model(model), m_scale(scale), m_history(history), m_hooks(std::move(hooks)) {}
+                               HistoryRecorder& history, Hooks hooks)
+    : m_drag(drag), m_pages(pages), m_model(model), m_history(history), m_hooks(std::move(hooks)) {}
 
 void PlanformEditor::connectViews() {
     for (int w = 1; w <= tv::kWingMax; ++w) {
@@ -19,8 +20,19 @@ void PlanformEditor::connectViews() {
         connect(image, &TImage::mouseUp, this,
                 [this, w](QPoint p, Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers k) { mouseUp(w, p, k); });
         // Leaving the view takes its handles away.
-        connect(image, &TImage::mouseLeave, this, [this, w] { m_hooks.drawPlanform(w); });
+        connect(image, &TImage::mouseLeave, this, [this, w] { draw(w); });
     }
+}
+
+void PlanformEditor::draw(int w) {
+    if (w < 1 || w > tv::kWingMax) return;
+    // The aerodynamic centres are those of a calculation of this model; a neutral point read from
+    // a project file comes without them.
+    const CalculationResult* r = m_hooks.result();
+    const bool ac = r && r->latticeKnown();
+    const tv::PlanformScene scene{m_model.Wings[w], ac, ac ? r->WingAcX[w] : 0, ac ? r->WingAcY[w] : 0,
+                                  m_hooks.colours().toolTipBackground};
+    m_scale[w] = m_pages[w]->drawPlanform(scene);
 }
 
 bool PlanformEditor::running() const {
@@ -51,7 +63,7 @@ void PlanformEditor::cancel() {
 }
 
 void PlanformEditor::show(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift) {
-    m_hooks.drawPlanform(w);
+    draw(w);
     WingPage& page = *m_pages[w];
     if (dragTo) {
         // The outline the release would leave: the drag's values put into a copy of the fields.
@@ -83,7 +95,7 @@ void PlanformEditor::mouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::
     const tv::HoverResult h = tv::planformMouseMove(m_drag, m_model.Wings[w], m_scale[w], image->bitmapSize(), pos,
                                                     tv::isShiftAlone(shift, buttons));
     image->setCursor(tv::cursorShape(h.pointer));
-    m_pages[w]->highlightFields(h.highlight, m_hooks.fieldBackground());
+    m_pages[w]->highlightFields(h.highlight, m_hooks.colours().windowBackground);
     const bool dragging = w == m_wing && running();
     show(w, dragging ? std::optional<QPoint>(pos) : std::nullopt, shift);
     if (dragging) {

@@ -1,13 +1,15 @@
 #pragma once
-// Editing a wing's planform by dragging its corners on the wing page's view; one editor serves
-// the five wing pages. It keeps the drag being shaped (wing, last position, keys), draws its
-// rubber band and figures, writes the fields on release as one undo step, and tells the window
-// what happened: the shape under the mouse changed (the results shown are no longer current, a
-// live calculation is due), a dragged shape was dropped without writing, where the pointer is.
+// The wing pages' planform views and editing a planform by dragging its corners; one editor
+// serves the five wing pages. It draws each view with its scale, keeps the drag being shaped
+// (wing, last position, keys), draws its rubber band and figures, writes the fields on release as
+// one undo step, and tells the window what happened: the shape under the mouse changed (the
+// results shown are no longer current, a live calculation is due), a dragged shape was dropped
+// without writing, where the pointer is.
 #include "app/document/history_recorder.h"
 #include "model/aircraft.h"
 #include "views/planform_edit.h"
 #include "views/pointer_position.h"
+#include "views/view_common.h"
 
 #include <QColor>
 #include <QObject>
@@ -17,24 +19,30 @@
 #include <functional>
 #include <optional>
 
+struct CalculationResult;
 class WingPage;
 
 class PlanformEditor : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<tv::AircraftTexts()> texts;  // the field texts
-        std::function<void(int w)> drawPlanform;   // wing w's view from its fields, storing its scale
-        std::function<QColor()> fieldBackground;   // of the fields a handle does not move
+        std::function<tv::AircraftTexts()> texts;         // the field texts
+        std::function<const CalculationResult*()> result; // the result of the model shown, if any
+        std::function<tv::SystemColours()> colours;
     };
     using Pages = std::array<WingPage*, tv::kWingMax + 1>;
     using Scales = std::array<double, tv::kWingMax + 1>;
     /// drag: the mouse state shared with the aircraft page's views; pages may be filled later,
-    /// before connectViews; model and scale: the planforms and view scales as last drawn.
-    PlanformEditor(tv::DragState& drag, const Pages& pages, const tv::Aircraft& model, const Scales& scale,
-                   HistoryRecorder& history, Hooks hooks);
+    /// before connectViews; model: the planforms as last computed.
+    PlanformEditor(tv::DragState& drag, const Pages& pages, const tv::Aircraft& model, HistoryRecorder& history,
+                   Hooks hooks);
     /// Routes the mouse on the five wing pages' views here.
     void connectViews();
+
+    /// Wing w's view from its planform, with the result's aerodynamic centre.
+    void draw(int w);
+    /// Pixels per mm of each view as last drawn.
+    const Scales& scales() const { return m_scale; }
 
     bool running() const;
     /// The model the window shows: the field texts, with the dragged shape while a drag runs.
@@ -69,9 +77,9 @@ private:
     tv::DragState& m_drag;
     const Pages& m_pages;
     const tv::Aircraft& m_model;
-    const Scales& m_scale;
     HistoryRecorder& m_history;
     Hooks m_hooks;
+    Scales m_scale{};
     int m_wing = 0; // the drag being shaped: wing, last position and keys
     QPoint m_pos;
     Qt::KeyboardModifiers m_shift;
