@@ -41,10 +41,12 @@ constexpr int kToolBarHeight = 28;
 
 TForm1::TForm1(const Options& options, QWidget* parent)
     : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()),
-      m_history(m_doc.history, {[this] { return fieldTexts(); }, [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
+      m_history(m_doc.history, {[this] { return fieldTexts(); },
+                                [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
                                 [this] { updateUndoTexts(); }}),
       m_planform(m_drag, m_wing, Model, m_history,
-                 {[this] { return fieldTexts(); }, [this] { return currentResult(); }, [this] { return systemColours(); }}) {
+                 {[this] { return fieldTexts(); }, [this] { return currentResult(); },
+                  [this] { return systemColours(); }}) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {

@@ -180,9 +180,11 @@ public:
     void STABIL(StabilityCaller caller = StabilityCaller::Other) { m_aircraft->drawStability(caller); }
     void Zeiger() { m_aircraft->drawLeaderLines(); }
     void FormResize();
-    void planformMouseDown(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers) { m_planform.mouseDown(w, pos); }
-    void planformMouseMove(int w, QPoint pos, Qt::MouseButtons b, Qt::KeyboardModifiers k) { m_planform.mouseMove(w, pos, b, k); }
-    void planformMouseUp(int w, QPoint pos, Qt::MouseButton, Qt::KeyboardModifiers k) { m_planform.mouseUp(w, pos, k); }
+    void planformMouseDown(int w, QPoint p, Qt::MouseButton, Qt::KeyboardModifiers) { m_planform.mouseDown(w, p); }
+    void planformMouseMove(int w, QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) {
+        m_planform.mouseMove(w, p, b, k);
+    }
+    void planformMouseUp(int w, QPoint p, Qt::MouseButton, Qt::KeyboardModifiers k) { m_planform.mouseUp(w, p, k); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -230,7 +232,7 @@ private:
     void marginEdited();
     // History: the recorder keeps it; the window shows what undo and redo return.
     struct EditScope : HistoryRecorder::Scope {
-        EditScope(TForm1& form, std::optional<tv::EditStep> step = std::nullopt) : Scope(form.m_history, step) {}
+        EditScope(TForm1& f, std::optional<tv::EditStep> step = std::nullopt) : Scope(f.m_history, step) {}
     };
     void startHistory() { m_history.start(); }
     void recordEdit(const tv::EditStep& step, bool mergeable = false) { m_history.record(step, mergeable); }
@@ -297,7 +299,8 @@ private:
     tv::DragState m_drag; // shared by the planform views and the aircraft page's views
     HistoryRecorder m_history;
     PlanformEditor m_planform;
-    // The running drag as the result display reads it.
+    // The running drag as the result display reads it to redraw the rubber band over a live result
+    // (m_planform.showDrag() does the same).
     const int& m_dragWing = m_planform.dragWing();
     const QPoint& m_dragPos = m_planform.dragPos();
     const Qt::KeyboardModifiers& m_dragShift = m_planform.dragShift();

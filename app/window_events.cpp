@@ -10,7 +10,9 @@
 WindowEvents::WindowEvents(const QWidget* remarks, const QTabWidget* pages, QObject* parent)
     : QObject(parent), m_remarks(remarks), m_pages(pages) {}
 
-bool WindowEvents::isTextEdit(const QObject* o) const { return qobject_cast<const QLineEdit*>(o) || o == m_remarks; }
+bool WindowEvents::isTextEdit(const QObject* o) const {
+    return qobject_cast<const QLineEdit*>(o) || o == m_remarks;
+}
 
 bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {

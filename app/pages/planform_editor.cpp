@@ -12,13 +12,14 @@ PlanformEditor::PlanformEditor(tv::DragState& drag, const Pages& pages, const tv
     : m_drag(drag), m_pages(pages), m_model(model), m_history(history), m_hooks(std::move(hooks)) {}
 
 void PlanformEditor::connectViews() {
+    using K = Qt::KeyboardModifiers;
     for (int w = 1; w <= tv::kWingMax; ++w) {
         TImage* image = m_pages[w]->planformImage();
         connect(image, &TImage::mouseDown, this, [this, w](QPoint p) { mouseDown(w, p); });
         connect(image, &TImage::mouseMove, this,
-                [this, w](QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) { mouseMove(w, p, b, k); });
+                [this, w](QPoint p, Qt::MouseButtons b, K k) { mouseMove(w, p, b, k); });
         connect(image, &TImage::mouseUp, this,
-                [this, w](QPoint p, Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers k) { mouseUp(w, p, k); });
+                [this, w](QPoint p, Qt::MouseButton, Qt::MouseButtons, K k) { mouseUp(w, p, k); });
         // Leaving the view takes its handles away.
         connect(image, &TImage::mouseLeave, this, [this, w] { draw(w); });
     }

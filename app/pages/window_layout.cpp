@@ -9,9 +9,9 @@
 #include <QTabWidget>
 
 WindowLayout::WindowLayout(const Placement& placement, QWidget* client, QWidget* toolBar, WindowActions& actions,
-                           QTabWidget* pages, AircraftPage& aircraft, const std::array<WingPage*, tv::kWingMax + 1>& wings)
-    : m_pl(placement), m_client(client), m_toolBar(toolBar), m_actions(actions), m_pages(pages), m_aircraft(aircraft),
-      m_wings(wings) {}
+                           QTabWidget* pages, AircraftPage& aircraft, const WingPages& wings)
+    : m_pl(placement), m_client(client), m_toolBar(toolBar), m_actions(actions), m_pages(pages),
+      m_aircraft(aircraft), m_wings(wings) {}
 
 void WindowLayout::layOut() {
     // Sizes in design pixels: what the window has, divided by the scale.

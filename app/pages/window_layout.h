@@ -16,8 +16,9 @@ class WingPage;
 
 class WindowLayout {
 public:
+    using WingPages = std::array<WingPage*, tv::kWingMax + 1>;
     WindowLayout(const Placement& placement, QWidget* client, QWidget* toolBar, WindowActions& actions,
-                 QTabWidget* pages, AircraftPage& aircraft, const std::array<WingPage*, tv::kWingMax + 1>& wings);
+                 QTabWidget* pages, AircraftPage& aircraft, const WingPages& wings);
     /// Places everything for the client area's size now.
     void layOut();
     /// True when page, the one shown, has another size than the one laid out last.
@@ -33,6 +34,6 @@ private:
     WindowActions& m_actions;
     QTabWidget* m_pages;
     AircraftPage& m_aircraft;
-    const std::array<WingPage*, tv::kWingMax + 1>& m_wings;
+    const WingPages& m_wings;
     QSize m_laidOutPage; // design pixels; empty while the shown page had no size of its own
 };

@@ -14,8 +14,8 @@ struct Fields {
     tv::AircraftTexts now = tv::defaultAircraftTexts();
     tv::EditHistory history;
     int changed = 0;
-    HistoryRecorder recorder{history,
-                             {[this] { return now; }, [this](const tv::AircraftTexts& t) { write(t); }, [this] { ++changed; }}};
+    HistoryRecorder recorder{history, {[this] { return now; }, [this](const tv::AircraftTexts& t) { write(t); },
+                                       [this] { ++changed; }}};
     /// Span and chord written as typing would: each field's change handler records at once.
     void type(const std::string& span, const std::string& chord = "277") {
         write(tv::WingField::Span1, span);

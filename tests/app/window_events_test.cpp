@@ -53,7 +53,10 @@ std::function<std::unique_ptr<QEvent>()> key(QEvent::Type type, int k, Qt::Keybo
     return [=] { return std::make_unique<QKeyEvent>(type, k, mods); };
 }
 std::function<std::unique_ptr<QEvent>()> plain(QEvent::Type type) {
-    return [=] { return type == QEvent::FocusOut ? std::make_unique<QFocusEvent>(type) : std::make_unique<QEvent>(type); };
+    return [=]() -> std::unique_ptr<QEvent> {
+        if (type == QEvent::FocusOut) return std::make_unique<QFocusEvent>(type);
+        return std::make_unique<QEvent>(type);
+    };
 }
 std::function<std::unique_ptr<QEvent>()> resize() {
     return [] { return std::make_unique<QResizeEvent>(QSize(300, 200), QSize(200, 100)); };
