@@ -222,9 +222,9 @@ void TForm1::connectViews() {
         resultsStale();
     });
     m_events = new WindowEvents(m_memo2, m_pages, this);
-    connect(m_events, &WindowEvents::keyPressed, this, [this] { cancelPlanformDrag(); });
-    connect(m_events, &WindowEvents::textEditLeft, this, [this] { m_doc.history.closeMerge(); });
-    connect(m_events, &WindowEvents::viewLeft, this, [this] { showPointerPosition(std::nullopt); });
+    connect(m_events, &WindowEvents::endDrag, this, [this] { cancelPlanformDrag(); });
+    connect(m_events, &WindowEvents::closeEditMerge, this, [this] { m_doc.history.closeMerge(); });
+    connect(m_events, &WindowEvents::clearPointerPosition, this, [this] { showPointerPosition(std::nullopt); });
     connect(m_events, &WindowEvents::pageResized, this, [this](QWidget* page) {
         if (!m_building && m_layout->differs(page)) FormResize();
     });

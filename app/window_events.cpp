@@ -32,14 +32,14 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
         // A key ends a drag (Escape among them); Shift and its kin only shape it.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta)
-            emit keyPressed();
+            emit endDrag();
         break;
     }
     case QEvent::FocusOut:
-        if (isTextEdit(watched)) emit textEditLeft();
+        if (isTextEdit(watched)) emit closeEditMerge();
         break;
     case QEvent::Leave:
-        if (qobject_cast<TImage*>(watched)) emit viewLeft();
+        if (qobject_cast<TImage*>(watched)) emit clearPointerPosition();
         break;
     case QEvent::Resize:
         // The pages get their real size only once the tab widget lays itself out, after the

@@ -15,11 +15,11 @@ public:
 
 signals:
     /// A key other than a modifier was pressed: a drag in progress ends.
-    void keyPressed();
+    void endDrag();
     /// A field or the remarks lost the focus: the next typing starts an undo step of its own.
-    void textEditLeft();
+    void closeEditMerge();
     /// The pointer left a view: no pointer position to show.
-    void viewLeft();
+    void clearPointerPosition();
     /// The page shown got a new size.
     void pageResized(QWidget* page);
 

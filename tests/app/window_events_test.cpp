@@ -39,7 +39,7 @@ struct Widgets {
     }
 };
 
-enum Intent { None, KeyPressed, TextEditLeft, ViewLeft, PageResized };
+enum Intent { None, EndDrag, CloseEditMerge, ClearPointer, PageResized };
 
 struct Row {
     const char* name;
@@ -71,8 +71,8 @@ constexpr auto Ctrl = Qt::ControlModifier;
 constexpr auto CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
 
 const Row kRows[] = {
-    {"Escape", button, key(QEvent::KeyPress, Qt::Key_Escape), KeyPressed, false},
-    {"a letter in a field", field, key(QEvent::KeyPress, Qt::Key_A), KeyPressed, false},
+    {"Escape", button, key(QEvent::KeyPress, Qt::Key_Escape), EndDrag, false},
+    {"a letter in a field", field, key(QEvent::KeyPress, Qt::Key_A), EndDrag, false},
     {"Shift", button, key(QEvent::KeyPress, Qt::Key_Shift), None, false},
     {"Control", button, key(QEvent::KeyPress, Qt::Key_Control), None, false},
     {"Alt", button, key(QEvent::KeyPress, Qt::Key_Alt), None, false},
@@ -83,10 +83,10 @@ const Row kRows[] = {
     {"Ctrl+A in a field", field, key(QEvent::ShortcutOverride, Qt::Key_A, Ctrl), None, false},
     {"Ctrl+Z on a button", button, key(QEvent::ShortcutOverride, Qt::Key_Z, Ctrl), None, false},
     {"Ctrl+Z in another text box", otherText, key(QEvent::ShortcutOverride, Qt::Key_Z, Ctrl), None, false},
-    {"a field left", field, plain(QEvent::FocusOut), TextEditLeft, false},
-    {"the remarks left", remarks, plain(QEvent::FocusOut), TextEditLeft, false},
+    {"a field left", field, plain(QEvent::FocusOut), CloseEditMerge, false},
+    {"the remarks left", remarks, plain(QEvent::FocusOut), CloseEditMerge, false},
     {"a button left", button, plain(QEvent::FocusOut), None, false},
-    {"a view left by the pointer", view, plain(QEvent::Leave), ViewLeft, false},
+    {"a view left by the pointer", view, plain(QEvent::Leave), ClearPointer, false},
     {"a button left by the pointer", button, plain(QEvent::Leave), None, false},
     {"the shown page resized", [](Widgets& w) -> QObject* { return w.shown; }, resize(), PageResized, false},
     {"a hidden page resized", [](Widgets& w) -> QObject* { return w.hidden; }, resize(), None, false},
@@ -98,9 +98,9 @@ TEST(WindowEvents, TurnKeysFocusLeavesAndResizesIntoTheirIntents) {
         Widgets w;
         Events events(w.remarks, &w.pages);
         std::vector<Intent> seen;
-        QObject::connect(&events, &WindowEvents::keyPressed, [&] { seen.push_back(KeyPressed); });
-        QObject::connect(&events, &WindowEvents::textEditLeft, [&] { seen.push_back(TextEditLeft); });
-        QObject::connect(&events, &WindowEvents::viewLeft, [&] { seen.push_back(ViewLeft); });
+        QObject::connect(&events, &WindowEvents::endDrag, [&] { seen.push_back(EndDrag); });
+        QObject::connect(&events, &WindowEvents::closeEditMerge, [&] { seen.push_back(CloseEditMerge); });
+        QObject::connect(&events, &WindowEvents::clearPointerPosition, [&] { seen.push_back(ClearPointer); });
         QObject::connect(&events, &WindowEvents::pageResized, [&](QWidget* page) {
             EXPECT_EQ(page, w.shown) << r.name;
             seen.push_back(PageResized);
