@@ -41,10 +41,10 @@ constexpr int kToolBarHeight = 28;
 
 TForm1::TForm1(const Options& options, QWidget* parent)
     : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()),
-      m_history(m_doc.history, {[this] { return fieldTexts(); },
-                                [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
-                                [this] { updateUndoTexts(); }}),
-      m_planform(m_drag, m_wing, Model, m_history,
+      m_recorder(m_doc.history, {[this] { return fieldTexts(); },
+                                 [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
+                                 [this] { updateUndoTexts(); }}),
+      m_planform(m_drag, m_wing, Model, m_recorder,
                  {[this] { return fieldTexts(); }, [this] { return currentResult(); },
                   [this] { return systemColours(); }}) {
     if (options.dialogs) {

@@ -108,8 +108,8 @@ public:
     void PageControl1Change();
     void Mscale1Click();
     void Bscale1Click();
-    void Undo1Click() { m_history.undo(); }
-    void Redo1Click() { m_history.redo(); }
+    void Undo1Click() { m_recorder.undo(); }
+    void Redo1Click() { m_recorder.redo(); }
     QLineEdit* field(int w, tv::WingField f) const;
     QRadioButton* trapeziumButton(int w, int n) const;
     int trapeziumCount(int w) const;
@@ -232,10 +232,10 @@ private:
     void marginEdited();
     // History: the recorder keeps it; the window shows what undo and redo return.
     struct EditScope : HistoryRecorder::Scope {
-        EditScope(TForm1& f, std::optional<tv::EditStep> step = std::nullopt) : Scope(f.m_history, step) {}
+        EditScope(TForm1& f, std::optional<tv::EditStep> step = std::nullopt) : Scope(f.m_recorder, step) {}
     };
-    void startHistory() { m_history.start(); }
-    void recordEdit(const tv::EditStep& step, bool mergeable = false) { m_history.record(step, mergeable); }
+    void startHistory() { m_recorder.start(); }
+    void recordEdit(const tv::EditStep& step, bool mergeable = false) { m_recorder.record(step, mergeable); }
     void applyHistoryTexts(const tv::AircraftTexts& texts);
     void updateUndoTexts();
 
@@ -297,7 +297,7 @@ private:
     tv::Aircraft Model; // as the last planform computations read it
     int m_wingCount = tv::kDefaultWingCount;
     tv::DragState m_drag; // shared by the planform views and the aircraft page's views
-    HistoryRecorder m_history;
+    HistoryRecorder m_recorder;
     PlanformEditor m_planform;
     // The running drag as the result display reads it to redraw the rubber band over a live result
     // (m_planform.showDrag() does the same).

@@ -9,7 +9,7 @@
 
 PlanformEditor::PlanformEditor(tv::DragState& drag, const Pages& pages, const tv::Aircraft& model,
                                HistoryRecorder& history, Hooks hooks)
-    : m_drag(drag), m_pages(pages), m_model(model), m_history(history), m_hooks(std::move(hooks)) {}
+    : m_drag(drag), m_pages(pages), m_model(model), m_recorder(history), m_hooks(std::move(hooks)) {}
 
 void PlanformEditor::connectViews() {
     using K = Qt::KeyboardModifiers;
@@ -110,7 +110,7 @@ void PlanformEditor::mouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::
 
 void PlanformEditor::mouseUp(int w, QPoint pos, Qt::KeyboardModifiers shift) {
     if (w < 1 || w > tv::kWingMax) return;
-    const HistoryRecorder::Scope step(m_history, tv::EditStep{tv::EditKind::MouseEdit, w});
+    const HistoryRecorder::Scope step(m_recorder, tv::EditStep{tv::EditKind::MouseEdit, w});
     // Every write recomputes the wing and stores a new scale; the whole release works with the
     // wing and the scale as they were when the button went up.
     const tv::Wing wing = m_model.Wings[w];

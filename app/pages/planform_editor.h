@@ -77,7 +77,7 @@ private:
     tv::DragState& m_drag;
     const Pages& m_pages;
     const tv::Aircraft& m_model;
-    HistoryRecorder& m_history;
+    HistoryRecorder& m_recorder;
     Hooks m_hooks;
     Scales m_scale{};
     int m_wing = 0; // the drag being shaped: wing, last position and keys
