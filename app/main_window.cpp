@@ -7,7 +7,9 @@
 #include "app/calculation/calculation_controller.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
+#include "app/pages/window_layout.h"
 #include "app/span_loading_window.h"
+#include "app/window_events.h"
 #include "views/view3d.h"
 
 #include <tarvolin_version.h>
@@ -37,7 +39,13 @@ constexpr int kToolBarHeight = 28;
 } // namespace
 
 TForm1::TForm1(const Options& options, QWidget* parent)
-    : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()) {
+    : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()),
+      m_recorder(m_doc.history, {[this] { return fieldTexts(); },
+                                 [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
+                                 [this] { updateUndoTexts(); }}),
+      m_planform(m_drag, m_wing, Model, m_recorder,
+                 {[this] { return fieldTexts(); }, [this] { return currentResult(); },
+                  [this] { return systemColours(); }}) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {
@@ -60,6 +68,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_toolBar = named(new QWidget(m_central), QStringLiteral("ToolBar1"));
     m_actions = new WindowActions(*this, m_toolBar, m_pl);
     buildPages();
+    m_layout = std::make_unique<WindowLayout>(m_pl, m_central, m_toolBar, *m_actions, m_pages, *m_aircraft, m_wing);
     m_actions->Button4 = m_aircraft->Button4;
     m_pl.place(m_toolBar, 0, 0, kClientWidth, kToolBarHeight);
     m_pl.place(m_pages, 0, kToolBarHeight, kClientWidth, kClientHeight - kToolBarHeight);
@@ -87,7 +96,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());
     m_files = std::make_unique<ProjectCommands>(m_doc, *m_dialogs, *m_calc, projectWindow());
     // Keys, focus and resizes anywhere: a drag whose release is lost is called off.
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(m_events);
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
     m_building = false;
@@ -96,7 +105,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    if (qApp) qApp->removeEventFilter(this);
+    if (qApp) qApp->removeEventFilter(m_events);
 }
 
 void TForm1::buildPages() {
@@ -196,25 +205,26 @@ void TForm1::connectPages() {
 }
 
 void TForm1::connectViews() {
-    AircraftPage& ap = *m_aircraft;
-    using B = Qt::MouseButton;
-    using Bs = Qt::MouseButtons;
-    using K = Qt::KeyboardModifiers;
-    const auto mouse = [this](TImage* image, auto down, auto move, auto up) {
-        connect(image, &TImage::mouseDown, this, [down](QPoint p, B b, Bs, K k) { down(p, b, k); });
-        connect(image, &TImage::mouseMove, this, move);
-        connect(image, &TImage::mouseUp, this, [up](QPoint p, B b, Bs, K k) { up(p, b, k); });
+    const auto pointer = [this](std::optional<tv::AircraftFramePoint> p) { showPointerPosition(p); };
+    connect(m_aircraft, &AircraftPage::pointerAt, this, pointer);
+    m_planform.connectViews();
+    connect(&m_planform, &PlanformEditor::pointerAt, this, pointer);
+    // The shape shown changed: the results box tells whether its result is current, the live
+    // worker gets the shape.
+    const auto resultsStale = [this] {
+        showResultState();
+        scheduleLiveCalculation();
     };
-    mouse(ap.Image2, [this](QPoint p, B b, K k) { Image4MouseDown(p, b, k); },
-          [this](QPoint p, Bs b, K k) { Image4MouseMove(p, b, k); }, [this](QPoint p, B b, K k) { Image4MouseUp(p, b, k); });
-    mouse(ap.Image3, [this](QPoint p, B b, K k) { Image3MouseDown(p, b, k); },
-          [this](QPoint p, Bs b, K k) { Image3MouseMove(p, b, k); }, [this](QPoint p, B b, K k) { Image3MouseUp(p, b, k); });
-    for (int w = 1; w <= tv::kWingMax; ++w) {
-        TImage* image = m_wing[w]->planformImage();
-        mouse(image, [this, w](QPoint p, B b, K k) { planformMouseDown(w, p, b, k); },
-              [this, w](QPoint p, Bs b, K k) { planformMouseMove(w, p, b, k); },
-              [this, w](QPoint p, B b, K k) { planformMouseUp(w, p, b, k); });
-        // Leaving the view takes its handles away.
-        connect(image, &TImage::mouseLeave, this, [this, w] { drawPlanformView(w); });
-    }
+    connect(&m_planform, &PlanformEditor::shapeChanged, this, resultsStale);
+    connect(&m_planform, &PlanformEditor::shapeDropped, this, [this, resultsStale] {
+        redrawShownViews();
+        resultsStale();
+    });
+    m_events = new WindowEvents(m_memo2, m_pages, this);
+    connect(m_events, &WindowEvents::endDrag, this, [this] { cancelPlanformDrag(); });
+    connect(m_events, &WindowEvents::closeEditMerge, this, [this] { m_doc.history.closeMerge(); });
+    connect(m_events, &WindowEvents::clearPointerPosition, this, [this] { showPointerPosition(std::nullopt); });
+    connect(m_events, &WindowEvents::pageResized, this, [this](QWidget* page) {
+        if (!m_building && m_layout->differs(page)) FormResize();
+    });
 }

@@ -5,15 +5,16 @@
 #include "app/calculation/calculation_controller.h"
 #include "app/calculation/result_commands.h"
 #include "app/dialogs.h"
+#include "app/document/history_recorder.h"
 #include "app/document/project_commands.h"
 #include "app/pages/aircraft_page.h"
+#include "app/pages/planform_editor.h"
 #include "app/pages/placement.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
 #include "printing/printer_service.h"
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
-#include "views/planform_edit.h"
 #include "views/view_common.h"
 
 #include <QMainWindow>
@@ -37,6 +38,8 @@ class TForm3;
 class TImage;
 class TSpanLoadingWindow;
 class WindowActions;
+class WindowEvents;
+class WindowLayout;
 class WingPage;
 
 namespace tv {
@@ -78,7 +81,7 @@ public:
     const tv::ReferenceValues& reference() const { return referenceOf(currentResult()); }
     /// The current result's margins and centre-of-gravity positions.
     const tv::StabilityNumbers& stabilityNumbers() const { return numbersOf(currentResult()); }
-    const std::array<double, tv::kWingMax + 1>& planformScale() const { return PlanformScale; }
+    const std::array<double, tv::kWingMax + 1>& planformScale() const { return m_planform.scales(); }
     double view3DScale() const;
     const tv::AircraftViewGeometry& aircraftViewGeometry() const;
     const tv::DragState& dragState() const { return m_drag; }
@@ -102,8 +105,8 @@ public:
     void PageControl1Change();
     void Mscale1Click();
     void Bscale1Click();
-    void Undo1Click();
-    void Redo1Click();
+    void Undo1Click() { m_recorder.undo(); }
+    void Redo1Click() { m_recorder.redo(); }
     QLineEdit* field(int w, tv::WingField f) const;
     QRadioButton* trapeziumButton(int w, int n) const;
     int trapeziumCount(int w) const;
@@ -168,28 +171,23 @@ public:
 
     // ---- Drawings and the mouse on them (main_window_views.cpp) ---------------------------------
     void drawDimensionDiagram(int w);
-    void drawPlanformView(int w);
-    void drawAircraftView(AircraftFit fit = AircraftFit::Refit);
-    void draw3DView();
-    void DrawGrid();
-    void STABIL(StabilityCaller caller = StabilityCaller::Other);
-    void Zeiger();
+    void drawPlanformView(int w) { m_planform.draw(w); }
+    void drawAircraftView(AircraftFit fit = AircraftFit::Refit) { m_aircraft->drawAircraftView(fit); }
+    void draw3DView() { m_aircraft->draw3DView(); }
+    void DrawGrid() { m_aircraft->drawLattice(); }
+    void STABIL(StabilityCaller caller = StabilityCaller::Other) { m_aircraft->drawStability(caller); }
+    void Zeiger() { m_aircraft->drawLeaderLines(); }
     void FormResize();
-    void planformMouseDown(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void planformMouseMove(int w, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
-    void planformMouseUp(int w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void Image4MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void Image4MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
-    void Image4MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void Image3MouseDown(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
-    void Image3MouseMove(QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift);
-    void Image3MouseUp(QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void planformMouseDown(int w, QPoint p, Qt::MouseButton, Qt::KeyboardModifiers) { m_planform.mouseDown(w, p); }
+    void planformMouseMove(int w, QPoint p, Qt::MouseButtons b, Qt::KeyboardModifiers k) {
+        m_planform.mouseMove(w, p, b, k);
+    }
+    void planformMouseUp(int w, QPoint p, Qt::MouseButton, Qt::KeyboardModifiers k) { m_planform.mouseUp(w, p, k); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction and routing (main_window.cpp).
@@ -222,15 +220,12 @@ private:
     void RadioButton15Click();
     void RadioButton16Click();
     void marginEdited();
-    // History.
-    struct EditScope {
-        EditScope(TForm1& form, std::optional<tv::EditStep> step = std::nullopt);
-        ~EditScope();
-        TForm1& form;
-        std::optional<tv::EditStep> step;
+    // History: the recorder keeps it; the window shows what undo and redo return.
+    struct EditScope : HistoryRecorder::Scope {
+        EditScope(TForm1& f, std::optional<tv::EditStep> step = std::nullopt) : Scope(f.m_recorder, step) {}
     };
-    void startHistory();
-    void recordEdit(const tv::EditStep& step, bool mergeable = false);
+    void startHistory() { m_recorder.start(); }
+    void recordEdit(const tv::EditStep& step, bool mergeable = false) { m_recorder.record(step, mergeable); }
     void applyHistoryTexts(const tv::AircraftTexts& texts);
     void updateUndoTexts();
 
@@ -245,16 +240,11 @@ private:
     tv::SystemColours systemColours() const;
     AircraftPage::Scene aircraftScene() const;
     void redrawShownViews();
-    void layOutPages(int tabWidth, int tabHeight);
-    void showPointerPosition(const QString& text);
+    /// The status line's pointer position; empty for none.
+    void showPointerPosition(std::optional<tv::AircraftFramePoint> point);
     /// The model the window shows: the field texts, with a planform drag's shape while one runs.
-    tv::AircraftTexts shownTexts() const;
-    tv::AircraftTexts dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const;
-    bool planformDragRunning() const;
-    /// A drag that ends other than by a release on its view (a command, a dialog, a key, the
-    /// window losing focus, a move without the button) is dropped with its live result.
-    void cancelPlanformDrag();
-    void showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift);
+    tv::AircraftTexts shownTexts() const { return m_planform.shownTexts(); }
+    void cancelPlanformDrag() { m_planform.cancel(); }
 
     // Language (main_window_language.cpp).
     void selectLanguage(tv::UiLanguage lang);
@@ -281,6 +271,8 @@ private:
     std::unique_ptr<ResultCommands> m_results;
     TSpanLoadingWindow* m_spanLoading = nullptr;
     std::unique_ptr<QtTranslations> m_qtTexts;
+    WindowEvents* m_events = nullptr;
+    std::unique_ptr<WindowLayout> m_layout;
 
     // ---- Window state ---------------------------------------------------------------------------
     tv::UiLanguage UiLanguage = tv::UiLanguage::English;
@@ -288,14 +280,9 @@ private:
     bool ClipboardHasWing = false; // as the project commands last found the clipboard file
     tv::Aircraft Model; // as the last planform computations read it
     int m_wingCount = tv::kDefaultWingCount;
-    std::array<double, tv::kWingMax + 1> PlanformScale{};
     tv::DragState m_drag; // shared by the planform views and the aircraft page's views
-    int m_dragWing = 0; // the planform drag being shaped: wing, last position and keys
-    QPoint m_dragPos;
-    Qt::KeyboardModifiers m_dragShift;
-    int m_historyHold = 0;
-    bool m_historyReady = false;
+    HistoryRecorder m_recorder;
+    PlanformEditor m_planform;
     bool m_building = true; // change events are ignored while the controls are made
-    QSize m_laidOutPage;
     bool m_hiddenViewsStale = false; // views of pages not shown miss a live result
 };

@@ -211,43 +211,14 @@ void TForm1::Bscale1Click() {
 
 // ---- History -------------------------------------------------------------------------------------
 
-TForm1::EditScope::EditScope(TForm1& f, std::optional<tv::EditStep> s) : form(f), step(s) { ++form.m_historyHold; }
-
-TForm1::EditScope::~EditScope() {
-    if (--form.m_historyHold == 0 && step) form.recordEdit(*step);
-}
-
-void TForm1::startHistory() {
-    m_historyReady = true;
-    m_doc.history.reset(fieldTexts());
-    updateUndoTexts();
-}
-
-void TForm1::recordEdit(const tv::EditStep& step, bool mergeable) {
-    if (!m_historyReady || m_historyHold > 0 || m_building) return;
-    if (m_doc.history.record(fieldTexts(), step, mergeable)) updateUndoTexts();
-}
-
 void TForm1::updateUndoTexts() {
     m_actions->Undo1->setText(QString::fromStdString(tv::undoText(UiLanguage, m_doc.history.undoStep())));
     m_actions->Redo1->setText(QString::fromStdString(tv::redoText(UiLanguage, m_doc.history.redoStep())));
     updateActions();
 }
 
-void TForm1::Undo1Click() {
-    if (const tv::AircraftTexts* t = m_doc.history.undo()) applyHistoryTexts(*t);
-    updateUndoTexts();
-}
-
-void TForm1::Redo1Click() {
-    if (const tv::AircraftTexts* t = m_doc.history.redo()) applyHistoryTexts(*t);
-    updateUndoTexts();
-}
-
-// Undoing is an edit like any other: the texts go into the controls, whose change handlers
-// recompute.
+// The texts undo or redo returned go into the controls, whose change handlers recompute.
 void TForm1::applyHistoryTexts(const tv::AircraftTexts& texts) {
-    const EditScope hold(*this);
     if (texts.WingCount != m_wingCount) SetWingCount(texts.WingCount);
     m_doc.balance = texts.Balance;
     writeFieldTexts(texts, 1, tv::kWingMax);

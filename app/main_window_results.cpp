@@ -116,7 +116,7 @@ void TForm1::presentResult(bool live) {
     }
     showResultState();
     // The result's marks belong to the dragged shape: its rubber band stays over the redrawn view.
-    if (live && planformDragRunning()) showPlanformEditing(m_dragWing, m_dragPos, m_dragShift);
+    if (live) m_planform.showDrag();
 }
 
 // ---- Live neutral point ---------------------------------------------------------------------------

@@ -1,7 +1,7 @@
 #pragma once
 // Undo and redo of the aircraft: each step is a snapshot of the field texts, which are the
-// model's source of truth, so one mechanism serves every kind of change. Free of Qt; the window
-// records after each change and writes back what undo or redo returns.
+// model's source of truth, so one mechanism serves every kind of change. Free of Qt; the history
+// recorder records after each change and has the window write back what undo or redo returns.
 #include "i18n/session_texts.h"
 #include "model/aircraft.h"
 

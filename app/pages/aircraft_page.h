@@ -9,6 +9,7 @@
 #include "model/aircraft.h"
 #include "views/aircraft_view.h"
 #include "views/planform_edit.h"
+#include "views/pointer_position.h"
 #include "views/view_common.h"
 
 #include <QWidget>
@@ -16,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,10 @@ public:
                *ScrollBar6 = nullptr;
     QCheckBox* CheckBoxA = nullptr;
     QLabel* Label_Press = nullptr;
+
+signals:
+    /// The pointer over the aircraft view, in the aircraft frame; nothing off the drawing.
+    void pointerAt(std::optional<tv::AircraftFramePoint> point);
 
 private:
     Scene scene() const;

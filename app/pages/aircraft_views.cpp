@@ -2,6 +2,7 @@
 // 3D view, and the mouse and bars on them. They draw the scene the window gives: the model, and
 // the result only while it belongs to it.
 #include "app/calculation/calculation_result.h"
+#include "app/imagecontrol.h"
 #include "app/pages/aircraft_page.h"
 #include "views/lattice_overlay.h"
 #include "views/stability_view.h"
@@ -33,6 +34,12 @@ void AircraftPage::connectViews() {
     connect(ScrollBar3, &QScrollBar::valueChanged, this, [this] { ScrollBar3Change(); });
     connect(ScrollBar4, &QScrollBar::valueChanged, this, [this] { ScrollBar4Change(); });
     connect(ScrollBar5, &QScrollBar::sliderReleased, this, [this] { ScrollBar5Exit(); });
+    connect(Image2, &TImage::mouseDown, this, [this](QPoint p) { aircraftMouseDown(p); });
+    connect(Image2, &TImage::mouseMove, this, [this](QPoint p) { emit pointerAt(tv::aircraftViewPointAt(m_geom, p)); });
+    connect(Image2, &TImage::mouseUp, this, [this](QPoint p) { aircraftMouseUp(p); });
+    connect(Image3, &TImage::mouseDown, this, [this](QPoint p) { view3DMouseDown(p); });
+    connect(Image3, &TImage::mouseMove, this, [this](QPoint p, Qt::MouseButtons b) { view3DMouseMove(p, b); });
+    connect(Image3, &TImage::mouseUp, this, [this](QPoint p) { view3DMouseUp(p); });
 }
 
 void AircraftPage::clearViews() {
