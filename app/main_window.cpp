@@ -120,6 +120,7 @@ void TForm1::buildPages() {
     m_pages->addTab(m_remarksPage, QStringLiteral("Remarks"));
     m_memo2 = named(new QPlainTextEdit(m_remarksPage), QStringLiteral("Memo2"));
     m_pl.place(m_memo2, 4, 4, 820, 690);
+    m_fields = std::make_unique<AircraftFields>(*m_aircraft, m_wing, *m_memo2, m_wingCount, m_doc.balance);
 }
 
 void TForm1::connectCommands() {

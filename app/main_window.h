@@ -7,6 +7,7 @@
 #include "app/dialogs.h"
 #include "app/document/history_recorder.h"
 #include "app/document/project_commands.h"
+#include "app/pages/aircraft_fields.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/planform_editor.h"
 #include "app/pages/placement.h"
@@ -107,16 +108,13 @@ public:
     void Bscale1Click();
     void Undo1Click() { m_recorder.undo(); }
     void Redo1Click() { m_recorder.redo(); }
-    QLineEdit* field(int w, tv::WingField f) const;
-    QRadioButton* trapeziumButton(int w, int n) const;
-    int trapeziumCount(int w) const;
+    QLineEdit* field(int w, tv::WingField f) const { return m_fields->field(w, f); }
+    QRadioButton* trapeziumButton(int w, int n) const { return m_fields->trapeziumButton(w, n); }
     int wingCount() const { return m_wingCount; }
     /// Wing 1..5 of the active page, 0 on the aircraft and remarks pages.
     int activeWing() const;
-    tv::AircraftTexts fieldTexts() const;
-    tv::WingTexts wingTexts(int w) const;
-    /// Writes texts into the fields (only those that differ) and selects the counts.
-    void writeFieldTexts(const tv::AircraftTexts& texts, int firstWing, int lastWing);
+    tv::AircraftTexts fieldTexts() const { return m_fields->texts(); }
+    tv::WingTexts wingTexts(int w) const { return m_fields->wingTexts(w); }
 
     // ---- Files (the project commands, app/document/project_commands.h) --------------------------
     void Save1Click(SaveMode mode) { m_files->save(mode); }
@@ -262,6 +260,7 @@ private:
     QTabWidget* m_pages = nullptr;
     AircraftPage* m_aircraft = nullptr;
     std::array<WingPage*, tv::kWingMax + 1> m_wing{};
+    std::unique_ptr<AircraftFields> m_fields;
     QWidget* m_remarksPage = nullptr;
     QPlainTextEdit* m_memo2 = nullptr; // remarks
     QWidget* m_central = nullptr;

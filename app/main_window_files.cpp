@@ -59,9 +59,8 @@ void TForm1::writeAircraftTexts(const tv::AircraftTexts& texts, std::optional<tv
     const EditScope scope(*this, step);
     if (texts.WingCount != m_wingCount) SetWingCount(texts.WingCount);
     m_doc.balance = texts.Balance;
-    writeFieldTexts(texts, 1, tv::kWingMax);
-    const QString comment = QString::fromStdString(texts.Comment);
-    if (m_memo2->toPlainText() != comment) m_memo2->setPlainText(comment);
+    m_fields->writeWings(texts, 1, tv::kWingMax);
+    m_fields->writeRemarks(texts.Comment);
 }
 
 // ---- Settings and closing ------------------------------------------------------------------------

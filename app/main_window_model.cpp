@@ -5,7 +5,6 @@
 #include "app/main_window.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
-#include "app/scaling.h"
 #include "model/parse.h"
 #include "model/planform.h"
 #include "i18n/session_texts.h"
@@ -19,53 +18,10 @@
 
 // ---- Field access ----------------------------------------------------------------------------------
 
-QLineEdit* TForm1::field(int w, tv::WingField f) const {
-    if (w < 1 || w > tv::kWingMax) return nullptr;
-    if (f == tv::WingField::PositionX) return m_aircraft->positionX[w];
-    if (f == tv::WingField::PositionZ) return m_aircraft->positionZ[w];
-    return m_wing[w]->field(f);
-}
-
-QRadioButton* TForm1::trapeziumButton(int w, int n) const {
-    return w >= 1 && w <= tv::kWingMax ? m_wing[w]->trapeziumButton(n) : nullptr;
-}
-
-int TForm1::trapeziumCount(int w) const { return m_wing[w]->trapeziumCount(); }
-
 int TForm1::activeWing() const {
     for (int w = 1; w <= tv::kWingMax; ++w)
         if (m_pages->currentWidget() == m_wing[w]) return w;
     return 0;
-}
-
-tv::WingTexts TForm1::wingTexts(int w) const {
-    tv::WingTexts t;
-    if (w < 1 || w > tv::kWingMax) return t;
-    for (int f = 0; f < tv::kWingFieldCount; ++f) t.field[f] = field(w, tv::WingField(f))->text().toStdString();
-    t.TrapeziumCount = trapeziumCount(w);
-    return t;
-}
-
-tv::AircraftTexts TForm1::fieldTexts() const {
-    tv::AircraftTexts t;
-    t.WingCount = m_wingCount;
-    for (int w = 1; w <= tv::kWingMax; ++w) t.wings[w] = wingTexts(w);
-    t.Comment = m_memo2->toPlainText().toStdString();
-    t.Balance = m_doc.balance;
-    return t;
-}
-
-void TForm1::writeFieldTexts(const tv::AircraftTexts& texts, int firstWing, int lastWing) {
-    for (int w = firstWing; w <= lastWing; ++w) {
-        const tv::WingTexts& wt = texts.wings[w];
-        if (wt.TrapeziumCount >= 1 && wt.TrapeziumCount <= tv::kTrapeziumMax)
-            m_wing[w]->trapeziumButton(wt.TrapeziumCount)->setChecked(true);
-        for (int f = 0; f < tv::kWingFieldCount; ++f) {
-            const QString text = QString::fromStdString(wt.field[f]);
-            QLineEdit* e = field(w, tv::WingField(f));
-            if (e->text() != text) e->setText(text);
-        }
-    }
 }
 
 // ---- Change events -----------------------------------------------------------------------------------
@@ -99,12 +55,7 @@ void TForm1::computeWing(int w) {
 
 void TForm1::showWingFigures(int w, const tv::Wing& wing) { m_wing[w]->showFigures(wing); }
 
-void TForm1::Space1() {
-    for (int w = 1; w <= tv::kWingMax; ++w) {
-        const bool gap = tv::parseLenientInt(field(w, tv::WingField::RootOffset)->text().toStdString()) != 0;
-        m_wing[w]->showGapQuestion(gap ? Catalogue.TxtGapQuestion1 : std::string(), gap ? Catalogue.TxtGapQuestion2 : std::string());
-    }
-}
+void TForm1::Space1() { m_fields->showGapQuestions(Catalogue.TxtGapQuestion1, Catalogue.TxtGapQuestion2); }
 
 // ---- Counts ------------------------------------------------------------------------------------------
 
@@ -202,10 +153,7 @@ void TForm1::Bscale1Click() {
     const EditScope step(*this, tv::EditStep{tv::EditKind::Scaling});
     m_actions->setScaleControlsVisible(false);
     const double factor = tv::parseReal(m_actions->E_scale->text().toStdString());
-    for (const ScaledField& s : scalingOrder()) {
-        QLineEdit* e = field(s.wing, s.field);
-        e->setText(QString::fromStdString(scaledFieldText(e->text().toStdString(), factor)));
-    }
+    m_fields->scale(factor);
     Calc();
 }
 
@@ -219,11 +167,7 @@ void TForm1::updateUndoTexts() {
 
 // The texts undo or redo returned go into the controls, whose change handlers recompute.
 void TForm1::applyHistoryTexts(const tv::AircraftTexts& texts) {
-    if (texts.WingCount != m_wingCount) SetWingCount(texts.WingCount);
-    m_doc.balance = texts.Balance;
-    writeFieldTexts(texts, 1, tv::kWingMax);
-    const QString comment = QString::fromStdString(texts.Comment);
-    if (m_memo2->toPlainText() != comment) m_memo2->setPlainText(comment);
+    writeAircraftTexts(texts, std::nullopt);
     Calc();
     STABIL();
 }
