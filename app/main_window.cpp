@@ -193,13 +193,7 @@ void TForm1::connectPages() {
         if (on && !m_building) chooseWingCount(n);
     });
     AircraftPage& ap = *m_aircraft;
-    connect(ap.RadioButton15, &QRadioButton::clicked, this, [this] { RadioButton15Click(); });
-    connect(ap.RadioButton16, &QRadioButton::clicked, this, [this] { RadioButton16Click(); });
     connect(ap.Edit_Mstab, &QLineEdit::textChanged, this, [this] { marginEdited(); });
-    // The margin slider writes its margin into the field, whose change runs the evaluation.
-    connect(ap.ScrollBar5, &QScrollBar::valueChanged, this, [this](int position) {
-        m_aircraft->Edit_Mstab->setText(QString::fromStdString(tv::marginTextForSlider(position)));
-    });
     connect(ap.CheckBoxA, &QCheckBox::clicked, this, [this] { CheckBoxAClick(); });
     connect(m_memo2, &QPlainTextEdit::textChanged, this, [this] { recordEdit({tv::EditKind::Remarks}, true); });
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });

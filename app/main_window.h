@@ -36,7 +36,6 @@ class QTabWidget;
 class QtTranslations;
 class TForm2;
 class TForm3;
-class TImage;
 class TSpanLoadingWindow;
 class WindowActions;
 class WindowEvents;
@@ -46,10 +45,7 @@ class WingPage;
 namespace tv {
 struct ReportData;
 struct SolverWorkspace;
-struct StabilityScene;
 struct SpanLoadingScene;
-struct View3DScene;
-struct View3DState;
 } // namespace tv
 
 class TForm1 : public QMainWindow {
@@ -215,8 +211,7 @@ private:
     void showWingFigures(int w, const tv::Wing& wing);
     void redrawThumbnails(const std::array<std::string, tv::kWingMax + 1>& caption);
     void CheckBoxAClick();
-    void RadioButton15Click();
-    void RadioButton16Click();
+    void RadioButton15Click() { m_aircraft->chooseStabilityMode(false); }
     void marginEdited();
     // History: the recorder keeps it; the window shows what undo and redo return.
     struct EditScope : HistoryRecorder::Scope {

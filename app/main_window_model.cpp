@@ -122,18 +122,6 @@ void TForm1::CheckBoxAClick() {
     if (!m_aircraft->CheckBoxA->isChecked()) STABIL();
 }
 
-void TForm1::RadioButton15Click() {
-    m_aircraft->ScrollBar3->setValue(100);
-    m_aircraft->setManualControlsVisible(false);
-    STABIL();
-}
-
-void TForm1::RadioButton16Click() {
-    m_aircraft->ScrollBar3->setValue(100);
-    m_aircraft->setManualControlsVisible(true);
-    STABIL();
-}
-
 void TForm1::marginEdited() {
     m_calc->setDesiredMargin(tv::desiredMarginFromText(m_aircraft->Edit_Mstab->text().toStdString()));
     if (m_building) return;

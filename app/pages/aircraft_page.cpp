@@ -1,6 +1,7 @@
 #include "app/pages/aircraft_page.h"
 #include "app/pictures.h"
 #include "i18n/control_names.h"
+#include "stability/stability.h"
 #include "views/page_layout.h"
 #include "views/view3d.h"
 
@@ -34,6 +35,12 @@ AircraftPage::AircraftPage(const Placement& pl, tv::DragState& drag, QWidget* pa
     buildPositionColumn();
     buildCalculationControls();
     buildViews();
+    connect(RadioButton15, &QRadioButton::clicked, this, [this] { chooseStabilityMode(false); });
+    connect(RadioButton16, &QRadioButton::clicked, this, [this] { chooseStabilityMode(true); });
+    // The margin slider writes its margin into the field, whose change runs the evaluation.
+    connect(ScrollBar5, &QScrollBar::valueChanged, this, [this](int position) {
+        Edit_Mstab->setText(QString::fromStdString(tv::marginTextForSlider(position)));
+    });
 }
 
 AircraftPage::~AircraftPage() = default;
@@ -159,6 +166,12 @@ void AircraftPage::showWingsInUse(int n) {
         positionZ[w]->setVisible(on);
         for (QLabel* caption : m_positionCaption[w]) caption->setVisible(on);
     }
+}
+
+void AircraftPage::chooseStabilityMode(bool manual) {
+    ScrollBar3->setValue(100);
+    setManualControlsVisible(manual);
+    drawStability();
 }
 
 void AircraftPage::setManualControlsVisible(bool visible) {

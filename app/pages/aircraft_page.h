@@ -96,6 +96,8 @@ public:
     /// Thumbnails, position fields and their captions of the wings in use (wing 1's fields always).
     void showWingsInUse(int n);
     void setManualControlsVisible(bool visible);
+    /// The recommended (automatic) or the desired (manual) margin, its controls and picture.
+    void chooseStabilityMode(bool manual);
     /// The results box: hidden without lines; else the lines, under header unless they bring their own.
     void showMessages(const std::vector<std::string>& lines, const std::string& header, const std::string& ownHeader);
     /// The calculate button gives way to its busy labels while a calculation runs.
