@@ -1,0 +1,81 @@
+#include "views/balance_marks.h"
+
+#include "views/stability_view.h"
+#include "views/view_common.h"
+
+#include <algorithm>
+
+namespace tv {
+namespace {
+
+constexpr int kTickHalf = 6;   // pixels either side of the chord line
+constexpr int kRangeWidth = 4; // pen width of the CG range bar
+constexpr int kMarkHalf = 4;   // half size of the My CG diamond
+constexpr int kCaptionGap = 8; // pixels from the line to the caption
+
+QPolygon diamond(int c, int r) {
+    return QPolygon({QPoint(c, r - kMarkHalf), QPoint(c + kMarkHalf, r), QPoint(c, r + kMarkHalf), QPoint(c - kMarkHalf, r)});
+}
+
+} // namespace
+
+QColor verdictColour(CgVerdict v) {
+    switch (v) {
+    case CgVerdict::Inside: return QColor(0, 128, 0);
+    case CgVerdict::NoseHeavy: return QColor(200, 110, 0);
+    case CgVerdict::TooFarAft: return QColor(200, 110, 0);
+    case CgVerdict::Unstable: return QColor(220, 0, 0);
+    }
+    return Qt::black;
+}
+
+int meanChordColumn(const AircraftViewGeometry& g, double stationY) {
+    return roundPixel(g.AircraftCentreX + stationY * g.AircraftScale);
+}
+
+QRect balanceMarksBox(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m) {
+    if (!m.mac) return {};
+    const int c = meanChordColumn(g, m.mac->StationY);
+    int top = markerRow(g, m.mac->LeadingEdgeX), bottom = markerRow(g, m.mac->LeadingEdgeX + m.mac->Length);
+    int right = c + kTickHalf;
+    for (const std::optional<double>& x : {m.cgForward, m.cgAft, m.myCg})
+        if (x) top = std::min(top, markerRow(g, *x)), bottom = std::max(bottom, markerRow(g, *x));
+    if (m.myCg && !m.myCgCaption.empty()) {
+        const int r = markerRow(g, *m.myCg);
+        right = std::max(right, c + kCaptionGap + fm.horizontalAdvance(QString::fromStdString(m.myCgCaption)));
+        top = std::min(top, r - fm.height() / 2);
+        bottom = std::max(bottom, r + fm.height() / 2);
+    }
+    return QRect(QPoint(c - kTickHalf, top - kMarkHalf), QPoint(right, bottom + kMarkHalf));
+}
+
+void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceMarks& m) {
+    if (!m.mac) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int c = meanChordColumn(g, m.mac->StationY);
+    const int le = markerRow(g, m.mac->LeadingEdgeX), te = markerRow(g, m.mac->LeadingEdgeX + m.mac->Length);
+    setPen(p, Qt::black, 1);
+    p.drawLine(c, le, c, te);
+    p.drawLine(c - kTickHalf, le, c + kTickHalf, le);
+    p.drawLine(c - kTickHalf, te, c + kTickHalf, te);
+    if (m.cgForward && m.cgAft) {
+        setPen(p, Qt::blue, kRangeWidth);
+        p.drawLine(c, markerRow(g, *m.cgForward), c, markerRow(g, *m.cgAft));
+    }
+    if (m.myCg) {
+        const QColor colour = m.verdictKnown ? verdictColour(m.verdict) : QColor(Qt::black);
+        const int r = markerRow(g, *m.myCg);
+        setPen(p, colour, 1);
+        p.setBrush(colour);
+        p.drawPolygon(diamond(c, r));
+        p.setBrush(Qt::NoBrush);
+        if (!m.myCgCaption.empty()) {
+            p.setBackgroundMode(Qt::TransparentMode);
+            textOut(p, c + kCaptionGap, r - p.fontMetrics().height() / 2, m.myCgCaption);
+        }
+    }
+    p.restore();
+}
+
+} // namespace tv

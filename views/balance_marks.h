@@ -1,0 +1,39 @@
+#pragma once
+// The balance marks on the aircraft view: the reference wing's mean aerodynamic chord as a line
+// along x at its span station (right half) with ticks at its leading and trailing edge, the
+// recommended centre-of-gravity range as a thick bar along that line, and the designer's own CG
+// as a mark in the colour of its verdict with its caption beside it (the colour is never alone).
+#include "stability/balance.h"
+#include "views/aircraft_view.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QRect>
+
+#include <optional>
+#include <string>
+
+namespace tv {
+
+struct BalanceMarks {
+    std::optional<MeanChord> mac;    // of the reference wing; nothing is drawn without it
+    std::optional<double> cgForward, cgAft; // mm, aircraft frame: the recommended range
+    std::optional<double> myCg;      // mm, aircraft frame
+    CgVerdict verdict = CgVerdict::Inside;
+    bool verdictKnown = false;       // the My CG mark is drawn in its verdict's colour, else black
+    std::string myCgCaption;         // UTF-8, beside the mark: "My CG: inside"
+};
+
+/// The colour of a verdict, on the view, the page and the strip alike.
+QColor verdictColour(CgVerdict v);
+
+/// Pixel column of the mean chord's line: the span station right of the centre line.
+int meanChordColumn(const AircraftViewGeometry& g, double stationY);
+
+/// Where the marks are drawn (their bounding box, the caption included); empty without a mean chord.
+QRect balanceMarksBox(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m);
+
+/// Draws the marks over the aircraft view drawn with g.
+void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceMarks& m);
+
+} // namespace tv
