@@ -6,8 +6,10 @@
 #include "app/captions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/pages/aircraft_page.h"
+#include "app/pages/balance_panel.h"
 #include "app/pages/wing_page.h"
 #include "app/span_loading_window.h"
+#include "model/planform.h"
 #include "printing/report_page.h"
 #include "views/view3d.h"
 
@@ -82,6 +84,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
 
     m_statusLine = named(new QLabel(this), QStringLiteral("StatusLine"));
     statusBar()->addWidget(m_statusLine, 1);
+    statusBar()->addPermanentWidget(m_balance->strip());
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
     setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());
@@ -91,6 +94,8 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     qApp->installEventFilter(this);
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
+    m_balance->setSceneSource([this] { return BalanceScene{tv::computeAircraft(shownTexts()), currentResult(), UiLanguage}; });
+    m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
     m_building = false;
     Create1(options.arguments);
     startHistory();
@@ -112,6 +117,8 @@ void TForm1::buildPages() {
     m_pages->addTab(m_remarksPage, QStringLiteral("Remarks"));
     m_memo2 = named(new QPlainTextEdit(m_remarksPage), QStringLiteral("Memo2"));
     m_pl.place(m_memo2, 4, 4, 820, 690);
+    m_balance = new BalancePanel(m_pl);
+    m_pages->addTab(m_balance, QString());
 }
 
 void TForm1::connectCommands() {
@@ -194,6 +201,13 @@ void TForm1::connectPages() {
     connect(ap.CheckBoxA, &QCheckBox::clicked, this, [this] { CheckBoxAClick(); });
     connect(m_memo2, &QPlainTextEdit::textChanged, this, [this] { recordEdit({tv::EditKind::Remarks}, true); });
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    connect(m_balance, &BalancePanel::edited, this, [this](const tv::BalanceTexts& b, bool typing) {
+        m_doc.balance = b;
+        showResultState();
+        STABIL();
+        recordEdit({tv::EditKind::Balance}, typing);
+    });
+    connect(m_balance, &BalancePanel::typingFinished, this, [this] { m_doc.history.closeMerge(); });
 }
 
 void TForm1::connectViews() {

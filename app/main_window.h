@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+class BalancePanel;
 class CalculationController;
 struct CalculationResult;
 class QLabel;
@@ -283,6 +284,7 @@ private:
     AircraftPage* m_aircraft = nullptr;
     std::array<WingPage*, tv::kWingMax + 1> m_wing{};
     QWidget* m_remarksPage = nullptr;
+    BalancePanel* m_balance = nullptr;
     QPlainTextEdit* m_memo2 = nullptr; // remarks
     QWidget* m_central = nullptr;
     QWidget* m_toolBar = nullptr;

@@ -5,6 +5,7 @@
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
+#include "app/pages/balance_panel.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
 #include "app/span_loading_window.h"
@@ -219,6 +220,7 @@ tv::ReadStatus TForm1::Load2(const QString& name) {
     const tv::ReferenceValues stored{r.value.ReferenceArea.value_or(0), r.value.ReferenceChord.value_or(0),
                                      r.value.NeutralPointX.value_or(0)};
     m_calc->adoptProjectNeutralPoint(fieldTexts(), stored);
+    m_balance->refresh();
     showFileName();
     m_doc.noteRecent(name);
     rebuildRecentMenu();

@@ -4,6 +4,7 @@
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
 #include "app/pages/aircraft_page.h"
+#include "app/pages/balance_panel.h"
 #include "app/pages/wing_page.h"
 #include "app/report_composer.h"
 #include "app/span_loading_window.h"
@@ -123,6 +124,7 @@ void TForm1::showResultState() {
     else
         m_aircraft->Image2->unsetCursor();
     if (m_spanLoading) m_spanLoading->update();
+    m_balance->refresh();
     updateActions();
 }
 
@@ -318,7 +320,7 @@ tv::ReportData TForm1::reportData(double pictureScale) const {
     model.WingCount = m_wingCount;
     return composeReport({UiLanguage, m_doc.fileName().toStdString(), model, currentResult(),
                           m_aircraft->stabilityScene(StabilityCaller::Other), m_aircraft->view3DScene(),
-                          Catalogue.TxtFlightDirection},
+                          Catalogue.TxtFlightDirection, m_balance->reportLines()},
                          pictureScale);
 }
 
@@ -326,6 +328,7 @@ void TForm1::Print1Click(QObject*) { Button6Click(); }
 
 void TForm1::Button6Click() {
     const tv::ReportData d = reportData();
+    m_imageP->setBitmapSize(tv::reportPageSize(d));
     QPainter p(&m_imageP->canvas());
     tv::drawReportPage(p, d);
     p.end();

@@ -83,6 +83,7 @@ tv::StabilityScene AircraftPage::stabilityScene(StabilityCaller caller) const {
     sc.overlay.gain = tv::pressureGain(ScrollBar6->value());
     sc.colours = s.colours;
     sc.flightCaption = s.flightCaption;
+    if (m_balanceMarks) sc.balance = m_balanceMarks();
     return sc;
 }
 
