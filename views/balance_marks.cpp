@@ -30,7 +30,7 @@ QColor verdictColour(CgVerdict v) {
 }
 
 int meanChordColumn(const AircraftViewGeometry& g, double stationY) {
-    return roundPixel(g.AircraftCentreX + stationY * g.AircraftScale);
+    return roundPixel(g.AircraftCentreX - stationY * g.AircraftScale);
 }
 
 QRect balanceMarksBox(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m) {
@@ -55,7 +55,7 @@ void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceM
     p.setRenderHint(QPainter::Antialiasing, false);
     const int c = meanChordColumn(g, m.mac->StationY);
     const int le = markerRow(g, m.mac->LeadingEdgeX), te = markerRow(g, m.mac->LeadingEdgeX + m.mac->Length);
-    setPen(p, Qt::black, 1);
+    setPen(p, Qt::black, 2);
     p.drawLine(c, le, c, te);
     p.drawLine(c - kTickHalf, le, c + kTickHalf, le);
     p.drawLine(c - kTickHalf, te, c + kTickHalf, te);
@@ -71,7 +71,8 @@ void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceM
         p.drawPolygon(diamond(c, r));
         p.setBrush(Qt::NoBrush);
         if (!m.myCgCaption.empty()) {
-            p.setBackgroundMode(Qt::TransparentMode);
+            p.setBackgroundMode(Qt::OpaqueMode);
+            p.setBackground(m.captionBackground);
             textOut(p, c + kCaptionGap, r - p.fontMetrics().height() / 2, m.myCgCaption);
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The balance marks on the aircraft view: the reference wing's mean aerodynamic chord as a line
-// along x at its span station (right half) with ticks at its leading and trailing edge, the
+// along x at its span station on the left half (the right one carries the lattice) with ticks at its leading and trailing edge, the
 // recommended centre-of-gravity range as a thick bar along that line, and the designer's own CG
 // as a mark in the colour of its verdict with its caption beside it (the colour is never alone).
 #include "stability/balance.h"
@@ -22,12 +22,13 @@ struct BalanceMarks {
     CgVerdict verdict = CgVerdict::Inside;
     bool verdictKnown = false;       // the My CG mark is drawn in its verdict's colour, else black
     std::string myCgCaption;         // UTF-8, beside the mark: "My CG: inside"
+    QColor captionBackground = QColor(255, 255, 225); // the caption stands on it, legible over any wing
 };
 
 /// The colour of a verdict, on the view, the page and the strip alike.
 QColor verdictColour(CgVerdict v);
 
-/// Pixel column of the mean chord's line: the span station right of the centre line.
+/// Pixel column of the mean chord's line: the span station left of the centre line.
 int meanChordColumn(const AircraftViewGeometry& g, double stationY);
 
 /// Where the marks are drawn (their bounding box, the caption included); empty without a mean chord.

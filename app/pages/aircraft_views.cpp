@@ -84,6 +84,7 @@ tv::StabilityScene AircraftPage::stabilityScene(StabilityCaller caller) const {
     sc.colours = s.colours;
     sc.flightCaption = s.flightCaption;
     if (m_balanceMarks) sc.balance = m_balanceMarks();
+    sc.balance.captionBackground = s.colours.toolTipBackground;
     return sc;
 }
 

@@ -102,7 +102,11 @@ void BalancePanel::connectControls() {
         }
         emitEdit();
     });
-    connect(m_fromTable, &QCheckBox::clicked, this, [this] { emitEdit(); });
+    connect(m_fromTable, &QCheckBox::clicked, this, [this](bool on) {
+        m_myCg->setEnabled(!on);
+        m_mode->setEnabled(!on);
+        emitEdit();
+    });
     connect(m_table, &QTableWidget::itemChanged, this, [this] {
         if (!m_showing) emitEdit();
     });
@@ -146,6 +150,9 @@ void BalancePanel::showTexts(const tv::BalanceTexts& b) {
     if (m_myCg->text() != qs(b.MyCg)) m_myCg->setText(qs(b.MyCg));
     m_mode->setCurrentIndex(int(b.MyCgInput));
     m_fromTable->setChecked(b.MyCgFromTable);
+    // The table gives the CG: the entry and its mode wait.
+    m_myCg->setEnabled(!b.MyCgFromTable);
+    m_mode->setEnabled(!b.MyCgFromTable);
     const int current = m_table->currentRow();
     m_table->setRowCount(int(b.Rows.size()));
     for (int r = 0; r < int(b.Rows.size()); ++r) {
