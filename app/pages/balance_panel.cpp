@@ -33,6 +33,15 @@ void setFittedText(QLabel* label, const std::string& text) {
     label->setToolTip(shown == whole ? QString() : whole);
 }
 
+/// A converted entry: to the thousandth, trailing zeros dropped, so that switching back and forth
+/// moves the CG by far less than the tenth of a millimetre the figures show.
+QString entryText(double v) {
+    QString t = qs(tv::formatFixed(v, 0, 3));
+    while (t.endsWith(QLatin1Char('0'))) t.chop(1);
+    if (t.endsWith(QLatin1Char('.'))) t.chop(1);
+    return t == QStringLiteral("-0") ? QStringLiteral("0") : t;
+}
+
 void setTextColour(QLabel* label, const std::optional<QColor>& colour) {
     label->setStyleSheet(colour ? QStringLiteral("color: %1;").arg(colour->name()) : QString());
 }
@@ -98,7 +107,7 @@ void BalancePanel::connectControls() {
         if (!s.texts.MyCgFromTable && s.figures.MyCg.ok() && (s.figures.Mac || mode == tv::CgInput::AircraftFrame)) {
             const double shown = s.figures.Mac ? tv::cgInMode(s.figures.MyCg.X, mode, *s.figures.Mac) : s.figures.MyCg.X;
             const QSignalBlocker block(m_myCg);
-            m_myCg->setText(qs(tv::formatFixed(shown, 0, 1)));
+            m_myCg->setText(entryText(shown));
         }
         emitEdit();
     });
@@ -175,8 +184,8 @@ void BalancePanel::addRow() {
     if (int(b.Rows.size()) >= tv::kBalanceRowMax) return;
     b.Rows.push_back({});
     showTexts(b);
+    emitEdit(); // first: choosing the row refreshes from the stored texts
     m_table->setCurrentCell(int(b.Rows.size()) - 1, NameColumn);
-    emitEdit();
 }
 
 void BalancePanel::removeRow() {
@@ -194,8 +203,8 @@ void BalancePanel::moveRow(int by) {
     if (r < 0 || to < 0 || to >= int(b.Rows.size())) return;
     std::swap(b.Rows[size_t(r)], b.Rows[size_t(to)]);
     showTexts(b);
-    m_table->setCurrentCell(to, m_table->currentColumn());
     emitEdit();
+    m_table->setCurrentCell(to, m_table->currentColumn());
 }
 
 // ---- Figures --------------------------------------------------------------------------------------
