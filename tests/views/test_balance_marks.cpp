@@ -1,0 +1,82 @@
+// The balance marks over the stability picture: the mean chord at its span station on the left
+// half with ticks at both ends, the recommended range along it, My CG in its verdict's colour;
+// nothing at all without a mean chord, so the picture stays as it was.
+#include "stability/balance.h"
+#include "views/stability_view.h"
+#include "views_fixture.h"
+
+#include <gtest/gtest.h>
+
+using tvtest::at;
+
+namespace {
+
+const QSize kSize(800, 500);
+
+// One rectangle wing (chord 200, half span 300): its mean chord runs from x 0 to 200 at y 150.
+struct BalanceMarksFixture : testing::Test {
+    tv::Aircraft ac;
+    tv::StabilityScene scene;
+    tv::AircraftViewGeometry g;
+    BalanceMarksFixture() {
+        tvtest::WingSpec wing;
+        wing.span[1] = 300;
+        ac = tvtest::makeAircraft(1, &wing);
+        scene.aircraft = &ac;
+        scene.NeutralPointKnown = true;
+        scene.reference = {60000 * 2, 200, 50};
+        scene.colours.toolTipBackground = tvtest::kTip;
+        g = tv::fitAircraftView(ac, kSize);
+    }
+    QImage draw() {
+        QImage img = tvtest::blankImage(kSize.width(), kSize.height(), Qt::white);
+        QPainter p(&img);
+        tv::STABIL(p, kSize, scene, g);
+        return img;
+    }
+    tv::BalanceMarks marks(std::optional<double> myCg, tv::CgVerdict v) {
+        tv::BalanceMarks m;
+        m.mac = tv::meanChord(ac.Wings[1]);
+        m.cgForward = 34;
+        m.cgAft = 42;
+        m.myCg = myCg;
+        m.verdict = v;
+        m.verdictKnown = true;
+        m.myCgCaption = "My CG";
+        return m;
+    }
+};
+
+} // namespace
+
+TEST_F(BalanceMarksFixture, MeanChordWithItsTicksRangeAndMyCgInTheVerdictsColour) {
+    const std::optional<tv::MeanChord> mac = tv::meanChord(ac.Wings[1]);
+    ASSERT_TRUE(mac);
+    ASSERT_NEAR(mac->StationY, 150, 1e-9);
+    const int c = tv::meanChordColumn(g, mac->StationY);
+    EXPECT_LT(c, g.AircraftCentreX) << "the left half, away from the lattice";
+    const int le = tv::markerRow(g, mac->LeadingEdgeX), te = tv::markerRow(g, mac->LeadingEdgeX + mac->Length);
+    const tv::CgVerdict verdicts[] = {tv::CgVerdict::Inside, tv::CgVerdict::NoseHeavy, tv::CgVerdict::TooFarAft,
+                                      tv::CgVerdict::Unstable};
+    for (const tv::CgVerdict v : verdicts) {
+        scene.balance = marks(120, v);
+        const QImage img = draw();
+        SCOPED_TRACE(int(v));
+        for (const QPoint tickEnd : {QPoint(c - 5, le), QPoint(c + 5, le), QPoint(c - 5, te), QPoint(c + 5, te)})
+            EXPECT_EQ(at(img, tickEnd.x(), tickEnd.y()), QColor(Qt::black)) << tickEnd.x() << "," << tickEnd.y();
+        EXPECT_EQ(at(img, c, tv::markerRow(g, 15)), QColor(Qt::black)) << "the chord line";
+        EXPECT_EQ(at(img, c + 1, tv::markerRow(g, 38)), QColor(Qt::blue)) << "the range bar";
+        EXPECT_EQ(at(img, c, tv::markerRow(g, 120)), tv::verdictColour(v)) << "My CG";
+        const QRect box = tv::balanceMarksBox(QPainter(&const_cast<QImage&>(img)).fontMetrics(), g, scene.balance);
+        EXPECT_TRUE(box.contains(c + 20, tv::markerRow(g, 120))) << "the caption is part of the marks";
+    }
+}
+
+TEST_F(BalanceMarksFixture, WithoutAMeanChordThePictureIsUnchanged) {
+    const QImage plain = draw();
+    scene.balance = marks(120, tv::CgVerdict::Inside);
+    scene.balance.mac.reset();
+    EXPECT_EQ(draw(), plain);
+    scene.balance = marks(120, tv::CgVerdict::Inside);
+    EXPECT_NE(draw(), plain);
+}
