@@ -65,9 +65,9 @@ void BalancePanel::build() {
     m_mode = named(new QComboBox(this), QStringLiteral("ComboMyCgInput"));
     m_pl.place(m_mode, 180, 8, 310, kRowHeight);
     m_fromTable = named(new QCheckBox(this), QStringLiteral("CheckMyCgFromTable"));
-    m_pl.place(m_fromTable, 498, 8, 326, kRowHeight);
-    m_myCgAt = m_pl.label(this, QStringLiteral("LabelMyCgAt"), 4, 36, 820, 20);
-    m_margin = m_pl.label(this, QStringLiteral("LabelMyCgMargin"), 4, 58, 820, 20);
+    m_pl.place(m_fromTable, 498, 8, 300, kRowHeight);
+    m_myCgAt = m_pl.label(this, QStringLiteral("LabelMyCgAt"), 4, 36, 800, 20);
+    m_margin = m_pl.label(this, QStringLiteral("LabelMyCgMargin"), 4, 58, 800, 20);
     QFont bold = m_margin->font();
     bold.setBold(true);
     m_margin->setFont(bold);
@@ -93,7 +93,7 @@ void BalancePanel::build() {
     m_figures = named(new QPlainTextEdit(this), QStringLiteral("MemoBalance"));
     m_figures->setReadOnly(true);
     m_figures->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_pl.place(m_figures, 4, kFiguresTop, 820, 250);
+    m_pl.place(m_figures, 4, kFiguresTop, 800, 250);
     m_strip = named(new QLabel, QStringLiteral("ResultsStrip"));
 }
 

@@ -6,6 +6,7 @@
 #include "app/imagecontrol.h"
 #include "i18n/balance_window_texts.h"
 #include "model/numformat.h"
+#include "printing/report_page.h"
 #include "stability/balance.h"
 #include "stability/balance_lines.h"
 #include "views/balance_marks.h"
@@ -17,6 +18,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -204,6 +206,39 @@ TEST_F(BalanceTest, AnotherEntryModeKeepsTheCgAndAMoveAnswersForTheChosenRow) {
     EXPECT_TRUE(figures().contains(QString::fromStdString(move))) << figures().toStdString();
     QTest::keyClicks(get<QLineEdit>("Edit_BallastX"), "8x");
     EXPECT_TRUE(figures().contains("Ballast at x = not a number")) << figures().toStdString();
+}
+
+TEST_F(BalanceTest, TheReportGetsTheBlockOnlyWhenTheProjectHasBalanceData) {
+    TForm1& f = make();
+    click("Button4");
+    EXPECT_TRUE(f.reportData().balanceLines.empty());
+    EXPECT_EQ(tv::reportPageSize(f.reportData()), tv::kReportPageSize);
+    addRow("Battery", "300", "40");
+    const std::vector<std::string> lines = f.reportData().balanceLines;
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Total mass: 300.0 g, CG of the masses: 40.0 mm"), lines.end());
+    EXPECT_TRUE(figures().startsWith(QString::fromStdString(lines.front()))) << "the page shows what is printed";
+}
+
+TEST_F(BalanceTest, AtTheSmallestSizeThePageIsWholeInEveryLanguage) {
+    TForm1& f = make();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.resize(f.minimumSize());
+    QTRY_COMPARE(f.size(), f.minimumSize());
+    showPage("TabSheetBalance");
+    QWidget* page = get("TabSheetBalance");
+    for (const char* lang : {"english1", "german1", "spain1"}) {
+        trigger(lang);
+        for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(page->rect().contains(c->geometry())) << lang << ": " << c->objectName().toStdString();
+        auto* memo = get<QPlainTextEdit>("MemoBalance");
+        EXPECT_GE(memo->viewport()->height(), 8 * memo->fontMetrics().lineSpacing()) << lang;
+        // The strip keeps its place beside the pointer position.
+        QApplication::processEvents();
+        auto* strip = get<QLabel>("ResultsStrip");
+        EXPECT_GE(strip->width(), strip->fontMetrics().horizontalAdvance(strip->text())) << lang;
+    }
 }
 
 TEST_F(BalanceTest, ALiveDragOnAWingPageReachesTheStrip) {
