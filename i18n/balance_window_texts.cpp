@@ -17,8 +17,6 @@ const Tri kRemoveRow{"Remove row", "Zeile entfernen", "Quitar fila"};
 const Tri kMoveUp{"Up", "Nach oben", "Subir"};
 const Tri kMoveDown{"Down", "Nach unten", "Bajar"};
 const Tri kBallastCaption{"Ballast at x (mm):", "Ballast bei x (mm):", "Lastre en x (mm):"};
-const Tri kChangeHeading{"To reach the target CG (desired margin):", "Zum Ziel-Schwerpunkt (gewünschtes Stabilitätsmaß):",
-                         "Para llegar al CG objetivo (margen deseado):"};
 const Tri kChooseRow{"Choose a row of the table to learn how far to move it",
                      "Eine Zeile der Tabelle wählen, um zu sehen, wie weit sie zu verschieben ist",
                      "Elija una fila de la tabla para saber cuánto moverla"};
@@ -40,7 +38,7 @@ const Tri kReportHeading{"Weight and balance:", "Schwerpunkt und Massen:", "Cent
 BalanceWindowTexts make(UiLanguage l) {
     auto c = [l](const Tri& t) { return choose(l, t); };
     return {c(kTabTitle),         c(kMyCgCaption),   c(kAddRow),          c(kRemoveRow),      c(kMoveUp),
-            c(kMoveDown),         c(kBallastCaption), c(kChangeHeading),  c(kChooseRow),      c(kNoTarget),
+            c(kMoveDown),         c(kBallastCaption), c(kChooseRow),      c(kNoTarget),
             c(kRowMarked),        c(kTableFull),     c(kStripNeutralPoint), c(kStripCgRange), c(kStripInside),
             c(kStripNoseHeavy),   c(kStripTooFarAft), c(kStripUnstable),  c(kStripNoCg),      c(kReportHeading)};
 }

@@ -14,7 +14,6 @@ struct BalanceWindowTexts {
     const char* moveUp;
     const char* moveDown;
     const char* ballastCaption; // "Ballast at x (mm):" before the ballast place
-    const char* changeHeading;  // heading of the move and ballast answers
     const char* chooseRow;      // the move answer before a row is chosen
     const char* noTarget;       // no target CG: the desired margin is refused or nothing is calculated
     const char* rowMarked;      // tooltip of a cell of a row left out of the sums

@@ -1,8 +1,9 @@
 #pragma once
 // The balance marks on the aircraft view: the reference wing's mean aerodynamic chord as a line
 // along x at its span station on the left half (the right one carries the lattice) with ticks at its leading and trailing edge, the
-// recommended centre-of-gravity range as a thick bar along that line, and the designer's own CG
-// as a mark in the colour of its verdict with its caption beside it (the colour is never alone).
+// recommended centre-of-gravity range as a thick bar beside that line, and the designer's own CG
+// as a mark on the line in the colour of its verdict with its caption beside it (the colour is
+// never alone).
 #include "stability/balance.h"
 #include "views/aircraft_view.h"
 

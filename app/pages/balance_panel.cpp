@@ -236,7 +236,6 @@ void BalancePanel::showFigures(const BalanceState& s, tv::UiLanguage lang) {
 
     std::vector<std::string> lines = tv::balanceReportLines(lang, f, s.texts, s.numbers, s.calculated);
     lines.push_back({});
-    lines.push_back(tv::balanceWindowTexts(lang).changeHeading);
     for (std::string& line : changeLines(lang, s, m_table->currentRow(), m_ballast->text().toStdString()))
         lines.push_back(std::move(line));
     QStringList text;

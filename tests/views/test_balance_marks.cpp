@@ -65,10 +65,10 @@ TEST_F(BalanceMarksFixture, MeanChordWithItsTicksRangeAndMyCgInTheVerdictsColour
         for (const QPoint tickEnd : {QPoint(c - 5, le), QPoint(c + 5, le), QPoint(c - 5, te), QPoint(c + 5, te)})
             EXPECT_EQ(at(img, tickEnd.x(), tickEnd.y()), QColor(Qt::black)) << tickEnd.x() << "," << tickEnd.y();
         EXPECT_EQ(at(img, c, tv::markerRow(g, 15)), QColor(Qt::black)) << "the chord line";
-        EXPECT_EQ(at(img, c + 1, tv::markerRow(g, 38)), QColor(Qt::blue)) << "the range bar";
+        EXPECT_EQ(at(img, c - 9, tv::markerRow(g, 38)), QColor(Qt::blue)) << "the range bar";
         EXPECT_EQ(at(img, c, tv::markerRow(g, 120)), tv::verdictColour(v)) << "My CG";
         const QRect box = tv::balanceMarksBox(QPainter(&const_cast<QImage&>(img)).fontMetrics(), g, scene.balance);
-        EXPECT_TRUE(box.contains(c + 20, tv::markerRow(g, 120))) << "the caption is part of the marks";
+        EXPECT_TRUE(box.contains(c - 20, tv::markerRow(g, 120))) << "the caption, towards the tip, is part of the marks";
     }
 }
 
