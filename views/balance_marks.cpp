@@ -11,7 +11,7 @@ namespace {
 constexpr int kTickHalf = 6;   // pixels either side of the chord line
 constexpr int kRangeWidth = 4; // pen width of the CG range bar
 constexpr int kMarkHalf = 4;   // half size of the My CG diamond
-constexpr int kCaptionGap = 10; // pixels from the line to the caption
+constexpr int kCaptionGap = 18; // pixels from the line to the caption, clear of the range bar
 constexpr int kRangeOffset = 9; // the range bar stands this far outboard of the line, beside the My CG mark
 
 /// Left of the line, towards the tip, where it fits: the centre column keeps the neutral-point and
