@@ -85,6 +85,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_statusLine = named(new QLabel(this), QStringLiteral("StatusLine"));
     statusBar()->addWidget(m_statusLine, 1);
     statusBar()->addPermanentWidget(m_balance->strip());
+    m_statusLine->setMinimumWidth(1); // a narrow window cuts the pointer's note, never the strip's verdict
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
     setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());

@@ -5,6 +5,7 @@
 
 #include "app/imagecontrol.h"
 #include "i18n/balance_window_texts.h"
+#include "i18n/session_texts.h"
 #include "model/numformat.h"
 #include "printing/report_page.h"
 #include "stability/balance.h"
@@ -222,6 +223,8 @@ TEST_F(BalanceTest, TheReportGetsTheBlockOnlyWhenTheProjectHasBalanceData) {
 
 TEST_F(BalanceTest, AtTheSmallestSizeThePageIsWholeInEveryLanguage) {
     TForm1& f = make();
+    typeMyCg("100");
+    click("Button4"); // the longest strip: the whole range and My CG with its verdict
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     f.resize(f.minimumSize());
@@ -234,7 +237,8 @@ TEST_F(BalanceTest, AtTheSmallestSizeThePageIsWholeInEveryLanguage) {
             EXPECT_TRUE(page->rect().contains(c->geometry())) << lang << ": " << c->objectName().toStdString();
         auto* memo = get<QPlainTextEdit>("MemoBalance");
         EXPECT_GE(memo->viewport()->height(), 8 * memo->fontMetrics().lineSpacing()) << lang;
-        // The strip keeps its place beside the pointer position.
+        // The strip keeps its place beside the longest pointer position: the verdict is not cut.
+        get<QLabel>("StatusLine")->setText(QString::fromStdString(tv::pointerPositionText(f.uiLanguage(), -1234, 5678)));
         QApplication::processEvents();
         auto* strip = get<QLabel>("ResultsStrip");
         EXPECT_GE(strip->width(), strip->fontMetrics().horizontalAdvance(strip->text())) << lang;
