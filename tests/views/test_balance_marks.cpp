@@ -67,8 +67,8 @@ TEST_F(BalanceMarksFixture, MeanChordWithItsTicksRangeAndMyCgInTheVerdictsColour
         EXPECT_EQ(at(img, c, tv::markerRow(g, 15)), QColor(Qt::black)) << "the chord line";
         EXPECT_EQ(at(img, c - 9, tv::markerRow(g, 38)), QColor(Qt::blue)) << "the range bar";
         EXPECT_EQ(at(img, c, tv::markerRow(g, 120)), tv::verdictColour(v)) << "My CG";
-        const QRect box = tv::balanceMarksBox(QPainter(&const_cast<QImage&>(img)).fontMetrics(), g, scene.balance);
-        EXPECT_TRUE(box.contains(c - 20, tv::markerRow(g, 120))) << "the caption, towards the tip, is part of the marks";
+        const QRegion area = tv::balanceMarksArea(QPainter(&const_cast<QImage&>(img)).fontMetrics(), g, scene.balance);
+        EXPECT_TRUE(area.contains(QPoint(c - 20, tv::markerRow(g, 120)))) << "the caption, towards the tip, is part of the marks";
     }
 }
 
@@ -79,4 +79,35 @@ TEST_F(BalanceMarksFixture, WithoutAMeanChordThePictureIsUnchanged) {
     EXPECT_EQ(draw(), plain);
     scene.balance = marks(120, tv::CgVerdict::Inside);
     EXPECT_NE(draw(), plain);
+}
+
+// On every starting aircraft the marks (mean chord, range, My CG and its caption) stand clear of
+// the result lines, in every language.
+TEST(BalanceMarks, StandClearOfTheResultLinesOnEveryStartingAircraft) {
+    for (const char* name : tvtest::kStartingAircraft)
+        for (const tv::UiLanguage lang : {tv::UiLanguage::English, tv::UiLanguage::German, tv::UiLanguage::Spanish}) {
+            SCOPED_TRACE(testing::Message() << name << " language " << int(lang));
+            const tvtest::CalculatedAircraft& c = tvtest::startingAircraft(name);
+            tv::StabilityScene scene;
+            scene.aircraft = &c.aircraft;
+            scene.solver = c.solver.get();
+            scene.lang = lang;
+            scene.NeutralPointKnown = scene.LatticeKnown = true;
+            scene.reference = c.reference;
+            scene.balance.mac = tv::meanChord(c.aircraft.Wings[c.solver->ReferenceWing]);
+            ASSERT_TRUE(scene.balance.mac);
+            scene.balance.cgForward = c.reference.NeutralPointX - 30;
+            scene.balance.cgAft = c.reference.NeutralPointX - 10;
+            scene.balance.myCg = c.reference.NeutralPointX;
+            scene.balance.myCgCaption = "Mi CG: demasiado atrás";
+            for (const QSize size : {QSize(545, 396), QSize(593, 330)}) {
+                QImage img = tvtest::blankImage(size.width(), size.height());
+                QPainter p(&img);
+                const tv::StabilityPicture pic = tv::STABIL(p, size, scene, tv::fitAircraftView(c.aircraft, size));
+                const QRegion marks = tv::balanceMarksArea(p.fontMetrics(), pic.geometry, scene.balance, pic.resultBox);
+                EXPECT_FALSE(marks.intersects(pic.resultBox)) << size.width();
+                EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(marks.boundingRect())) << size.width();
+                if (std::string(name) == "canard" && lang == tv::UiLanguage::Spanish) tvtest::keep(img, "balance_marks_canard_es");
+            }
+        }
 }
