@@ -6,10 +6,12 @@
 #include "app/captions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/pages/aircraft_page.h"
+#include "app/pages/balance_panel.h"
 #include "app/pages/wing_page.h"
 #include "app/pages/window_layout.h"
 #include "app/span_loading_window.h"
 #include "app/window_events.h"
+#include "model/planform.h"
 #include "views/view3d.h"
 
 #include <tarvolin_version.h>
@@ -84,13 +86,16 @@ TForm1::TForm1(const Options& options, QWidget* parent)
         *m_calc, m_doc, *m_dialogs, *this, *m_aircraft, options.printerService,
         ResultCommands::Window{[this] { return fieldTexts(); }, [this] { return shownTexts(); }, [this] { return UiLanguage; },
                                [this]() -> const tv::Aircraft& { return Model; }, [this] { return m_wingCount; },
-                               [this] { return Catalogue.TxtFlightDirection; }, [this] { Button4Click(); }});
+                               [this] { return Catalogue.TxtFlightDirection; }, [this] { Button4Click(); },
+                               [this] { return m_balance->reportLines(); }});
     connectCommands();
     connectPages();
     connectViews();
 
     m_statusLine = named(new QLabel(this), QStringLiteral("StatusLine"));
     statusBar()->addWidget(m_statusLine, 1);
+    statusBar()->addPermanentWidget(m_balance->strip());
+    m_statusLine->setMinimumWidth(1); // a narrow window cuts the pointer's note, never the strip's verdict
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
     setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());
@@ -99,6 +104,8 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     qApp->installEventFilter(m_events);
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
+    m_balance->setSceneSource([this] { return BalanceScene{tv::computeAircraft(shownTexts()), currentResult(), UiLanguage}; });
+    m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
     m_building = false;
     Create1(options.arguments);
     startHistory();
@@ -121,6 +128,8 @@ void TForm1::buildPages() {
     m_memo2 = named(new QPlainTextEdit(m_remarksPage), QStringLiteral("Memo2"));
     m_pl.place(m_memo2, 4, 4, 820, 690);
     m_fields = std::make_unique<AircraftFields>(*m_aircraft, m_wing, *m_memo2, m_wingCount, m_doc.balance);
+    m_balance = new BalancePanel(m_pl);
+    m_pages->addTab(m_balance, QString());
 }
 
 void TForm1::connectCommands() {
@@ -197,6 +206,13 @@ void TForm1::connectPages() {
     connect(ap.CheckBoxA, &QCheckBox::clicked, this, [this] { CheckBoxAClick(); });
     connect(m_memo2, &QPlainTextEdit::textChanged, this, [this] { recordEdit({tv::EditKind::Remarks}, true); });
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    connect(m_balance, &BalancePanel::edited, this, [this](const tv::BalanceTexts& b, bool typing) {
+        m_doc.balance = b;
+        showResultState();
+        STABIL();
+        recordEdit({tv::EditKind::Balance}, typing);
+    });
+    connect(m_balance, &BalancePanel::typingFinished, this, [this] { m_doc.history.closeMerge(); });
 }
 
 void TForm1::connectViews() {

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+class BalancePanel;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -257,6 +258,7 @@ private:
     std::array<WingPage*, tv::kWingMax + 1> m_wing{};
     std::unique_ptr<AircraftFields> m_fields;
     QWidget* m_remarksPage = nullptr;
+    BalancePanel* m_balance = nullptr;
     QPlainTextEdit* m_memo2 = nullptr; // remarks
     QWidget* m_central = nullptr;
     QWidget* m_toolBar = nullptr;

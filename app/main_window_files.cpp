@@ -4,6 +4,7 @@
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
+#include "app/pages/balance_panel.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
 #include "app/span_loading_window.h"

@@ -4,6 +4,7 @@
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
 #include "app/pages/aircraft_page.h"
+#include "app/pages/balance_panel.h"
 #include "app/pages/wing_page.h"
 #include "app/span_loading_window.h"
 #include "printing/report_page.h"
@@ -54,6 +55,7 @@ void TForm1::showResultState() {
     else
         m_aircraft->Image2->unsetCursor();
     if (m_spanLoading) m_spanLoading->update();
+    m_balance->refresh();
     updateActions();
 }
 

@@ -30,6 +30,7 @@ tv::ReportData composeReport(ReportInputs in, double pictureScale) {
     d.aircraft = in.model;
     d.NeutralPointX = np ? r->reference.NeutralPointX : 0;
     d.numbers = np ? r->numbers : tv::StabilityNumbers{};
+    d.balanceLines = in.balanceLines;
     for (int w = 1; w <= tv::kWingMax; ++w) {
         d.WingAcX[w] = r && r->usable ? r->WingAcX[w] : 0;
         if (r && r->latticeKnown()) d.WingLiftSlope[w] = r->ws->WingLiftSlope[w];

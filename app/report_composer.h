@@ -14,6 +14,7 @@ struct ReportInputs {
     tv::StabilityScene stability;               // as the aircraft page would draw it
     tv::View3DScene view3D;
     std::string flightCaption;
+    std::vector<std::string> balanceLines; // the weight-and-balance block; empty: none
 };
 
 /// The report's values, and the views as a fresh recalculation draws them at the pictures' sizes

@@ -75,6 +75,8 @@ std::string editStepName(UiLanguage lang, const EditStep& step) {
     case EditKind::HeightSeparation:
         return choose(lang, {"automatic height separation", "automatische Höhenstaffelung",
                              "separación automática en altura"});
+    case EditKind::Balance:
+        return choose(lang, {"weight and balance", "Schwerpunkt und Massen", "centrado y masas"});
     }
     return {};
 }

@@ -20,6 +20,7 @@ enum class EditKind {
     ExchangeWings,    // wing and other
     Remarks,
     HeightSeparation, // the calculation moved wings in height
+    Balance,          // My CG or the weight-and-balance table
 };
 
 struct EditStep {

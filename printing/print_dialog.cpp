@@ -1,6 +1,7 @@
 #include "printing/print_dialog.h"
 
 #include "model/numformat.h"
+#include "printing/report_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +19,13 @@ QRect reportPrintRect(int xDotsPerInch, int wingCount) {
     const int left = int(roundHalfEven(100 * f)), right = int(roundHalfEven(900 * f));
     const int top = left, bottom = int(roundHalfEven(1800 * f));
     return QRect(left, top, right - left, bottom - top);
+}
+
+QRect reportPrintRect(int xDotsPerInch, int wingCount, int pageHeight) {
+    QRect r = reportPrintRect(xDotsPerInch, wingCount);
+    if (pageHeight > kReportPageSize.height())
+        r.setWidth(int(roundHalfEven(double(r.width()) * kReportPageSize.height() / pageHeight)));
+    return r;
 }
 } // namespace tv
 
@@ -154,7 +162,7 @@ void TForm3::ButtonCloseClick() {
         reportFault(m_xprint->lastError());
         return;
     }
-    m_xprint->Canvas().drawImage(tv::reportPrintRect(x, m_wingCount), m_page);
+    m_xprint->Canvas().drawImage(tv::reportPrintRect(x, m_wingCount, m_page.height()), m_page);
     if (!m_xprint->FinishPrinting()) {
         reportFault(m_xprint->lastError());
         return;

@@ -24,6 +24,10 @@ namespace tv {
 /// f = x / 600 * (3.9 above three wings, else 4.9); left = top = round(100 f), right = round(900 f),
 /// bottom = round(1800 f), halves to even. The right and bottom edges are exclusive.
 QRect reportPrintRect(int xDotsPerInch, int wingCount);
+/// The rectangle for a page pageHeight pixels high: a page taller than the standard 1620 (a
+/// weight-and-balance block) keeps the rectangle's height and narrows in proportion, so that it
+/// is not squeezed.
+QRect reportPrintRect(int xDotsPerInch, int wingCount, int pageHeight);
 } // namespace tv
 
 class TForm3 : public QWidget {

@@ -1,5 +1,6 @@
 #include "printing/report_page.h"
 
+#include "i18n/balance_window_texts.h"
 #include "model/numformat.h"
 #include "views/view_common.h"
 
@@ -106,13 +107,51 @@ void appendWingBlock(std::vector<ReportText>& out, const ReportData& d, const tv
     }
 }
 
+/// The weight-and-balance block: its heading a blank line below the last wing block, then its
+/// lines, each wrapped to the page's width.
+void appendBalanceBlock(std::vector<ReportText>& out, const ReportData& d) {
+    if (d.balanceLines.empty()) return;
+    int y = reportUsedHeight(d.aircraft.WingCount) + kLineStep;
+    out.push_back({0, y, balanceWindowTexts(d.lang).reportHeading});
+    for (const std::string& line : d.balanceLines)
+        for (std::string& piece : wrapReportLine(line)) out.push_back({0, y += kLineStep, std::move(piece)});
+}
+
+/// Bytes of the first `chars` characters of the UTF-8 text from `from` (the whole rest when shorter).
+std::size_t utf8Bytes(const std::string& text, std::size_t from, int chars) {
+    std::size_t i = from;
+    for (int n = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == chars) break;
+    return i - from;
+}
+
 } // namespace
+
+std::vector<std::string> wrapReportLine(const std::string& line, int columns) {
+    std::vector<std::string> out;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        const std::string indent = out.empty() ? "" : "  ";
+        const int room = std::max(1, columns - int(indent.size()));
+        std::size_t take = utf8Bytes(line, at, room);
+        if (at + take < line.size()) {
+            // Break at the last blank that leaves a piece; a piece without one is cut.
+            const std::size_t blank = line.rfind(' ', at + take);
+            if (blank != std::string::npos && blank > at) take = blank - at;
+        }
+        out.push_back(indent + line.substr(at, take));
+        at += take;
+        while (at < line.size() && line[at] == ' ') ++at;
+    }
+    return out;
+}
 
 std::vector<ReportText> reportPageTexts(const ReportData& d) {
     const tv::ReportTexts& t = tv::reportTexts(d.lang);
     std::vector<ReportText> out{{0, 0, "Tarvolin4  V3.5 "}, {0, 20, d.projectFileName}};
     appendSummary(out, d, t);
     for (int w = 1; w <= std::clamp(d.aircraft.WingCount, 0, kWingMax); ++w) appendWingBlock(out, d, t, w);
+    appendBalanceBlock(out, d);
     return out;
 }
 
@@ -121,9 +160,19 @@ int reportUsedHeight(int wingCount) {
     return kFirstBlockTop + kBlockPitch * (std::clamp(wingCount, 1, kWingMax) - 1) + 140 + kLineStep;
 }
 
+int reportUsedHeight(const ReportData& d) {
+    if (d.balanceLines.empty()) return reportUsedHeight(d.aircraft.WingCount);
+    const std::vector<ReportText> texts = reportPageTexts(d);
+    return texts.back().y + kLineStep;
+}
+
+QSize reportPageSize(const ReportData& d) {
+    return {kReportPageSize.width(), std::max(kReportPageSize.height(), reportUsedHeight(d))};
+}
+
 void drawReportPage(QPainter& p, const ReportData& d) {
     p.save();
-    p.fillRect(QRect(QPoint(0, 0), kReportPageSize), Qt::white);
+    p.fillRect(QRect(QPoint(0, 0), reportPageSize(d)), Qt::white);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     if (!d.aircraftPicture.isNull()) p.drawImage(kAircraftPictureRect, d.aircraftPicture);
     if (!d.view3DPicture.isNull()) p.drawImage(kView3DPictureRect, d.view3DPicture);
@@ -139,7 +188,7 @@ void drawReportPage(QPainter& p, const ReportData& d) {
 }
 
 QImage composeReportPage(const ReportData& d) {
-    QImage page(kReportPageSize, QImage::Format_RGB32);
+    QImage page(reportPageSize(d), QImage::Format_RGB32);
     QPainter p(&page);
     drawReportPage(p, d);
     p.end();

@@ -35,6 +35,8 @@ struct ReportData {
     StabilityNumbers numbers;                       // margins and centre-of-gravity positions
     QImage aircraftPicture; // the aircraft view drawn at kAircraftPictureSize (or a multiple)
     QImage view3DPicture;   // the 3D view drawn at kView3DPictureSize (or a multiple)
+    /// The weight-and-balance block below the wing blocks (stability/balance_lines.h); empty: none.
+    std::vector<std::string> balanceLines;
 };
 
 /// One text of the page, its top-left corner in page units.
@@ -46,14 +48,25 @@ struct ReportText {
 /// Every text of the page in drawing order.
 std::vector<ReportText> reportPageTexts(const ReportData& d);
 
-/// The bottom of the last wing block (page units): the used height of the page.
+/// The bottom of the last wing block (page units): the used height of a page without a
+/// weight-and-balance block.
 int reportUsedHeight(int wingCount);
+/// The used height of the page d gives: the last wing block's bottom, or the balance block's.
+int reportUsedHeight(const ReportData& d);
+/// The page: kReportPageSize, made taller where a balance block runs past its foot.
+QSize reportPageSize(const ReportData& d);
 
-/// Draws the whole page in page units: white background, "Courier" 12 point (16 units), the
-/// pictures stretched into their rectangles, the texts.
+/// Characters of the page's monospace font in a line across the page.
+inline constexpr int kReportColumns = 83;
+/// line in pieces of at most `columns` characters, broken at blanks where it can be (a longer
+/// word is cut); the pieces after the first start with two blanks.
+std::vector<std::string> wrapReportLine(const std::string& line, int columns = kReportColumns);
+
+/// Draws the whole page (reportPageSize) in page units: white background, "Courier" 12 point (16
+/// units), the pictures stretched into their rectangles, the texts.
 void drawReportPage(QPainter& p, const ReportData& d);
 
-/// The page bitmap (Image_P): 806 x 1620 pixels.
+/// The page bitmap (Image_P): reportPageSize(d), 806 x 1620 pixels unless a balance block needs more.
 QImage composeReportPage(const ReportData& d);
 
 } // namespace tv

@@ -14,11 +14,13 @@ constexpr double kPictureDpi = 300;
 constexpr double kMmPerInch = 25.4;
 } // namespace
 
-double reportPdfMillimetresPerUnit(int wingCount) {
+double reportPdfMillimetresPerUnitForHeight(int usedHeight) {
     const double w = (kA4Width - 2 * kMargin) / kReportPageSize.width();
-    const double h = (kA4Height - 2 * kMargin) / reportUsedHeight(wingCount);
+    const double h = (kA4Height - 2 * kMargin) / usedHeight;
     return std::min(w, h);
 }
+
+double reportPdfMillimetresPerUnit(int wingCount) { return reportPdfMillimetresPerUnitForHeight(reportUsedHeight(wingCount)); }
 
 double reportPdfPictureScale(int wingCount) {
     const double pictureMm = kAircraftPictureRect.width() * reportPdfMillimetresPerUnit(wingCount);
@@ -40,11 +42,12 @@ QByteArray reportPdfBytes(const ReportData& d) {
         p.setRenderHint(QPainter::LosslessImageRendering);
         // Device units per page unit; the page centred across the printable width.
         const double dotsPerMm = pdf.resolution() / kMmPerInch;
-        const double scale = reportPdfMillimetresPerUnit(d.aircraft.WingCount) * dotsPerMm;
+        const int used = reportUsedHeight(d);
+        const double scale = reportPdfMillimetresPerUnitForHeight(used) * dotsPerMm;
         const double left = ((kA4Width - 2 * kMargin) * dotsPerMm - kReportPageSize.width() * scale) / 2;
         p.translate(left, 0);
         p.scale(scale, scale);
-        p.setClipRect(QRect(QPoint(0, 0), QSize(kReportPageSize.width(), reportUsedHeight(d.aircraft.WingCount))));
+        p.setClipRect(QRect(QPoint(0, 0), QSize(kReportPageSize.width(), used)));
         drawReportPage(p, d);
         p.end();
     }

@@ -14,6 +14,8 @@ namespace tv {
 
 /// Millimetres per page unit of the fitted page.
 double reportPdfMillimetresPerUnit(int wingCount);
+/// The same for a page whose used part is usedHeight page units high (a weight-and-balance block).
+double reportPdfMillimetresPerUnitForHeight(int usedHeight);
 /// How many times their buffer size the pictures are drawn so that they reach 300 dots per inch.
 double reportPdfPictureScale(int wingCount);
 /// The PDF document of the page.

@@ -91,6 +91,7 @@ StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, cons
     d_1d(p, image, *sc.aircraft, g, sc.flightCaption);
     drawResultLines(p, sc, lines, g.ResultLinesShift);
     drawMarkers(p, image.width(), sc, out.numbers, g);
+    drawBalanceMarks(p, g, sc.balance, out.resultBox);
     p.restore();
     out.drawn = true;
     out.label21 = marginLabelText(sc.lang, sc.reference.NeutralPointX, out.numbers);

@@ -4,6 +4,7 @@
 // and centre-of-gravity marks; and the leader lines from the result lines to the marks.
 #include "stability/stability.h"
 #include "views/aircraft_view.h"
+#include "views/balance_marks.h"
 #include "views/lattice_overlay.h"
 #include "views/view_common.h"
 
@@ -28,6 +29,7 @@ struct StabilityScene {
     LatticeOverlayOptions overlay;  // pressure switch and gain for the lattice
     SystemColours colours;
     std::string flightCaption;      // TxtFlightDirection, drawn by the aircraft view
+    BalanceMarks balance;           // mean chord, CG range and My CG over the picture (none: nothing)
 };
 
 struct StabilityPicture {

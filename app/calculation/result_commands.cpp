@@ -148,12 +148,14 @@ tv::ReportData ResultCommands::reportData(double pictureScale) const {
     tv::Aircraft model = m_hooks.model();
     model.WingCount = m_hooks.wingCount();
     return composeReport({m_hooks.language(), m_doc.fileName().toStdString(), model, currentResult(),
-                          m_page.stabilityScene(StabilityCaller::Other), m_page.view3DScene(), m_hooks.flightCaption()},
+                          m_page.stabilityScene(StabilityCaller::Other), m_page.view3DScene(), m_hooks.flightCaption(),
+                          m_hooks.balanceLines()},
                          pictureScale);
 }
 
 void ResultCommands::print() {
     const tv::ReportData d = reportData();
+    m_imageP->setBitmapSize(tv::reportPageSize(d));
     QPainter p(&m_imageP->canvas());
     tv::drawReportPage(p, d);
     p.end();

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,7 @@ public:
         std::function<int()> wingCount;
         std::function<std::string()> flightCaption;    // the aircraft view's, in the language shown
         std::function<void()> calculate;               // the calculate command, an export's first step
+        std::function<std::vector<std::string>()> balanceLines; // the report's balance block; none: no block
     };
     /// window parents the dialogs and the print dialog; page, the hidden report page bitmap
     /// (Image_P). printerService nullptr: the system's printers.

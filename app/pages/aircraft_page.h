@@ -8,6 +8,7 @@
 #include "i18n/texts.h"
 #include "model/aircraft.h"
 #include "views/aircraft_view.h"
+#include "views/balance_marks.h"
 #include "views/planform_edit.h"
 #include "views/pointer_position.h"
 #include "views/view_common.h"
@@ -58,6 +59,8 @@ public:
     ~AircraftPage() override;
     /// Where the scene comes from; the views draw from the first call on.
     void setSceneSource(std::function<Scene()> source);
+    /// Where the balance marks of the stability picture come from (none: no marks).
+    void setBalanceMarksSource(std::function<tv::BalanceMarks()> source) { m_balanceMarks = std::move(source); }
 
     // ---- The views (aircraft_views.cpp) ----------------------------------------------------------
     void drawAircraftView(AircraftFit fit = AircraftFit::Refit);
@@ -142,6 +145,7 @@ private:
     std::array<std::array<QLabel*, 2>, tv::kWingMax + 1> m_positionCaption{}; // x, z beside the fields
     QLabel *m_labelW = nullptr, *m_label24 = nullptr, *m_label22 = nullptr;
     std::function<Scene()> m_scene;
+    std::function<tv::BalanceMarks()> m_balanceMarks;
     tv::DragState& m_drag;
     tv::AircraftViewGeometry m_geom;
     double m_view3DScale = 1;

@@ -90,6 +90,8 @@ tv::StabilityScene AircraftPage::stabilityScene(StabilityCaller caller) const {
     sc.overlay.gain = tv::pressureGain(ScrollBar6->value());
     sc.colours = s.colours;
     sc.flightCaption = s.flightCaption;
+    if (m_balanceMarks) sc.balance = m_balanceMarks();
+    sc.balance.captionBackground = s.colours.toolTipBackground;
     return sc;
 }
 

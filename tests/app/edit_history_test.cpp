@@ -47,6 +47,21 @@ TEST(EditHistory, StepsAreNotMergedAcrossFieldsOrWithUnmergeableChanges) {
     EXPECT_EQ(h.undoStep()->kind, EditKind::WingCount);
 }
 
+// My CG and the weight-and-balance table are part of the project: a change of them alone is a
+// step, and undo brings the old balance texts back.
+TEST(EditHistory, ABalanceChangeAloneIsAStep) {
+    tv::EditHistory h;
+    h.reset(withSpan("105"));
+    AircraftTexts t = withSpan("105");
+    t.Balance.MyCg = "80";
+    EXPECT_TRUE(h.record(t, {EditKind::Balance}, true));
+    t.Balance.Rows.push_back({"Battery", "300", "40"});
+    EXPECT_TRUE(h.record(t, {EditKind::Balance}));
+    EXPECT_EQ(h.undoCount(), 2u);
+    EXPECT_FALSE(tv::sameTexts(*h.undo(), t));
+    EXPECT_EQ(h.undo()->Balance, tv::BalanceTexts{});
+}
+
 TEST(EditHistory, TypingBackToTheStartLeavesNoStepAndNoChangeRecordsNothing) {
     tv::EditHistory h;
     h.reset(withSpan("105"));

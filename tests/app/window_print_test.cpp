@@ -2,6 +2,7 @@
 // the composed page and the print dialog, a window left as it was, and the PDF export.
 #include "../printing/fake_printer_service.h"
 #include "app/imagecontrol.h"
+#include "model/balance.h"
 #include "model/numformat.h"
 #include "printing/report_page.h"
 #include "printing/print_dialog.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTableWidget>
 
 #include <sys/stat.h>
 
@@ -270,4 +272,31 @@ TEST_F(PrintWindowTest, HelpNamesThePdfCommandAndAFailedWriteExitsWithTwo) {
             runProgram(dir.path(), QStringLiteral("ulimit -f 0; trap '' XFSZ; exec \"$0\" %1 > out.txt").arg(QLatin1String(option)));
         EXPECT_EQ(full.exit, 2) << option;
     }
+}
+
+// A full weight-and-balance table makes the page taller than the standard one: the print keeps
+// its proportions (narrower, as high as ever) and the PDF holds the block as text.
+TEST_F(PrintWindowTest, ATallBalanceBlockIsPrintedInProportionAndExportedAsText) {
+    makePrinting();
+    calculate();
+    auto* table = get<QTableWidget>("TableBalance");
+    for (int r = 0; r < tv::kBalanceRowMax; ++r) {
+        click("ButtonRowAdd");
+        table->item(r, 0)->setText(QStringLiteral("Ballast tube %1").arg(r + 1));
+        table->item(r, 1)->setText(QStringLiteral("heavy"));
+    }
+    click("SpeedButton5");
+    const QImage page = get<TImage>("Image_P")->canvas();
+    EXPECT_EQ(page.width(), tv::kReportPageSize.width());
+    EXPECT_GT(page.height(), tv::kReportPageSize.height());
+    form->findChild<TForm3*>(QStringLiteral("Form3"))->ButtonCloseClick();
+    EXPECT_EQ(printer.lastPage.boundingRect(), tv::reportPrintRect(600, 5, page.height()));
+
+    dialogs.answers.push_back(path(QStringLiteral("tall.pdf")));
+    trigger("ExportPdf1");
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
+    const QByteArray text = poppler(QStringLiteral("pdftotext"), {path(QStringLiteral("tall.pdf")), QStringLiteral("-")});
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(text.contains("Weight and balance:"));
+    EXPECT_TRUE(text.contains("Row 30 (Ballast tube 30)")) << "the last line is on the page";
 }

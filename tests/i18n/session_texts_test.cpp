@@ -17,7 +17,8 @@ std::vector<tv::EditStep> everyStep() {
     std::vector<tv::EditStep> steps;
     for (int f = 0; f < 16; ++f) steps.push_back({EditKind::Field, 2, f});
     for (EditKind k : {EditKind::TrapeziumCount, EditKind::WingCount, EditKind::MouseEdit, EditKind::Scaling,
-                       EditKind::InsertWing, EditKind::ExchangeWings, EditKind::Remarks, EditKind::HeightSeparation})
+                       EditKind::InsertWing, EditKind::ExchangeWings, EditKind::Remarks, EditKind::HeightSeparation,
+                       EditKind::Balance})
         steps.push_back({k, 2, 3});
     return steps;
 }

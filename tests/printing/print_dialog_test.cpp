@@ -2,6 +2,7 @@
 // printed rectangle, and failures of the print system that must leave the dialog usable.
 #include "fake_printer_service.h"
 #include "printing/print_dialog.h"
+#include "printing/report_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,4 +131,17 @@ TEST(PrintDialog, WithoutPrintersPrintIsDisabledAndPrintsNothing) {
     f.ButtonCloseClick();
     EXPECT_EQ(s.begun, 0);
     EXPECT_FALSE(f.isVisible());
+}
+
+// A page made taller by a weight-and-balance block keeps the proportions of the standard page on
+// paper: the rectangle keeps its height and narrows, rather than squeezing the page.
+TEST(ReportPrintRect, ATallerPageNarrowsTheRectangleInProportion) {
+    for (const int wings : {1, 5}) {
+        const QRect standard = tv::reportPrintRect(600, wings);
+        EXPECT_EQ(tv::reportPrintRect(600, wings, tv::kReportPageSize.height()), standard);
+        const QRect tall = tv::reportPrintRect(600, wings, 2 * tv::kReportPageSize.height());
+        EXPECT_EQ(tall.topLeft(), standard.topLeft());
+        EXPECT_EQ(tall.height(), standard.height());
+        EXPECT_NEAR(tall.width(), standard.width() / 2.0, 1);
+    }
 }

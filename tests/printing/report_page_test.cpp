@@ -2,6 +2,7 @@
 // what is measured from the wing's own position), and what the composed bitmap shows where.
 #include "model/planform.h"
 #include "printing/report_page.h"
+#include "stability/balance_lines.h"
 #include "views/stability_view.h"
 #include "views/view_common.h"
 #include "views_fixture.h"
@@ -265,4 +266,86 @@ TEST(ReportPage, LabelsKeepTwoBlanksOfPaperBeforeTheirFigures) {
                     << name << " language " << int(lang) << ": '" << label.text << "' '" << value->text << "'";
             }
         }
+}
+
+// ---- The weight-and-balance block ------------------------------------------------------------------
+
+namespace {
+
+/// Characters of a UTF-8 text (continuation bytes not counted).
+int chars(const std::string& s) {
+    int n = 0;
+    for (const char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+/// The page's text boxes: 9.6 units a character, a line 20 high.
+QRectF box(const tv::ReportText& t) { return QRectF(t.x, t.y, 9.6 * chars(t.text), 20); }
+
+/// The lines of a full table: the mean chord and CG lines, My CG, thirty rows left out with long
+/// names, loadings and four tail volumes, as the core writes them.
+std::vector<std::string> longBalanceLines(tv::UiLanguage lang) {
+    tv::BalanceFigures f;
+    f.MacWing = 1;
+    f.Mac = tv::MeanChord{-12345.6, 23456.7, -11111.1, 98765.4};
+    f.High = f.Low = f.Desired = tv::cgMeasures(-99999.9, *f.Mac);
+    f.MyCg = {tv::CgRefusal::NotANumber, 0};
+    tv::BalanceTexts b;
+    b.MyCg = std::string(120, '7');
+    for (int r = 0; r < tv::kBalanceRowMax; ++r) {
+        b.Rows.push_back({"Akku " + std::string(r * 3, 'x') + " mit Halterung und Kabel", "abc", "1"});
+        f.Masses.Rows.push_back({tv::RowProblem::MassNotANumber});
+    }
+    f.Loading = tv::wingLoading(1e6, 1e4);
+    for (int w = 2; w <= 5; ++w) f.TailVolumes.push_back({w, -12.345, tv::SurfaceRole::Canard});
+    tv::StabilityNumbers n;
+    return tv::balanceReportLines(lang, f, b, n, true);
+}
+
+} // namespace
+
+TEST(ReportPage, TheBalanceBlockStandsBelowTheWingBlocksAndNoTextLeavesThePageOrMeetsAnother) {
+    for (const tv::UiLanguage lang : kLanguages)
+        for (int count = 1; count <= tv::kWingMax; ++count) {
+            SCOPED_TRACE(testing::Message() << "language " << int(lang) << ", " << count << " wings");
+            tv::ReportData d = defaultReport(count, lang);
+            d.balanceLines = longBalanceLines(lang);
+            const auto texts = tv::reportPageTexts(d);
+            const QSize page = tv::reportPageSize(d);
+            EXPECT_EQ(page.width(), tv::kReportPageSize.width());
+            const int blockTop = tv::reportUsedHeight(count) + 20;
+            ASSERT_NE(textAt(texts, 0, blockTop), nullptr) << "the heading";
+            EXPECT_GT(texts.size(), d.balanceLines.size() + 1) << "long lines are wrapped";
+            EXPECT_EQ(tv::reportUsedHeight(d), texts.back().y + 20);
+            for (std::size_t a = 0; a < texts.size(); ++a) {
+                EXPECT_LE(box(texts[a]).right(), page.width()) << texts[a].text;
+                EXPECT_LE(box(texts[a]).bottom(), page.height()) << texts[a].text;
+                for (std::size_t b = a + 1; b < texts.size(); ++b)
+                    EXPECT_FALSE(box(texts[a]).intersects(box(texts[b]))) << texts[a].text << " / " << texts[b].text;
+            }
+            EXPECT_EQ(tv::composeReportPage(d).size(), page);
+        }
+}
+
+TEST(ReportPage, WithoutBalanceLinesThePageKeepsItsSize) {
+    const tv::ReportData d = defaultReport(5);
+    EXPECT_EQ(tv::reportPageSize(d), tv::kReportPageSize);
+    EXPECT_EQ(tv::reportUsedHeight(d), tv::reportUsedHeight(5));
+}
+
+TEST(ReportPage, LongLinesWrapAtBlanksAndCutOnlyAWordLongerThanALine) {
+    struct Row {
+        std::string line;
+        int columns;
+        std::vector<std::string> pieces;
+    };
+    const Row rows[] = {
+        {"short line", 20, {"short line"}},
+        {"exactly ten", 11, {"exactly ten"}},
+        {"one two three four", 9, {"one two", "  three", "  four"}},
+        {"abcdefghijkl", 5, {"abcde", "  fgh", "  ijk", "  l"}},
+        {"Größe über Maß", 6, {"Größe", "  über", "  Maß"}}, // characters, not bytes
+        {"", 10, {}},
+    };
+    for (const Row& r : rows) EXPECT_EQ(tv::wrapReportLine(r.line, r.columns), r.pieces) << r.line;
 }

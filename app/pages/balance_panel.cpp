@@ -1,0 +1,313 @@
+#include "app/pages/balance_panel.h"
+#include "i18n/balance_window_texts.h"
+#include "model/numformat.h"
+#include "stability/balance_lines.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kRowHeight = 22;
+constexpr int kFiguresTop = 410; // design pixels; the figures box runs to the page's foot
+enum Column { NameColumn, MassColumn, XColumn, ColumnCount };
+const QColor kMarkedRow(255, 215, 215);
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+/// The text elided to the label's width, the whole of it in the tooltip.
+void setFittedText(QLabel* label, const std::string& text) {
+    const QString whole = qs(text);
+    const QString shown = label->fontMetrics().elidedText(whole, Qt::ElideRight, label->width());
+    label->setText(shown);
+    label->setToolTip(shown == whole ? QString() : whole);
+}
+
+/// A converted entry: to the thousandth, trailing zeros dropped, so that switching back and forth
+/// moves the CG by far less than the tenth of a millimetre the figures show.
+QString entryText(double v) {
+    QString t = qs(tv::formatFixed(v, 0, 3));
+    while (t.endsWith(QLatin1Char('0'))) t.chop(1);
+    if (t.endsWith(QLatin1Char('.'))) t.chop(1);
+    return t == QStringLiteral("-0") ? QStringLiteral("0") : t;
+}
+
+void setTextColour(QLabel* label, const std::optional<QColor>& colour) {
+    label->setStyleSheet(colour ? QStringLiteral("color: %1;").arg(colour->name()) : QString());
+}
+
+} // namespace
+
+BalancePanel::BalancePanel(const Placement& pl, QWidget* parent) : QWidget(parent), m_pl(pl) {
+    setObjectName(QStringLiteral("TabSheetBalance"));
+    build();
+    connectControls();
+}
+
+void BalancePanel::setSceneSource(std::function<BalanceScene()> source) { m_scene = std::move(source); }
+
+BalanceScene BalancePanel::scene() const { return m_scene ? m_scene() : BalanceScene{}; }
+
+void BalancePanel::build() {
+    m_myCgCaption = m_pl.label(this, QStringLiteral("LabelMyCg"), 4, 8, 76, kRowHeight);
+    m_myCg = named(new QLineEdit(this), QStringLiteral("Edit_MyCg"));
+    m_pl.place(m_myCg, 84, 8, 90, kRowHeight);
+    m_mode = named(new QComboBox(this), QStringLiteral("ComboMyCgInput"));
+    m_pl.place(m_mode, 180, 8, 310, kRowHeight);
+    m_fromTable = named(new QCheckBox(this), QStringLiteral("CheckMyCgFromTable"));
+    m_pl.place(m_fromTable, 498, 8, 300, kRowHeight);
+    m_myCgAt = m_pl.label(this, QStringLiteral("LabelMyCgAt"), 4, 36, 800, 20);
+    m_margin = m_pl.label(this, QStringLiteral("LabelMyCgMargin"), 4, 58, 800, 20);
+    QFont bold = m_margin->font();
+    bold.setBold(true);
+    m_margin->setFont(bold);
+
+    m_table = named(new QTableWidget(0, ColumnCount, this), QStringLiteral("TableBalance"));
+    m_pl.place(m_table, 4, 84, 560, 290);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setColumnWidth(NameColumn, m_pl.px(250));
+    m_table->setColumnWidth(MassColumn, m_pl.px(120));
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->setDefaultSectionSize(m_pl.px(20));
+    const std::pair<QPushButton**, const char*> buttons[] = {
+        {&m_add, "ButtonRowAdd"}, {&m_remove, "ButtonRowRemove"}, {&m_up, "ButtonRowUp"}, {&m_down, "ButtonRowDown"}};
+    int top = 84;
+    for (const auto& [button, name] : buttons) {
+        *button = named(new QPushButton(this), QString::fromLatin1(name));
+        m_pl.place(*button, 572, top, 160, 24);
+        top += 28;
+    }
+    m_ballastCaption = m_pl.label(this, QStringLiteral("LabelBallastX"), 4, 382, 170, kRowHeight);
+    m_ballast = named(new QLineEdit(this), QStringLiteral("Edit_BallastX"));
+    m_pl.place(m_ballast, 178, 382, 90, kRowHeight);
+    m_figures = named(new QPlainTextEdit(this), QStringLiteral("MemoBalance"));
+    m_figures->setReadOnly(true);
+    m_figures->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_pl.place(m_figures, 4, kFiguresTop, 800, 250);
+    m_strip = named(new QLabel, QStringLiteral("ResultsStrip"));
+}
+
+void BalancePanel::connectControls() {
+    connect(m_myCg, &QLineEdit::textEdited, this, [this] { emitEdit(true); });
+    connect(m_myCg, &QLineEdit::editingFinished, this, [this] { emit typingFinished(); });
+    connect(m_mode, &QComboBox::activated, this, [this](int index) {
+        // The entry keeps its CG: it is written in the new measure where both are known.
+        const BalanceState s = balanceState(scene());
+        const auto mode = tv::CgInput(index);
+        if (!s.texts.MyCgFromTable && s.figures.MyCg.ok() && (s.figures.Mac || mode == tv::CgInput::AircraftFrame)) {
+            const double shown = s.figures.Mac ? tv::cgInMode(s.figures.MyCg.X, mode, *s.figures.Mac) : s.figures.MyCg.X;
+            const QSignalBlocker block(m_myCg);
+            m_myCg->setText(entryText(shown));
+        }
+        emitEdit();
+    });
+    connect(m_fromTable, &QCheckBox::clicked, this, [this](bool on) {
+        m_myCg->setEnabled(!on);
+        m_mode->setEnabled(!on);
+        emitEdit();
+    });
+    connect(m_table, &QTableWidget::itemChanged, this, [this] {
+        if (!m_showing) emitEdit();
+    });
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this] {
+        if (!m_showing) refresh();
+    });
+    connect(m_ballast, &QLineEdit::textEdited, this, [this] { refresh(); });
+    connect(m_add, &QPushButton::clicked, this, [this] { addRow(); });
+    connect(m_remove, &QPushButton::clicked, this, [this] { removeRow(); });
+    connect(m_up, &QPushButton::clicked, this, [this] { moveRow(-1); });
+    connect(m_down, &QPushButton::clicked, this, [this] { moveRow(+1); });
+}
+
+void BalancePanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int top = m_pl.px(kFiguresTop);
+    m_figures->setGeometry(m_pl.px(4), top, std::max(m_pl.px(200), width() - m_pl.px(8)),
+                           std::max(m_pl.px(60), height() - top - m_pl.px(4)));
+}
+
+// ---- Texts into the controls and back -------------------------------------------------------------
+
+tv::BalanceTexts BalancePanel::controlTexts() const {
+    tv::BalanceTexts b;
+    b.MyCg = m_myCg->text().toStdString();
+    b.MyCgInput = tv::CgInput(std::clamp(m_mode->currentIndex(), 0, 2));
+    b.MyCgFromTable = m_fromTable->isChecked();
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        auto cell = [&](int c) {
+            const QTableWidgetItem* item = m_table->item(r, c);
+            return item ? item->text().toStdString() : std::string();
+        };
+        b.Rows.push_back({cell(NameColumn), cell(MassColumn), cell(XColumn)});
+    }
+    return b;
+}
+
+void BalancePanel::showTexts(const tv::BalanceTexts& b) {
+    m_showing = true;
+    const QSignalBlocker b1(m_myCg), b2(m_mode), b3(m_fromTable), b4(m_table);
+    if (m_myCg->text() != qs(b.MyCg)) m_myCg->setText(qs(b.MyCg));
+    m_mode->setCurrentIndex(int(b.MyCgInput));
+    m_fromTable->setChecked(b.MyCgFromTable);
+    // The table gives the CG: the entry and its mode wait.
+    m_myCg->setEnabled(!b.MyCgFromTable);
+    m_mode->setEnabled(!b.MyCgFromTable);
+    const int current = m_table->currentRow();
+    m_table->setRowCount(int(b.Rows.size()));
+    for (int r = 0; r < int(b.Rows.size()); ++r) {
+        const tv::BalanceRowTexts& row = b.Rows[size_t(r)];
+        const std::string* cells[] = {&row.Name, &row.Mass, &row.X};
+        for (int c = 0; c < ColumnCount; ++c) {
+            QTableWidgetItem* item = m_table->item(r, c);
+            if (!item) m_table->setItem(r, c, item = new QTableWidgetItem);
+            if (item->text() != qs(*cells[c])) item->setText(qs(*cells[c]));
+        }
+    }
+    if (current >= m_table->rowCount()) m_table->setCurrentCell(m_table->rowCount() - 1, 0);
+    m_showing = false;
+}
+
+void BalancePanel::emitEdit(bool mergeable) { emit edited(controlTexts(), mergeable); }
+
+void BalancePanel::addRow() {
+    tv::BalanceTexts b = controlTexts();
+    if (int(b.Rows.size()) >= tv::kBalanceRowMax) return;
+    b.Rows.push_back({});
+    showTexts(b);
+    emitEdit(); // first: choosing the row refreshes from the stored texts
+    m_table->setCurrentCell(int(b.Rows.size()) - 1, NameColumn);
+}
+
+void BalancePanel::removeRow() {
+    const int r = m_table->currentRow();
+    tv::BalanceTexts b = controlTexts();
+    if (r < 0 || r >= int(b.Rows.size())) return;
+    b.Rows.erase(b.Rows.begin() + r);
+    showTexts(b);
+    emitEdit();
+}
+
+void BalancePanel::moveRow(int by) {
+    const int r = m_table->currentRow(), to = r + by;
+    tv::BalanceTexts b = controlTexts();
+    if (r < 0 || to < 0 || to >= int(b.Rows.size())) return;
+    std::swap(b.Rows[size_t(r)], b.Rows[size_t(to)]);
+    showTexts(b);
+    emitEdit();
+    m_table->setCurrentCell(to, m_table->currentColumn());
+}
+
+// ---- Figures --------------------------------------------------------------------------------------
+
+void BalancePanel::refresh() {
+    if (!m_scene) return;
+    const BalanceScene sc = scene();
+    if (!m_captionsSet || sc.lang != m_lang) retranslate(sc.lang);
+    if (controlTexts() != sc.aircraft.Balance) showTexts(sc.aircraft.Balance);
+    const BalanceState s = balanceState(sc);
+    showFigures(s, sc.lang);
+    markRows(s, sc.lang);
+}
+
+void BalancePanel::showFigures(const BalanceState& s, tv::UiLanguage lang) {
+    const tv::BalanceLabels& l = tv::balanceLabels(lang);
+    const tv::BalanceFigures& f = s.figures;
+    std::string at = std::string(l.myCg) + ": ";
+    if (!f.MyCg.ok()) at += tv::cgRefusalLine(lang, f.MyCg, s.texts.MyCg);
+    else if (f.MyCgAt) at += tv::cgMeasuresText(lang, *f.MyCgAt);
+    else at += tv::formatFixed(f.MyCg.X, 0, 1) + " mm";
+    setFittedText(m_myCgAt, at);
+    // The verdict in words and in its colour; without a result "not calculated", never an old figure.
+    const bool marginShown = !s.calculated || f.MyCg.ok();
+    setFittedText(m_margin, marginShown ? tv::marginLine(lang, f.MyCgMargin) : std::string());
+    const std::optional<QColor> colour =
+        f.MyCgMargin ? std::optional<QColor>(tv::verdictColour(f.MyCgMargin->Verdict)) : std::nullopt;
+    setTextColour(m_margin, colour);
+
+    std::vector<std::string> lines = tv::balanceReportLines(lang, f, s.texts, s.numbers, s.calculated);
+    lines.push_back({});
+    for (std::string& line : changeLines(lang, s, m_table->currentRow(), m_ballast->text().toStdString()))
+        lines.push_back(std::move(line));
+    QStringList text;
+    for (const std::string& line : lines) text << qs(line);
+    if (m_figures->toPlainText() != text.join(QLatin1Char('\n'))) m_figures->setPlainText(text.join(QLatin1Char('\n')));
+
+    m_strip->setText(qs(resultsStripText(lang, s)));
+    m_strip->setToolTip(f.MyCg.ok() ? qs(tv::marginLine(lang, f.MyCgMargin)) : QString());
+    setTextColour(m_strip, colour);
+    const bool full = int(s.texts.Rows.size()) >= tv::kBalanceRowMax;
+    m_add->setEnabled(!full);
+    m_add->setToolTip(full ? qs(tv::balanceWindowTexts(lang).tableFull) : QString());
+    const int row = m_table->currentRow();
+    m_remove->setEnabled(row >= 0);
+    m_up->setEnabled(row > 0);
+    m_down->setEnabled(row >= 0 && row + 1 < m_table->rowCount());
+}
+
+// A row left out of the sums is tinted, its problem in the tooltip of its cells.
+void BalancePanel::markRows(const BalanceState& s, tv::UiLanguage lang) {
+    const QSignalBlocker block(m_table);
+    const std::vector<tv::BalanceRow>& rows = s.figures.Masses.Rows;
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        const bool used = size_t(r) < rows.size() && rows[size_t(r)].used();
+        const std::string why = used || size_t(r) >= rows.size()
+                                    ? std::string()
+                                    : tv::rowProblemLine(lang, r + 1, s.texts.Rows[size_t(r)].Name, rows[size_t(r)].Problem);
+        for (int c = 0; c < ColumnCount; ++c) {
+            QTableWidgetItem* item = m_table->item(r, c);
+            if (!item) continue;
+            item->setBackground(used ? QBrush() : QBrush(kMarkedRow));
+            item->setToolTip(qs(why));
+        }
+    }
+}
+
+tv::BalanceMarks BalancePanel::marks() const {
+    const BalanceScene sc = scene();
+    return balanceMarks(sc.lang, balanceState(sc));
+}
+
+std::vector<std::string> BalancePanel::reportLines() const {
+    const BalanceScene sc = scene();
+    return balanceReportBlock(sc.lang, balanceState(sc));
+}
+
+// ---- Captions -------------------------------------------------------------------------------------
+
+void BalancePanel::retranslate(tv::UiLanguage lang) {
+    m_lang = lang;
+    m_captionsSet = true;
+    const tv::BalanceWindowTexts& t = tv::balanceWindowTexts(lang);
+    const tv::BalanceLabels& l = tv::balanceLabels(lang);
+    m_myCgCaption->setText(qs(t.myCgCaption));
+    {
+        const QSignalBlocker block(m_mode);
+        const int index = std::max(0, m_mode->currentIndex());
+        m_mode->clear();
+        m_mode->addItems({qs(l.inputAircraftFrame), qs(l.inputBehindRootLe), qs(l.inputPercentMac)});
+        m_mode->setCurrentIndex(index);
+    }
+    m_fromTable->setText(qs(l.fromTable));
+    m_table->setHorizontalHeaderLabels({qs(l.itemColumn), qs(l.massColumn), qs(l.xColumn)});
+    m_add->setText(qs(t.addRow));
+    m_remove->setText(qs(t.removeRow));
+    m_up->setText(qs(t.moveUp));
+    m_down->setText(qs(t.moveDown));
+    m_ballastCaption->setText(qs(t.ballastCaption));
+    // The page names its own tab.
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            tabs->setTabText(tabs->indexOf(this), qs(t.tabTitle));
+            break;
+        }
+}
