@@ -13,9 +13,10 @@
 
 #include <QTabWidget>
 
-LanguageSwitch::LanguageSwitch(tv::UiLanguage& language, tv::MessageCatalogue& catalogue, CalculationController& calc,
-                               WindowActions& actions, QTabWidget& pages, AircraftPage& aircraft,
-                               const std::array<WingPage*, tv::kWingMax + 1>& wings, Window hooks)
+LanguageSwitch::LanguageSwitch(tv::UiLanguage& language, tv::MessageCatalogue& catalogue,
+                               CalculationController& calc, WindowActions& actions, QTabWidget& pages,
+                               AircraftPage& aircraft, const std::array<WingPage*, tv::kWingMax + 1>& wings,
+                               Window hooks)
     : m_language(language), m_catalogue(catalogue), m_calc(calc), m_actions(actions), m_pages(pages),
       m_aircraft(aircraft), m_wing(wings), m_hooks(std::move(hooks)) {}
 
@@ -33,7 +34,8 @@ void LanguageSwitch::apply(tv::UiLanguage lang) {
     // whose flight-direction caption is the catalogue's. The result's lines follow the language.
     m_catalogue = tv::messageCatalogue(lang);
     m_calc.relocalise(lang);
-    for (int w = 1; w <= tv::kWingMax; ++w) m_aircraft.redrawThumbnail(w, QString::fromStdString(tv::thumbnailCaption(lang, w)));
+    for (int w = 1; w <= tv::kWingMax; ++w)
+        m_aircraft.redrawThumbnail(w, QString::fromStdString(tv::thumbnailCaption(lang, w)));
     // The stability texts in the new language; without a neutral point there are none, and the
     // aircraft view is drawn afresh instead.
     m_aircraft.drawStability();
@@ -50,7 +52,8 @@ void LanguageSwitch::apply(tv::UiLanguage lang) {
     m_hooks.showGapQuestions();
     // Lengths along x and where they are measured from.
     m_aircraft.Image2->setToolTip(QString::fromStdString(tv::xOriginNote(lang, 1)));
-    for (int w = 1; w <= tv::kWingMax; ++w) m_wing[w]->setXOriginNote(QString::fromStdString(tv::xOriginNote(lang, w)));
+    for (int w = 1; w <= tv::kWingMax; ++w)
+        m_wing[w]->setXOriginNote(QString::fromStdString(tv::xOriginNote(lang, w)));
     m_hooks.showUndoTexts();
     m_hooks.rebuildRecentMenu();
     m_hooks.showResultState();

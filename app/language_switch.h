@@ -1,7 +1,8 @@
 #pragma once
-// Switching the window's language: the language and its message catalogue that the whole window
-// reads, Qt's own texts, the captions of every control, menu and tab, the result's lines, and the
-// drawings that carry text; the about window is filled in the language of the moment.
+// Switching the window's language: it sets the language and its message catalogue, which the whole
+// window reads, and brings Qt's own texts, the captions of every control, menu and tab, the
+// result's lines and the drawings that carry text into it; the about window is filled in the
+// language of the moment.
 #include "app/captions.h"
 #include "model/aircraft.h"
 
@@ -23,12 +24,12 @@ class LanguageSwitch {
 public:
     /// What the switch asks of the window.
     struct Window {
-        QWidget* root = nullptr;             // whose named controls and menus get the captions
+        QWidget* root = nullptr; // whose named controls and menus get the captions
         TSpanLoadingWindow* spanLoading = nullptr;
         TForm2* about = nullptr;
         /// The model shown: without its neutral point the aircraft view is drawn afresh.
         std::function<tv::AircraftTexts()> shownTexts;
-        std::function<QColor()> viewGround;  // the aircraft view's background
+        std::function<QColor()> viewGround; // the aircraft view's background
         std::function<void()> showGapQuestions;
         std::function<void()> showUndoTexts;
         std::function<void()> rebuildRecentMenu;

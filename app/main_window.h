@@ -203,6 +203,7 @@ private:
     template <class F> auto command(F f) { return [this, f] { cancelPlanformDrag(); f(); }; }
 
     // Result state (calculation/result_presenter).
+    /// What the presenter asks of the window (main_window_results.cpp).
     ResultPresenter::Window presenterWindow();
     void updateActions() { if (m_presenter) m_presenter->updateActions(); }
     void showResultState() { m_presenter->showResultState(); }
@@ -255,6 +256,7 @@ private:
     void showPlanformEditing(int w, std::optional<QPoint> dragTo, Qt::KeyboardModifiers shift);
 
     // Language (language_switch).
+    /// What the switch asks of the window (main_window_language.cpp).
     LanguageSwitch::Window languageWindow();
     void selectLanguage(tv::UiLanguage lang) { m_language->select(lang); }
 

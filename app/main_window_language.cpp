@@ -1,4 +1,4 @@
-// The window's side of the language switch: what it asks of the window.
+// What the language switch asks of the window.
 #include "app/main_window.h"
 
 LanguageSwitch::Window TForm1::languageWindow() {

@@ -1,5 +1,5 @@
-// The window's side of the result presenter and the result commands: what they ask of it.
-#include "app/calculation/calculation_controller.h"
+// What the result presenter asks of the window, and the result commands' forwards whose results
+// are complete types only here.
 #include "app/main_window.h"
 #include "printing/report_page.h"
 #include "views/span_loading.h"
@@ -16,7 +16,9 @@ ResultPresenter::Window TForm1::presenterWindow() {
             .recordEdit = [this](const tv::EditStep& step) { recordEdit(step); },
             .redrawShownViews = [this] { redrawShownViews(); },
             .layOut = [this] { FormResize(); },
-            .redrawDrag = [this] { if (planformDragRunning()) showPlanformEditing(m_dragWing, m_dragPos, m_dragShift); },
+            .redrawDrag = [this] {
+                if (planformDragRunning()) showPlanformEditing(m_dragWing, m_dragPos, m_dragShift);
+            },
             .wingCount = [this] { return m_wingCount; },
             .activeWing = [this] { return activeWing(); },
             .clipboardHasWing = [this] { return ClipboardHasWing; }};

@@ -58,8 +58,9 @@ void ResultPresenter::showResultState() {
     m_aircraft.showMessages(r ? r->messages : std::vector<std::string>{}, m_hooks.catalogue().TxtErrorHeader,
                             tv::zSeparationNotice(lang).front());
     const bool np = r && r->neutralPointKnown();
-    m_aircraft.Label21->setText(np ? QString::fromStdString(tv::marginLabelText(lang, r->reference.NeutralPointX, r->numbers))
-                                   : QString::fromLatin1(tv::kMarginLabelUnknown));
+    m_aircraft.Label21->setText(
+        np ? QString::fromStdString(tv::marginLabelText(lang, r->reference.NeutralPointX, r->numbers))
+           : QString::fromLatin1(tv::kMarginLabelUnknown));
     if (np)
         m_aircraft.Image2->setCursor(Qt::DragMoveCursor);
     else

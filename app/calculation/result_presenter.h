@@ -26,7 +26,7 @@ class ResultPresenter {
 public:
     /// What the presenter asks of the window.
     struct Window {
-        QWidget* window = nullptr;            // repainted before the calculation starts
+        QWidget* window = nullptr; // repainted before the calculation starts
         TSpanLoadingWindow* spanLoading = nullptr;
         std::function<tv::AircraftTexts()> fieldTexts; // the fields as they stand
         std::function<tv::AircraftTexts()> shownTexts; // with a planform drag's shape while one runs
@@ -45,12 +45,12 @@ public:
         /// A planform drag running draws its rubber band again (over a live result's views).
         std::function<void()> redrawDrag;
         std::function<int()> wingCount;
-        std::function<int()> activeWing;  // 1..5 on a wing page, 0 elsewhere
+        std::function<int()> activeWing; // 1..5 on a wing page, 0 elsewhere
         std::function<bool()> clipboardHasWing;
     };
-    ResultPresenter(CalculationController& calc, const ProjectDocument& doc, TDialogs& dialogs, WindowActions& actions,
-                    QTabWidget& pages, AircraftPage& aircraft, const std::array<WingPage*, tv::kWingMax + 1>& wings,
-                    Window hooks);
+    ResultPresenter(CalculationController& calc, const ProjectDocument& doc, TDialogs& dialogs,
+                    WindowActions& actions, QTabWidget& pages, AircraftPage& aircraft,
+                    const std::array<WingPage*, tv::kWingMax + 1>& wings, Window hooks);
 
     /// The calculate command: the fields' model calculated now and shown.
     void calculate();

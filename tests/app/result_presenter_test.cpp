@@ -42,8 +42,10 @@ protected:
         pages.addTab(aircraft, "aircraft");
         actions.Button4 = aircraft->Button4;
         for (int w = 1; w <= tv::kWingMax; ++w) pages.addTab(wings[w] = new WingPage(w, pl), "wing");
-        for (int w = 1; w <= tv::kWingMax; ++w) aircraft->positionZ[w]->setText(QString::fromStdString(shown.wings[w][WingField::PositionZ]));
-        aircraft->setSceneSource([this] { return AircraftPage::Scene{&model, calc.resultFor(shown), tv::UiLanguage::English, "", {}}; });
+        for (int w = 1; w <= tv::kWingMax; ++w)
+            aircraft->positionZ[w]->setText(QString::fromStdString(shown.wings[w][WingField::PositionZ]));
+        aircraft->setSceneSource(
+            [this] { return AircraftPage::Scene{&model, calc.resultFor(shown), tv::UiLanguage::English, "", {}}; });
         auto log = [this](const char* call) { return [this, call] { calls << call; }; };
         presenter = std::make_unique<ResultPresenter>(
             calc, doc, dialogs, actions, pages, *aircraft, wings,
