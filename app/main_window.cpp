@@ -3,7 +3,6 @@
 #include "app/main_window.h"
 #include "app/about_window.h"
 #include "app/actions.h"
-#include "app/captions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/balance_panel.h"
@@ -32,7 +31,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QTranslator>
 
 namespace {
 constexpr int kClientWidth = 836; // design client area
@@ -41,7 +39,7 @@ constexpr int kToolBarHeight = 28;
 } // namespace
 
 TForm1::TForm1(const Options& options, QWidget* parent)
-    : QMainWindow(parent), m_options(options), m_qtTexts(std::make_unique<QtTranslations>()),
+    : QMainWindow(parent), m_options(options),
       m_recorder(m_doc.history, {[this] { return fieldTexts(); },
                                  [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
                                  [this] { updateUndoTexts(); }}),
@@ -88,6 +86,10 @@ TForm1::TForm1(const Options& options, QWidget* parent)
                                [this]() -> const tv::Aircraft& { return Model; }, [this] { return m_wingCount; },
                                [this] { return Catalogue.TxtFlightDirection; }, [this] { Button4Click(); },
                                [this] { return m_balance->reportLines(); }});
+    m_presenter = std::make_unique<ResultPresenter>(*m_calc, m_doc, *m_dialogs, *m_actions, *m_pages, *m_aircraft, m_wing,
+                                                    presenterWindow());
+    m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, *m_calc, *m_actions, *m_pages, *m_aircraft,
+                                                  m_wing, languageWindow());
     connectCommands();
     connectPages();
     connectViews();

@@ -4,10 +4,12 @@
 // the pages; the window keeps only the view state of its drawings.
 #include "app/calculation/calculation_controller.h"
 #include "app/calculation/result_commands.h"
+#include "app/calculation/result_presenter.h"
 #include "app/dialogs.h"
 #include "app/document/history_recorder.h"
 #include "app/document/project_commands.h"
 #include "app/pages/aircraft_fields.h"
+#include "app/language_switch.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/planform_editor.h"
 #include "app/pages/placement.h"
@@ -34,7 +36,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class QTabWidget;
-class QtTranslations;
 class TForm2;
 class TForm3;
 class TSpanLoadingWindow;
@@ -131,9 +132,9 @@ public:
     void startNewAircraft(int index) { m_files->startNewAircraft(index); }
     void openRecentProject(int index) { m_files->openRecent(index); }
 
-    // ---- Calculation and results (main_window_results.cpp, calculation/result_commands) ---------
-    void Button4Click();
-    void setLiveNeutralPoint(bool on);
+    // ---- Calculation and results (calculation/result_presenter, calculation/result_commands) ---
+    void Button4Click() { m_presenter->calculate(); }
+    void setLiveNeutralPoint(bool on) { m_presenter->setLiveMode(on); }
     bool liveNeutralPoint() const { return m_calc->liveMode(); }
     /// Hands the model as it stands to the live worker now.
     void requestLiveCalculation() { m_calc->requestLiveNow(); }
@@ -145,7 +146,7 @@ public:
     std::string resultsReport() const { return m_results->resultsReport(); }
     void ExportAvl1Click() { m_results->exportAvl(); }
     void ExportCsv1Click() { m_results->exportCsv(); }
-    void SpanLoading1Click();
+    void SpanLoading1Click() { m_presenter->showSpanLoading(); }
     TSpanLoadingWindow* spanLoadingWindow() const { return m_spanLoading; }
     tv::SpanLoadingScene spanLoadingScene() const;
     void Print1Click(QObject* = nullptr) { m_results->print(); }
@@ -154,14 +155,14 @@ public:
     tv::ReportData reportData(double pictureScale = 1) const;
     TForm3* printDialog() { return m_results->printDialog(); }
 
-    // ---- Languages and about window (main_window_language.cpp) ----------------------------------
-    void deutsch();
-    void english();
-    void spain();
-    void german1Click();
-    void english1Click();
-    void spain1Click();
-    void BitBtn1Click();
+    // ---- Languages and about window (language_switch) -------------------------------------------
+    void deutsch() { m_language->apply(tv::UiLanguage::German); }
+    void english() { m_language->apply(tv::UiLanguage::English); }
+    void spain() { m_language->apply(tv::UiLanguage::Spanish); }
+    void german1Click() { m_language->select(tv::UiLanguage::German); }
+    void english1Click() { m_language->select(tv::UiLanguage::English); }
+    void spain1Click() { m_language->select(tv::UiLanguage::Spanish); }
+    void BitBtn1Click() { m_language->showAbout(); }
     TForm2* aboutWindow() const { return m_about; }
 
     // ---- Drawings and the mouse on them (main_window_views.cpp) ---------------------------------
@@ -194,14 +195,12 @@ private:
     /// A command's handler, run after any planform drag in progress is called off.
     template <class F> auto command(F f) { return [this, f] { cancelPlanformDrag(); f(); }; }
 
-    // Result state (main_window_results.cpp).
-    /// The state of every command from the document and the result.
-    void updateActions();
-    /// What shows the result without drawing: the wings' aerodynamic centres, the results box,
-    /// the margin label, the span loading, the commands.
-    void showResultState();
-    /// A result just made: the heights it moved go into the z fields, then it is shown.
-    void presentResult(bool live);
+    // Result state (calculation/result_presenter).
+    /// What the presenter asks of the window (main_window_results.cpp).
+    ResultPresenter::Window presenterWindow();
+    void updateActions() { if (m_presenter) m_presenter->updateActions(); }
+    void showResultState() { m_presenter->showResultState(); }
+    void presentResult(bool live) { m_presenter->presentResult(live); }
     void scheduleLiveCalculation() { if (!m_building) m_calc->scheduleLive(); }
 
     // Model edits (main_window_model.cpp).
@@ -240,9 +239,10 @@ private:
     tv::AircraftTexts shownTexts() const { return m_planform.shownTexts(); }
     void cancelPlanformDrag() { m_planform.cancel(); }
 
-    // Language (main_window_language.cpp).
-    void selectLanguage(tv::UiLanguage lang);
-    void applyLanguage(tv::UiLanguage lang);
+    // Language (language_switch).
+    /// What the switch asks of the window (main_window_language.cpp).
+    LanguageSwitch::Window languageWindow();
+    void selectLanguage(tv::UiLanguage lang) { m_language->select(lang); }
 
     // ---- Parts ----------------------------------------------------------------------------------
     Options m_options;
@@ -265,14 +265,15 @@ private:
     QLabel* m_statusLine = nullptr;
     TForm2* m_about = nullptr;
     std::unique_ptr<ResultCommands> m_results;
+    std::unique_ptr<ResultPresenter> m_presenter;
     TSpanLoadingWindow* m_spanLoading = nullptr;
-    std::unique_ptr<QtTranslations> m_qtTexts;
     WindowEvents* m_events = nullptr;
     std::unique_ptr<WindowLayout> m_layout;
+    std::unique_ptr<LanguageSwitch> m_language;
 
     // ---- Window state ---------------------------------------------------------------------------
-    tv::UiLanguage UiLanguage = tv::UiLanguage::English;
-    tv::MessageCatalogue Catalogue;
+    tv::UiLanguage UiLanguage = tv::UiLanguage::English; // set by the language switch
+    tv::MessageCatalogue Catalogue;                       // the language's messages, set with it
     bool ClipboardHasWing = false; // as the project commands last found the clipboard file
     tv::Aircraft Model; // as the last planform computations read it
     int m_wingCount = tv::kDefaultWingCount;

@@ -1,77 +1,14 @@
-// The three language procedures, the language menu and tool buttons, and the about window.
-#include "app/about_window.h"
-#include "app/actions.h"
-#include "app/captions.h"
-#include "app/calculation/calculation_controller.h"
+// What the language switch asks of the window.
 #include "app/main_window.h"
-#include "app/pages/aircraft_page.h"
-#include "app/pages/wing_page.h"
-#include "app/span_loading_window.h"
-#include "i18n/export_texts.h"
-#include "i18n/session_texts.h"
-#include "views/aircraft_view.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QMenu>
-#include <QPainter>
-#include <QTabWidget>
-#include <QTranslator>
-
-void TForm1::deutsch() { applyLanguage(tv::UiLanguage::German); }
-void TForm1::english() { applyLanguage(tv::UiLanguage::English); }
-void TForm1::spain() { applyLanguage(tv::UiLanguage::Spanish); }
-
-void TForm1::german1Click() { selectLanguage(tv::UiLanguage::German); }
-void TForm1::english1Click() { selectLanguage(tv::UiLanguage::English); }
-void TForm1::spain1Click() { selectLanguage(tv::UiLanguage::Spanish); }
-
-void TForm1::selectLanguage(tv::UiLanguage lang) {
-    UiLanguage = lang;
-    m_actions->showLanguage(lang == tv::UiLanguage::German ? 0 : lang == tv::UiLanguage::English ? 1 : 2);
-    if (lang == tv::UiLanguage::German)
-        deutsch();
-    else if (lang == tv::UiLanguage::English)
-        english();
-    else
-        spain();
-}
-
-void TForm1::applyLanguage(tv::UiLanguage lang) {
-    m_qtTexts->load(lang);
-    // Captions of the labels, buttons, check box, tabs and scale controls.
-    applyCaptions(this, m_pages, tv::windowTexts(lang));
-    // The catalogue comes before any drawing: the stability picture redraws the aircraft view,
-    // whose flight-direction caption is the catalogue's. The result's lines follow the language.
-    Catalogue = tv::messageCatalogue(lang);
-    m_calc->relocalise(lang);
-    for (int w = 1; w <= tv::kWingMax; ++w) m_aircraft->redrawThumbnail(w, QString::fromStdString(tv::thumbnailCaption(lang, w)));
-    // The stability texts in the new language; without a neutral point there are none, and the
-    // aircraft view is drawn afresh instead.
-    STABIL();
-    if (!neutralPointKnown()) {
-        m_aircraft->Image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
-        drawAircraftView();
-    }
-    for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
-    applyCaptions(this, m_pages, tv::menuTexts(lang));
-    if (m_spanLoading) m_spanLoading->setWindowTitle(QString::fromUtf8(tv::spanLoadingTexts(lang).title));
-    // The switch writes its own flight-direction caption over the one of the aircraft view.
-    m_aircraft->drawLanguageCaption(tv::aircraftViewFlightDirection(lang));
-    Space1();
-    // Lengths along x and where they are measured from.
-    m_aircraft->Image2->setToolTip(QString::fromStdString(tv::xOriginNote(lang, 1)));
-    for (int w = 1; w <= tv::kWingMax; ++w) m_wing[w]->setXOriginNote(QString::fromStdString(tv::xOriginNote(lang, w)));
-    updateUndoTexts();
-    rebuildRecentMenu();
-    if (!m_building) showResultState();
-}
-
-void TForm1::BitBtn1Click() {
-    m_about->fill(UiLanguage);
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+LanguageSwitch::Window TForm1::languageWindow() {
+    return {.root = this,
+            .spanLoading = m_spanLoading,
+            .about = m_about,
+            .shownTexts = [this] { return shownTexts(); },
+            .viewGround = [this] { return systemColours().toolTipBackground; },
+            .showGapQuestions = [this] { Space1(); },
+            .showUndoTexts = [this] { updateUndoTexts(); },
+            .rebuildRecentMenu = [this] { rebuildRecentMenu(); },
+            .showResultState = [this] { if (!m_building) showResultState(); }};
 }
