@@ -181,12 +181,7 @@ tv::ReportData startingReport(const tvtest::CalculatedAircraft& c, tv::UiLanguag
     d.NeutralPointX = c.reference.NeutralPointX;
     d.WingAcX = c.solver->WingAcX;
     d.WingLiftSlope = c.solver->WingLiftSlope;
-    tv::StabilityScene scene;
-    scene.aircraft = &c.aircraft;
-    scene.solver = c.solver.get();
-    scene.lang = lang;
-    scene.NeutralPointKnown = scene.LatticeKnown = true;
-    scene.reference = c.reference;
+    tv::StabilityScene scene = tvtest::calculatedScene(c, lang);
     scene.flightCaption = " flight direction";
     d.aircraftPicture = QImage(tv::kAircraftPictureSize, QImage::Format_RGB32);
     QPainter p(&d.aircraftPicture);

@@ -88,12 +88,7 @@ TEST(BalanceMarks, StandClearOfTheResultLinesOnEveryStartingAircraft) {
         for (const tv::UiLanguage lang : {tv::UiLanguage::English, tv::UiLanguage::German, tv::UiLanguage::Spanish}) {
             SCOPED_TRACE(testing::Message() << name << " language " << int(lang));
             const tvtest::CalculatedAircraft& c = tvtest::startingAircraft(name);
-            tv::StabilityScene scene;
-            scene.aircraft = &c.aircraft;
-            scene.solver = c.solver.get();
-            scene.lang = lang;
-            scene.NeutralPointKnown = scene.LatticeKnown = true;
-            scene.reference = c.reference;
+            tv::StabilityScene scene = tvtest::calculatedScene(c, lang);
             scene.balance.mac = tv::meanChord(c.aircraft.Wings[c.solver->ReferenceWing]);
             ASSERT_TRUE(scene.balance.mac);
             scene.balance.cgForward = c.reference.NeutralPointX - 30;

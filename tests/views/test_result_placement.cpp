@@ -11,14 +11,8 @@ namespace {
 
 const tv::UiLanguage kLanguages[] = {tv::UiLanguage::English, tv::UiLanguage::German, tv::UiLanguage::Spanish};
 
-tv::StabilityScene calculatedScene(const tvtest::CalculatedAircraft& c, tv::UiLanguage lang) {
-    tv::StabilityScene scene;
-    scene.aircraft = &c.aircraft;
-    scene.solver = c.solver.get();
-    scene.lang = lang;
-    scene.NeutralPointKnown = true;
-    scene.LatticeKnown = true;
-    scene.reference = c.reference;
+tv::StabilityScene placementScene(const tvtest::CalculatedAircraft& c, tv::UiLanguage lang) {
+    tv::StabilityScene scene = tvtest::calculatedScene(c, lang);
     scene.colours.toolTipBackground = tvtest::kTip;
     scene.flightCaption = " flight direction";
     return scene;
@@ -65,7 +59,7 @@ TEST(ResultPlacement, StartingAircraftInEveryLanguageKeepTheLinesOffTheWings) {
                 for (const bool manual : {false, true}) {
                     SCOPED_TRACE(testing::Message() << name << " language " << int(lang) << " " << size.width() << "x"
                                                     << size.height() << (manual ? " manual" : ""));
-                    tv::StabilityScene scene = calculatedScene(c, lang);
+                    tv::StabilityScene scene = placementScene(c, lang);
                     scene.manual = manual;
                     QImage img(size, QImage::Format_RGB32);
                     const tv::StabilityPicture pic = drawStability(img, scene, tv::fitAircraftView(c.aircraft, size));

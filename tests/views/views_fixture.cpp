@@ -69,4 +69,14 @@ void keep(const QImage& img, const std::string& name) {
     img.save(QString::fromLocal8Bit(dir) + "/" + QString::fromStdString(name) + ".png");
 }
 
+tv::StabilityScene calculatedScene(const CalculatedAircraft& c, tv::UiLanguage lang) {
+    tv::StabilityScene scene;
+    scene.aircraft = &c.aircraft;
+    scene.solver = c.solver.get();
+    scene.lang = lang;
+    scene.NeutralPointKnown = scene.LatticeKnown = true;
+    scene.reference = c.reference;
+    return scene;
+}
+
 } // namespace tvtest

@@ -2,6 +2,7 @@
 // Helpers of the view tests: wings from numbers, images filled with a known colour, pixel probes.
 #include "model/aircraft.h"
 #include "solver/workspace.h"
+#include "views/stability_view.h"
 
 #include <QColor>
 #include <QImage>
@@ -48,6 +49,8 @@ struct CalculatedAircraft {
 inline constexpr std::array<const char*, 5> kStartingAircraft{"glider-2m", "canard", "tandem", "flying-wing",
                                                               "default"};
 const CalculatedAircraft& startingAircraft(const std::string& name);
+/// The stability picture's scene of a calculated aircraft, its neutral point and lattice known.
+tv::StabilityScene calculatedScene(const CalculatedAircraft& c, tv::UiLanguage lang);
 
 /// Writes the image to $TV_VIEWS_PNG/<name>.png when that variable names a folder.
 void keep(const QImage& img, const std::string& name);
