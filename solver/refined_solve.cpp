@@ -1,5 +1,6 @@
 #include "solver/refined_solve.h"
 
+#include "solver/blas_load.h"
 #include "solver/compensated_residual.h"
 #include "solver/single_elimination.h"
 #include "solver/solver_threads.h"
@@ -45,6 +46,7 @@ bool copyToSingle(const double* A, int ld, int n, float* S) {
 /// LAPACK's reports nothing while it runs: the count of all columns before, none after.
 bool factor(RefinementWork& w, int n, const EliminationProgress& progress) {
     if (progress) progress(n);
+    const BlasThreadsForLoad threads(n); // no library thread waits for a processor others keep busy
     if (factorSingleTransposed(w.Factor.data(), n, w.Pivots.data())) return false;
     if (progress) progress(0);
     return true;
