@@ -71,7 +71,7 @@ public:
     bool latticeKnown() const { return hasLattice(currentResult()); }
     /// The last calculation was refused or failed.
     bool abortCalculation() const { return m_calc->latestFailed(); }
-    bool clipboardHasWing() const { return ClipboardHasWing; }
+    bool clipboardHasWing() const { return m_files && m_files->clipboardHasWing(); }
     tv::UiLanguage uiLanguage() const { return UiLanguage; }
     const tv::MessageCatalogue& catalogue() const { return Catalogue; }
     /// The aircraft as the last planform computations read it.
@@ -274,7 +274,6 @@ private:
     // ---- Window state ---------------------------------------------------------------------------
     tv::UiLanguage UiLanguage = tv::UiLanguage::English; // set by the language switch
     tv::MessageCatalogue Catalogue;                       // the language's messages, set with it
-    bool ClipboardHasWing = false; // as the project commands last found the clipboard file
     tv::Aircraft Model; // as the last planform computations read it
     int m_wingCount = tv::kDefaultWingCount;
     tv::DragState m_drag; // shared by the planform views and the aircraft page's views

@@ -34,7 +34,6 @@ ProjectCommands::Window TForm1::projectWindow() {
             .startHistory = [this] { startHistory(); },
             .updateActions = [this] { updateActions(); },
             .clipboardChanged = [this](bool hasWing) {
-                ClipboardHasWing = hasWing;
                 for (int w = 1; w <= tv::kWingMax; ++w) m_wing[w]->insertButton()->setEnabled(hasWing);
                 updateActions();
             },

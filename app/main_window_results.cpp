@@ -21,7 +21,7 @@ ResultPresenter::Window TForm1::presenterWindow() {
             .showBalance = [this] { m_balance->refresh(); },
             .wingCount = [this] { return m_wingCount; },
             .activeWing = [this] { return activeWing(); },
-            .clipboardHasWing = [this] { return ClipboardHasWing; }};
+            .clipboardHasWing = [this] { return clipboardHasWing(); }};
 }
 
 tv::SpanLoadingScene TForm1::spanLoadingScene() const { return m_results->spanLoadingScene(); }

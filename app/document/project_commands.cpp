@@ -276,7 +276,10 @@ void ProjectCommands::openRecent(int index) {
 
 // ---- Wing clipboard and exchange -----------------------------------------------------------------
 
-void ProjectCommands::refreshClipboard() { m_win.clipboardChanged(tv::fileCanBeOpened(clipboardPath())); }
+void ProjectCommands::refreshClipboard() {
+    m_clipboardHasWing = tv::fileCanBeOpened(clipboardPath());
+    m_win.clipboardChanged(m_clipboardHasWing);
+}
 
 void ProjectCommands::copyWing(int w) {
     if (w < 1 || w > tv::kWingMax) return;

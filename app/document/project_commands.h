@@ -99,6 +99,8 @@ public:
     // ---- Wing clipboard and exchange -----------------------------------------------------------
     /// Looks whether the clipboard file holds a wing and tells the window.
     void refreshClipboard();
+    /// Whether the clipboard file held a wing when last looked at.
+    bool clipboardHasWing() const { return m_clipboardHasWing; }
     /// Wing w (1..5; 0: none) to the clipboard file, with the neutral point while it is current.
     void copyWing(int w);
     /// The clipboard's wing into wing w (1..5; 0: none), as one edit.
@@ -122,4 +124,5 @@ private:
     TDialogs& m_dialogs;
     CalculationController& m_calc;
     Window m_win;
+    bool m_clipboardHasWing = false;
 };

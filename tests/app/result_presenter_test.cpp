@@ -127,15 +127,4 @@ TEST_F(ResultPresenterTest, MovedHeightsReachTheFieldsAndTheModel) {
     EXPECT_EQ(calls.count("record"), 1);
 }
 
-TEST_F(ResultPresenterTest, AnEditTakesTheShownResultAway) {
-    presenter->calculate();
-    ASSERT_TRUE(offered(actions.CopyResults1));
-    shown.wings[1][WingField::Span1] = "333";
-    presenter->showResultState();
-    EXPECT_EQ(aircraft->Label21->text(), QString::fromLatin1(tv::kMarginLabelUnknown));
-    EXPECT_FALSE(offered(actions.CopyResults1));
-    EXPECT_TRUE(offered(actions.Calc1));
-    EXPECT_NE(aircraft->Image2->cursor().shape(), Qt::DragMoveCursor);
-}
-
 } // namespace
