@@ -85,7 +85,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
         ResultCommands::Window{[this] { Button4Click(); }, [this] { return m_balance->reportLines(); }});
     m_presenter = std::make_unique<ResultPresenter>(*m_calc, view(), *m_dialogs, *m_actions, *m_pages, *m_aircraft, m_wing,
                                                     presenterWindow());
-    m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, *m_calc, *m_actions, *m_pages, *m_aircraft,
+    m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, view(), *m_calc, *m_actions, *m_pages, *m_aircraft,
                                                   m_wing, languageWindow());
     connectCommands();
     connectPages();

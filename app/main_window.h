@@ -3,9 +3,8 @@
 // The project lives in the document, results in the calculation's one result object, controls on
 // the pages; the window keeps only the view state of its drawings.
 #include "app/calculation/calculation_controller.h"
-#include "app/result_commands.h"
-#include "app/result_presenter.h"
 #include "app/dialogs.h"
+#include "app/document/document_view.h"
 #include "app/document/history_recorder.h"
 #include "app/document/project_commands.h"
 #include "app/pages/aircraft_fields.h"
