@@ -83,10 +83,10 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_results = std::make_unique<ResultCommands>(
         *m_calc, view(), *m_dialogs, *this, *m_aircraft, options.printerService,
         ResultCommands::Window{[this] { Button4Click(); }, [this] { return m_balance->reportLines(); }});
-    m_presenter = std::make_unique<ResultPresenter>(*m_calc, view(), *m_dialogs, *m_actions, *m_pages, *m_aircraft, m_wing,
-                                                    presenterWindow());
-    m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, view(), *m_calc, *m_actions, *m_pages, *m_aircraft,
-                                                  m_wing, languageWindow());
+    m_presenter = std::make_unique<ResultPresenter>(*m_calc, view(), *m_dialogs, *m_actions, *m_pages, *m_aircraft,
+                                                    m_wing, presenterWindow());
+    m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, view(), *m_calc, *m_actions, *m_pages,
+                                                  *m_aircraft, m_wing, languageWindow());
     connectCommands();
     connectPages();
     connectViews();

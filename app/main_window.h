@@ -135,7 +135,7 @@ public:
     void startNewAircraft(int index) { m_files->startNewAircraft(index); }
     void openRecentProject(int index) { m_files->openRecent(index); }
 
-    // ---- Calculation and results (calculation/result_presenter, calculation/result_commands) ---
+    // ---- Calculation and results (result_presenter, result_commands) ----------------------------
     void Button4Click() { m_presenter->calculate(); }
     void setLiveNeutralPoint(bool on) { m_presenter->setLiveMode(on); }
     bool liveNeutralPoint() const { return m_calc->liveMode(); }
@@ -198,7 +198,7 @@ private:
     /// A command's handler, run after any planform drag in progress is called off.
     template <class F> auto command(F f) { return [this, f] { cancelPlanformDrag(); f(); }; }
 
-    // Result state (calculation/result_presenter).
+    // Result state (result_presenter).
     /// What the presenter asks of the window (main_window_results.cpp).
     ResultPresenter::Window presenterWindow();
     void updateActions() { if (m_presenter) m_presenter->updateActions(); }

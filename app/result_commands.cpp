@@ -40,8 +40,8 @@ QString withSuffix(const QString& name, const char* suffix, Suffix rule) {
 
 ResultCommands::ResultCommands(const CalculationController& calc, const DocumentView& view, TDialogs& dialogs,
                                QWidget& window, AircraftPage& page, tv::PrinterService* printerService, Window hooks)
-    : m_calc(calc), m_view(view), m_doc(view.document()), m_dialogs(dialogs), m_window(window), m_page(page), m_printerService(printerService),
-      m_hooks(std::move(hooks)) {
+    : m_calc(calc), m_view(view), m_doc(view.document()), m_dialogs(dialogs), m_window(window), m_page(page),
+      m_printerService(printerService), m_hooks(std::move(hooks)) {
     m_imageP = named(new TImage(&m_page), QStringLiteral("Image_P"));
     m_imageP->setBitmapSize(tv::kReportPageSize);
     m_imageP->hide();
