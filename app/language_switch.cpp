@@ -2,6 +2,7 @@
 #include "app/about_window.h"
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
+#include "app/document/document_view.h"
 #include "app/imagecontrol.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
@@ -13,11 +14,11 @@
 
 #include <QTabWidget>
 
-LanguageSwitch::LanguageSwitch(tv::UiLanguage& language, tv::MessageCatalogue& catalogue,
+LanguageSwitch::LanguageSwitch(tv::UiLanguage& language, tv::MessageCatalogue& catalogue, const DocumentView& view,
                                CalculationController& calc, WindowActions& actions, QTabWidget& pages,
                                AircraftPage& aircraft, const std::array<WingPage*, tv::kWingMax + 1>& wings,
                                Window hooks)
-    : m_language(language), m_catalogue(catalogue), m_calc(calc), m_actions(actions), m_pages(pages),
+    : m_language(language), m_catalogue(catalogue), m_view(view), m_calc(calc), m_actions(actions), m_pages(pages),
       m_aircraft(aircraft), m_wing(wings), m_hooks(std::move(hooks)) {}
 
 void LanguageSwitch::select(tv::UiLanguage lang) {
@@ -39,7 +40,7 @@ void LanguageSwitch::apply(tv::UiLanguage lang) {
     // The stability texts in the new language; without a neutral point there are none, and the
     // aircraft view is drawn afresh instead.
     m_aircraft.drawStability();
-    if (!hasNeutralPoint(m_calc.resultFor(m_hooks.shownTexts()))) {
+    if (!hasNeutralPoint(m_calc.resultFor(m_view.shownTexts()))) {
         m_aircraft.Image2->clear(m_hooks.viewGround(), tv::kGreyOutline);
         m_aircraft.drawAircraftView();
     }

@@ -13,6 +13,7 @@
 
 class AircraftPage;
 class CalculationController;
+class DocumentView;
 class QTabWidget;
 class QWidget;
 class TForm2;
@@ -27,16 +28,16 @@ public:
         QWidget* root = nullptr; // whose named controls and menus get the captions
         TSpanLoadingWindow* spanLoading = nullptr;
         TForm2* about = nullptr;
-        /// The model shown: without its neutral point the aircraft view is drawn afresh.
-        std::function<tv::AircraftTexts()> shownTexts;
         std::function<QColor()> viewGround; // the aircraft view's background
         std::function<void()> showGapQuestions;
         std::function<void()> showUndoTexts;
         std::function<void()> rebuildRecentMenu;
         std::function<void()> showResultState;
     };
-    /// language and catalogue: the window's, which the switch sets and everything else reads.
-    LanguageSwitch(tv::UiLanguage& language, tv::MessageCatalogue& catalogue, CalculationController& calc,
+    /// language and catalogue: the window's, which the switch sets and everything else reads;
+    /// view: the model shown, without whose neutral point the aircraft view is drawn afresh.
+    LanguageSwitch(tv::UiLanguage& language, tv::MessageCatalogue& catalogue, const DocumentView& view,
+                   CalculationController& calc,
                    WindowActions& actions, QTabWidget& pages, AircraftPage& aircraft,
                    const std::array<WingPage*, tv::kWingMax + 1>& wings, Window hooks);
 
@@ -50,6 +51,7 @@ public:
 private:
     tv::UiLanguage& m_language;
     tv::MessageCatalogue& m_catalogue;
+    const DocumentView& m_view;
     CalculationController& m_calc;
     WindowActions& m_actions;
     QTabWidget& m_pages;

@@ -7,7 +7,7 @@
 #include "app/pages/aircraft_page.h"
 #include "app/pages/balance_panel.h"
 #include "app/pages/wing_page.h"
-#include "app/pages/window_layout.h"
+#include "app/window_layout.h"
 #include "app/span_loading_window.h"
 #include "app/window_events.h"
 #include "model/planform.h"
@@ -40,11 +40,11 @@ constexpr int kToolBarHeight = 28;
 
 TForm1::TForm1(const Options& options, QWidget* parent)
     : QMainWindow(parent), m_options(options),
-      m_recorder(m_doc.history, {[this] { return fieldTexts(); },
+      m_recorder(m_doc.history, {[this] { return m_doc.texts(); },
                                  [this](const tv::AircraftTexts& t) { applyHistoryTexts(t); },
                                  [this] { updateUndoTexts(); }}),
-      m_planform(m_drag, m_wing, Model, m_recorder,
-                 {[this] { return fieldTexts(); }, [this] { return currentResult(); },
+      m_planform(m_drag, m_wing, m_doc.aircraft(), m_recorder,
+                 {[this] { return m_doc.texts(); }, [this] { return currentResult(); },
                   [this] { return systemColours(); }}) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
@@ -77,19 +77,16 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     setMinimumSize(m_pl.px(822), m_pl.px(744));
 
     m_about = new TForm2(this);
-    m_calc = new CalculationController([this] { return shownTexts(); }, [this] { return UiLanguage; }, this);
+    m_calc = new CalculationController(view(), this);
     connect(m_calc, &CalculationController::liveResultReady, this, [this] { presentResult(true); });
     m_spanLoading = new TSpanLoadingWindow([this] { return spanLoadingScene(); }, this);
     m_results = std::make_unique<ResultCommands>(
-        *m_calc, m_doc, *m_dialogs, *this, *m_aircraft, options.printerService,
-        ResultCommands::Window{[this] { return fieldTexts(); }, [this] { return shownTexts(); }, [this] { return UiLanguage; },
-                               [this]() -> const tv::Aircraft& { return Model; }, [this] { return m_wingCount; },
-                               [this] { return Catalogue.TxtFlightDirection; }, [this] { Button4Click(); },
-                               [this] { return m_balance->reportLines(); }});
-    m_presenter = std::make_unique<ResultPresenter>(*m_calc, m_doc, *m_dialogs, *m_actions, *m_pages, *m_aircraft, m_wing,
-                                                    presenterWindow());
-    m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, *m_calc, *m_actions, *m_pages, *m_aircraft,
-                                                  m_wing, languageWindow());
+        *m_calc, view(), *m_dialogs, *this, *m_aircraft, options.printerService,
+        ResultCommands::Window{[this] { Button4Click(); }, [this] { return m_balance->reportLines(); }});
+    m_presenter = std::make_unique<ResultPresenter>(*m_calc, view(), *m_dialogs, *m_actions, *m_pages, *m_aircraft,
+                                                    m_wing, presenterWindow());
+    m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, view(), *m_calc, *m_actions, *m_pages,
+                                                  *m_aircraft, m_wing, languageWindow());
     connectCommands();
     connectPages();
     connectViews();
@@ -101,12 +98,12 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
     setMinimumHeight(minimumHeight() + statusBar()->sizeHint().height());
-    m_files = std::make_unique<ProjectCommands>(m_doc, *m_dialogs, *m_calc, projectWindow());
+    m_files = std::make_unique<ProjectCommands>(m_doc, view(), *m_dialogs, *m_calc, projectWindow());
     // Keys, focus and resizes anywhere: a drag whose release is lost is called off.
     qApp->installEventFilter(m_events);
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
-    m_balance->setSceneSource([this] { return BalanceScene{tv::computeAircraft(shownTexts()), currentResult(), UiLanguage}; });
+    m_balance->setSceneSource([this] { return balanceScene(); });
     m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
     m_building = false;
     Create1(options.arguments);
@@ -129,7 +126,7 @@ void TForm1::buildPages() {
     m_pages->addTab(m_remarksPage, QStringLiteral("Remarks"));
     m_memo2 = named(new QPlainTextEdit(m_remarksPage), QStringLiteral("Memo2"));
     m_pl.place(m_memo2, 4, 4, 820, 690);
-    m_fields = std::make_unique<AircraftFields>(*m_aircraft, m_wing, *m_memo2, m_wingCount, m_doc.balance);
+    m_fields = std::make_unique<AircraftFields>(*m_aircraft, m_wing, *m_memo2, m_doc.texts());
     m_balance = new BalancePanel(m_pl);
     m_pages->addTab(m_balance, QString());
 }
@@ -206,10 +203,13 @@ void TForm1::connectPages() {
     AircraftPage& ap = *m_aircraft;
     connect(ap.Edit_Mstab, &QLineEdit::textChanged, this, [this] { marginEdited(); });
     connect(ap.CheckBoxA, &QCheckBox::clicked, this, [this] { CheckBoxAClick(); });
-    connect(m_memo2, &QPlainTextEdit::textChanged, this, [this] { recordEdit({tv::EditKind::Remarks}, true); });
+    connect(m_memo2, &QPlainTextEdit::textChanged, this, [this] {
+        takeFieldTexts();
+        recordEdit({tv::EditKind::Remarks}, true);
+    });
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     connect(m_balance, &BalancePanel::edited, this, [this](const tv::BalanceTexts& b, bool typing) {
-        m_doc.balance = b;
+        m_doc.setBalance(b);
         showResultState();
         STABIL();
         recordEdit({tv::EditKind::Balance}, typing);

@@ -3,16 +3,18 @@
 // The project lives in the document, results in the calculation's one result object, controls on
 // the pages; the window keeps only the view state of its drawings.
 #include "app/calculation/calculation_controller.h"
-#include "app/calculation/result_commands.h"
-#include "app/calculation/result_presenter.h"
 #include "app/dialogs.h"
+#include "app/document/document_view.h"
 #include "app/document/history_recorder.h"
 #include "app/document/project_commands.h"
 #include "app/pages/aircraft_fields.h"
 #include "app/language_switch.h"
 #include "app/pages/aircraft_page.h"
+#include "app/pages/balance_state.h"
 #include "app/pages/planform_editor.h"
 #include "app/pages/placement.h"
+#include "app/result_commands.h"
+#include "app/result_presenter.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
 #include "printing/printer_service.h"
@@ -50,7 +52,7 @@ struct SolverWorkspace;
 struct SpanLoadingScene;
 } // namespace tv
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, private DocumentView {
     Q_OBJECT
 public:
     struct Options {
@@ -73,9 +75,9 @@ public:
     bool abortCalculation() const { return m_calc->latestFailed(); }
     bool clipboardHasWing() const { return m_files && m_files->clipboardHasWing(); }
     tv::UiLanguage uiLanguage() const { return UiLanguage; }
-    const tv::MessageCatalogue& catalogue() const { return Catalogue; }
-    /// The aircraft as the last planform computations read it.
-    const tv::Aircraft& model() const { return Model; }
+    const tv::MessageCatalogue& catalogue() const override { return Catalogue; }
+    /// The aircraft the document derived from the texts.
+    const tv::Aircraft& model() const { return m_doc.aircraft(); }
     /// The current result's reference values (zero without one).
     const tv::ReferenceValues& reference() const { return referenceOf(currentResult()); }
     /// The current result's margins and centre-of-gravity positions.
@@ -108,10 +110,11 @@ public:
     void Redo1Click() { m_recorder.redo(); }
     QLineEdit* field(int w, tv::WingField f) const { return m_fields->field(w, f); }
     QRadioButton* trapeziumButton(int w, int n) const { return m_fields->trapeziumButton(w, n); }
-    int wingCount() const { return m_wingCount; }
+    int wingCount() const { return m_doc.wingCount(); }
     /// Wing 1..5 of the active page, 0 on the aircraft and remarks pages.
     int activeWing() const;
-    tv::AircraftTexts fieldTexts() const { return m_fields->texts(); }
+    /// The texts as the document holds them (the fields', after every edit).
+    const tv::AircraftTexts& fieldTexts() const { return m_doc.texts(); }
     tv::WingTexts wingTexts(int w) const { return m_fields->wingTexts(w); }
 
     // ---- Files (the project commands, app/document/project_commands.h) --------------------------
@@ -132,7 +135,7 @@ public:
     void startNewAircraft(int index) { m_files->startNewAircraft(index); }
     void openRecentProject(int index) { m_files->openRecent(index); }
 
-    // ---- Calculation and results (calculation/result_presenter, calculation/result_commands) ---
+    // ---- Calculation and results (result_presenter, result_commands) ----------------------------
     void Button4Click() { m_presenter->calculate(); }
     void setLiveNeutralPoint(bool on) { m_presenter->setLiveMode(on); }
     bool liveNeutralPoint() const { return m_calc->liveMode(); }
@@ -195,7 +198,7 @@ private:
     /// A command's handler, run after any planform drag in progress is called off.
     template <class F> auto command(F f) { return [this, f] { cancelPlanformDrag(); f(); }; }
 
-    // Result state (calculation/result_presenter).
+    // Result state (result_presenter).
     /// What the presenter asks of the window (main_window_results.cpp).
     ResultPresenter::Window presenterWindow();
     void updateActions() { if (m_presenter) m_presenter->updateActions(); }
@@ -232,11 +235,18 @@ private:
     // Views (main_window_views.cpp).
     tv::SystemColours systemColours() const;
     AircraftPage::Scene aircraftScene() const;
+    BalanceScene balanceScene() const;
     void redrawShownViews();
     /// The status line's pointer position; empty for none.
     void showPointerPosition(std::optional<tv::AircraftFramePoint> point);
+    // The read-only view of the document the units take.
+    const DocumentView& view() const { return *this; }
+    const ProjectDocument& document() const override { return m_doc; }
     /// The model the window shows: the field texts, with a planform drag's shape while one runs.
-    tv::AircraftTexts shownTexts() const { return m_planform.shownTexts(); }
+    tv::AircraftTexts shownTexts() const override { return m_planform.shownTexts(); }
+    tv::UiLanguage language() const override { return UiLanguage; }
+    /// The fields' texts taken into the document after an edit (it derives the aircraft once).
+    void takeFieldTexts() { m_doc.setTexts(m_fields->texts()); }
     void cancelPlanformDrag() { m_planform.cancel(); }
 
     // Language (language_switch).
@@ -274,8 +284,6 @@ private:
     // ---- Window state ---------------------------------------------------------------------------
     tv::UiLanguage UiLanguage = tv::UiLanguage::English; // set by the language switch
     tv::MessageCatalogue Catalogue;                       // the language's messages, set with it
-    tv::Aircraft Model; // as the last planform computations read it
-    int m_wingCount = tv::kDefaultWingCount;
     tv::DragState m_drag; // shared by the planform views and the aircraft page's views
     HistoryRecorder m_recorder;
     PlanformEditor m_planform;

@@ -20,8 +20,6 @@ ProjectCommands::Window TForm1::projectWindow() {
     return {.parent = this,
             .fileLabel = m_actions->Lab_FName,
             .recentMenu = m_actions->Recent1,
-            .language = [this] { return UiLanguage; },
-            .texts = [this] { return fieldTexts(); },
             .writeTexts = [this](const auto& texts, auto step) { writeAircraftTexts(texts, step); },
             .showAircraft = [this](bool justRead) {
                 m_aircraft->uncheckPressure();
@@ -57,8 +55,8 @@ void TForm1::Create1(const QStringList& arguments) {
 
 void TForm1::writeAircraftTexts(const tv::AircraftTexts& texts, std::optional<tv::EditStep> step) {
     const EditScope scope(*this, step);
-    if (texts.WingCount != m_wingCount) SetWingCount(texts.WingCount);
-    m_doc.balance = texts.Balance;
+    if (texts.WingCount != m_doc.wingCount()) SetWingCount(texts.WingCount);
+    m_doc.setBalance(texts.Balance);
     m_fields->writeWings(texts, 1, tv::kWingMax);
     m_fields->writeRemarks(texts.Comment);
 }

@@ -5,7 +5,6 @@ LanguageSwitch::Window TForm1::languageWindow() {
     return {.root = this,
             .spanLoading = m_spanLoading,
             .about = m_about,
-            .shownTexts = [this] { return shownTexts(); },
             .viewGround = [this] { return systemColours().toolTipBackground; },
             .showGapQuestions = [this] { Space1(); },
             .showUndoTexts = [this] { updateUndoTexts(); },

@@ -41,6 +41,7 @@ void TForm1::onFieldEdited(int w, tv::WingField f) {
 
 void TForm1::CalcWing(int w) {
     if (w < 1 || w > tv::kWingMax) return;
+    takeFieldTexts();
     computeWing(w);
     if (m_building) return;
     showResultState();
@@ -48,9 +49,8 @@ void TForm1::CalcWing(int w) {
 }
 
 void TForm1::computeWing(int w) {
-    Model.Wings[w] = tv::computeWing(wingTexts(w));
     drawPlanformView(w);
-    showWingFigures(w, Model.Wings[w]);
+    showWingFigures(w, m_doc.aircraft().Wings[w]);
 }
 
 void TForm1::showWingFigures(int w, const tv::Wing& wing) { m_wing[w]->showFigures(wing); }
@@ -61,15 +61,14 @@ void TForm1::Space1() { m_fields->showGapQuestions(Catalogue.TxtGapQuestion1, Ca
 
 void TForm1::chooseWingCount(int n) {
     // Nothing is lost by another count: the wings beyond it keep their fields, and undo brings it back.
-    if (n == m_wingCount) return;
+    if (n == m_doc.wingCount()) return;
     SetWingCount(n);
     recordEdit({tv::EditKind::WingCount});
 }
 
 void TForm1::SetWingCount(int n) {
     if (n < 1 || n > tv::kWingMax) return;
-    m_wingCount = n;
-    Model.WingCount = n;
+    m_doc.setWingCount(n);
     m_aircraft->selectWingCount(n);
     for (int w = 1; w <= tv::kWingMax; ++w) m_pages->setTabVisible(m_pages->indexOf(m_wing[w]), w <= n);
     m_aircraft->showWingsInUse(n);
@@ -89,8 +88,8 @@ void TForm1::SetTrapeziumCount(int w, int n) {
 void TForm1::Calc() {
     m_aircraft->uncheckPressure();
     m_aircraft->ScrollBar3->setValue(100);
+    takeFieldTexts();
     for (int w = 1; w <= tv::kWingMax; ++w) computeWing(w);
-    Model.WingCount = m_wingCount;
     m_aircraft->Image2->clear(systemColours().toolTipBackground, tv::kGreyOutline);
     drawAircraftView();
     draw3DView();

@@ -1,5 +1,6 @@
 // What the result presenter asks of the window, and the result commands' forwards whose results
 // are complete types only here.
+#include "app/actions.h"
 #include "app/main_window.h"
 #include "app/pages/balance_panel.h"
 #include "printing/report_page.h"
@@ -8,20 +9,19 @@
 ResultPresenter::Window TForm1::presenterWindow() {
     return {.window = this,
             .spanLoading = m_spanLoading,
-            .fieldTexts = [this] { return fieldTexts(); },
-            .shownTexts = [this] { return shownTexts(); },
-            .language = [this] { return UiLanguage; },
-            .catalogue = [this]() -> const tv::MessageCatalogue& { return Catalogue; },
-            .model = [this]() -> tv::Aircraft& { return Model; },
             .recalculate = [this] { Calc(); },
-            .recordEdit = [this](const tv::EditStep& step) { recordEdit(step); },
-            .redrawShownViews = [this] { redrawShownViews(); },
-            .layOut = [this] { FormResize(); },
-            .redrawDrag = [this] { m_planform.showDrag(); },
+            .writeTexts = [this](const auto& texts, auto step) { writeAircraftTexts(texts, step); },
+            .redraw = [this](ResultRedraw what) {
+                if (what == ResultRedraw::All) return FormResize();
+                redrawShownViews();
+                // The result's marks belong to the dragged shape: its rubber band stays over the view.
+                m_planform.showDrag();
+            },
             .showBalance = [this] { m_balance->refresh(); },
-            .wingCount = [this] { return m_wingCount; },
-            .activeWing = [this] { return activeWing(); },
-            .clipboardHasWing = [this] { return clipboardHasWing(); }};
+            .windowState = [this](ActionState& s) {
+                s.activeWing = activeWing();
+                s.clipboardHasWing = clipboardHasWing();
+            }};
 }
 
 tv::SpanLoadingScene TForm1::spanLoadingScene() const { return m_results->spanLoadingScene(); }

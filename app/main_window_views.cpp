@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
-#include "app/pages/window_layout.h"
+#include "app/window_layout.h"
 #include "i18n/session_texts.h"
 
 #include <QEvent>
@@ -29,7 +29,16 @@ void TForm1::drawDimensionDiagram(int w) {
 // ---- Aircraft page: its views draw the model and the current result ---------------------------------
 
 AircraftPage::Scene TForm1::aircraftScene() const {
-    return {&Model, currentResult(), UiLanguage, Catalogue.TxtFlightDirection, systemColours()};
+    return {&m_doc.aircraft(), currentResult(), UiLanguage, Catalogue.TxtFlightDirection, systemColours()};
+}
+
+BalanceScene TForm1::balanceScene() const {
+    // The planforms of the result shown (a live drag's shape among them), else the document's; the
+    // balance texts are always the document's.
+    const CalculationResult* r = currentResult();
+    tv::Aircraft aircraft = r ? r->aircraft : m_doc.aircraft();
+    aircraft.Balance = m_doc.texts().Balance;
+    return {aircraft, r, UiLanguage};
 }
 
 const tv::AircraftViewGeometry& TForm1::aircraftViewGeometry() const { return m_aircraft->geometry(); }

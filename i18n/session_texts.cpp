@@ -146,4 +146,12 @@ std::string xOriginNote(UiLanguage lang, int wing) {
            std::to_string(wing);
 }
 
+std::vector<std::string> storedNeutralPointLines(UiLanguage lang) {
+    return {choose(lang, {"Neutral point as stored with the project.", "Neutralpunkt wie im Projekt gespeichert.",
+                          "Punto neutro tal como se guardó con el proyecto."}),
+            choose(lang, {"Calculate gives the lattice, the loads and the % MAC figures.",
+                          "Berechnen liefert Gitter, Lasten und die Werte in % MAC.",
+                          "Calcular da la malla, las cargas y los valores en % CAM."})};
+}
+
 } // namespace tv

@@ -60,4 +60,8 @@ std::string pointerPositionText(UiLanguage lang, int xMm, int yMm);
 /// "x from the root leading edge of wing 1".
 std::string xOriginNote(UiLanguage lang, int wing);
 
+/// The results box over a neutral point read with the project: what it is, and that the calculate
+/// command gives the lattice, the loads and the % MAC figures.
+std::vector<std::string> storedNeutralPointLines(UiLanguage lang);
+
 } // namespace tv

@@ -69,8 +69,7 @@ StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, cons
         out.label21 = kMarginLabelUnknown;
         return out;
     }
-    out.numbers = computeStability(sc.aircraft->WingCount, sc.reference.NeutralPointX, sc.reference.ReferenceChord,
-                                   sc.desiredMargin);
+    out.numbers = sc.numbers;
     const auto lines = stabilityResultLines(sc.lang, sc.manual, sc.reference, out.numbers);
     const bool latticeShown = !sc.fromOpenFile && sc.LatticeKnown && sc.solver != nullptr;
     const QRect box = resultLinesBox(p.fontMetrics(), lines);

@@ -25,7 +25,7 @@ struct StabilityScene {
     bool LatticeKnown = false;
     bool fromOpenFile = false;      // called by the open-file command: no outline, no lattice
     ReferenceValues reference;      // NeutralPointX, ReferenceChord, ReferenceArea
-    double desiredMargin = 7.5;     // %, from Edit_Mstab
+    StabilityNumbers numbers;       // the result's margins and CG positions, for the margin it was given
     LatticeOverlayOptions overlay;  // pressure switch and gain for the lattice
     SystemColours colours;
     std::string flightCaption;      // TxtFlightDirection, drawn by the aircraft view

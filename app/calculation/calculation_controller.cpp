@@ -15,6 +15,10 @@ bool sameModel(const tv::AircraftTexts& a, const tv::AircraftTexts& b) {
     return true;
 }
 
+bool belongsTo(const CalculationResult& r, const tv::AircraftTexts& texts) {
+    return sameModel(r.texts, texts) || sameModel(r.movedTexts, texts);
+}
+
 bool hasNeutralPoint(const CalculationResult* r) { return r && r->neutralPointKnown(); }
 bool hasLattice(const CalculationResult* r) { return r && r->latticeKnown(); }
 
@@ -41,8 +45,8 @@ tv::AircraftTexts withMovedHeights(tv::AircraftTexts texts, const tv::Aircraft& 
 
 } // namespace
 
-CalculationController::CalculationController(ShownTexts shown, ShownLanguage language, QObject* parent)
-    : QObject(parent), m_shown(std::move(shown)), m_language(std::move(language)) {}
+CalculationController::CalculationController(const DocumentView& view, QObject* parent)
+    : QObject(parent), m_view(view) {}
 
 CalculationController::~CalculationController() { stopLive(); }
 
@@ -56,7 +60,7 @@ void CalculationController::takeFigures(CalculationResult& r) const {
     const tv::SolverWorkspace& ws = *r.ws;
     r.usable = tv::resultsUsable(ws);
     r.messages = ws.Messages;
-    r.texts = withMovedHeights(r.texts, r.aircraft, ws);
+    r.movedTexts = withMovedHeights(r.texts, r.aircraft, ws);
     if (!r.usable) return;
     for (int w = 1; w <= tv::kWingMax; ++w) {
         r.WingAcX[w] = ws.WingAcX[w];
@@ -86,6 +90,7 @@ const CalculationResult& CalculationController::calculate(const tv::AircraftText
     r->ws = freeWorkspace();
     if (!r->ws) { // refused for want of memory: the next command tries again
         r->retry = true;
+        r->movedTexts = texts;
         r->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
         replaceResult(std::move(r));
         return *m_result;
@@ -106,7 +111,7 @@ void CalculationController::adoptProjectNeutralPoint(const tv::AircraftTexts& te
     }
     auto r = std::make_unique<CalculationResult>();
     r->source = ResultSource::ProjectFile;
-    r->texts = texts;
+    r->texts = r->movedTexts = texts;
     r->aircraft = tv::computeAircraft(texts);
     r->reference = reference;
     r->numbers = tv::computeStability(r->aircraft.WingCount, reference.NeutralPointX, reference.ReferenceChord,
@@ -114,12 +119,17 @@ void CalculationController::adoptProjectNeutralPoint(const tv::AircraftTexts& te
     replaceResult(std::move(r));
 }
 
+std::optional<tv::ReferenceValues> CalculationController::neutralPointFor(const tv::AircraftTexts& texts) const {
+    const CalculationResult* r = resultFor(texts);
+    return hasNeutralPoint(r) ? std::optional(r->reference) : std::nullopt;
+}
+
 bool CalculationController::latestFailed() const {
     return m_result && m_result->source != ResultSource::ProjectFile && !m_result->usable;
 }
 
 const CalculationResult* CalculationController::resultFor(const tv::AircraftTexts& texts) const {
-    return m_result && sameModel(m_result->texts, texts) ? m_result.get() : nullptr;
+    return m_result && belongsTo(*m_result, texts) ? m_result.get() : nullptr;
 }
 
 void CalculationController::setDesiredMargin(double margin) {
@@ -164,7 +174,7 @@ void CalculationController::scheduleLive() {
 
 void CalculationController::requestLiveNow() {
     if (m_liveTimer) m_liveTimer->stop();
-    if (m_liveMode) requestLive(m_shown(), m_language());
+    if (m_liveMode) requestLive(m_view.shownTexts(), m_view.language());
 }
 
 void CalculationController::requestLive(const tv::AircraftTexts& texts, tv::UiLanguage lang) {
@@ -185,7 +195,7 @@ void CalculationController::stopLive() {
 }
 
 void CalculationController::acceptLive(const std::shared_ptr<LiveResult>& live) {
-    if (!sameModel(live->texts, m_shown())) {
+    if (!sameModel(live->texts, m_view.shownTexts())) {
         ++m_liveDropped; // a newer change superseded it; the worker takes its workspace back
         return;
     }
@@ -200,6 +210,7 @@ void CalculationController::acceptLive(const std::shared_ptr<LiveResult>& live) 
         takeFigures(*r);
     } else {
         r->retry = true;
+        r->movedTexts = r->texts;
         r->messages = live->messages;
     }
     replaceResult(std::move(r));

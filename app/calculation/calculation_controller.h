@@ -4,6 +4,8 @@
 // counts only for the texts it was calculated from (resultFor); the window never copies figures
 // out of it, so an edit, a cancelled drag or a superseded live run cannot leave a figure behind.
 #include "app/calculation/calculation_result.h"
+#include "app/document/document_view.h"
+#include "app/document/neutral_point_store.h"
 
 #include <QObject>
 
@@ -14,24 +16,22 @@ class LiveCalculation;
 class QTimer;
 struct LiveResult;
 
-class CalculationController : public QObject {
+class CalculationController : public QObject, public NeutralPointStore {
     Q_OBJECT
 public:
-    /// The model the window shows (a planform drag's shape while one runs): a live result that
-    /// finishes for other texts is dropped.
-    using ShownTexts = std::function<tv::AircraftTexts()>;
-    /// The window's language, which live results are calculated in.
-    using ShownLanguage = std::function<tv::UiLanguage()>;
     /// Columns left in the elimination, with the workspace being solved (its lattice is laid out).
     using Progress = std::function<void(int columnsLeft, const tv::SolverWorkspace& ws)>;
 
-    CalculationController(ShownTexts shown, ShownLanguage language, QObject* parent = nullptr);
+    /// view: the model the window shows (a live result that finishes for other texts is dropped)
+    /// and the language live results are calculated in.
+    explicit CalculationController(const DocumentView& view, QObject* parent = nullptr);
     ~CalculationController() override;
 
     /// The calculate command: texts calculated now, in lang; the outcome becomes the result.
     const CalculationResult& calculate(const tv::AircraftTexts& texts, tv::UiLanguage lang, const Progress& progress = {});
     /// The neutral point a project stored, for the texts it was read into (none: no result).
-    void adoptProjectNeutralPoint(const tv::AircraftTexts& texts, const tv::ReferenceValues& reference);
+    void adoptProjectNeutralPoint(const tv::AircraftTexts& texts, const tv::ReferenceValues& reference) override;
+    std::optional<tv::ReferenceValues> neutralPointFor(const tv::AircraftTexts& texts) const override;
     /// The result when it belongs to texts, else none.
     const CalculationResult* resultFor(const tv::AircraftTexts& texts) const;
     /// The last result, current or not.
@@ -75,8 +75,7 @@ private:
     std::unique_ptr<tv::SolverWorkspace> freeWorkspace();
     void replaceResult(std::unique_ptr<CalculationResult> result);
 
-    ShownTexts m_shown;
-    ShownLanguage m_language;
+    const DocumentView& m_view;
     std::unique_ptr<CalculationResult> m_result;
     std::unique_ptr<tv::SolverWorkspace> m_spare;
     std::unique_ptr<LiveCalculation> m_live;

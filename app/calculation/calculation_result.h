@@ -21,8 +21,9 @@ enum class ResultSource {
 
 struct CalculationResult {
     ResultSource source = ResultSource::Command;
-    tv::AircraftTexts texts;  // the model it belongs to, heights moved by the separation written in
-    tv::Aircraft aircraft;    // computed from texts, after the separation
+    tv::AircraftTexts texts;      // the model calculated, as it was typed
+    tv::AircraftTexts movedTexts; // the same with the heights the separation moved written in
+    tv::Aircraft aircraft;        // computed from texts, after the separation
     std::unique_ptr<tv::SolverWorkspace> ws; // lattice, loads and messages; null for a project file
     bool usable = false;      // the run finished without a failure (neutral point, loads)
     bool retry = false;       // refused for want of memory: the next calculate command tries again
@@ -41,6 +42,8 @@ struct CalculationResult {
 /// The same aircraft for the calculation: wing count, every wing's fields and trapezium count (the
 /// remarks do not take part).
 bool sameModel(const tv::AircraftTexts& a, const tv::AircraftTexts& b);
+/// The result belongs to texts: the model as calculated, or with the moved heights written back.
+bool belongsTo(const CalculationResult& r, const tv::AircraftTexts& texts);
 
 // A result read where there may be none: nothing is known, and the figures are zero.
 bool hasNeutralPoint(const CalculationResult* r);

@@ -1,5 +1,4 @@
 #include "app/document/project_commands.h"
-#include "app/calculation/calculation_controller.h"
 #include "app/dialogs.h"
 #include "app/document/file_messages.h"
 #include "app/startingaircraft.h"
@@ -43,8 +42,9 @@ tv::AircraftTexts startingAircraftTexts(const tv::ProjectTable& table) {
     return texts;
 }
 
-ProjectCommands::ProjectCommands(ProjectDocument& doc, TDialogs& dialogs, CalculationController& calc, Window window)
-    : m_doc(doc), m_dialogs(dialogs), m_calc(calc), m_win(std::move(window)) {
+ProjectCommands::ProjectCommands(ProjectDocument& doc, const DocumentView& view, TDialogs& dialogs,
+                                 NeutralPointStore& neutralPoints, Window window)
+    : m_doc(doc), m_view(view), m_dialogs(dialogs), m_neutralPoints(neutralPoints), m_win(std::move(window)) {
     m_doc.loadRecent(settingsFilePath());
     rebuildRecentMenu();
     refreshClipboard();
@@ -81,17 +81,17 @@ void ProjectCommands::writeSettings(const QWidget& window, tv::UiLanguage lang, 
 
 // ---- Unsaved edits -----------------------------------------------------------------------------
 
-std::string ProjectCommands::fingerprint(const tv::AircraftTexts& texts) const {
-    return tv::projectFileBytes(tv::computeAircraft(texts), std::nullopt);
+std::string ProjectCommands::fingerprint() const {
+    return tv::projectFileBytes(m_doc.aircraft(), std::nullopt);
 }
 
-void ProjectCommands::markSaved() { m_doc.markSaved(fingerprint(m_win.texts())); }
+void ProjectCommands::markSaved() { m_doc.markSaved(fingerprint()); }
 
-bool ProjectCommands::modified() const { return m_doc.modified(fingerprint(m_win.texts())); }
+bool ProjectCommands::modified() const { return m_doc.modified(fingerprint()); }
 
 bool ProjectCommands::confirmLeave() {
     if (!modified()) return true;
-    const tv::SaveChangesTexts texts = tv::saveChangesTexts(m_win.language(), m_doc.shortName().toStdString());
+    const tv::SaveChangesTexts texts = tv::saveChangesTexts(language(), m_doc.shortName().toStdString());
     switch (m_dialogs.askSaveChanges(m_win.parent, texts)) {
     case TDialogs::Answer::Discard: return true;
     case TDialogs::Answer::Cancel: return false;
@@ -104,8 +104,7 @@ bool ProjectCommands::confirmLeave() {
 }
 
 std::optional<tv::ReferenceValues> ProjectCommands::currentReference(const tv::AircraftTexts& texts) const {
-    const CalculationResult* r = m_calc.resultFor(texts);
-    return r && r->neutralPointKnown() ? std::optional<tv::ReferenceValues>(r->reference) : std::nullopt;
+    return m_neutralPoints.neutralPointFor(texts);
 }
 
 void ProjectCommands::showFileName() { m_win.fileLabel->setText(m_doc.labelText()); }
@@ -113,20 +112,20 @@ void ProjectCommands::showFileName() { m_win.fileLabel->setText(m_doc.labelText(
 // ---- Project files ---------------------------------------------------------------------------
 
 void ProjectCommands::save(SaveMode mode) {
-    const tv::UiLanguage lang = m_win.language();
+    const tv::UiLanguage lang = language();
     QString name = m_doc.fileName();
     if (mode == SaveMode::As || !m_doc.saveOffered()) {
         const auto chosen = m_dialogs.saveFileName(m_win.parent, qs(tv::projectFileFilter(lang, false)), m_doc.saveFolder());
         if (!chosen) return;
         name = *chosen;
     }
-    const tv::AircraftTexts texts = m_win.texts();
-    const tv::Aircraft aircraft = tv::computeAircraft(texts);
+    const tv::AircraftTexts texts = m_doc.texts();
+    const tv::Aircraft& aircraft = m_doc.aircraft();
     // The remark and the balance items' names are the texts the file may not hold whole.
     std::string names = aircraft.Comment;
     for (const tv::BalanceRowTexts& row : aircraft.Balance.Rows) names += row.Name;
     if (!confirmReplacedCharacters(lang, m_dialogs, m_win.parent, names)) return;
-    if (auto error = m_doc.save(name, aircraft, currentReference(texts), fingerprint(texts))) {
+    if (auto error = m_doc.save(name, aircraft, currentReference(texts), fingerprint())) {
         showError(saveErrorText(lang, *error));
         return;
     }
@@ -137,14 +136,14 @@ void ProjectCommands::save(SaveMode mode) {
 
 void ProjectCommands::open() {
     if (!confirmLeave()) return;
-    openProject(m_dialogs.openFileName(m_win.parent, qs(tv::projectFileFilter(m_win.language(), true)), m_doc.openFolder()));
+    openProject(m_dialogs.openFileName(m_win.parent, qs(tv::projectFileFilter(language(), true)), m_doc.openFolder()));
 }
 
 void ProjectCommands::openProject(const std::optional<QString>& name) {
     if (!name) return; // a cancelled open keeps the aircraft and its results
     // A file that could not be read leaves the open project, its name, its results and its label.
     const tv::ReadStatus status = load(*name);
-    if (status == tv::ReadStatus::NotOpened) showError(notOpenedText(m_win.language(), *name));
+    if (status == tv::ReadStatus::NotOpened) showError(notOpenedText(language(), *name));
     if (status != tv::ReadStatus::Ok) return;
     refreshClipboard();
     m_win.showAircraft(true);
@@ -186,7 +185,7 @@ bool ProjectCommands::openStartArguments(const QStringList& arguments) {
 }
 
 tv::ReadStatus ProjectCommands::load(const QString& name) {
-    const tv::UiLanguage lang = m_win.language();
+    const tv::UiLanguage lang = language();
     const tv::ReadResult<tv::ProjectTable> r = tv::readProjectFile(localFileName(name));
     if (r.status == tv::ReadStatus::NotOpened) return r.status;
     if (r.status == tv::ReadStatus::Failed) {
@@ -198,13 +197,13 @@ tv::ReadStatus ProjectCommands::load(const QString& name) {
         return r.status;
     }
     m_doc.adoptFile(name);
-    tv::AircraftTexts texts = m_win.texts();
+    tv::AircraftTexts texts = m_doc.texts();
     tv::applyProjectTable(r.value, texts);
     m_win.writeTexts(texts, std::nullopt);
     // The neutral point the file stored belongs to the aircraft just read, until it is edited.
     const tv::ReferenceValues stored{r.value.ReferenceArea.value_or(0), r.value.ReferenceChord.value_or(0),
                                      r.value.NeutralPointX.value_or(0)};
-    m_calc.adoptProjectNeutralPoint(m_win.texts(), stored);
+    m_neutralPoints.adoptProjectNeutralPoint(m_doc.texts(), stored);
     showFileName();
     m_doc.noteRecent(name);
     rebuildRecentMenu();
@@ -216,7 +215,7 @@ tv::ReadStatus ProjectCommands::load(const QString& name) {
 
 void ProjectCommands::newAircraft() {
     if (!confirmLeave()) return;
-    const tv::UiLanguage lang = m_win.language();
+    const tv::UiLanguage lang = language();
     const StartingAircraftChoices c = startingAircraftChoices(lang);
     const std::optional<int> choice = m_dialogs.chooseItem(m_win.parent, qs(tv::newAircraftTitle(lang)),
                                                            qs(tv::newAircraftPrompt(lang)), c.names, c.details);
@@ -228,7 +227,7 @@ void ProjectCommands::startNewAircraft(int index) {
     if (!r.ok()) {
         const std::string name = index >= 0 && index < tv::kStartingAircraftCount ? kStartingAircraftFiles[index] : "?";
         showError(r.status == tv::ReadStatus::Failed ? qs(r.error.text())
-                                                     : qs(tv::startingAircraftMissingText(m_win.language(), name)));
+                                                     : qs(tv::startingAircraftMissingText(language(), name)));
         return;
     }
     m_win.writeTexts(startingAircraftTexts(r.value), std::nullopt);
@@ -257,7 +256,7 @@ void ProjectCommands::rebuildRecentMenu() {
             openRecent(i);
         });
     }
-    if (recent.empty()) menu->addAction(qs(tv::noRecentProjectsText(m_win.language())))->setEnabled(false);
+    if (recent.empty()) menu->addAction(qs(tv::noRecentProjectsText(language())))->setEnabled(false);
 }
 
 void ProjectCommands::openRecent(int index) {
@@ -266,7 +265,7 @@ void ProjectCommands::openRecent(int index) {
     if (!QFileInfo(fromLocalFileName(path)).isFile()) {
         m_doc.forgetRecent(path);
         rebuildRecentMenu();
-        showError(qs(tv::recentProjectMissingText(m_win.language(),
+        showError(qs(tv::recentProjectMissingText(language(),
                                                   QDir::toNativeSeparators(fromLocalFileName(path)).toStdString())));
         return;
     }
@@ -284,13 +283,12 @@ void ProjectCommands::refreshClipboard() {
 void ProjectCommands::copyWing(int w) {
     if (w < 1 || w > tv::kWingMax) return;
     m_doc.offerSave();
-    const tv::AircraftTexts texts = m_win.texts();
-    const tv::Wing wing = tv::computeWing(texts.wings[w]);
+    const tv::Wing& wing = m_doc.aircraft().Wings[w];
     const std::string path = clipboardPath();
     auto error = tv::makeParentFolders(path);
-    if (!error) error = tv::writeWingClipboard(path, wing, currentReference(texts));
+    if (!error) error = tv::writeWingClipboard(path, wing, currentReference(m_doc.texts()));
     if (error) {
-        showError(saveErrorText(m_win.language(), *error));
+        showError(saveErrorText(language(), *error));
         return;
     }
     refreshClipboard();
@@ -301,10 +299,10 @@ void ProjectCommands::insertWing(int w) {
     const tv::ReadResult<tv::WingClipboard> r = tv::readWingClipboard(clipboardPath());
     if (r.status == tv::ReadStatus::NotOpened) return;
     if (r.status == tv::ReadStatus::Failed) {
-        showError(readErrorText(m_win.language(), r.error));
+        showError(readErrorText(language(), r.error));
         return;
     }
-    tv::AircraftTexts texts = m_win.texts();
+    tv::AircraftTexts texts = m_doc.texts();
     tv::applyWingClipboard(r.value, texts.wings[w]);
     m_win.writeTexts(texts, tv::EditStep{tv::EditKind::InsertWing, w});
 }
@@ -312,7 +310,7 @@ void ProjectCommands::insertWing(int w) {
 void ProjectCommands::exchangeWings(int selector) {
     const auto pair = tv::exchangePair(selector);
     if (!pair) return;
-    tv::AircraftTexts texts = m_win.texts();
+    tv::AircraftTexts texts = m_doc.texts();
     tv::exchangeWings(texts, pair->first, pair->second);
     m_win.writeTexts(texts, tv::EditStep{tv::EditKind::ExchangeWings, pair->first, pair->second});
 }

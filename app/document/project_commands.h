@@ -1,9 +1,11 @@
 #pragma once
 // The project commands: new, open, save, save as, the recent projects, the question before an
 // aircraft with unsaved edits is left, the wing clipboard, wing exchange and the settings file.
-// They work on the document; of the window they only read the aircraft's texts and hand it texts
-// to show, and they tell it when the project shown changed. A project file dropped on the window
+// They work on the document; they hand the window texts to show (the one write the undo history
+// uses too), and they tell it when the project shown changed. A project file dropped on the window
 // is opened here too.
+#include "app/document/document_view.h"
+#include "app/document/neutral_point_store.h"
 #include "app/document/project_document.h"
 #include "files/settingsfile.h"
 
@@ -14,7 +16,6 @@
 #include <optional>
 #include <string>
 
-class CalculationController;
 class QLabel;
 class QMenu;
 class QWidget;
@@ -39,9 +40,6 @@ public:
         QWidget* parent = nullptr;    // of the dialogs; projects are dropped on it
         QLabel* fileLabel = nullptr;  // shows the project's file name
         QMenu* recentMenu = nullptr;  // the recent projects, rebuilt here
-        std::function<tv::UiLanguage()> language;
-        /// The aircraft's texts as the window's fields hold them.
-        std::function<tv::AircraftTexts()> texts;
         /// Puts texts into the window (wing count, balance, fields, remarks), recorded as one edit
         /// named step, or as none.
         std::function<void(const tv::AircraftTexts&, std::optional<tv::EditStep>)> writeTexts;
@@ -61,7 +59,10 @@ public:
 
     /// Reads the recent projects from beside the settings file, builds their menu, looks at the
     /// wing clipboard and takes projects dropped on the window.
-    ProjectCommands(ProjectDocument& doc, TDialogs& dialogs, CalculationController& calc, Window window);
+    /// view: the language; neutralPoints: the calculation's neutral point of the texts saved, and
+    /// where an opened project's stored one goes.
+    ProjectCommands(ProjectDocument& doc, const DocumentView& view, TDialogs& dialogs, NeutralPointStore& neutralPoints,
+                    Window window);
 
     // ---- Settings ---------------------------------------------------------------------------------
     static std::string settingsFilePath();
@@ -114,15 +115,18 @@ protected:
 private:
     /// A dropped project: asks first, then opens it.
     void openDropped(const QString& name);
-    std::string fingerprint(const tv::AircraftTexts& texts) const;
+    std::string fingerprint() const;
     /// The neutral point goes into a file only while it belongs to the aircraft written.
     std::optional<tv::ReferenceValues> currentReference(const tv::AircraftTexts& texts) const;
     void showFileName();
     void showError(const QString& text);
 
+    tv::UiLanguage language() const { return m_view.language(); }
+
     ProjectDocument& m_doc;
+    const DocumentView& m_view;
     TDialogs& m_dialogs;
-    CalculationController& m_calc;
+    NeutralPointStore& m_neutralPoints;
     Window m_win;
     bool m_clipboardHasWing = false;
 };

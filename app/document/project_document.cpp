@@ -13,6 +13,24 @@
 std::string localFileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
 QString fromLocalFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 
+void ProjectDocument::setTexts(const tv::AircraftTexts& texts) {
+    if (tv::sameTexts(texts, m_texts)) return;
+    m_texts = texts;
+    m_aircraft = tv::computeAircraft(m_texts);
+}
+
+void ProjectDocument::setWingCount(int n) {
+    tv::AircraftTexts t = m_texts;
+    t.WingCount = n;
+    setTexts(t);
+}
+
+void ProjectDocument::setBalance(const tv::BalanceTexts& balance) {
+    tv::AircraftTexts t = m_texts;
+    t.Balance = balance;
+    setTexts(t);
+}
+
 std::string ProjectDocument::reportName(tv::UiLanguage lang) const {
     switch (m_origin) {
     case Origin::BuiltIn: return {};

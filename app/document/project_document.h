@@ -1,11 +1,13 @@
 #pragma once
-// The project as a document: its file name, whether Save may write under it, the state last
-// opened or saved, the edit history and the recent projects. Operations change the document only
-// when they succeed: a failed save keeps the name, the saved state and the recent list.
+// The project as a document: its texts and the one aircraft derived from them, its file name,
+// whether Save may write under it, the state last opened or saved, the edit history and the recent
+// projects. Operations change the document only when they succeed: a failed save keeps the name,
+// the saved state and the recent list.
 #include "app/document/edit_history.h"
 #include "files/fileio.h"
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "model/planform.h"
 
 #include <QString>
 
@@ -15,6 +17,18 @@
 
 class ProjectDocument {
 public:
+    // ---- The aircraft ---------------------------------------------------------------------------
+    /// The texts as the pages hold them, with the wing count, the balance texts and the remarks.
+    const tv::AircraftTexts& texts() const { return m_texts; }
+    /// The aircraft derived from texts(): every reader of the planforms takes this value (or a
+    /// result's own); nothing else writes it.
+    const tv::Aircraft& aircraft() const { return m_aircraft; }
+    int wingCount() const { return m_texts.WingCount; }
+    /// The texts after an edit; the aircraft is derived once, when they differ.
+    void setTexts(const tv::AircraftTexts& texts);
+    void setWingCount(int n);
+    void setBalance(const tv::BalanceTexts& balance);
+
     /// The name of an aircraft that has no file (the built-in one, a new one).
     static constexpr const char* kUnnamed = "Unknown.tv4";
 
@@ -63,11 +77,10 @@ public:
     void forgetRecent(const std::string& path);
 
     tv::EditHistory history;
-    /// My CG and the weight-and-balance table as the project holds them: kept with the project and
-    /// saved with it (the window shows no control for them yet).
-    tv::BalanceTexts balance;
 
 private:
+    tv::AircraftTexts m_texts = tv::defaultAircraftTexts();
+    tv::Aircraft m_aircraft = tv::computeAircraft(m_texts);
 
     QString m_fileName = QString::fromLatin1(kUnnamed);
     Origin m_origin = Origin::BuiltIn;

@@ -9,8 +9,8 @@
 #include <QRadioButton>
 
 AircraftFields::AircraftFields(AircraftPage& aircraft, const std::array<WingPage*, tv::kWingMax + 1>& wings,
-                               QPlainTextEdit& remarks, const int& wingCount, const tv::BalanceTexts& balance)
-    : m_aircraft(aircraft), m_wings(wings), m_remarks(remarks), m_wingCount(wingCount), m_balance(balance) {}
+                               QPlainTextEdit& remarks, const tv::AircraftTexts& document)
+    : m_aircraft(aircraft), m_wings(wings), m_remarks(remarks), m_document(document) {}
 
 QLineEdit* AircraftFields::field(int w, tv::WingField f) const {
     if (w < 1 || w > tv::kWingMax) return nullptr;
@@ -35,10 +35,10 @@ tv::WingTexts AircraftFields::wingTexts(int w) const {
 
 tv::AircraftTexts AircraftFields::texts() const {
     tv::AircraftTexts t;
-    t.WingCount = m_wingCount;
+    t.WingCount = m_document.WingCount;
     for (int w = 1; w <= tv::kWingMax; ++w) t.wings[w] = wingTexts(w);
     t.Comment = m_remarks.toPlainText().toStdString();
-    t.Balance = m_balance;
+    t.Balance = m_document.Balance;
     return t;
 }
 

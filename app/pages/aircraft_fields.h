@@ -17,9 +17,10 @@ class WingPage;
 
 class AircraftFields {
 public:
-    /// wingCount and balance are the window's and the document's, read whenever texts are taken.
+    /// document: the document's texts, whose wing count and balance texts (which have no field)
+    /// are taken with the fields' texts.
     AircraftFields(AircraftPage& aircraft, const std::array<WingPage*, tv::kWingMax + 1>& wings, QPlainTextEdit& remarks,
-                   const int& wingCount, const tv::BalanceTexts& balance);
+                   const tv::AircraftTexts& document);
 
     QLineEdit* field(int w, tv::WingField f) const;
     QRadioButton* trapeziumButton(int w, int n) const;
@@ -38,6 +39,5 @@ private:
     AircraftPage& m_aircraft;
     std::array<WingPage*, tv::kWingMax + 1> m_wings;
     QPlainTextEdit& m_remarks;
-    const int& m_wingCount;
-    const tv::BalanceTexts& m_balance;
+    const tv::AircraftTexts& m_document;
 };

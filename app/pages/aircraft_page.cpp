@@ -1,5 +1,7 @@
 #include "app/pages/aircraft_page.h"
+#include "app/calculation/calculation_result.h"
 #include "app/pictures.h"
+#include "i18n/session_texts.h"
 #include "i18n/control_names.h"
 #include "stability/stability.h"
 #include "views/page_layout.h"
@@ -190,6 +192,21 @@ void AircraftPage::showMessages(const std::vector<std::string>& lines, const std
     for (const std::string& line : lines) text << QString::fromStdString(line);
     Memo1->setPlainText(text.join(QLatin1Char('\n')));
     Memo1->show();
+}
+
+void AircraftPage::showResult(const CalculationResult* r, tv::UiLanguage lang, const std::string& errorHeader) {
+    std::vector<std::string> lines;
+    if (r) lines = r->source == ResultSource::ProjectFile ? tv::storedNeutralPointLines(lang) : r->messages;
+    const std::string ownHeader = tv::zSeparationNotice(lang).front();
+    // The stored neutral point's lines are a notice, not errors: they head the box themselves.
+    showMessages(lines, errorHeader, r && r->source == ResultSource::ProjectFile ? lines.front() : ownHeader);
+    const bool np = r && r->neutralPointKnown();
+    Label21->setText(np ? QString::fromStdString(tv::marginLabelText(lang, r->reference.NeutralPointX, r->numbers))
+                        : QString::fromLatin1(tv::kMarginLabelUnknown));
+    if (np)
+        Image2->setCursor(Qt::DragMoveCursor);
+    else
+        Image2->unsetCursor();
 }
 
 void AircraftPage::showBusy(bool busy) {

@@ -103,6 +103,9 @@ public:
     void chooseStabilityMode(bool manual);
     /// The results box: hidden without lines; else the lines, under header unless they bring their own.
     void showMessages(const std::vector<std::string>& lines, const std::string& header, const std::string& ownHeader);
+    /// The result on the page (none: nothing known): its lines in the results box (a stored neutral
+    /// point says so), the margin label and the view's cursor.
+    void showResult(const CalculationResult* r, tv::UiLanguage lang, const std::string& errorHeader);
     /// The calculate button gives way to its busy labels while a calculation runs.
     void showBusy(bool busy);
     void showColumnsLeft(int columns);

@@ -84,7 +84,7 @@ tv::StabilityScene AircraftPage::stabilityScene(StabilityCaller caller) const {
     sc.LatticeKnown = r && r->latticeKnown();
     sc.fromOpenFile = caller == StabilityCaller::OpenFile;
     if (r) sc.reference = r->reference;
-    sc.desiredMargin = tv::desiredMarginFromText(Edit_Mstab->text().toStdString());
+    if (r) sc.numbers = r->numbers;
     sc.overlay.WingCount = s.model->WingCount;
     sc.overlay.pressureOn = CheckBoxA->isChecked();
     sc.overlay.gain = tv::pressureGain(ScrollBar6->value());

@@ -3,6 +3,7 @@
 // inserted or exchanged wing is one, and a save or an open that fails hands over nothing.
 #include "app/calculation/calculation_controller.h"
 #include "app/document/project_commands.h"
+#include "document_view_fixture.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -17,25 +18,23 @@ protected:
     /// What the commands asked of the window, in order: "write" (with the edit's name when it is
     /// one), "show" (of a project just read: "show read") and "history".
     QStringList calls;
-    tv::AircraftTexts shown = tv::defaultAircraftTexts();
     ProjectDocument doc;
+    DocumentOnlyView view{doc};
     QWidget parent;
     QLabel label;
     QMenu menu;
-    CalculationController calc{[this] { return shown; }, [] { return tv::UiLanguage::English; }};
+    CalculationController calc{view};
 
     std::unique_ptr<ProjectCommands> start() {
         auto write = [this](const tv::AircraftTexts& texts, std::optional<tv::EditStep> step) {
-            shown = texts;
+            doc.setTexts(texts);
             calls << QString::fromStdString("write" + (step ? " " + tv::editStepName(tv::UiLanguage::English, *step) : ""));
         };
         return std::make_unique<ProjectCommands>(
-            doc, dialogs, calc,
+            doc, view, dialogs, calc,
             ProjectCommands::Window{.parent = &parent,
                                     .fileLabel = &label,
                                     .recentMenu = &menu,
-                                    .language = [] { return tv::UiLanguage::English; },
-                                    .texts = [this] { return shown; },
                                     .writeTexts = write,
                                     .showAircraft = [this](bool justRead) { calls << (justRead ? "show read" : "show"); },
                                     .startHistory = [this] { calls << "history"; },

@@ -1,17 +1,20 @@
-// The result presenter without a window: which redraw each kind of result asks of the window, the
-// heights a calculation moved written back, and a result shown only for the texts it belongs to.
+// The result presenter without a window: what each kind of result shows and offers, and the
+// heights a calculation moved written back by the command only, never into the field being typed.
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
-#include "app/calculation/result_presenter.h"
+#include "app/result_presenter.h"
 #include "app/document/project_document.h"
 #include "app/imagecontrol.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
+#include "document_view_fixture.h"
 #include "model/planform.h"
 #include "window_fixture.h"
 
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <functional>
 
@@ -21,84 +24,78 @@ using tv::WingField;
 
 class ResultPresenterTest : public WindowTest {
 protected:
-    /// What the presenter asked of the window, in order.
-    QStringList calls;
-    tv::AircraftTexts shown = tv::defaultAircraftTexts();
-    tv::Aircraft model = tv::computeAircraft(shown);
     ProjectDocument doc;
+    DocumentOnlyView view{doc};
     Placement pl;
     tv::DragState drag;
     QMainWindow window;
-    QTabWidget pages;
+    QTabWidget* pages = new QTabWidget; // the window's central widget from the set-up on
     AircraftPage* aircraft = new AircraftPage(pl, drag);
     std::array<WingPage*, tv::kWingMax + 1> wings{};
     WindowActions actions{window, new QWidget(&window), pl};
-    CalculationController calc{[this] { return shown; }, [] { return tv::UiLanguage::English; }};
-    tv::MessageCatalogue catalogue = tv::messageCatalogue(tv::UiLanguage::English);
+    CalculationController calc{view};
     std::unique_ptr<ResultPresenter> presenter;
+    int heightWrites = 0; // edits named after the height separation
 
     void SetUp() override {
         WindowTest::SetUp();
-        pages.addTab(aircraft, "aircraft");
+        window.setCentralWidget(pages);
+        pages->addTab(aircraft, "aircraft");
         actions.Button4 = aircraft->Button4;
-        for (int w = 1; w <= tv::kWingMax; ++w) pages.addTab(wings[w] = new WingPage(w, pl), "wing");
-        for (int w = 1; w <= tv::kWingMax; ++w)
-            aircraft->positionZ[w]->setText(QString::fromStdString(shown.wings[w][WingField::PositionZ]));
-        aircraft->setSceneSource(
-            [this] { return AircraftPage::Scene{&model, calc.resultFor(shown), tv::UiLanguage::English, "", {}}; });
-        auto log = [this](const char* call) { return [this, call] { calls << call; }; };
+        for (int w = 1; w <= tv::kWingMax; ++w) pages->addTab(wings[w] = new WingPage(w, pl), "wing");
+        show(tv::defaultAircraftTexts());
+        aircraft->setSceneSource([this] {
+            return AircraftPage::Scene{&doc.aircraft(), calc.resultFor(doc.texts()), tv::UiLanguage::English, "", {}};
+        });
+        auto write = [this](const tv::AircraftTexts& t, std::optional<tv::EditStep> step) {
+            show(t);
+            if (step && step->kind == tv::EditKind::HeightSeparation) ++heightWrites;
+        };
         presenter = std::make_unique<ResultPresenter>(
-            calc, doc, dialogs, actions, pages, *aircraft, wings,
+            calc, view, dialogs, actions, *pages, *aircraft, wings,
             ResultPresenter::Window{.window = &window,
-                                    .fieldTexts = [this] { return shown; },
-                                    .shownTexts = [this] { return shown; },
-                                    .language = [] { return tv::UiLanguage::English; },
-                                    .catalogue = [this]() -> const tv::MessageCatalogue& { return catalogue; },
-                                    .model = [this]() -> tv::Aircraft& { return model; },
-                                    .recalculate = log("recalculate"),
-                                    .recordEdit = [this](const tv::EditStep&) { calls << "record"; },
-                                    .redrawShownViews = log("redraw shown"),
-                                    .layOut = log("lay out"),
-                                    .redrawDrag = log("drag"),
-                                    .wingCount = [this] { return shown.WingCount; },
-                                    .activeWing = [] { return 0; },
-                                    .clipboardHasWing = [] { return false; }});
+                                    .recalculate = [] {},
+                                    .writeTexts = write,
+                                    .redraw = [](ResultRedraw) {},
+                                    .showBalance = [] {},
+                                    .windowState = [](ActionState&) {}});
+    }
+    /// The texts into the document and the z fields, as the window's one write does.
+    void show(const tv::AircraftTexts& t) {
+        doc.setTexts(t);
+        for (int w = 1; w <= tv::kWingMax; ++w)
+            aircraft->positionZ[w]->setText(QString::fromStdString(t.wings[w][WingField::PositionZ]));
     }
     bool offered(QAction* a) const { return a->isEnabled(); }
 };
 
-TEST_F(ResultPresenterTest, EachKindOfResultAsksForItsRedrawAndShowsItsState) {
+TEST_F(ResultPresenterTest, EachKindOfResultShowsItsStateAndOffersItsCommands) {
     struct Row {
         const char* name;
         std::function<void(tv::AircraftTexts&)> edit;
-        std::function<void(ResultPresenter&, CalculationController&, const tv::AircraftTexts&)> run;
-        QStringList calls;
+        bool live;
         bool neutralPoint;
-    };
-    const auto command = [](ResultPresenter& p, CalculationController&, const tv::AircraftTexts&) { p.calculate(); };
-    const auto live = [](ResultPresenter& p, CalculationController& c, const tv::AircraftTexts& t) {
-        c.calculate(t, tv::UiLanguage::English);
-        p.presentResult(true);
     };
     const auto slender = [](tv::AircraftTexts& t) { // 300 strips or more: refused
         t.wings[2][WingField::Span1] = "7000";
         t.wings[2][WingField::Chord1] = t.wings[2][WingField::Chord2] = "20";
     };
     const Row rows[] = {
-        // The command lays out every page; the heights it may have moved are one edit.
-        {"command", [](tv::AircraftTexts&) {}, command, {"recalculate", "record", "lay out"}, true},
-        // A live result redraws what can be seen and the running drag's rubber band over it.
-        {"live", [](tv::AircraftTexts&) {}, live, {"record", "redraw shown", "drag"}, true},
-        // A refused one lays out nothing: the page draws its views without the result.
-        {"refused", slender, command, {"recalculate", "record"}, false},
+        {"command", [](tv::AircraftTexts&) {}, false, true},
+        {"live", [](tv::AircraftTexts&) {}, true, true},
+        {"refused", slender, false, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        shown = tv::defaultAircraftTexts();
-        r.edit(shown);
-        calls.clear();
-        r.run(*presenter, calc, shown);
-        EXPECT_EQ(calls, r.calls);
+        tv::AircraftTexts t = tv::defaultAircraftTexts();
+        r.edit(t);
+        show(t);
+        if (r.live) {
+            calc.calculate(doc.texts(), tv::UiLanguage::English);
+            presenter->presentResult(true);
+        } else {
+            presenter->calculate();
+        }
         EXPECT_EQ(aircraft->Label21->text() != QString::fromLatin1(tv::kMarginLabelUnknown), r.neutralPoint);
         EXPECT_EQ(aircraft->Image2->cursor().shape() == Qt::DragMoveCursor, r.neutralPoint);
         EXPECT_EQ(offered(actions.CopyResults1), r.neutralPoint);
@@ -107,24 +104,45 @@ TEST_F(ResultPresenterTest, EachKindOfResultAsksForItsRedrawAndShowsItsState) {
     }
 }
 
-TEST_F(ResultPresenterTest, MovedHeightsReachTheFieldsAndTheModel) {
-    // Wings 1 and 3 overlap in plan and lie 10 mm apart in height: the calculation moves them.
-    shown.WingCount = 3;
-    shown.wings[3][WingField::PositionX] = "0";
-    shown.wings[3][WingField::PositionZ] = "-180";
-    presenter->calculate();
-    // The result holds the moved heights; the window's fields are written to match them.
-    const CalculationResult* r = calc.latest();
-    ASSERT_TRUE(r && r->ws);
-    int moved = 0;
-    for (int w = 1; w <= 3; ++w) {
-        if (!r->ws->WingMoved[w]) continue;
-        ++moved;
-        EXPECT_EQ(aircraft->positionZ[w]->text().toStdString(), r->texts.wings[w][WingField::PositionZ]) << w;
-        EXPECT_EQ(model.Wings[w].PositionZ, r->aircraft.Wings[w].PositionZ) << w;
+TEST_F(ResultPresenterTest, OnlyTheCommandWritesMovedHeightsAndNeverIntoTheFieldBeingTyped) {
+    // Wings 1 and 3 overlap in plan and lie 10 mm apart in height: the calculation moves wing 3.
+    tv::AircraftTexts close = tv::defaultAircraftTexts();
+    close.WingCount = 3;
+    close.wings[3][WingField::PositionX] = "0";
+    close.wings[3][WingField::PositionZ] = "-180";
+    struct Row {
+        const char* name;
+        bool live, typing, written;
+    } rows[] = {
+        {"command", false, false, true},
+        {"live", true, false, false},
+        {"command while wing 3's height is typed", false, true, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        show(close);
+        heightWrites = 0;
+        window.show();
+        if (r.typing) {
+            window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+            aircraft->positionZ[3]->setFocus();
+        } else {
+            aircraft->Button4->setFocus();
+        }
+        if (r.live) {
+            calc.calculate(doc.texts(), tv::UiLanguage::English);
+            presenter->presentResult(true);
+        } else {
+            presenter->calculate();
+        }
+        const CalculationResult* now = calc.resultFor(doc.texts());
+        ASSERT_NE(now, nullptr) << "the result belongs to the texts shown, moved or as typed";
+        ASSERT_TRUE(now->ws && now->ws->WingMoved[3]);
+        EXPECT_EQ(heightWrites, r.written ? 1 : 0);
+        EXPECT_EQ(aircraft->positionZ[3]->text() != "-180", r.written);
+        EXPECT_EQ(doc.aircraft().Wings[3].PositionZ, r.written ? now->aircraft.Wings[3].PositionZ : -180);
     }
-    EXPECT_GT(moved, 0);
-    EXPECT_EQ(calls.count("record"), 1);
 }
 
 } // namespace

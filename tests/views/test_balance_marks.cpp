@@ -25,6 +25,7 @@ struct BalanceMarksFixture : testing::Test {
         scene.aircraft = &ac;
         scene.NeutralPointKnown = true;
         scene.reference = {60000 * 2, 200, 50};
+        scene.numbers = tv::computeStability(scene.aircraft->WingCount, 50, 200, 7.5);
         scene.colours.toolTipBackground = tvtest::kTip;
         g = tv::fitAircraftView(ac, kSize);
     }

@@ -84,6 +84,7 @@ TEST(ResultPlacement, AFittedDrawingWithoutFreeRowsIsShrunkAMagnifiedOneIsNot) {
     scene.aircraft = &ac;
     scene.NeutralPointKnown = true;
     scene.reference = {1e6, 1000, 250};
+    scene.numbers = tv::computeStability(scene.aircraft->WingCount, 250, 1000, 7.5);
     const tv::AircraftViewGeometry fit = tv::fitAircraftView(ac, size);
     QImage img(size, QImage::Format_RGB32);
     const tv::StabilityPicture pic = drawStability(img, scene, fit);

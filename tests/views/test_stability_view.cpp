@@ -24,6 +24,7 @@ struct StabilityFixture : testing::Test {
         scene.aircraft = &ac;
         scene.NeutralPointKnown = true;
         scene.reference = {60000 * 2, 200, 300};
+        scene.numbers = tv::computeStability(scene.aircraft->WingCount, 300, 200, 7.5);
         scene.colours.toolTipBackground = tvtest::kTip;
         scene.flightCaption = " flight direction";
         g = tv::fitAircraftView(ac, kSize);
@@ -137,7 +138,8 @@ TEST_F(StabilityFixture, LeaderLinesCrossNoResultText) {
         SCOPED_TRACE(testing::Message() << int(r.lang) << (r.manual ? " manual" : " automatic"));
         scene.lang = r.lang;
         scene.manual = r.manual;
-        scene.desiredMargin = r.margin;
+        scene.numbers = tv::computeStability(scene.aircraft->WingCount, scene.reference.NeutralPointX,
+                                             scene.reference.ReferenceChord, r.margin);
         QImage img;
         const tv::StabilityPicture pic = draw(img);
         const QImage before = img.copy();

@@ -76,6 +76,8 @@ tv::StabilityScene calculatedScene(const CalculatedAircraft& c, tv::UiLanguage l
     scene.lang = lang;
     scene.NeutralPointKnown = scene.LatticeKnown = true;
     scene.reference = c.reference;
+    scene.numbers =
+        tv::computeStability(c.aircraft.WingCount, c.reference.NeutralPointX, c.reference.ReferenceChord, 7.5);
     return scene;
 }
 

@@ -10,17 +10,23 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class AircraftPage;
 class CalculationController;
-class ProjectDocument;
+class DocumentView;
 class QTabWidget;
 class QWidget;
 class TDialogs;
 class TSpanLoadingWindow;
 class WindowActions;
 class WingPage;
+struct ActionState;
 struct CalculationResult;
+
+/// How the window redraws for a result: what can be seen (a live result, one of many during a
+/// drag: the running drag's rubber band stays over it), or every page laid out and drawn again.
+enum class ResultRedraw { Shown, All };
 
 class ResultPresenter {
 public:
@@ -28,30 +34,18 @@ public:
     struct Window {
         QWidget* window = nullptr; // repainted before the calculation starts
         TSpanLoadingWindow* spanLoading = nullptr;
-        std::function<tv::AircraftTexts()> fieldTexts; // the fields as they stand
-        std::function<tv::AircraftTexts()> shownTexts; // with a planform drag's shape while one runs
-        std::function<tv::UiLanguage()> language;
-        std::function<const tv::MessageCatalogue&()> catalogue;
-        /// The aircraft as the last planform computations read it: the heights a result moved go in.
-        std::function<tv::Aircraft&()> model;
         /// The recalculation pass over the fields (before a calculation).
         std::function<void()> recalculate;
-        /// An edit into the history (the heights a result moved).
-        std::function<void(const tv::EditStep&)> recordEdit;
-        /// The views that can be seen redrawn, the others when their page is shown (a live result).
-        std::function<void()> redrawShownViews;
-        /// Every page laid out and drawn again (a result of the calculate command).
-        std::function<void()> layOut;
-        /// A planform drag running draws its rubber band again (over a live result's views).
-        std::function<void()> redrawDrag;
+        /// The one write of texts into the window, recorded as one edit named step.
+        std::function<void(const tv::AircraftTexts&, std::optional<tv::EditStep>)> writeTexts;
+        std::function<void(ResultRedraw)> redraw;
         std::function<void()> showBalance; // the balance page and the results strip
-        std::function<int()> wingCount;
-        std::function<int()> activeWing; // 1..5 on a wing page, 0 elsewhere
-        std::function<bool()> clipboardHasWing;
+        /// The window's part of the commands' state: the active wing, the wing clipboard.
+        std::function<void(ActionState&)> windowState;
     };
-    ResultPresenter(CalculationController& calc, const ProjectDocument& doc, TDialogs& dialogs,
-                    WindowActions& actions, QTabWidget& pages, AircraftPage& aircraft,
-                    const std::array<WingPage*, tv::kWingMax + 1>& wings, Window hooks);
+    ResultPresenter(CalculationController& calc, const DocumentView& view, TDialogs& dialogs, WindowActions& actions,
+                    QTabWidget& pages, AircraftPage& aircraft, const std::array<WingPage*, tv::kWingMax + 1>& wings,
+                    Window hooks);
 
     /// The calculate command: the fields' model calculated now and shown.
     void calculate();
@@ -69,11 +63,12 @@ public:
 private:
     /// The result when it belongs to the model shown, else none.
     const CalculationResult* currentResult() const;
-    /// The heights the result moved into the z fields and the model, as one edit.
+    /// The heights the command's result moved, written into the z fields as one edit, unless one
+    /// of them is being typed in.
     void writeMovedHeights(const CalculationResult& r);
 
     CalculationController& m_calc;
-    const ProjectDocument& m_doc;
+    const DocumentView& m_view;
     TDialogs& m_dialogs;
     WindowActions& m_actions;
     QTabWidget& m_pages;

@@ -1,7 +1,7 @@
-#include "app/calculation/result_commands.h"
+#include "app/result_commands.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/dialogs.h"
-#include "app/document/project_document.h"
+#include "app/document/document_view.h"
 #include "app/imagecontrol.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/placement.h"
@@ -38,10 +38,10 @@ QString withSuffix(const QString& name, const char* suffix, Suffix rule) {
 
 } // namespace
 
-ResultCommands::ResultCommands(const CalculationController& calc, const ProjectDocument& doc, TDialogs& dialogs,
+ResultCommands::ResultCommands(const CalculationController& calc, const DocumentView& view, TDialogs& dialogs,
                                QWidget& window, AircraftPage& page, tv::PrinterService* printerService, Window hooks)
-    : m_calc(calc), m_doc(doc), m_dialogs(dialogs), m_window(window), m_page(page), m_printerService(printerService),
-      m_hooks(std::move(hooks)) {
+    : m_calc(calc), m_view(view), m_doc(view.document()), m_dialogs(dialogs), m_window(window), m_page(page),
+      m_printerService(printerService), m_hooks(std::move(hooks)) {
     m_imageP = named(new TImage(&m_page), QStringLiteral("Image_P"));
     m_imageP->setBitmapSize(tv::kReportPageSize);
     m_imageP->hide();
@@ -49,24 +49,31 @@ ResultCommands::ResultCommands(const CalculationController& calc, const ProjectD
 
 ResultCommands::~ResultCommands() = default;
 
-const CalculationResult* ResultCommands::currentResult() const { return m_calc.resultFor(m_hooks.shownTexts()); }
+const CalculationResult* ResultCommands::currentResult() const { return m_calc.resultFor(m_view.shownTexts()); }
+
+tv::UiLanguage ResultCommands::language() const { return m_view.language(); }
+int ResultCommands::wingCount() const { return m_doc.wingCount(); }
+
+tv::Aircraft ResultCommands::reportedAircraft(const CalculationResult& r) const {
+    tv::Aircraft a = r.aircraft;
+    a.Comment = m_doc.texts().Comment;
+    a.Balance = m_doc.texts().Balance;
+    return a;
+}
 
 // ---- Copy results ---------------------------------------------------------------------------------
 
 std::string ResultCommands::resultsReport() const {
-    const tv::AircraftTexts texts = m_hooks.fieldTexts();
-    const CalculationResult* r = m_calc.resultFor(texts);
+    const CalculationResult* r = m_calc.resultFor(m_doc.texts());
     if (!hasLattice(r)) return {};
-    const tv::UiLanguage lang = m_hooks.language();
-    const tv::Aircraft& model = m_hooks.model();
+    const tv::UiLanguage lang = language();
     tv::BatchResult b;
     b.file = m_doc.reportName(lang);
-    b.aircraft = model;
-    for (int w = 1; w <= tv::kWingMax; ++w) b.planform[w] = model.Wings[w].planform;
+    b.aircraft = reportedAircraft(*r);
+    for (int w = 1; w <= tv::kWingMax; ++w) b.planform[w] = b.aircraft.Wings[w].planform;
     b.stability = r->numbers;
     b.calculated = true;
-    // The planforms before the lattice's, with the project's balance texts.
-    b.balance = tv::balanceFigures(tv::computeAircraft(texts), r->ws->ReferenceWing, r->reference, r->numbers);
+    b.balance = tv::balanceFigures(b.aircraft, r->ws->ReferenceWing, r->reference, r->numbers);
     return tv::textReport(b, *r->ws, lang);
 }
 
@@ -81,16 +88,16 @@ tv::SpanLoadingScene ResultCommands::spanLoadingScene() const {
     const CalculationResult* r = currentResult();
     if (!hasLattice(r)) {
         tv::SpanLoadingScene none;
-        none.lang = m_hooks.language();
+        none.lang = language();
         return none;
     }
-    return tv::spanLoadingScene(m_hooks.wingCount(), *r->ws, m_hooks.language());
+    return tv::spanLoadingScene(wingCount(), *r->ws, language());
 }
 
 bool ResultCommands::ensureLattice() {
     if (!hasLattice(currentResult())) m_hooks.calculate();
     if (hasLattice(currentResult())) return true;
-    showExportError(tv::exportWithoutResultText(m_hooks.language()));
+    showExportError(tv::exportWithoutResultText(language()));
     return false;
 }
 
@@ -106,27 +113,28 @@ std::optional<QString> ResultCommands::exportTarget(const QString& filter, const
     std::vector<std::string> inputs;
     if (m_doc.origin() == ProjectDocument::Origin::File) inputs.push_back(localFileName(m_doc.fileName()));
     if (const auto refusal = tv::outputRefusal(localFileName(path), inputs, tv::OutputKind::Export)) {
-        showExportError(tv::outputRefusalText(m_hooks.language(), *refusal));
+        showExportError(tv::outputRefusalText(language(), *refusal));
         return std::nullopt;
     }
     return path;
 }
 
 void ResultCommands::exportAvl() {
-    const tv::UiLanguage lang = m_hooks.language();
+    const tv::UiLanguage lang = language();
     const auto name = exportTarget(QString::fromUtf8(tv::avlFileFilter(lang)), "avl");
     if (!name || !ensureLattice()) return;
-    const tv::AvlDeck deck = tv::avlDeckFromLattice(tv::computeAircraft(m_hooks.fieldTexts()), *currentResult()->ws,
+    const CalculationResult& r = *currentResult();
+    const tv::AvlDeck deck = tv::avlDeckFromLattice(reportedAircraft(r), *r.ws,
                                                     QFileInfo(m_doc.fileName()).completeBaseName().toStdString(),
                                                     tv::exportWingNames(lang), true);
     if (auto error = tv::writeAvlDeck(localFileName(*name), deck)) showExportError(error->text());
 }
 
 void ResultCommands::exportCsv() {
-    const tv::UiLanguage lang = m_hooks.language();
+    const tv::UiLanguage lang = language();
     const auto name = exportTarget(QString::fromUtf8(tv::csvFileFilter(lang)), "csv");
     if (!name || !ensureLattice()) return;
-    const auto rows = tv::loadRows(tv::stripLoads(m_hooks.wingCount(), *currentResult()->ws), tv::exportWingNames(lang));
+    const auto rows = tv::loadRows(tv::stripLoads(wingCount(), *currentResult()->ws), tv::exportWingNames(lang));
     if (auto error = tv::writeLoadTable(localFileName(*name), rows)) showExportError(error->text());
 }
 
@@ -145,11 +153,11 @@ TForm3* ResultCommands::printDialog() {
 }
 
 tv::ReportData ResultCommands::reportData(double pictureScale) const {
-    tv::Aircraft model = m_hooks.model();
-    model.WingCount = m_hooks.wingCount();
-    return composeReport({m_hooks.language(), m_doc.fileName().toStdString(), model, currentResult(),
-                          m_page.stabilityScene(StabilityCaller::Other), m_page.view3DScene(), m_hooks.flightCaption(),
-                          m_hooks.balanceLines()},
+    const CalculationResult* r = currentResult();
+    const tv::Aircraft model = r ? reportedAircraft(*r) : m_doc.aircraft();
+    return composeReport({language(), m_doc.fileName().toStdString(), model, r,
+                          m_page.stabilityScene(StabilityCaller::Other), m_page.view3DScene(),
+                          m_view.catalogue().TxtFlightDirection, m_hooks.balanceLines()},
                          pictureScale);
 }
 
@@ -160,18 +168,18 @@ void ResultCommands::print() {
     tv::drawReportPage(p, d);
     p.end();
     TForm3* dialog = printDialog();
-    dialog->setLanguage(m_hooks.language());
-    dialog->setPage(m_imageP->canvas(), m_hooks.wingCount(), QFileInfo(m_doc.fileName()).completeBaseName().toStdString());
+    dialog->setLanguage(language());
+    dialog->setPage(m_imageP->canvas(), wingCount(), QFileInfo(m_doc.fileName()).completeBaseName().toStdString());
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
 }
 
 void ResultCommands::exportPdf() {
-    const tv::PrintingTexts& t = tv::printingTexts(m_hooks.language());
+    const tv::PrintingTexts& t = tv::printingTexts(language());
     const std::optional<QString> path = exportTarget(QString::fromUtf8(t.pdfFilter), "pdf", true);
     if (!path) return;
-    const tv::ReportData d = reportData(tv::reportPdfPictureScale(m_hooks.wingCount()));
+    const tv::ReportData d = reportData(tv::reportPdfPictureScale(wingCount()));
     if (const auto error = tv::writeReportPdf(localFileName(*path), d))
         m_dialogs.showError(&m_window, QString::fromUtf8(t.pdfFailed) + QString::fromStdString(error->text()));
 }

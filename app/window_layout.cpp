@@ -1,4 +1,4 @@
-#include "app/pages/window_layout.h"
+#include "app/window_layout.h"
 
 #include "app/actions.h"
 #include "app/pages/aircraft_page.h"

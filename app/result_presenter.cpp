@@ -1,8 +1,8 @@
-#include "app/calculation/result_presenter.h"
+#include "app/result_presenter.h"
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/dialogs.h"
-#include "app/document/project_document.h"
+#include "app/document/document_view.h"
 #include "app/imagecontrol.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
@@ -21,13 +21,13 @@
 
 #include <optional>
 
-ResultPresenter::ResultPresenter(CalculationController& calc, const ProjectDocument& doc, TDialogs& dialogs,
+ResultPresenter::ResultPresenter(CalculationController& calc, const DocumentView& view, TDialogs& dialogs,
                                  WindowActions& actions, QTabWidget& pages, AircraftPage& aircraft,
                                  const std::array<WingPage*, tv::kWingMax + 1>& wings, Window hooks)
-    : m_calc(calc), m_doc(doc), m_dialogs(dialogs), m_actions(actions), m_pages(pages), m_aircraft(aircraft),
+    : m_calc(calc), m_view(view), m_dialogs(dialogs), m_actions(actions), m_pages(pages), m_aircraft(aircraft),
       m_wing(wings), m_hooks(std::move(hooks)) {}
 
-const CalculationResult* ResultPresenter::currentResult() const { return m_calc.resultFor(m_hooks.shownTexts()); }
+const CalculationResult* ResultPresenter::currentResult() const { return m_calc.resultFor(m_view.shownTexts()); }
 
 // ---- Commands and result state --------------------------------------------------------------------
 
@@ -35,15 +35,16 @@ void ResultPresenter::updateActions() {
     const CalculationResult* r = currentResult();
     ActionState s;
     // The command calculates what has no result yet, or tries again what was short of memory; a
-    // live result is calculated again on request (it shows the lattice while it solves).
-    s.calculate = !r || r->retry || r->source == ResultSource::Live;
+    // live result is calculated again on request (it shows the lattice while it solves), and a
+    // neutral point read with the project gets its lattice, loads and reference wing.
+    s.calculate = !r || r->retry || r->source != ResultSource::Command;
     s.results = r && r->latticeKnown();
-    s.save = m_doc.saveOffered();
-    s.undo = m_doc.history.canUndo();
-    s.redo = m_doc.history.canRedo();
-    s.wingCount = m_hooks.wingCount();
-    s.activeWing = m_hooks.activeWing();
-    s.clipboardHasWing = m_hooks.clipboardHasWing();
+    const ProjectDocument& doc = m_view.document();
+    s.save = doc.saveOffered();
+    s.undo = doc.history.canUndo();
+    s.redo = doc.history.canRedo();
+    s.wingCount = doc.wingCount();
+    m_hooks.windowState(s);
     m_actions.apply(s);
 }
 
@@ -54,17 +55,7 @@ void ResultPresenter::showResultState() {
         if (r && r->usable) ac = tv::aerodynamicCentreTexts(r->aircraft.Wings[w], r->WingAcX[w], r->WingAcY[w]);
         m_wing[w]->showAerodynamicCentre(ac);
     }
-    const tv::UiLanguage lang = m_hooks.language();
-    m_aircraft.showMessages(r ? r->messages : std::vector<std::string>{}, m_hooks.catalogue().TxtErrorHeader,
-                            tv::zSeparationNotice(lang).front());
-    const bool np = r && r->neutralPointKnown();
-    m_aircraft.Label21->setText(
-        np ? QString::fromStdString(tv::marginLabelText(lang, r->reference.NeutralPointX, r->numbers))
-           : QString::fromLatin1(tv::kMarginLabelUnknown));
-    if (np)
-        m_aircraft.Image2->setCursor(Qt::DragMoveCursor);
-    else
-        m_aircraft.Image2->unsetCursor();
+    m_aircraft.showResult(r, m_view.language(), m_view.catalogue().TxtErrorHeader);
     if (m_hooks.spanLoading) m_hooks.spanLoading->update();
     if (m_hooks.showBalance) m_hooks.showBalance();
     updateActions();
@@ -85,7 +76,7 @@ void ResultPresenter::calculate() {
     // at most every 50 ms so that it is seen without slowing the elimination down.
     QElapsedTimer sinceRepaint;
     bool first = true;
-    m_calc.calculate(m_hooks.fieldTexts(), m_hooks.language(), [&](int columnsLeft, const tv::SolverWorkspace& ws) {
+    m_calc.calculate(m_view.document().texts(), m_view.language(), [&](int columnsLeft, const tv::SolverWorkspace& ws) {
         if (first) {
             m_aircraft.paintLattice(ws);
             m_aircraft.Image2->repaint();
@@ -104,34 +95,35 @@ void ResultPresenter::calculate() {
 }
 
 void ResultPresenter::presentResult(bool live) {
-    const CalculationResult* r = m_calc.latest();
+    const CalculationResult* r = currentResult();
     if (!r) return;
-    if (r->ws) writeMovedHeights(*r);
+    // Only the command writes the heights it moved back; a live result, one of many while the
+    // user types or drags, never writes into a field.
+    if (!live && r->ws) writeMovedHeights(*r);
     // The command lays out and redraws every view; a live result, one of many during a drag,
     // redraws what can be seen, and the rest when its page is shown.
     if (live)
-        m_hooks.redrawShownViews();
+        m_hooks.redraw(ResultRedraw::Shown);
     else if (r->usable)
-        m_hooks.layOut();
+        m_hooks.redraw(ResultRedraw::All);
     else {
         m_aircraft.drawAircraftView();
         m_aircraft.draw3DView();
     }
     showResultState();
-    // The result's marks belong to the dragged shape: its rubber band stays over the redrawn view.
-    if (live) m_hooks.redrawDrag();
 }
 
 void ResultPresenter::writeMovedHeights(const CalculationResult& r) {
-    // Wings moved in height: their z fields show the new positions.
+    tv::AircraftTexts texts = m_view.document().texts();
+    bool moved = false;
     for (int w = 1; w <= tv::kWingMax; ++w) {
         if (!r.ws->WingMoved[w]) continue;
-        QLineEdit* z = m_aircraft.positionZ[w];
-        const QSignalBlocker block(z);
-        z->setText(QString::fromStdString(r.texts.wings[w][tv::WingField::PositionZ]));
-        m_hooks.model().Wings[w].PositionZ = r.aircraft.Wings[w].PositionZ;
+        // A field being typed in keeps what is typed: the result belongs to those texts too.
+        if (m_aircraft.positionZ[w]->hasFocus()) return;
+        texts.wings[w][tv::WingField::PositionZ] = r.movedTexts.wings[w][tv::WingField::PositionZ];
+        moved = true;
     }
-    m_hooks.recordEdit({tv::EditKind::HeightSeparation});
+    if (moved) m_hooks.writeTexts(texts, tv::EditStep{tv::EditKind::HeightSeparation});
 }
 
 // ---- Live neutral point and the span loading window ------------------------------------------------

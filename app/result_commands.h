@@ -1,7 +1,8 @@
 #pragma once
 // The commands that hand the one result on: Copy results, the span loading, the AVL and CSV
 // exports, the printed report and its PDF. They read the result only through the controller, for
-// the texts the window gives, so nothing they write can belong to another aircraft.
+// the texts the document view gives, and the aircraft only as the result holds it, so nothing
+// they write can belong to another aircraft.
 #include "i18n/texts.h"
 #include "model/aircraft.h"
 
@@ -15,6 +16,7 @@
 
 class AircraftPage;
 class CalculationController;
+class DocumentView;
 class ProjectDocument;
 class QWidget;
 class TDialogs;
@@ -32,18 +34,12 @@ class ResultCommands {
 public:
     /// What the commands ask of the window.
     struct Window {
-        std::function<tv::AircraftTexts()> fieldTexts; // the fields as they stand
-        std::function<tv::AircraftTexts()> shownTexts; // with a planform drag's shape while one runs
-        std::function<tv::UiLanguage()> language;
-        std::function<const tv::Aircraft&()> model;    // as the last planform computations read it
-        std::function<int()> wingCount;
-        std::function<std::string()> flightCaption;    // the aircraft view's, in the language shown
         std::function<void()> calculate;               // the calculate command, an export's first step
         std::function<std::vector<std::string>()> balanceLines; // the report's balance block; none: no block
     };
     /// window parents the dialogs and the print dialog; page, the hidden report page bitmap
     /// (Image_P). printerService nullptr: the system's printers.
-    ResultCommands(const CalculationController& calc, const ProjectDocument& doc, TDialogs& dialogs, QWidget& window,
+    ResultCommands(const CalculationController& calc, const DocumentView& view, TDialogs& dialogs, QWidget& window,
                    AircraftPage& page, tv::PrinterService* printerService, Window hooks);
     ~ResultCommands();
 
@@ -72,7 +68,14 @@ private:
     /// project file.
     std::optional<QString> exportTarget(const QString& filter, const char* suffix, bool pdf = false);
 
+    /// The aircraft of a result with the document's remarks and balance texts, which do not take
+    /// part in the calculation.
+    tv::Aircraft reportedAircraft(const CalculationResult& r) const;
+    tv::UiLanguage language() const;
+    int wingCount() const;
+
     const CalculationController& m_calc;
+    const DocumentView& m_view;
     const ProjectDocument& m_doc;
     TDialogs& m_dialogs;
     QWidget& m_window;
