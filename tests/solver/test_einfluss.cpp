@@ -28,9 +28,9 @@ TEST(EINFLUSS, EntriesAreTheHorseshoeAndItsMirrorImage) {
             const Vec3 A{p.Ax[j - 1], p.Ay[j - 1], p.Z[j - 1]}, B{p.Bx[j - 1], p.By[j - 1], p.Z[j - 1]};
             const double direct = INDU({C.x - A.x, C.y - A.y, C.z - A.z}, {C.x - B.x, C.y - B.y, C.z - B.z});
             const double mirror = INDU({C.x - B.x, C.y + B.y, C.z - B.z}, {C.x - A.x, C.y + A.y, C.z - A.z});
-            EXPECT_DOUBLE_EQ(ws.InfluenceMatrix(i, j), direct + mirror) << i << "," << j;
+            EXPECT_DOUBLE_EQ(ws.SystemMatrix(i, j), (direct + mirror) * kSystemScale) << i << "," << j;
         }
-        EXPECT_LT(ws.InfluenceMatrix(i, i), 0) << "own downwash of panel " << i;
+        EXPECT_LT(ws.SystemMatrix(i, i), 0) << "own downwash of panel " << i;
     }
 }
 
