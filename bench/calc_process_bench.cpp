@@ -9,6 +9,9 @@
 // The reference fills its system with a linear congruential sequence and reports its own fill and
 // solve times: dgesv_fill_share is the fill's share of the reference process (a few per cent; a
 // larger share means the yardstick is slow). load is the one-minute load average after each round.
+// cpu_ratio compares the processor time of the processes (user and system, all threads): on a
+// busy machine, where a process mostly waits for a processor, it moves far less than the
+// wall-clock ratio.
 // Targets: 3000 panels at most 0.7 x the dgesv(3000) process, the default aircraft at most
 // 1.0 x the dgesv(1144) process, --exact-solve never faster than the default path, peak memory at
 // most 1.5 x dgesv(3000)'s. Ratios are medians of the per-iteration ratios (the processes of one
@@ -53,6 +56,7 @@ struct ProcessRun {
     bool ok = false;
     double seconds = 0;
     double peakMegabytes = 0;
+    double cpuSeconds = 0; // user and system time of all its threads
     double fillSeconds = 0, solveSeconds = 0; // as the reference process measured them itself
 };
 
@@ -112,6 +116,7 @@ ProcessRun runCommand(int which) {
     if (wait4(pid, &status, 0, &usage) != pid) return run;
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     run.peakMegabytes = usage.ru_maxrss / 1024.0; // ru_maxrss is in kilobytes on Linux
+    run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (c.reportsPhases) readPhases(output, run);
     return run;
@@ -190,8 +195,8 @@ void addSpread(benchmark::State& state, const std::string& name, const std::vect
 /// kernel set with the smallest median), per iteration; exact_ratio = exact path / default path.
 void compare(benchmark::State& state, const Comparison& c) {
     const std::size_t cores = c.references.size();
-    std::vector<double> calc, exact, calcPeak, referencePeak, load;
-    std::vector<std::vector<double>> reference(cores), referenceFill(cores), referenceSolve(cores);
+    std::vector<double> calc, exact, calcPeak, referencePeak, calcCpu, load;
+    std::vector<std::vector<double>> reference(cores), referenceFill(cores), referenceSolve(cores), referenceCpu(cores);
     bool forward = true;
     for (auto _ : state) {
         std::vector<int> order{c.calc, c.exact};
@@ -203,12 +208,13 @@ void compare(benchmark::State& state, const Comparison& c) {
             const ProcessRun run = launcher.run(which);
             if (!run.ok) return state.SkipWithError("a process failed or could not be started");
             total += run.seconds;
-            if (which == c.calc) calc.push_back(run.seconds), calcPeak.push_back(run.peakMegabytes);
+            if (which == c.calc) calc.push_back(run.seconds), calcPeak.push_back(run.peakMegabytes), calcCpu.push_back(run.cpuSeconds);
             else if (which == c.exact) exact.push_back(run.seconds);
             for (std::size_t k = 0; k < cores; ++k) {
                 if (which != c.references[k]) continue;
                 reference[k].push_back(run.seconds), referencePeak.push_back(run.peakMegabytes);
                 referenceFill[k].push_back(run.fillSeconds), referenceSolve[k].push_back(run.solveSeconds);
+                referenceCpu[k].push_back(run.cpuSeconds);
             }
         }
         load.push_back(tvbench::loadAverage());
@@ -228,8 +234,14 @@ void compare(benchmark::State& state, const Comparison& c) {
     state.counters["exact_ms"] = tvbench::median(exact) * 1e3;
     addSpread(state, "ratio", ratio);
     addSpread(state, "exact_ratio", exactRatio);
-    std::vector<double> fillShare;
-    for (std::size_t i = 0; i < calc.size(); ++i) fillShare.push_back(referenceFill[fastest][i] / reference[fastest][i]);
+    std::vector<double> fillShare, cpuRatio;
+    for (std::size_t i = 0; i < calc.size(); ++i) {
+        fillShare.push_back(referenceFill[fastest][i] / reference[fastest][i]);
+        cpuRatio.push_back(calcCpu[i] / referenceCpu[fastest][i]);
+    }
+    state.counters["calc_cpu_ms"] = tvbench::median(calcCpu) * 1e3;
+    state.counters["dgesv_cpu_ms"] = tvbench::median(referenceCpu[fastest]) * 1e3;
+    addSpread(state, "cpu_ratio", cpuRatio);
     state.counters["dgesv_fill_ms"] = tvbench::median(referenceFill[fastest]) * 1e3;
     state.counters["dgesv_call_ms"] = tvbench::median(referenceSolve[fastest]) * 1e3;
     state.counters["dgesv_fill_share"] = tvbench::median(fillShare);
