@@ -7,6 +7,7 @@
 #include <lapacke.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <random>
 #include <string>
@@ -27,6 +28,25 @@ void fillRandom(std::vector<double>& a, int ld, int n, unsigned seed) {
         for (int c = 0; c < n; ++c) a[static_cast<size_t>(r) * ld + c] = dist(gen);
 }
 
+void fillLean(double* a, int ld, int n, unsigned seed) {
+    std::uint64_t state = seed * 0x9E3779B97F4A7C15ull + 1;
+    for (int r = 0; r < n; ++r) {
+        double* row = a + static_cast<size_t>(r) * ld;
+        for (int c = 0; c < n; ++c) {
+            state = state * 6364136223846793005ull + 1442695040888963407ull;
+            row[c] = static_cast<double>(static_cast<std::int64_t>(state) >> 11) * 0x1p-52; // [-1, 1)
+        }
+        row[r] += n;
+    }
+}
+
+double loadAverage() {
+    std::ifstream in("/proc/loadavg");
+    double load = -1;
+    in >> load;
+    return in ? load : -1;
+}
+
 double median(std::vector<double> values) {
     if (values.empty()) return 0;
     std::sort(values.begin(), values.end());
@@ -44,11 +64,25 @@ std::string processorModel() {
     return "unknown";
 }
 
+/// The flags of /proc/cpuinfo that decide which kernels run: avx2, fma, avx512f.
+std::string vectorFlags() {
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    for (std::string line; std::getline(cpuinfo, line);) {
+        if (line.rfind("flags", 0) != 0) continue;
+        std::string found;
+        for (const char* flag : {"avx2", "fma", "avx512f"})
+            if ((line + " ").find(std::string(" ") + flag + " ") != std::string::npos) found += found.empty() ? flag : std::string(" ") + flag;
+        return found.empty() ? "none" : found;
+    }
+    return "unknown";
+}
+
 } // namespace
 
 void addBlasContext() {
     const tv::ProcessorFeatures features = tv::processorFeatures();
     benchmark::AddCustomContext("processor", processorModel());
+    benchmark::AddCustomContext("flags", vectorFlags());
     benchmark::AddCustomContext("vectors", features.avx512 ? "AVX-512" : features.avx2 ? "AVX2, FMA" : "older than AVX2");
     benchmark::AddCustomContext("blas_core", openblas_get_corename());
     const int parallel = openblas_get_parallel(); // 0 sequential, 1 pthreads, 2 OpenMP

@@ -15,9 +15,20 @@ int referenceSolve(double* a, int ld, double* b, int n);
 /// matrix with leading dimension ld, reproducible from seed.
 void fillRandom(std::vector<double>& a, int ld, int n, unsigned seed);
 
+/// The cheapest deterministic fill of the reference system: entries in [-1, 1) from a 64-bit
+/// linear congruential sequence started at seed, n added to every diagonal entry, so that the
+/// partial pivoting of dgesv swaps no rows (as on the lattice's own diagonally heavy system).
+/// a holds at least ld * n entries (row-major, leading dimension ld); every entry of the n x n
+/// block is written, nothing else is touched (no zero-fill pass before it).
+void fillLean(double* a, int ld, int n, unsigned seed);
+
 double median(std::vector<double> values);
 
-/// Adds the processor, its vector extensions, the BLAS build, its core name, threading (pthreads or
+/// The one-minute load average of the machine (/proc/loadavg), -1 when it cannot be read: noted
+/// beside every timing, since the machine the figures come from is rarely quiet.
+double loadAverage();
+
+/// Adds the processor, its vector flags that the kernels use (avx2, fma, avx512f), the BLAS build, its core name, threading (pthreads or
 /// OpenMP) and thread count to the report header.
 void addBlasContext();
 

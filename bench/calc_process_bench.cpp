@@ -6,10 +6,16 @@
 // yardstick. The calculator runs as a user starts it (no core type set: it chooses its own), with
 // and without --exact-solve, and its peak memory is compared with dgesv's.
 //   bench_calc_process [benchmark flags] <tarvolin4-calc> <project.tv4> [calculator arguments...]
-// Targets: 3000 panels at most 0.7 x dgesv(3000), the default aircraft at most 0.9 x dgesv(1144),
-// --exact-solve never faster than the default path, peak memory below dgesv(3000)'s. Ratios are
-// medians of the per-iteration ratios (the processes of one iteration run back to back, in
-// alternating order), with their smallest and largest.
+// The reference fills its system with a linear congruential sequence and reports its own fill and
+// solve times: dgesv_fill_share is the fill's share of the reference process (a few per cent; a
+// larger share means the yardstick is slow). load is the one-minute load average after each round.
+// cpu_ratio compares the processor time of the processes (user and system, all threads): on a
+// busy machine, where a process mostly waits for a processor, it moves far less than the
+// wall-clock ratio.
+// Targets: 3000 panels at most 0.7 x the dgesv(3000) process, the default aircraft at most
+// 1.0 x the dgesv(1144) process, --exact-solve never faster than the default path, peak memory at
+// most 1.5 x dgesv(3000)'s. Ratios are medians of the per-iteration ratios (the processes of one
+// iteration run back to back, in alternating order), with their smallest and largest.
 #include "bench_support.h"
 
 #include "solver/blas_cores.h"
@@ -35,10 +41,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-/// A process to time: its arguments and the core type it is started with ("" = none set).
+/// A process to time: its arguments and the core type it is started with ("" = none set);
+/// a reference prints its own fill and solve times, which are read back.
 struct Command {
     std::vector<std::string> argv;
     std::string coreType;
+    bool reportsPhases = false;
 };
 
 /// Every command of the run, fixed before the launcher is forked (it holds a copy).
@@ -48,7 +56,28 @@ struct ProcessRun {
     bool ok = false;
     double seconds = 0;
     double peakMegabytes = 0;
+    double cpuSeconds = 0; // user and system time of all its threads
+    double fillSeconds = 0, solveSeconds = 0; // as the reference process measured them itself
 };
+
+/// Where a reference process writes its own times.
+std::string outputFile(int which) {
+    return "/tmp/bench_calc_process." + std::to_string(getpid()) + "." + std::to_string(which);
+}
+
+/// The "fill <s>" and "solve <s>" lines of a reference's output.
+void readPhases(const std::string& path, ProcessRun& run) {
+    if (std::FILE* in = std::fopen(path.c_str(), "r")) {
+        char name[16];
+        double value;
+        while (std::fscanf(in, "%15s %lf", name, &value) == 2) {
+            if (std::strcmp(name, "fill") == 0) run.fillSeconds = value;
+            if (std::strcmp(name, "solve") == 0) run.solveSeconds = value;
+        }
+        std::fclose(in);
+    }
+    std::remove(path.c_str());
+}
 
 /// This process's environment without OPENBLAS_CORETYPE, with coreType's when one is given.
 std::vector<std::string> environmentFor(const std::string& coreType) {
@@ -66,14 +95,16 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
     return p;
 }
 
-/// Starts command `which` with its output going to /dev/null, waits for it and reads its usage.
+/// Starts command `which` with its output going to /dev/null (a reference's to a file that is
+/// read back), waits for it and reads its usage.
 ProcessRun runCommand(int which) {
     Command c = commands[which];
     std::vector<std::string> env = environmentFor(c.coreType);
     std::vector<char*> argv = pointers(c.argv), envp = pointers(env);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const std::string output = c.reportsPhases ? outputFile(which) : "/dev/null";
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     ProcessRun run;
     pid_t pid = 0;
     const auto start = Clock::now();
@@ -85,7 +116,9 @@ ProcessRun runCommand(int which) {
     if (wait4(pid, &status, 0, &usage) != pid) return run;
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     run.peakMegabytes = usage.ru_maxrss / 1024.0; // ru_maxrss is in kilobytes on Linux
+    run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (c.reportsPhases) readPhases(output, run);
     return run;
 }
 
@@ -162,8 +195,8 @@ void addSpread(benchmark::State& state, const std::string& name, const std::vect
 /// kernel set with the smallest median), per iteration; exact_ratio = exact path / default path.
 void compare(benchmark::State& state, const Comparison& c) {
     const std::size_t cores = c.references.size();
-    std::vector<double> calc, exact, calcPeak, referencePeak;
-    std::vector<std::vector<double>> reference(cores);
+    std::vector<double> calc, exact, calcPeak, referencePeak, calcCpu, load;
+    std::vector<std::vector<double>> reference(cores), referenceFill(cores), referenceSolve(cores), referenceCpu(cores);
     bool forward = true;
     for (auto _ : state) {
         std::vector<int> order{c.calc, c.exact};
@@ -175,11 +208,16 @@ void compare(benchmark::State& state, const Comparison& c) {
             const ProcessRun run = launcher.run(which);
             if (!run.ok) return state.SkipWithError("a process failed or could not be started");
             total += run.seconds;
-            if (which == c.calc) calc.push_back(run.seconds), calcPeak.push_back(run.peakMegabytes);
+            if (which == c.calc) calc.push_back(run.seconds), calcPeak.push_back(run.peakMegabytes), calcCpu.push_back(run.cpuSeconds);
             else if (which == c.exact) exact.push_back(run.seconds);
-            for (std::size_t k = 0; k < cores; ++k)
-                if (which == c.references[k]) reference[k].push_back(run.seconds), referencePeak.push_back(run.peakMegabytes);
+            for (std::size_t k = 0; k < cores; ++k) {
+                if (which != c.references[k]) continue;
+                reference[k].push_back(run.seconds), referencePeak.push_back(run.peakMegabytes);
+                referenceFill[k].push_back(run.fillSeconds), referenceSolve[k].push_back(run.solveSeconds);
+                referenceCpu[k].push_back(run.cpuSeconds);
+            }
         }
+        load.push_back(tvbench::loadAverage());
         state.SetIterationTime(total);
     }
     std::size_t fastest = 0;
@@ -196,13 +234,26 @@ void compare(benchmark::State& state, const Comparison& c) {
     state.counters["exact_ms"] = tvbench::median(exact) * 1e3;
     addSpread(state, "ratio", ratio);
     addSpread(state, "exact_ratio", exactRatio);
+    std::vector<double> fillShare, cpuRatio;
+    for (std::size_t i = 0; i < calc.size(); ++i) {
+        fillShare.push_back(referenceFill[fastest][i] / reference[fastest][i]);
+        cpuRatio.push_back(calcCpu[i] / referenceCpu[fastest][i]);
+    }
+    state.counters["calc_cpu_ms"] = tvbench::median(calcCpu) * 1e3;
+    state.counters["dgesv_cpu_ms"] = tvbench::median(referenceCpu[fastest]) * 1e3;
+    addSpread(state, "cpu_ratio", cpuRatio);
+    state.counters["dgesv_fill_ms"] = tvbench::median(referenceFill[fastest]) * 1e3;
+    state.counters["dgesv_call_ms"] = tvbench::median(referenceSolve[fastest]) * 1e3;
+    state.counters["dgesv_fill_share"] = tvbench::median(fillShare);
     state.counters["peak_MB"] = *std::max_element(calcPeak.begin(), calcPeak.end());
     state.counters["dgesv_peak_MB"] = *std::max_element(referencePeak.begin(), referencePeak.end());
+    state.counters["peak_ratio"] = state.counters["peak_MB"] / state.counters["dgesv_peak_MB"];
+    addSpread(state, "load", load);
     state.SetLabel("reference " + referenceCores[fastest].name);
 }
 
 void BM_Calculator3000VsDgesv(benchmark::State& state) { compare(state, large); }
-BENCHMARK(BM_Calculator3000VsDgesv)->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Calculator3000VsDgesv)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_DefaultCalculatorVsDgesv(benchmark::State& state) { compare(state, small); }
 BENCHMARK(BM_DefaultCalculatorVsDgesv)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -248,8 +299,8 @@ int main(int argc, char** argv) {
     large = {addCalculator(calculator, project, false), addCalculator(calculator, project, true), {}};
     small = {addCalculator(calculator, "", false), addCalculator(calculator, "", true), {}};
     for (const ReferenceCore& core : referenceCores) {
-        large.references.push_back(add({{dgesvProcess, "3000"}, core.coreType}));
-        small.references.push_back(add({{dgesvProcess, "1144"}, core.coreType}));
+        large.references.push_back(add({{dgesvProcess, "3000"}, core.coreType, true}));
+        small.references.push_back(add({{dgesvProcess, "1144"}, core.coreType, true}));
     }
     launcher.start();
     tvbench::addBlasContext();

@@ -46,8 +46,10 @@ bool copyToSingle(const double* A, int ld, int n, float* S) {
 /// LAPACK's reports nothing while it runs: the count of all columns before, none after.
 bool factor(RefinementWork& w, int n, const EliminationProgress& progress) {
     if (progress) progress(n);
+    w.CopyFor = 0;
     const BlasThreadsForLoad threads(n); // no library thread waits for a processor others keep busy
     if (factorSingleTransposed(w.Factor.data(), n, w.Pivots.data())) return false;
+    w.FactoredFor = n;
     if (progress) progress(0);
     return true;
 }
@@ -86,24 +88,40 @@ bool cannotConverge(double previous, double last, int stepsLeft) {
 
 void growTo(RefinementWork& w, int n) {
     const std::size_t square = std::size_t(n) * n;
-    if (w.Factor.size() < square) w.Factor.resize(square);
+    if (w.Factor.size() < square) w.CopyFor = w.FactoredFor = 0, w.Factor.grow(square);
     if (w.Pivots.size() < std::size_t(n)) w.Pivots.resize(n);
     if (w.Vector.size() < std::size_t(n)) w.Vector.resize(n);
     if (w.Residual.size() < std::size_t(n)) w.Residual.resize(n);
     // Solution is the caller's (solveLatticeSystem grows it before handing it in).
 }
 
+/// solveRefined with the copy of A already in work.Factor when copied is set.
+RefinedResult factorAndRefine(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work,
+                              const EliminationProgress& progress, bool copied) {
+    RefinedResult result;
+    if (n <= 0) return result.outcome = RefinedOutcome::Converged, result;
+    growTo(work, n);
+    copied = copied && work.CopyFor == n; // growing replaced the storage otherwise
+    work.FactoredFor = 0;
+    if (ld < n || !(copied || copyToSingle(A, ld, n, work.Factor.data())) || !factor(work, n, progress)) {
+        work.CopyFor = 0;
+        result.outcome = RefinedOutcome::FactorFailed;
+        return result;
+    }
+    return refineOnFactor(A, ld, b, x, n, work);
+}
+
 } // namespace
 
 RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work,
                            const EliminationProgress& progress) {
+    return factorAndRefine(A, ld, b, x, n, work, progress, false);
+}
+
+RefinedResult refineOnFactor(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work) {
     RefinedResult result;
     if (n <= 0) return result.outcome = RefinedOutcome::Converged, result;
-    growTo(work, n);
-    if (ld < n || !copyToSingle(A, ld, n, work.Factor.data()) || !factor(work, n, progress)) {
-        result.outcome = RefinedOutcome::FactorFailed;
-        return result;
-    }
+    if (work.FactoredFor != n || ld < n) return result.outcome = RefinedOutcome::FactorFailed, result;
     singleSolve(work, n, b, x);
     double* r = work.Residual.data();
     double previous = 0;
@@ -127,23 +145,26 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
     return result;
 }
 
+bool refinedSolveApplies(const SolverWorkspace& ws) { return !ws.ExactSolve && ws.PanelTotal >= kRefinedSolveFrom; }
+
 SolveStatus solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& progress) {
     const int n = ws.PanelTotal;
-    double* M = ws.Matrix.get();
+    double* M = ws.Matrix.data();
     double* b = ws.RightHandSide.data();
     ws.LastRefinement = RefinedResult{};
-    if (!ws.ExactSolve && n >= kRefinedSolveFrom) {
+    if (refinedSolveApplies(ws)) {
         std::vector<double>& solution = ws.Refinement.Solution;
         if (solution.size() < std::size_t(n)) solution.resize(n);
         double* x = solution.data();
-        ws.LastRefinement = solveRefined(M, kPanelLimit, b, x, n, ws.Refinement, progress);
+        const bool copied = ws.Refinement.CopyFor == n; // EINFLUSS wrote it beside the matrix
+        ws.LastRefinement = factorAndRefine(M, n, b, x, n, ws.Refinement, progress, copied);
         if (ws.LastRefinement.outcome == RefinedOutcome::Converged) {
             std::copy(x, x + n, b);
             if (progress) progress(0);
             return SolveStatus::Solved;
         }
     }
-    return SIMQ902(M, kPanelLimit, b, n, progress);
+    return SIMQ902(M, n, b, n, progress);
 }
 
 } // namespace tv

@@ -16,15 +16,27 @@ inline constexpr int kRefinedSolveFrom = 1000;
 
 /// Solves A * x = b for n unknowns: A row-major with leading dimension ld, read only; b and x
 /// n entries each (x is written, b read). The single-precision factorisation and the vectors
-/// live in work (grown to n, never shrunk). x holds the refined solution only when the outcome is
+/// live in work (grown to n, never shrunk); the factorisation stays there (refineOnFactor). x holds the refined solution only when the outcome is
 /// Converged; otherwise it is undefined and the caller solves in double precision. The shrinking
 /// of the corrections ends the refinement early: Converged once the next correction would be
 /// below the tolerance, NotConverged when the step limit would not bring them below it.
 RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work,
                            const EliminationProgress& progress = {});
 
-/// LOES's solve of the scaled system in ws.Matrix (PanelTotal unknowns, leading dimension
-/// kPanelLimit) with the right-hand side in ws.RightHandSide, which receives the solution.
+/// Solves A * x = b once more on the factorisation the last solveRefined or solveLatticeSystem
+/// left in work (work.FactoredFor == n; A the same matrix, unchanged), refined as solveRefined
+/// refines: a further right-hand side costs two triangular solves per step, no factorisation.
+/// FactorFailed when work holds no factorisation of an n x n system.
+RefinedResult refineOnFactor(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work);
+
+/// True when LOES will solve the lattice system of ws in single precision with refinement: not
+/// ws.ExactSolve and at least kRefinedSolveFrom unknowns.
+bool refinedSolveApplies(const SolverWorkspace& ws);
+
+/// LOES's solve of the system in ws.Matrix (PanelTotal unknowns, leading dimension PanelTotal)
+/// with the right-hand side in ws.RightHandSide, which receives the solution. The single copy that
+/// EINFLUSS wrote beside the matrix (ws.Refinement.CopyFor) is factored without copying again;
+/// the factorisation stays in ws.Refinement for refineOnFactor.
 /// Refined unless ws.ExactSolve is set or the system has fewer than kRefinedSolveFrom unknowns;
 /// falls back to SIMQ902 on the same matrix when the refinement does not converge
 /// (ws.LastRefinement tells what happened; cleared when the refinement did not run). Singular when SIMQ902

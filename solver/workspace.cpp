@@ -8,13 +8,39 @@
 #include <cblas.h>
 #include <cstdlib>
 #include <new>
+#include <sys/mman.h>
 #include <vector>
 
 namespace tv {
 
-// The matrix is left uninitialised: EINFLUSS writes every entry of the first PanelTotal rows and
+namespace {
+constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
+}
+
+void HugePageStorage::grow(std::size_t bytes) {
+    if (bytes <= bytes_) return;
+    release();
+    const std::size_t rounded = (bytes + kHugePageBytes - 1) / kHugePageBytes * kHugePageBytes;
+    // One huge page more than asked, so that an aligned start lies inside the mapping.
+    const std::size_t length = rounded + kHugePageBytes;
+    void* mapping = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapping == MAP_FAILED) throw std::bad_alloc();
+    const std::uintptr_t start = (reinterpret_cast<std::uintptr_t>(mapping) + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
+    mapping_ = mapping, mappingBytes_ = length;
+    data_ = reinterpret_cast<void*>(start), bytes_ = rounded;
+    madvise(data_, bytes_, MADV_HUGEPAGE); // a kernel without huge pages keeps small ones
+}
+
+void HugePageStorage::release() {
+    if (mapping_) munmap(mapping_, mappingBytes_);
+    mapping_ = data_ = nullptr;
+    mappingBytes_ = bytes_ = 0;
+}
+
+// The matrix is left uninitialised: EINFLUSS writes every entry of the PanelTotal rows and
 // columns before anything reads them, and zero-filling 72 MB costs a tenth of a second per start.
-SolverWorkspace::SolverWorkspace() : Matrix(new double[std::size_t(kPanelLimit) * kPanelLimit]) {
+SolverWorkspace::SolverWorkspace() {
+    Matrix.grow(std::size_t(kPanelLimit) * kPanelLimit);
     Messages.reserve(64);
 }
 

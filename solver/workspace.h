@@ -25,6 +25,50 @@ inline constexpr int kPanelLimit = 3000;     // panels of the whole lattice (siz
 inline constexpr int kTrimStripLimit = 297;  // strips of one trapezium the strip trim can handle
 inline constexpr int kTrimCapacity = 300;    // entries of the trim's vectors and Jacobian, 1-based
 
+/// Raw storage for the large matrices, aligned to 2 MB and offered to the kernel for huge pages
+/// (madvise): a 72 MB matrix then costs a few dozen page faults instead of eighteen thousand. The
+/// entries are not initialised (the kernel hands out zeroed pages, touched only where written).
+/// grow keeps the storage when it is large enough and otherwise replaces it, contents lost; the
+/// storage is never given back before the owner goes. Throws std::bad_alloc when the address
+/// space is not there.
+class HugePageStorage {
+public:
+    HugePageStorage() = default;
+    explicit HugePageStorage(std::size_t bytes) { grow(bytes); }
+    HugePageStorage(const HugePageStorage&) = delete;
+    HugePageStorage& operator=(const HugePageStorage&) = delete;
+    ~HugePageStorage() { release(); }
+    void grow(std::size_t bytes);
+    void* data() const { return data_; }
+    std::size_t bytes() const { return bytes_; }
+
+private:
+    void release();
+    void* mapping_ = nullptr;
+    std::size_t mappingBytes_ = 0;
+    void* data_ = nullptr;
+    std::size_t bytes_ = 0;
+};
+
+/// A grow-only array of T on HugePageStorage: size() is what it was grown to; growing keeps the
+/// entries only when no new storage was needed.
+template <class T>
+class HugePageArray {
+public:
+    void grow(std::size_t count) {
+        if (count <= size_) return;
+        storage_.grow(count * sizeof(T));
+        size_ = storage_.bytes() / sizeof(T);
+    }
+    T* data() { return static_cast<T*>(storage_.data()); }
+    const T* data() const { return static_cast<const T*>(storage_.data()); }
+    std::size_t size() const { return size_; }
+
+private:
+    HugePageStorage storage_;
+    std::size_t size_ = 0;
+};
+
 /// Vectors of the strip trim, entries 1..300 (element 0 unused).
 using TrimVector = std::array<double, kTrimCapacity + 1>;
 using TrimMask = std::array<bool, kTrimCapacity + 1>;
@@ -109,8 +153,13 @@ struct RefinedResult {
 
 /// Storage of the refined solve, grown to the largest system met: the single-precision
 /// factorisation (n x n, leading dimension n), its pivots and the vectors of the refinement.
+/// EINFLUSS may write the single-precision copy of the system matrix into Factor as it fills the
+/// matrix (CopyFor = n then); the solve factors it in place (FactoredFor = n), and the factor
+/// stays for further right-hand sides until the matrix or the storage changes.
 struct RefinementWork {
-    std::vector<float> Factor;
+    HugePageArray<float> Factor;
+    int CopyFor = 0;     // Factor holds the unfactored single copy of the n x n system matrix
+    int FactoredFor = 0; // Factor holds the factorisation of the n x n system matrix, pivots in Pivots
     std::vector<int> Pivots;
     std::vector<float> Vector;
     std::vector<double> Residual, Solution;
@@ -157,12 +206,15 @@ struct SolverWorkspace {
     NewtonMatrix NewtonJacobian{}; // rows and columns 1..297 are used
     std::array<double, kTrimCapacity + 1> StripFraction{}; // [0..n_s] of the trapezium being laid out
 
-    // ---- Influence matrix and solution (EINFLUSS, LOES) -------------------------------------
-    /// kPanelLimit x kPanelLimit, row-major, row = control point, column = vortex; entry of
-    /// panels (i, j) at Matrix[(i-1) * kPanelLimit + (j-1)]. EINFLUSS fills it as the influence
-    /// matrix without 1/(4 pi); LOES scales it in place into the system matrix and eliminates it.
-    std::unique_ptr<double[]> Matrix;
-    double& InfluenceMatrix(int i, int j) { return Matrix[std::size_t(i - 1) * kPanelLimit + (j - 1)]; }
+    // ---- System matrix and solution (EINFLUSS, LOES) --------------------------------------------
+    /// Room for kPanelLimit x kPanelLimit entries (huge pages); the system of PanelTotal unknowns
+    /// is stored row-major and compact, leading dimension matrixStride() = PanelTotal: row =
+    /// control point, column = vortex, entry of panels (i, j) at Matrix[(i-1) * n + (j-1)].
+    /// EINFLUSS fills it as the system matrix (the influence times 0.0795775, 1/(4 pi) to seven
+    /// digits); LOES solves it (the exact path eliminates it in place).
+    HugePageArray<double> Matrix;
+    int matrixStride() const { return PanelTotal > 0 && PanelTotal <= kPanelLimit ? int(PanelTotal) : kPanelLimit; }
+    double& SystemMatrix(int i, int j) { return Matrix.data()[std::size_t(i - 1) * matrixStride() + (j - 1)]; }
     PackedLattice Packed;
     std::array<double, kPanelLimit> RightHandSide{};
     std::array<double, kPanelLimit + 1> Circulation{}; // [1..PanelTotal], mm
@@ -183,7 +235,7 @@ struct SolverWorkspace {
     Outline ReferenceOutline;
 };
 
-/// Makes a workspace: the influence matrix is reserved at its capacity (72 MB of address space,
+/// Makes a workspace: the system matrix is reserved at its capacity (72 MB of address space,
 /// touched only as far as a lattice uses it), the panel arrays grow with the lattices solved.
 /// Make one per thread that calculates, and keep it. nullptr when even that memory is not there:
 /// no calculation can run (notEnoughMemoryLine with kWorkspaceBytes).

@@ -24,12 +24,12 @@ TEST(LOES, CirculationCancelsTheUnitNormalVelocity) {
     const int n = ws.PanelTotal;
     std::vector<double> influence(std::size_t(n) * n);
     for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) influence[std::size_t(i - 1) * n + (j - 1)] = ws.InfluenceMatrix(i, j);
+        for (int j = 1; j <= n; ++j) influence[std::size_t(i - 1) * n + (j - 1)] = ws.SystemMatrix(i, j);
     ASSERT_EQ(LOES(ws), SolveStatus::Solved);
     double worst = 0;
     for (int i = 1; i <= n; ++i) {
         double w = 0;
-        for (int j = 1; j <= n; ++j) w += influence[std::size_t(i - 1) * n + (j - 1)] * 0.0795775 * ws.Circulation[j];
+        for (int j = 1; j <= n; ++j) w += influence[std::size_t(i - 1) * n + (j - 1)] * ws.Circulation[j];
         worst = std::max(worst, std::fabs(w + 1.0));
     }
     EXPECT_LT(worst, 1e-9);
@@ -40,7 +40,7 @@ TEST(LOES, SingularSystemIsReportedAndStillCopied) {
     SolverWorkspace& ws = sharedWorkspace();
     ws.PanelTotal = 3;
     for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j) ws.InfluenceMatrix(i, j) = (j == 2) ? 0.0 : double(i + j);
+        for (int j = 1; j <= 3; ++j) ws.SystemMatrix(i, j) = (j == 2) ? 0.0 : double(i + j);
     EXPECT_EQ(LOES(ws), SolveStatus::Singular);
     EXPECT_TRUE(ws.AbortCalculation);
     EXPECT_TRUE(ws.SolutionFailed);

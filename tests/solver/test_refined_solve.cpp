@@ -134,10 +134,9 @@ std::vector<double> refinedLatticeSolution(const Aircraft& aircraft, RefinedResu
     if (ws.AbortCalculation) return {};
     EINFLUSS(ac, ws);
     if (ws.AbortCalculation) return {};
-    scaleToSystemMatrix(ws);
     const int n = int(ws.PanelTotal);
     std::vector<double> b(n, -1.0), x(n);
-    result = solveRefined(ws.Matrix.get(), kPanelLimit, b.data(), x.data(), n, ws.Refinement);
+    result = solveRefined(ws.Matrix.data(), n, b.data(), x.data(), n, ws.Refinement);
     return x;
 }
 

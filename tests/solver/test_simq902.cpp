@@ -244,16 +244,14 @@ TEST(Simq902LatticeSystem, DefaultAircraftAgreesWithLiteral) {
 
     DenseSystem original(n, n, n);
     for (int r = 0; r < n; ++r)
-        for (int c = 0; c < n; ++c) original.at(r, c) = ws->InfluenceMatrix(r + 1, c + 1) * 0.0795775;
+        for (int c = 0; c < n; ++c) original.at(r, c) = ws->SystemMatrix(r + 1, c + 1);
     std::fill(original.b.begin(), original.b.end(), -1.0);
     DenseSystem literal = original;
-    // The blocked elimination runs in place in the workspace's 3000-wide matrix, as LOES runs it.
-    double* M = ws->Matrix.get();
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < n; ++c) M[static_cast<size_t>(r) * tv::kPanelLimit + c] = original.at(r, c);
+    // The blocked elimination runs in place in the workspace's matrix, as LOES runs it.
+    double* M = ws->Matrix.data();
     std::vector<double> x(n, -1.0);
 
-    ASSERT_EQ(SIMQ902(M, tv::kPanelLimit, x.data(), n), tv::SolveStatus::Solved);
+    ASSERT_EQ(SIMQ902(M, ws->matrixStride(), x.data(), n), tv::SolveStatus::Solved);
     ASSERT_EQ(SIMQ902Literal(literal.M.data(), literal.ld, literal.b.data(), n), tv::SolveStatus::Solved);
     EXPECT_LT(relativeResidual(original, x), 1e-13);
     EXPECT_LT(maxRelativeDifference(x, literal.b), 1e-11);
