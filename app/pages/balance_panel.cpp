@@ -87,6 +87,9 @@ void BalancePanel::build() {
         m_pl.place(*button, 572, top, 160, 24);
         top += 28;
     }
+    m_macReference = m_pl.label(this, QStringLiteral("LabelMacReference"), 572, top + 8, 232, 110);
+    m_macReference->setWordWrap(true);
+    m_macReference->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_ballastCaption = m_pl.label(this, QStringLiteral("LabelBallastX"), 4, 382, 170, kRowHeight);
     m_ballast = named(new QLineEdit(this), QStringLiteral("Edit_BallastX"));
     m_pl.place(m_ballast, 178, 382, 90, kRowHeight);
@@ -233,6 +236,7 @@ void BalancePanel::showFigures(const BalanceState& s, tv::UiLanguage lang) {
     const std::optional<QColor> colour =
         f.MyCgMargin ? std::optional<QColor>(tv::verdictColour(f.MyCgMargin->Verdict)) : std::nullopt;
     setTextColour(m_margin, colour);
+    m_macReference->setText(qs(tv::macReferenceLine(lang, f)));
 
     std::vector<std::string> lines = tv::balanceReportLines(lang, f, s.texts, s.numbers, s.calculated);
     lines.push_back({});

@@ -71,6 +71,7 @@ private:
     QCheckBox* m_fromTable = nullptr;
     QLabel* m_myCgAt = nullptr;
     QLabel* m_margin = nullptr;
+    QLabel* m_macReference = nullptr; // which wing and chord the % MAC figures are of
     QTableWidget* m_table = nullptr;
     QPushButton *m_add = nullptr, *m_remove = nullptr, *m_up = nullptr, *m_down = nullptr;
     QLabel* m_ballastCaption = nullptr;
