@@ -197,7 +197,7 @@ TEST_F(BalanceTest, AnotherEntryModeKeepsTheCgAndAMoveAnswersForTheChosenRow) {
     auto* mode = get<QComboBox>("ComboMyCgInput");
     mode->setCurrentIndex(int(tv::CgInput::PercentMac));
     emit mode->activated(int(tv::CgInput::PercentMac));
-    EXPECT_EQ(f.fieldTexts().Balance.MyCgInput, tv::CgInput::PercentMac);
+    EXPECT_EQ(f.fieldTexts().Balance.MyCgInput, tv::CgInput::AircraftFrame) << "the entry is kept as typed";
     EXPECT_TRUE(strip().contains("My CG 84.0 mm: " + QString::fromStdString(F1(before->Percent)))) << strip().toStdString();
     // Battery's move to the target CG: M (x_target - x_CG) / m_row.
     table()->setCurrentCell(0, 0);
@@ -207,6 +207,40 @@ TEST_F(BalanceTest, AnotherEntryModeKeepsTheCgAndAMoveAnswersForTheChosenRow) {
     EXPECT_TRUE(figures().contains(QString::fromStdString(move))) << figures().toStdString();
     QTest::keyClicks(get<QLineEdit>("Edit_BallastX"), "8x");
     EXPECT_TRUE(figures().contains("Ballast at x = not a number")) << figures().toStdString();
+}
+
+TEST_F(BalanceTest, SwitchingTheEntryModeShowsTheCgConvertedAndStoresItAsTyped) {
+    TForm1& f = make();
+    setText("Edit_x1", "50");
+    showPage("TabSheetBalance");
+    typeMyCg("80");
+    auto* mode = get<QComboBox>("ComboMyCgInput");
+    const auto choose = [&](tv::CgInput m) {
+        mode->setCurrentIndex(int(m));
+        emit mode->activated(int(m));
+    };
+    choose(tv::CgInput::PercentMac); // nothing calculated: no mean chord to convert with
+    EXPECT_EQ(mode->currentIndex(), int(tv::CgInput::AircraftFrame));
+    EXPECT_EQ(text("Edit_MyCg"), "80");
+    click("Button4");
+    const std::size_t steps = f.history().undoCount();
+    choose(tv::CgInput::BehindRootLe);
+    EXPECT_EQ(text("Edit_MyCg"), "30") << "80 mm is 30 mm behind the root at 50";
+    choose(tv::CgInput::PercentMac);
+    EXPECT_NE(text("Edit_MyCg"), "80");
+    choose(tv::CgInput::AircraftFrame);
+    EXPECT_EQ(text("Edit_MyCg"), "80") << "converted back, the entry reads as typed";
+    EXPECT_EQ(f.fieldTexts().Balance.MyCg, "80");
+    EXPECT_EQ(f.fieldTexts().Balance.MyCgInput, tv::CgInput::AircraftFrame);
+    EXPECT_EQ(f.history().undoCount(), steps) << "a change of the shown measure is no edit";
+    choose(tv::CgInput::PercentMac);
+    dialogs.answers.push_back(path("modes.tv4"));
+    trigger("Save2");
+    EXPECT_TRUE(readAll(path("modes.tv4")).contains("<my_cg>80</my_cg>")) << readAll(path("modes.tv4")).toStdString();
+    // Typed in the shown measure, the entry is stored in it.
+    typeMyCg("25");
+    EXPECT_EQ(f.fieldTexts().Balance.MyCg, "25");
+    EXPECT_EQ(f.fieldTexts().Balance.MyCgInput, tv::CgInput::PercentMac);
 }
 
 TEST_F(BalanceTest, TheReportGetsTheBlockOnlyWhenTheProjectHasBalanceData) {
