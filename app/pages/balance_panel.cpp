@@ -220,6 +220,9 @@ void BalancePanel::addRow() {
     showTexts(b);
     emitEdit(); // first: choosing the row refreshes from the stored texts
     m_table->setCurrentCell(int(b.Rows.size()) - 1, NameColumn);
+    // The new row's name is typed next.
+    m_table->setFocus(Qt::TabFocusReason);
+    m_table->editItem(m_table->item(int(b.Rows.size()) - 1, NameColumn));
 }
 
 void BalancePanel::removeRow() {

@@ -166,7 +166,17 @@ TEST_F(BalanceTest, ABadRowIsMarkedAndLeftOutOfTheSums) {
 }
 
 TEST_F(BalanceTest, TheTableHoldsThirtyRowsAndMovesRowsUpAndDown) {
-    make();
+    TForm1& f = make();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    showPage("TabSheetBalance");
+    click("ButtonRowAdd");
+    EXPECT_TRUE(table()->isAncestorOf(QApplication::focusWidget())) << "the new row is typed into next";
+    for (const char c : std::string("Battery")) QTest::keyClick(QApplication::focusWidget(), c);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits queued
+    EXPECT_EQ(table()->item(0, 0)->text(), "Battery");
+    click("ButtonRowRemove");
     for (int r = 0; r < tv::kBalanceRowMax + 2; ++r) click("ButtonRowAdd");
     EXPECT_EQ(table()->rowCount(), tv::kBalanceRowMax);
     EXPECT_FALSE(get<QPushButton>("ButtonRowAdd")->isEnabled());
@@ -205,6 +215,8 @@ TEST_F(BalanceTest, AnotherEntryModeKeepsTheCgAndAMoveAnswersForTheChosenRow) {
     const std::string move = tv::moveLine(tv::UiLanguage::English, "Battery",
                                           {tv::ChangeRefusal::None, 1000 * (target - 84) / 200});
     EXPECT_TRUE(figures().contains(QString::fromStdString(move))) << figures().toStdString();
+    typeMyCg("70"); // the answers still start from the table's CG
+    EXPECT_TRUE(figures().contains("Moves and ballast start from the weight table's CG: 84.0 mm")) << figures().toStdString();
     QTest::keyClicks(get<QLineEdit>("Edit_BallastX"), "8x");
     EXPECT_TRUE(figures().contains("Ballast at x = not a number")) << figures().toStdString();
 }
