@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 
@@ -283,11 +284,17 @@ TEST_F(BalanceTest, AtTheSmallestSizeThePageIsWholeInEveryLanguage) {
             EXPECT_TRUE(page->rect().contains(c->geometry())) << lang << ": " << c->objectName().toStdString();
         auto* memo = get<QPlainTextEdit>("MemoBalance");
         EXPECT_GE(memo->viewport()->height(), 8 * memo->fontMetrics().lineSpacing()) << lang;
-        // The strip keeps its place beside the longest pointer position: the verdict is not cut.
-        get<QLabel>("StatusLine")->setText(QString::fromStdString(tv::pointerPositionText(f.uiLanguage(), -1234, 5678)));
+        // The strip keeps its place beside the pointer position, and the pointer's text fits in
+        // what is left: its figures whole, the note as far as it goes.
+        auto* view = get<TImage>("Image2");
+        emit view->mouseMove(QPoint(0, view->bitmapSize().height() - 1), Qt::NoButton, {});
         QApplication::processEvents();
         auto* strip = get<QLabel>("ResultsStrip");
         EXPECT_GE(strip->width(), strip->fontMetrics().horizontalAdvance(strip->text())) << lang;
+        auto* pointer = get<QLabel>("StatusLine");
+        EXPECT_LE(pointer->fontMetrics().horizontalAdvance(pointer->text()), pointer->contentsRect().width())
+            << lang << ": " << pointer->text().toStdString();
+        EXPECT_TRUE(pointer->text().contains(QRegularExpression("^x -?\\d+ mm, y -?\\d+ mm"))) << pointer->text().toStdString();
     }
 }
 
