@@ -49,7 +49,11 @@ double TForm1::view3DScale() const { return m_aircraft->view3DScale(); }
 
 void TForm1::showPointerPosition(std::optional<tv::AircraftFramePoint> p) {
     if (m_statusLine)
-        m_statusLine->setText(p ? QString::fromStdString(tv::pointerPositionText(UiLanguage, p->x, p->y)) : QString());
+        m_statusLine->setText(p ? tv::fittedPointerText(m_statusLine->fontMetrics(), // unshown: the whole text
+                                                        m_statusLine->isVisible() ? m_statusLine->contentsRect().width()
+                                                                                  : QWIDGETSIZE_MAX,
+                                                        UiLanguage, *p)
+                                : QString());
 }
 
 // ---- Events: activation, resize -----------------------------------------------------------------

@@ -22,6 +22,11 @@ const Tri kPercentMac{" % MAC", " % MAC", " % CAM"};
 const Tri kBehindRootLe{" mm behind the root LE", " mm hinter der Wurzelnasenleiste", " mm detrás del borde de ataque de la raíz"};
 const Tri kMeanChord{"Mean aerodynamic chord", "Mittlere aerodynamische Flügeltiefe", "Cuerda aerodinámica media"};
 const Tri kOfWing{" of wing ", " von Flügel ", " del ala "};
+const Tri kPercentMacOf{"% MAC of wing ", "% MAC von Flügel ", "% CAM del ala "};
+const Tri kMarginsChord{"reference chord of the margins", "Bezugstiefe der Stabilitätsmaße",
+                        "cuerda de referencia de los márgenes"};
+const Tri kGapFilled{"centre gap filled with the root chord", "Mittelspalt mit der Wurzeltiefe gefüllt",
+                     "hueco central rellenado con la cuerda de la raíz"};
 const Tri kStaticMargin{"Static margin", "Stabilitätsmaß", "Margen de estabilidad"};
 
 const Tri kInside{"inside the recommended range", "im empfohlenen Bereich", "dentro del rango recomendado"};
@@ -100,6 +105,7 @@ BalanceLabels make(UiLanguage l) {
         .notCalculated = c(kNotCalculated), .myCg = c(kMyCg), .inputAircraftFrame = c(kInputAircraftFrame),
         .inputBehindRootLe = c(kInputBehindRootLe), .inputPercentMac = c(kInputPercentMac), .fromTable = c(kFromTable),
         .percentMac = c(kPercentMac), .behindRootLe = c(kBehindRootLe), .meanChord = c(kMeanChord), .ofWing = c(kOfWing),
+        .percentMacOf = c(kPercentMacOf), .marginsChord = c(kMarginsChord), .gapFilled = c(kGapFilled),
         .staticMargin = c(kStaticMargin), .inside = c(kInside), .noseHeavy = c(kNoseHeavy),
         .tooFarAft = c(kTooFarAft), .unstable = c(kUnstable), .cgEmpty = c(kCgEmpty),
         .cgNotANumber = c(kCgNotANumber), .cgBeyondLimit = c(kCgBeyondLimit),

@@ -17,6 +17,9 @@ struct BalanceLabels {
     const char* behindRootLe;     // unit after a number: " mm behind the root LE"
     const char* meanChord;        // "Mean aerodynamic chord" (the MAC on the view and in the report)
     const char* ofWing;           // " of wing " (followed by the number)
+    const char* percentMacOf;     // "% MAC of wing " (followed by the number): which chord the % MAC is of
+    const char* marginsChord;     // "reference chord of the margins": the mean chord is the margins' one
+    const char* gapFilled;        // "centre gap filled with the root chord"
     const char* staticMargin;     // "Static margin"
     // Verdicts of a CG against the recommended range.
     const char* inside;

@@ -34,13 +34,17 @@ const Tri kStripTooFarAft{"too far aft", "zu weit hinten", "demasiado atrás"};
 const Tri kStripUnstable{"unstable", "instabil", "inestable"};
 const Tri kStripNoCg{"no position", "keine Lage", "sin posición"};
 const Tri kReportHeading{"Weight and balance:", "Schwerpunkt und Massen:", "Centrado y masas:"};
+const Tri kChangesFrom{"Moves and ballast start from the weight table's CG: ",
+                       "Verschieben und Ballast gehen vom Schwerpunkt der Gewichtstabelle aus: ",
+                       "Los movimientos y el lastre parten del CG de la tabla de pesos: "};
 
 BalanceWindowTexts make(UiLanguage l) {
     auto c = [l](const Tri& t) { return choose(l, t); };
     return {c(kTabTitle),         c(kMyCgCaption),   c(kAddRow),          c(kRemoveRow),      c(kMoveUp),
             c(kMoveDown),         c(kBallastCaption), c(kChooseRow),      c(kNoTarget),
             c(kRowMarked),        c(kTableFull),     c(kStripNeutralPoint), c(kStripCgRange), c(kStripInside),
-            c(kStripNoseHeavy),   c(kStripTooFarAft), c(kStripUnstable),  c(kStripNoCg),      c(kReportHeading)};
+            c(kStripNoseHeavy),   c(kStripTooFarAft), c(kStripUnstable),  c(kStripNoCg),      c(kReportHeading),
+            c(kChangesFrom)};
 }
 
 } // namespace

@@ -27,6 +27,7 @@ struct BalanceWindowTexts {
     const char* stripUnstable;
     const char* stripNoCg;     // My CG entered but giving no position
     const char* reportHeading; // "Weight and balance:" over the report's block
+    const char* changesFrom;   // "Moves and ballast start from the table's CG: " (followed by x)
 };
 const BalanceWindowTexts& balanceWindowTexts(UiLanguage lang);
 

@@ -140,6 +140,13 @@ std::string pointerPositionText(UiLanguage lang, int xMm, int yMm) {
     return "x " + std::to_string(xMm) + " mm, y " + std::to_string(yMm) + " mm (" + xOriginNote(lang, 1) + ")";
 }
 
+std::vector<std::string> pointerPositionForms(UiLanguage lang, int xMm, int yMm) {
+    const std::string figures = "x " + std::to_string(xMm) + " mm, y " + std::to_string(yMm) + " mm";
+    const std::string shortNote = choose(lang, {"x from wing 1's root LE", "x ab Wurzelnasenleiste Flügel 1",
+                                                "x desde BA raíz ala 1"});
+    return {pointerPositionText(lang, xMm, yMm), figures + " (" + shortNote + ")", figures};
+}
+
 std::string xOriginNote(UiLanguage lang, int wing) {
     return choose(lang, {"x from the root leading edge of wing ", "x ab der Vorderkante der Wurzel von Flügel ",
                          "x desde el borde de ataque de la raíz del ala "}) +

@@ -56,6 +56,9 @@ std::string newAircraftPrompt(UiLanguage lang);
 
 /// The status line over the views: "x 123 mm, y 456 mm (x from the root leading edge of wing 1)".
 std::string pointerPositionText(UiLanguage lang, int xMm, int yMm);
+/// The same from the longest form to the shortest, for a narrow status line: the whole text, the
+/// note shortened ("x 123 mm, y 456 mm (x from wing 1's root LE)"), the figures alone.
+std::vector<std::string> pointerPositionForms(UiLanguage lang, int xMm, int yMm);
 /// Tooltip of a length measured along x from wing w's root leading edge:
 /// "x from the root leading edge of wing 1".
 std::string xOriginNote(UiLanguage lang, int wing);

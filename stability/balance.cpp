@@ -9,17 +9,27 @@ namespace {
 
 bool withinLength(double x) { return std::fabs(x) <= kLengthLimit; } // false for NaN
 
-/// The centroid of a half-wing's area from the centre line: the span station of its mean chord.
-/// Each trapezium's chord runs linearly from c_i at y_i to c_o at y_i + dy.
-double areaCentroidY(const Wing& w) {
-    double area = 0, moment = 0;
-    for (int k = 1; k < w.SectionCount && k < kSectionMax; ++k) {
-        const double yi = w.StationY[k], dy = w.StationY[k + 1] - yi;
-        const double ci = w.StationChord[k], co = w.StationChord[k + 1];
+/// Integrals over the filled half-wing: area, chord^2, chord x leading edge and chord x station.
+/// Each trapezium's chord and leading edge run linearly from the inner section to the outer one;
+/// the gap from the centre line to the root section carries the root chord at the root's edge.
+struct OutlineIntegrals {
+    double area = 0, chordSquare = 0, leadingEdge = 0, station = 0;
+    void add(double yi, double dy, double ci, double co, double xi, double xo) {
         area += 0.5 * (ci + co) * dy;
-        moment += dy * (yi * 0.5 * (ci + co) + dy * (ci + 2.0 * co) / 6.0);
+        chordSquare += (ci * ci + ci * co + co * co) / 3.0 * dy;
+        leadingEdge += (ci * xi / 3.0 + (ci * xo + co * xi) / 6.0 + co * xo / 3.0) * dy;
+        station += dy * (yi * 0.5 * (ci + co) + dy * (ci + 2.0 * co) / 6.0);
     }
-    return area > 0 ? moment / area : 0.0;
+};
+
+OutlineIntegrals filledOutlineIntegrals(const Wing& w) {
+    OutlineIntegrals in;
+    if (w.SectionCount < 1) return in;
+    in.add(0, w.StationY[1], w.StationChord[1], w.StationChord[1], w.LeadingEdgeX[1], w.LeadingEdgeX[1]);
+    for (int k = 1; k < w.SectionCount && k < kSectionMax; ++k)
+        in.add(w.StationY[k], w.StationY[k + 1] - w.StationY[k], w.StationChord[k], w.StationChord[k + 1],
+               w.LeadingEdgeX[k], w.LeadingEdgeX[k + 1]);
+    return in;
 }
 
 bool isReferenceWing(const Aircraft& a, int w) { return w >= 1 && w <= kWingMax && w <= a.WingCount; }
@@ -27,13 +37,22 @@ bool isReferenceWing(const Aircraft& a, int w) { return w >= 1 && w <= kWingMax 
 } // namespace
 
 std::optional<MeanChord> meanChord(const Wing& wing) {
-    const PlanformData& p = wing.planform;
-    if (!(p.S > 0) || !(p.lm > 0)) return std::nullopt;
+    if (!(wing.planform.S > 0) || !(wing.planform.lm > 0)) return std::nullopt;
+    const OutlineIntegrals in = filledOutlineIntegrals(wing);
+    if (!(in.area > 0)) return std::nullopt;
     MeanChord m;
-    m.Length = p.lm;
+    m.Length = in.chordSquare / in.area;
     m.RootLeadingEdgeX = wing.PositionX;
-    m.LeadingEdgeX = wing.PositionX + p.r25 - p.lm / 4.0;
-    m.StationY = areaCentroidY(wing);
+    m.LeadingEdgeX = in.leadingEdge / in.area;
+    m.StationY = in.station / in.area;
+    m.FilledGap = wing.StationY[1];
+    return m;
+}
+
+std::optional<MeanChord> referenceMeanChord(const Wing& wing, double referenceChord) {
+    if (!(referenceChord > 0) || !std::isfinite(referenceChord)) return std::nullopt;
+    std::optional<MeanChord> m = meanChord(wing);
+    if (m) m->Length = referenceChord;
     return m;
 }
 
@@ -185,7 +204,8 @@ BalanceFigures uncalculatedBalanceFigures(const BalanceTexts& balance) {
 BalanceFigures balanceFigures(const Aircraft& aircraft, int referenceWing, const ReferenceValues& ref,
                               const StabilityNumbers& n) {
     BalanceFigures f;
-    if (isReferenceWing(aircraft, referenceWing)) f.Mac = meanChord(aircraft.Wings[referenceWing]);
+    if (isReferenceWing(aircraft, referenceWing))
+        f.Mac = referenceMeanChord(aircraft.Wings[referenceWing], ref.ReferenceChord);
     if (f.Mac) f.MacWing = referenceWing;
     if (f.Mac) {
         f.High = cgMeasures(n.CgHigh, *f.Mac);

@@ -18,15 +18,23 @@ namespace tv {
 // ---- The reference wing's mean aerodynamic chord ---------------------------------------------
 
 struct MeanChord {
-    double LeadingEdgeX = 0;     // mm, aircraft frame: PositionX + r25 - lm/4
-    double Length = 0;           // mm, lm of the wing's planform
+    double LeadingEdgeX = 0;     // mm, aircraft frame: the area-weighted leading edge of the filled outline
+    double Length = 0;           // mm, the reference chord of the margins
     double RootLeadingEdgeX = 0; // mm, aircraft frame: PositionX, the leading edge of the root section
-    double StationY = 0;         // mm from the centre line: the centroid of the half-wing's area
+    double StationY = 0;         // mm from the centre line: the centroid of the filled half-wing's area
+    double FilledGap = 0;        // mm, the centre gap (RootOffset) filled with the root chord; 0 without one
 };
 
-/// The mean chord of a wing as computeWing gives it (the planform of the fields, not the one the
-/// lattice overwrites); nothing for a wing without area or chord.
+/// The mean chord of a wing's outline as the neutral point's reference chord takes it: a centre gap
+/// is filled with the root chord at the root's leading edge. From the planform of the fields (not
+/// the one the lattice overwrites); nothing for a wing without area or chord. Without a gap it is
+/// the planform's lm at PositionX + r25 - lm/4.
 std::optional<MeanChord> meanChord(const Wing& wing);
+
+/// The mean chord every balance figure measures with: meanChord(wing) with the length the margins
+/// divide by (the calculation's reference chord; the lattice integrates the same filled outline).
+/// Nothing when that length is not a positive finite number.
+std::optional<MeanChord> referenceMeanChord(const Wing& wing, double referenceChord);
 
 /// One CG position in the three measures the program shows.
 struct CgMeasures {

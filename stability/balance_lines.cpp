@@ -42,6 +42,14 @@ std::string cgMeasuresText(UiLanguage lang, const CgMeasures& m) {
     return F(m.X, 1) + " mm = " + F(m.PercentMac, 1) + t.percentMac + " = " + F(m.BehindRootLe, 1) + t.behindRootLe;
 }
 
+std::string macReferenceLine(UiLanguage lang, const BalanceFigures& f) {
+    if (!f.Mac) return "";
+    const BalanceLabels& t = balanceLabels(lang);
+    std::string line = t.percentMacOf + std::to_string(f.MacWing) + ": " + t.marginsChord + ", " + F(f.Mac->Length, 1) + " mm";
+    if (f.Mac->FilledGap > 0) line += std::string(", ") + t.gapFilled;
+    return line;
+}
+
 const char* verdictText(UiLanguage lang, CgVerdict v) {
     const BalanceLabels& t = balanceLabels(lang);
     switch (v) {
@@ -118,8 +126,10 @@ void meanChordLines(UiLanguage lang, const BalanceFigures& f, const StabilityNum
                     std::vector<std::string>& lines) {
     const BalanceLabels& t = balanceLabels(lang);
     const MeanChord& m = *f.Mac;
-    lines.push_back(t.meanChord + std::string(t.ofWing) + std::to_string(f.MacWing) + ": x " + F(m.LeadingEdgeX, 1) +
-                    " – " + F(m.LeadingEdgeX + m.Length, 1) + " mm, y " + F(m.StationY, 1) + " mm");
+    const std::string which = t.meanChord + std::string(t.ofWing) + std::to_string(f.MacWing) + " (" + t.marginsChord +
+                              (m.FilledGap > 0 ? std::string(", ") + t.gapFilled : std::string()) + "): ";
+    lines.push_back(which + F(m.Length, 1) + " mm, x " + F(m.LeadingEdgeX, 1) + " – " + F(m.LeadingEdgeX + m.Length, 1) +
+                    " mm, y " + F(m.StationY, 1) + " mm");
     const std::pair<double, const std::optional<CgMeasures>*> cgs[] = {
         {n.RecommendedMarginHigh, &f.High}, {n.RecommendedMarginLow, &f.Low}, {n.DesiredMargin, &f.Desired}};
     for (const auto& [margin, at] : cgs)

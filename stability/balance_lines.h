@@ -14,6 +14,10 @@ namespace tv {
 /// "80.0 mm = 25.0 % MAC = 50.0 mm behind the root LE".
 std::string cgMeasuresText(UiLanguage lang, const CgMeasures& m);
 
+/// Which chord the % MAC figures are of: "% MAC of wing 1: reference chord of the margins, 225.9 mm,
+/// centre gap filled with the root chord" (the gap only where the wing has one); "" without a mean chord.
+std::string macReferenceLine(UiLanguage lang, const BalanceFigures& f);
+
 /// The verdict's words: "inside the recommended range", "nose-heavy: ...", ...
 const char* verdictText(UiLanguage lang, CgVerdict v);
 
@@ -44,7 +48,9 @@ std::vector<std::string> loadingLines(UiLanguage lang, const WingLoading& l);
 std::string tailVolumeLine(UiLanguage lang, const TailVolume& t);
 
 /// The balance part of a results report, line by line, as far as the figures go:
-///  with a calculation and a mean chord: "Mean aerodynamic chord of wing 1: x 30.0 – 230.0 mm, y 500.0 mm"
+///  with a calculation and a mean chord: "Mean aerodynamic chord of wing 1 (reference chord of the
+///    margins): 200.0 mm, x 30.0 – 230.0 mm, y 500.0 mm" (", centre gap filled with the root chord"
+///    inside the brackets for a wing with one)
 ///    and "Static margin 16 %: 68.0 mm = 19.0 % MAC = 38.0 mm behind the root LE" for the recommended
 ///    high and low and the desired margin;
 ///  with My CG entered or taken from the table: "My CG: ..." (its measures, or why it gives none)

@@ -1,9 +1,11 @@
 #include "views/balance_marks.h"
 
+#include "views/result_placement.h"
 #include "views/stability_view.h"
 #include "views/view_common.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace tv {
 namespace {
@@ -24,18 +26,39 @@ struct MarksLayout {
 
 QRect diamondBox(QPoint at) { return QRect(at - QPoint(kMarkHalf, kMarkHalf), at + QPoint(kMarkHalf, kMarkHalf)); }
 
-/// The caption left of the mark (towards the tip), where it fits and keeps off `avoid`; else right.
-QRect captionBox(const QFontMetrics& fm, QPoint mark, const std::string& caption, const QRect& avoid) {
-    const int width = fm.horizontalAdvance(QString::fromStdString(caption));
+/// The caption beside the mark at its row: left of it (towards the tip) where it fits and keeps off
+/// the result lines, else right of it.
+QRect captionBesideMark(const QFontMetrics& fm, QPoint mark, int width, const QRect& avoid) {
     const QRect left(mark.x() - kCaptionGap - width, mark.y() - fm.height() / 2, width, fm.height());
     const bool leftFree = left.left() >= 2 && !left.intersects(avoid);
     return leftFree ? left : left.translated(2 * kCaptionGap + width, 0);
 }
 
+/// The caption's box: beside the mark, moved up or down to the nearest rows where it covers no wing
+/// and not the result lines (the side that needs the smaller move; towards the tip on a tie). Where
+/// no rows are clear, or nothing is known of the image, beside the mark.
+QRect captionBox(const QFontMetrics& fm, QPoint mark, const std::string& caption, const MarksSurroundings& around) {
+    const int width = fm.horizontalAdvance(QString::fromStdString(caption));
+    const QRect beside = captionBesideMark(fm, mark, width, around.resultLines);
+    if (around.image.isEmpty()) return beside;
+    std::vector<QPolygon> areas = around.wings;
+    if (!around.resultLines.isEmpty()) areas.push_back(QPolygon(around.resultLines, true));
+    const QRect left(mark.x() - kCaptionGap - width, mark.y() - fm.height() / 2, width, fm.height());
+    std::optional<QRect> best;
+    for (const QRect& side : {left, left.translated(2 * kCaptionGap + width, 0)}) {
+        if (side.left() < 2 || side.right() > around.image.width() - 3) continue;
+        const std::optional<int> shift = clearRowShift(areas, around.image, side);
+        if (shift && (!best || std::abs(*shift) < std::abs(best->top() - side.top()))) best = side.translated(0, *shift);
+    }
+    return best ? *best : beside;
+}
+
 // The range is drawn where it lies on the chord (the centre column shows it whole). My CG stands
 // on the chord line, extended where it lies ahead of or behind the chord; where it would cover the
 // result lines there, it goes to the centre column with the neutral-point and CG marks.
-MarksLayout layOut(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m, const QRect& avoid) {
+MarksLayout layOut(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m,
+                   const MarksSurroundings& around) {
+    const QRect& avoid = around.resultLines;
     MarksLayout l;
     l.c = meanChordColumn(g, m.mac->StationY);
     l.le = markerRow(g, m.mac->LeadingEdgeX);
@@ -46,17 +69,16 @@ MarksLayout layOut(const QFontMetrics& fm, const AircraftViewGeometry& g, const 
     }
     if (!m.myCg) return l;
     QPoint at(l.c, markerRow(g, *m.myCg));
-    const auto placeCaption = [&](QPoint mark) {
-        return m.myCgCaption.empty() ? QRect() : captionBox(fm, mark, m.myCgCaption, avoid);
-    };
-    l.caption = placeCaption(at);
     const QRect extension = QRect(QPoint(l.c, std::clamp(at.y(), l.le, l.te)), at).normalized();
-    if (diamondBox(at).united(l.caption).intersects(avoid) || extension.intersects(avoid)) {
-        at.setX(g.AircraftCentreX);
-        l.caption = placeCaption(at);
-    }
+    if (diamondBox(at).intersects(avoid) || extension.intersects(avoid)) at.setX(g.AircraftCentreX);
     l.myCg = at;
+    if (!m.myCgCaption.empty()) l.caption = captionBox(fm, at, m.myCgCaption, around);
     return l;
+}
+
+/// The point of the caption's box nearest the mark, where a leader line to a moved caption starts.
+QPoint nearestPoint(const QRect& box, QPoint to) {
+    return QPoint(std::clamp(to.x(), box.left(), box.right()), std::clamp(to.y(), box.top(), box.bottom()));
 }
 
 } // namespace
@@ -75,9 +97,10 @@ int meanChordColumn(const AircraftViewGeometry& g, double stationY) {
     return roundPixel(g.AircraftCentreX - stationY * g.AircraftScale);
 }
 
-QRegion balanceMarksArea(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m, const QRect& avoid) {
+QRegion balanceMarksArea(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m,
+                         const MarksSurroundings& around) {
     if (!m.mac) return {};
-    const MarksLayout l = layOut(fm, g, m, avoid);
+    const MarksLayout l = layOut(fm, g, m, around);
     QRegion area(QRect(QPoint(l.c - kTickHalf, l.le), QPoint(l.c + kTickHalf, l.te)));
     if (l.range) area += QRect(QPoint(l.c - kRangeOffset - kRangeWidth / 2, l.range->first),
                                QPoint(l.c - kRangeOffset + kRangeWidth / 2, l.range->second));
@@ -90,9 +113,14 @@ QRegion balanceMarksArea(const QFontMetrics& fm, const AircraftViewGeometry& g, 
     return area;
 }
 
-void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceMarks& m, const QRect& avoid) {
+QRect balanceCaptionBox(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m,
+                        const MarksSurroundings& around) {
+    return m.mac ? layOut(fm, g, m, around).caption : QRect();
+}
+
+void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceMarks& m, const MarksSurroundings& around) {
     if (!m.mac) return;
-    const MarksLayout l = layOut(p.fontMetrics(), g, m, avoid);
+    const MarksLayout l = layOut(p.fontMetrics(), g, m, around);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     setPen(p, Qt::black, 2);
@@ -117,6 +145,10 @@ void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceM
                                 at - QPoint(kMarkHalf, 0)}));
         p.setBrush(Qt::NoBrush);
         if (!l.caption.isEmpty()) {
+            if (!l.caption.contains(l.caption.left(), at.y())) {
+                setPen(p, colour, 1);
+                p.drawLine(nearestPoint(l.caption, at), at);
+            }
             p.setBackgroundMode(Qt::OpaqueMode);
             p.setBackground(m.captionBackground);
             textOut(p, l.caption.left(), l.caption.top(), m.myCgCaption);

@@ -10,11 +10,14 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPolygon>
 #include <QRect>
 #include <QRegion>
+#include <QSize>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tv {
 
@@ -34,13 +37,26 @@ QColor verdictColour(CgVerdict v);
 /// Pixel column of the mean chord's line: the span station left of the centre line.
 int meanChordColumn(const AircraftViewGeometry& g, double stationY);
 
-/// Where the marks are drawn: the boxes of the chord, the range, My CG and its caption; empty
-/// without a mean chord. The caption stands towards the tip where it fits in the image and stays
-/// off `avoid` (the result lines), else towards the centre line.
-QRegion balanceMarksArea(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m,
-                         const QRect& avoid = {});
+/// What the marks keep clear of: the result lines' box and the areas the wings cover as drawn
+/// (drawnWingAreas of views/result_placement.h, the reference outline included).
+struct MarksSurroundings {
+    QRect resultLines;
+    std::vector<QPolygon> wings;
+    QSize image;
+};
 
-/// Draws the marks over the aircraft view drawn with g, the caption off `avoid`.
-void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceMarks& m, const QRect& avoid = {});
+/// Where the marks are drawn: the boxes of the chord, the range, My CG and its caption; empty
+/// without a mean chord. The caption stands beside the mark, towards the tip where it fits in the
+/// image, else towards the centre line; where that covers a wing or the result lines it moves up
+/// or down to the nearest rows clear of both (as the result lines do), a leader line to the mark.
+QRegion balanceMarksArea(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m,
+                         const MarksSurroundings& around = {});
+/// The caption's box alone (empty without a caption).
+QRect balanceCaptionBox(const QFontMetrics& fm, const AircraftViewGeometry& g, const BalanceMarks& m,
+                        const MarksSurroundings& around = {});
+
+/// Draws the marks over the aircraft view drawn with g, clear of `around`.
+void drawBalanceMarks(QPainter& p, const AircraftViewGeometry& g, const BalanceMarks& m,
+                      const MarksSurroundings& around = {});
 
 } // namespace tv

@@ -1,4 +1,5 @@
 #include "views/pointer_position.h"
+#include "i18n/session_texts.h"
 #include "views/planform_view.h"
 
 #include <algorithm>
@@ -26,6 +27,15 @@ std::optional<AircraftFramePoint> planformViewPointAt(QSize image, double scale,
     if (!usableScale(scale)) return std::nullopt;
     const PlanformOrigin o = planformOrigin(image);
     return AircraftFramePoint{wholeMm(positionX + (pixel.y() - o.p) / scale), wholeMm((pixel.x() - o.a) / scale)};
+}
+
+QString fittedPointerText(const QFontMetrics& fm, int width, UiLanguage lang, AircraftFramePoint p) {
+    QString text;
+    for (const std::string& form : pointerPositionForms(lang, p.x, p.y)) {
+        text = QString::fromStdString(form);
+        if (fm.horizontalAdvance(text) <= width) return text;
+    }
+    return fm.elidedText(text, Qt::ElideRight, width);
 }
 
 } // namespace tv

@@ -82,6 +82,10 @@ AircraftViewGeometry shrunk(const AircraftViewGeometry& g, double factor, int im
 
 } // namespace
 
+std::optional<int> clearRowShift(const std::vector<QPolygon>& areas, QSize image, const QRect& box) {
+    return clearShift(areas, image, box);
+}
+
 QPolygon referenceOutlinePolygon(int imageWidth, const Outline& outline, const AircraftViewGeometry& g) {
     QPolygon poly;
     const int count = std::clamp(outline.count, 0, int(outline.x.size()) - 1);

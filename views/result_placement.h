@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 namespace tv {
@@ -26,6 +27,10 @@ QPolygon referenceOutlinePolygon(int imageWidth, const Outline& outline, const A
 /// both halves, and the filled reference outline when one is given (null: none is drawn).
 std::vector<QPolygon> drawnWingAreas(const Aircraft& ac, const Outline* reference, int imageWidth,
                                      const AircraftViewGeometry& g);
+
+/// The vertical shift that puts box inside the image and kResultClearance clear of every area, the
+/// smallest such (0 when box is clear where it stands); nothing when no shift does.
+std::optional<int> clearRowShift(const std::vector<QPolygon>& areas, QSize image, const QRect& box);
 
 /// What the lines cover at their standard rows: from kResultColumn as wide as the widest text
 /// with its trailing blanks (their background is opaque), from the first line's top to the last

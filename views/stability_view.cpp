@@ -73,8 +73,8 @@ StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, cons
     const auto lines = stabilityResultLines(sc.lang, sc.manual, sc.reference, out.numbers);
     const bool latticeShown = !sc.fromOpenFile && sc.LatticeKnown && sc.solver != nullptr;
     const QRect box = resultLinesBox(p.fontMetrics(), lines);
-    const AircraftViewGeometry g = placeResultLines(*sc.aircraft, latticeShown ? &sc.solver->ReferenceOutline : nullptr,
-                                                    image, fitted, box);
+    const Outline* outline = latticeShown ? &sc.solver->ReferenceOutline : nullptr;
+    const AircraftViewGeometry g = placeResultLines(*sc.aircraft, outline, image, fitted, box);
     out.geometry = g;
     out.resultBox = box.translated(0, g.ResultLinesShift);
     p.save();
@@ -90,7 +90,7 @@ StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, cons
     d_1d(p, image, *sc.aircraft, g, sc.flightCaption);
     drawResultLines(p, sc, lines, g.ResultLinesShift);
     drawMarkers(p, image.width(), sc, out.numbers, g);
-    drawBalanceMarks(p, g, sc.balance, out.resultBox);
+    drawBalanceMarks(p, g, sc.balance, {out.resultBox, drawnWingAreas(*sc.aircraft, outline, image.width(), g), image});
     p.restore();
     out.drawn = true;
     out.label21 = marginLabelText(sc.lang, sc.reference.NeutralPointX, out.numbers);

@@ -33,13 +33,17 @@ void setFittedText(QLabel* label, const std::string& text) {
     label->setToolTip(shown == whole ? QString() : whole);
 }
 
-/// A converted entry: to the thousandth, trailing zeros dropped, so that switching back and forth
-/// moves the CG by far less than the tenth of a millimetre the figures show.
+/// A converted entry as shown: to the thousandth, trailing zeros dropped.
 QString entryText(double v) {
     QString t = qs(tv::formatFixed(v, 0, 3));
     while (t.endsWith(QLatin1Char('0'))) t.chop(1);
     if (t.endsWith(QLatin1Char('.'))) t.chop(1);
     return t == QStringLiteral("-0") ? QStringLiteral("0") : t;
+}
+
+/// The entry's CG can be shown in `mode`: it has one, and the mean chord where the mode needs it.
+bool showableIn(const BalanceState& s, tv::CgInput mode) {
+    return !s.texts.MyCgFromTable && s.figures.MyCg.ok() && (s.figures.Mac || mode == tv::CgInput::AircraftFrame);
 }
 
 void setTextColour(QLabel* label, const std::optional<QColor>& colour) {
@@ -87,6 +91,9 @@ void BalancePanel::build() {
         m_pl.place(*button, 572, top, 160, 24);
         top += 28;
     }
+    m_macReference = m_pl.label(this, QStringLiteral("LabelMacReference"), 572, top + 8, 232, 110);
+    m_macReference->setWordWrap(true);
+    m_macReference->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_ballastCaption = m_pl.label(this, QStringLiteral("LabelBallastX"), 4, 382, 170, kRowHeight);
     m_ballast = named(new QLineEdit(this), QStringLiteral("Edit_BallastX"));
     m_pl.place(m_ballast, 178, 382, 90, kRowHeight);
@@ -98,19 +105,13 @@ void BalancePanel::build() {
 }
 
 void BalancePanel::connectControls() {
-    connect(m_myCg, &QLineEdit::textEdited, this, [this] { emitEdit(true); });
-    connect(m_myCg, &QLineEdit::editingFinished, this, [this] { emit typingFinished(); });
-    connect(m_mode, &QComboBox::activated, this, [this](int index) {
-        // The entry keeps its CG: it is written in the new measure where both are known.
-        const BalanceState s = balanceState(scene());
-        const auto mode = tv::CgInput(index);
-        if (!s.texts.MyCgFromTable && s.figures.MyCg.ok() && (s.figures.Mac || mode == tv::CgInput::AircraftFrame)) {
-            const double shown = s.figures.Mac ? tv::cgInMode(s.figures.MyCg.X, mode, *s.figures.Mac) : s.figures.MyCg.X;
-            const QSignalBlocker block(m_myCg);
-            m_myCg->setText(entryText(shown));
-        }
-        emitEdit();
+    connect(m_myCg, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        m_entryText = typed.toStdString();
+        m_entryMode = m_shownMode;
+        emitEdit(true);
     });
+    connect(m_myCg, &QLineEdit::editingFinished, this, [this] { emit typingFinished(); });
+    connect(m_mode, &QComboBox::activated, this, [this](int index) { chooseMode(tv::CgInput(index)); });
     connect(m_fromTable, &QCheckBox::clicked, this, [this](bool on) {
         m_myCg->setEnabled(!on);
         m_mode->setEnabled(!on);
@@ -140,8 +141,8 @@ void BalancePanel::resizeEvent(QResizeEvent* event) {
 
 tv::BalanceTexts BalancePanel::controlTexts() const {
     tv::BalanceTexts b;
-    b.MyCg = m_myCg->text().toStdString();
-    b.MyCgInput = tv::CgInput(std::clamp(m_mode->currentIndex(), 0, 2));
+    b.MyCg = m_entryText;
+    b.MyCgInput = m_entryMode;
     b.MyCgFromTable = m_fromTable->isChecked();
     for (int r = 0; r < m_table->rowCount(); ++r) {
         auto cell = [&](int c) {
@@ -156,8 +157,13 @@ tv::BalanceTexts BalancePanel::controlTexts() const {
 void BalancePanel::showTexts(const tv::BalanceTexts& b) {
     m_showing = true;
     const QSignalBlocker b1(m_myCg), b2(m_mode), b3(m_fromTable), b4(m_table);
-    if (m_myCg->text() != qs(b.MyCg)) m_myCg->setText(qs(b.MyCg));
-    m_mode->setCurrentIndex(int(b.MyCgInput));
+    if (b.MyCg != m_entryText || b.MyCgInput != m_entryMode) {
+        // Another entry (undo, an opened project): shown as stored.
+        m_entryText = b.MyCg;
+        m_entryMode = m_shownMode = b.MyCgInput;
+        if (m_myCg->text() != qs(b.MyCg)) m_myCg->setText(qs(b.MyCg));
+        m_mode->setCurrentIndex(int(b.MyCgInput));
+    }
     m_fromTable->setChecked(b.MyCgFromTable);
     // The table gives the CG: the entry and its mode wait.
     m_myCg->setEnabled(!b.MyCgFromTable);
@@ -177,6 +183,34 @@ void BalancePanel::showTexts(const tv::BalanceTexts& b) {
     m_showing = false;
 }
 
+void BalancePanel::showEntry(const BalanceState& s) {
+    // The stored text in its own mode; in another one converted, while the CG can be shown there.
+    if (m_shownMode != m_entryMode && !showableIn(s, m_shownMode)) m_shownMode = m_entryMode;
+    const QString shown = m_shownMode == m_entryMode
+                              ? qs(m_entryText)
+                              : entryText(s.figures.Mac ? tv::cgInMode(s.figures.MyCg.X, m_shownMode, *s.figures.Mac)
+                                                        : s.figures.MyCg.X);
+    const QSignalBlocker b1(m_myCg), b2(m_mode);
+    if (m_myCg->text() != shown) m_myCg->setText(shown);
+    m_mode->setCurrentIndex(int(m_shownMode));
+}
+
+void BalancePanel::chooseMode(tv::CgInput mode) {
+    const BalanceState s = balanceState(scene());
+    m_mode->setToolTip(QString());
+    if (mode == m_entryMode || showableIn(s, mode)) {
+        m_shownMode = mode; // the CG in another measure: the stored entry stays as typed
+        showEntry(s);
+    } else if (s.texts.MyCgFromTable || !s.figures.MyCg.ok()) {
+        m_entryMode = m_shownMode = mode; // no CG to keep: the text is read in the mode chosen
+        emitEdit();
+    } else {
+        // A CG that can not be converted without a mean chord keeps its measure.
+        showEntry(s);
+        m_mode->setToolTip(qs(tv::balanceLabels(m_lang).cgNoMeanChord));
+    }
+}
+
 void BalancePanel::emitEdit(bool mergeable) { emit edited(controlTexts(), mergeable); }
 
 void BalancePanel::addRow() {
@@ -186,6 +220,9 @@ void BalancePanel::addRow() {
     showTexts(b);
     emitEdit(); // first: choosing the row refreshes from the stored texts
     m_table->setCurrentCell(int(b.Rows.size()) - 1, NameColumn);
+    // The new row's name is typed next.
+    m_table->setFocus(Qt::TabFocusReason);
+    m_table->editItem(m_table->item(int(b.Rows.size()) - 1, NameColumn));
 }
 
 void BalancePanel::removeRow() {
@@ -215,6 +252,7 @@ void BalancePanel::refresh() {
     if (!m_captionsSet || sc.lang != m_lang) retranslate(sc.lang);
     if (controlTexts() != sc.aircraft.Balance) showTexts(sc.aircraft.Balance);
     const BalanceState s = balanceState(sc);
+    showEntry(s);
     showFigures(s, sc.lang);
     markRows(s, sc.lang);
 }
@@ -233,6 +271,7 @@ void BalancePanel::showFigures(const BalanceState& s, tv::UiLanguage lang) {
     const std::optional<QColor> colour =
         f.MyCgMargin ? std::optional<QColor>(tv::verdictColour(f.MyCgMargin->Verdict)) : std::nullopt;
     setTextColour(m_margin, colour);
+    m_macReference->setText(qs(tv::macReferenceLine(lang, f)));
 
     std::vector<std::string> lines = tv::balanceReportLines(lang, f, s.texts, s.numbers, s.calculated);
     lines.push_back({});

@@ -49,6 +49,9 @@ private:
     void connectControls();
     void retranslate(tv::UiLanguage lang);
     void showTexts(const tv::BalanceTexts& b);
+    /// The stored entry in the mode the box shows: as typed in its own mode, converted in another.
+    void showEntry(const BalanceState& s);
+    void chooseMode(tv::CgInput mode);
     void showFigures(const BalanceState& s, tv::UiLanguage lang);
     void markRows(const BalanceState& s, tv::UiLanguage lang);
     /// The texts the controls hold.
@@ -64,6 +67,11 @@ private:
     bool m_showing = false; // controls are being written: no edit
     tv::UiLanguage m_lang = tv::UiLanguage::English;
     bool m_captionsSet = false;
+    // My CG as stored (the text and the mode it was typed in). The box may show it in another
+    // measure: that converts the field's text only, never the stored entry.
+    std::string m_entryText;
+    tv::CgInput m_entryMode = tv::CgInput::AircraftFrame;
+    tv::CgInput m_shownMode = tv::CgInput::AircraftFrame;
 
     QLabel* m_myCgCaption = nullptr;
     QLineEdit* m_myCg = nullptr;
@@ -71,6 +79,7 @@ private:
     QCheckBox* m_fromTable = nullptr;
     QLabel* m_myCgAt = nullptr;
     QLabel* m_margin = nullptr;
+    QLabel* m_macReference = nullptr; // which wing and chord the % MAC figures are of
     QTableWidget* m_table = nullptr;
     QPushButton *m_add = nullptr, *m_remove = nullptr, *m_up = nullptr, *m_down = nullptr;
     QLabel* m_ballastCaption = nullptr;

@@ -91,6 +91,8 @@ std::vector<std::string> changeLines(tv::UiLanguage lang, const BalanceState& s,
     const tv::BalanceFigures& f = s.figures;
     if (!s.calculated || !f.TargetX) return {t.noTarget};
     std::vector<std::string> lines{std::string(l.targetCg) + ": " + F1(*f.TargetX) + " mm"};
+    // The answers move the table's masses, whatever My CG says.
+    if (f.Masses.CgX) lines.push_back(t.changesFrom + F1(*f.Masses.CgX) + " mm");
     if (row >= 0 && size_t(row) < s.texts.Rows.size())
         lines.push_back(tv::moveLine(lang, s.texts.Rows[size_t(row)].Name, tv::rowMoveFor(f.Masses, row, *f.TargetX)));
     else if (!s.texts.Rows.empty())

@@ -46,6 +46,6 @@ std::vector<std::string> balanceReportBlock(tv::UiLanguage lang, const BalanceSt
 /// a current result).
 tv::BalanceMarks balanceMarks(tv::UiLanguage lang, const BalanceState& s);
 
-/// The move and ballast answers for the target CG: for row `row` (0-based; -1: none chosen) and
+/// The move and ballast answers for the target CG, after the table's CG they start from: for row `row` (0-based; -1: none chosen) and
 /// the ballast place as typed ("" : none asked).
 std::vector<std::string> changeLines(tv::UiLanguage lang, const BalanceState& s, int row, const std::string& ballastText);

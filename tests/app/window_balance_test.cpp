@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 
@@ -166,7 +167,17 @@ TEST_F(BalanceTest, ABadRowIsMarkedAndLeftOutOfTheSums) {
 }
 
 TEST_F(BalanceTest, TheTableHoldsThirtyRowsAndMovesRowsUpAndDown) {
-    make();
+    TForm1& f = make();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    showPage("TabSheetBalance");
+    click("ButtonRowAdd");
+    EXPECT_TRUE(table()->isAncestorOf(QApplication::focusWidget())) << "the new row is typed into next";
+    for (const char c : std::string("Battery")) QTest::keyClick(QApplication::focusWidget(), c);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents(); // the editor commits queued
+    EXPECT_EQ(table()->item(0, 0)->text(), "Battery");
+    click("ButtonRowRemove");
     for (int r = 0; r < tv::kBalanceRowMax + 2; ++r) click("ButtonRowAdd");
     EXPECT_EQ(table()->rowCount(), tv::kBalanceRowMax);
     EXPECT_FALSE(get<QPushButton>("ButtonRowAdd")->isEnabled());
@@ -197,7 +208,7 @@ TEST_F(BalanceTest, AnotherEntryModeKeepsTheCgAndAMoveAnswersForTheChosenRow) {
     auto* mode = get<QComboBox>("ComboMyCgInput");
     mode->setCurrentIndex(int(tv::CgInput::PercentMac));
     emit mode->activated(int(tv::CgInput::PercentMac));
-    EXPECT_EQ(f.fieldTexts().Balance.MyCgInput, tv::CgInput::PercentMac);
+    EXPECT_EQ(f.fieldTexts().Balance.MyCgInput, tv::CgInput::AircraftFrame) << "the entry is kept as typed";
     EXPECT_TRUE(strip().contains("My CG 84.0 mm: " + QString::fromStdString(F1(before->Percent)))) << strip().toStdString();
     // Battery's move to the target CG: M (x_target - x_CG) / m_row.
     table()->setCurrentCell(0, 0);
@@ -205,8 +216,44 @@ TEST_F(BalanceTest, AnotherEntryModeKeepsTheCgAndAMoveAnswersForTheChosenRow) {
     const std::string move = tv::moveLine(tv::UiLanguage::English, "Battery",
                                           {tv::ChangeRefusal::None, 1000 * (target - 84) / 200});
     EXPECT_TRUE(figures().contains(QString::fromStdString(move))) << figures().toStdString();
+    typeMyCg("70"); // the answers still start from the table's CG
+    EXPECT_TRUE(figures().contains("Moves and ballast start from the weight table's CG: 84.0 mm")) << figures().toStdString();
     QTest::keyClicks(get<QLineEdit>("Edit_BallastX"), "8x");
     EXPECT_TRUE(figures().contains("Ballast at x = not a number")) << figures().toStdString();
+}
+
+TEST_F(BalanceTest, SwitchingTheEntryModeShowsTheCgConvertedAndStoresItAsTyped) {
+    TForm1& f = make();
+    setText("Edit_x1", "50");
+    showPage("TabSheetBalance");
+    typeMyCg("80");
+    auto* mode = get<QComboBox>("ComboMyCgInput");
+    const auto choose = [&](tv::CgInput m) {
+        mode->setCurrentIndex(int(m));
+        emit mode->activated(int(m));
+    };
+    choose(tv::CgInput::PercentMac); // nothing calculated: no mean chord to convert with
+    EXPECT_EQ(mode->currentIndex(), int(tv::CgInput::AircraftFrame));
+    EXPECT_EQ(text("Edit_MyCg"), "80");
+    click("Button4");
+    const std::size_t steps = f.history().undoCount();
+    choose(tv::CgInput::BehindRootLe);
+    EXPECT_EQ(text("Edit_MyCg"), "30") << "80 mm is 30 mm behind the root at 50";
+    choose(tv::CgInput::PercentMac);
+    EXPECT_NE(text("Edit_MyCg"), "80");
+    choose(tv::CgInput::AircraftFrame);
+    EXPECT_EQ(text("Edit_MyCg"), "80") << "converted back, the entry reads as typed";
+    EXPECT_EQ(f.fieldTexts().Balance.MyCg, "80");
+    EXPECT_EQ(f.fieldTexts().Balance.MyCgInput, tv::CgInput::AircraftFrame);
+    EXPECT_EQ(f.history().undoCount(), steps) << "a change of the shown measure is no edit";
+    choose(tv::CgInput::PercentMac);
+    dialogs.answers.push_back(path("modes.tv4"));
+    trigger("Save2");
+    EXPECT_TRUE(readAll(path("modes.tv4")).contains("<my_cg>80</my_cg>")) << readAll(path("modes.tv4")).toStdString();
+    // Typed in the shown measure, the entry is stored in it.
+    typeMyCg("25");
+    EXPECT_EQ(f.fieldTexts().Balance.MyCg, "25");
+    EXPECT_EQ(f.fieldTexts().Balance.MyCgInput, tv::CgInput::PercentMac);
 }
 
 TEST_F(BalanceTest, TheReportGetsTheBlockOnlyWhenTheProjectHasBalanceData) {
@@ -237,11 +284,17 @@ TEST_F(BalanceTest, AtTheSmallestSizeThePageIsWholeInEveryLanguage) {
             EXPECT_TRUE(page->rect().contains(c->geometry())) << lang << ": " << c->objectName().toStdString();
         auto* memo = get<QPlainTextEdit>("MemoBalance");
         EXPECT_GE(memo->viewport()->height(), 8 * memo->fontMetrics().lineSpacing()) << lang;
-        // The strip keeps its place beside the longest pointer position: the verdict is not cut.
-        get<QLabel>("StatusLine")->setText(QString::fromStdString(tv::pointerPositionText(f.uiLanguage(), -1234, 5678)));
+        // The strip keeps its place beside the pointer position, and the pointer's text fits in
+        // what is left: its figures whole, the note as far as it goes.
+        auto* view = get<TImage>("Image2");
+        emit view->mouseMove(QPoint(0, view->bitmapSize().height() - 1), Qt::NoButton, {});
         QApplication::processEvents();
         auto* strip = get<QLabel>("ResultsStrip");
         EXPECT_GE(strip->width(), strip->fontMetrics().horizontalAdvance(strip->text())) << lang;
+        auto* pointer = get<QLabel>("StatusLine");
+        EXPECT_LE(pointer->fontMetrics().horizontalAdvance(pointer->text()), pointer->contentsRect().width())
+            << lang << ": " << pointer->text().toStdString();
+        EXPECT_TRUE(pointer->text().contains(QRegularExpression("^x -?\\d+ mm, y -?\\d+ mm"))) << pointer->text().toStdString();
     }
 }
 

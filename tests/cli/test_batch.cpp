@@ -329,6 +329,25 @@ TEST_F(BatchTest, AProjectWithATableGivesTheMassFigures) {
     EXPECT_TRUE(plain["MyCgX"].is_null());
 }
 
+// A wing with a centre gap: the lattice's reference chord is the mean chord of the outline with the
+// gap filled, so the % MAC of the neutral point less that of the desired CG is the desired margin.
+TEST_F(BatchTest, AGapWingsPercentMacAndMarginMeasureWithOneChord) {
+    AircraftTexts texts = defaultAircraftTexts();
+    texts.WingCount = 1;
+    WingTexts& w = texts.wings[1];
+    w.TrapeziumCount = 1;
+    for (const auto& [field, value] : {std::pair{WingField::RootOffset, "50"}, {WingField::Chord1, "300"},
+                                       {WingField::Chord2, "100"}, {WingField::Span1, "600"},
+                                       {WingField::XOffset2, "150"}, {WingField::PositionX, "0"}})
+        w[field] = value;
+    const BatchResult r = calculateProject("", texts, *ws_, UiLanguage::English, 10);
+    ASSERT_TRUE(r.calculated);
+    ASSERT_TRUE(r.balance.Mac && r.balance.Desired);
+    EXPECT_NEAR(ws_->ReferenceChord, 6100.0 / 27, 1e-9);
+    EXPECT_NEAR(meanChord(r.aircraft.Wings[1])->Length, ws_->ReferenceChord, 1e-9) << "the same filled outline";
+    const double npPercentMac = cgMeasures(ws_->NeutralPointX, *r.balance.Mac).PercentMac;
+    EXPECT_NEAR(npPercentMac - r.balance.Desired->PercentMac, 10, 1e-9);
+}
 
 // Under a memory limit the calculation either runs or says that the memory is missing and exits
 // 1; it never hangs (timeout's 124) or aborts (134). The largest lattice needs the most memory.

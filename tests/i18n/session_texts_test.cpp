@@ -44,7 +44,15 @@ TEST(SessionTexts, StartingAircraftAndMenusAreNamedInEveryLanguage) {
             EXPECT_FALSE(t.description.empty());
             EXPECT_TRUE(names.insert(t.name).second) << t.name;
         }
-        EXPECT_TRUE(isValidUtf8(tv::pointerPositionText(lang, -12, 3)));
+        // Each shorter pointer form keeps the figures and is shorter than the one before.
+        const std::vector<std::string> forms = tv::pointerPositionForms(lang, -12, 3);
+        ASSERT_EQ(forms.size(), 3u);
+        EXPECT_EQ(forms.front(), tv::pointerPositionText(lang, -12, 3));
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            EXPECT_TRUE(isValidUtf8(forms[i]));
+            EXPECT_EQ(forms[i].rfind("x -12 mm, y 3 mm", 0), 0u) << forms[i];
+            if (i > 0) EXPECT_LT(forms[i].size(), forms[i - 1].size());
+        }
         EXPECT_NE(tv::recentProjectMissingText(lang, "/a/b.tv4").find("/a/b.tv4"), std::string::npos);
         EXPECT_NE(tv::startingAircraftMissingText(lang, "c.tv4").find("c.tv4"), std::string::npos);
     }

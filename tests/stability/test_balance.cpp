@@ -66,6 +66,37 @@ TEST(Balance, MeanChordOfBothAircraft) {
     EXPECT_FALSE(meanChord(computeWing(wingTexts("0", "0", "500", "0", "0"))));
 }
 
+// A with a centre gap of 50 mm: the margins' chord fills the gap with the root chord (300 x 50 per
+// half at the root's leading edge, x = 50). By hand, per half: area 15000 + 120000; the integral of
+// c^2 4.5e6 + 26e6, so c_ref = 6100/27 (225.9, not A's 216.7); the area-weighted leading edge
+// (750000 + 13.5e6) / 135000 = 950/9; the area's centroid (375000 + 36e6) / 135000 = 2425/9.
+TEST(Balance, PercentMacAndTheMarginMeasureWithTheGapFilledChord) {
+    AircraftTexts t = defaultAircraftTexts();
+    t.WingCount = 1;
+    t.wings[1] = wingTexts("300", "100", "600", "150", "50");
+    t.wings[1][WingField::RootOffset] = "50";
+    const Aircraft gap = computeAircraft(t);
+    const double cRef = 6100.0 / 27;
+    const ReferenceValues ref{2 * 135000.0, cRef, 170};
+    const StabilityNumbers n = computeStability(1, 170, cRef, 6);
+    const MeanChord filled = *meanChord(gap.Wings[1]);
+    EXPECT_NEAR(filled.Length, cRef, 1e-9);
+    EXPECT_NEAR(filled.LeadingEdgeX, 950.0 / 9, 1e-9);
+    EXPECT_NEAR(filled.StationY, 2425.0 / 9, 1e-9);
+    EXPECT_EQ(filled.FilledGap, 50);
+
+    const BalanceFigures f = balanceFigures(gap, 1, ref, n);
+    ASSERT_TRUE(f.Mac);
+    EXPECT_EQ(f.Mac->Length, cRef) << "one chord for the % MAC and the margins";
+    // The desired CG lies its margin (6 %) ahead of the neutral point in % MAC too.
+    ASSERT_TRUE(f.Desired);
+    EXPECT_NEAR(cgMeasures(170, *f.Mac).PercentMac - f.Desired->PercentMac, 6, 1e-9);
+    const std::vector<std::string> lines = balanceReportLines(UiLanguage::English, f, gap.Balance, n, true);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "Mean aerodynamic chord of wing 1 (reference chord of the margins, centre gap filled "
+                             "with the root chord): 225.9 mm, x 105.6 – 331.5 mm, y 269.4 mm");
+}
+
 TEST(Balance, CgInPercentMacAndBehindTheRootLeadingEdge) {
     struct Row { const char* name; bool a; double x, percentMac, behindRootLe; };
     const Row rows[] = {

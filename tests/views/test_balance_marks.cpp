@@ -2,6 +2,7 @@
 // half with ticks at both ends, the recommended range along it, My CG in its verdict's colour;
 // nothing at all without a mean chord, so the picture stays as it was.
 #include "stability/balance.h"
+#include "views/result_placement.h"
 #include "views/stability_view.h"
 #include "views_fixture.h"
 
@@ -100,10 +101,44 @@ TEST(BalanceMarks, StandClearOfTheResultLinesOnEveryStartingAircraft) {
                 QImage img = tvtest::blankImage(size.width(), size.height());
                 QPainter p(&img);
                 const tv::StabilityPicture pic = tv::STABIL(p, size, scene, tv::fitAircraftView(c.aircraft, size));
-                const QRegion marks = tv::balanceMarksArea(p.fontMetrics(), pic.geometry, scene.balance, pic.resultBox);
+                const tv::MarksSurroundings around{
+                    pic.resultBox, tv::drawnWingAreas(c.aircraft, &c.solver->ReferenceOutline, size.width(), pic.geometry), size};
+                const QRegion marks = tv::balanceMarksArea(p.fontMetrics(), pic.geometry, scene.balance, around);
                 EXPECT_FALSE(marks.intersects(pic.resultBox)) << size.width();
                 EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(marks.boundingRect())) << size.width();
                 if (std::string(name) == "canard" && lang == tv::UiLanguage::Spanish) tvtest::keep(img, "balance_marks_canard_es");
             }
         }
+}
+
+// The glider with its wing at x = 50 and My CG at 80: the caption stands off every wing as drawn
+// (the reference outline included) and off the result lines, in every language; a caption moved off
+// its mark's row is tied to it by a leader line.
+TEST(BalanceMarks, TheCaptionCoversNoWing) {
+    tv::AircraftTexts texts = tvtest::exampleTexts("glider-2m");
+    texts.wings[1][tv::WingField::PositionX] = "50";
+    const tvtest::CalculatedAircraft c = tvtest::calculatedAircraft("glider at 50", texts);
+    for (const tv::UiLanguage lang : {tv::UiLanguage::English, tv::UiLanguage::German, tv::UiLanguage::Spanish}) {
+        tv::StabilityScene scene = tvtest::calculatedScene(c, lang);
+        scene.balance.mac = tv::meanChord(c.aircraft.Wings[c.solver->ReferenceWing]);
+        scene.balance.cgForward = c.reference.NeutralPointX - 30;
+        scene.balance.cgAft = c.reference.NeutralPointX - 10;
+        scene.balance.myCg = 80;
+        scene.balance.verdictKnown = true;
+        scene.balance.myCgCaption = lang == tv::UiLanguage::English ? "My CG: inside" : "Mi CG: demasiado atrás";
+        for (const QSize size : {QSize(545, 396), QSize(800, 500)}) {
+            SCOPED_TRACE(testing::Message() << "language " << int(lang) << " width " << size.width());
+            QImage img = tvtest::blankImage(size.width(), size.height());
+            QPainter p(&img);
+            const tv::StabilityPicture pic = tv::STABIL(p, size, scene, tv::fitAircraftView(c.aircraft, size));
+            const tv::MarksSurroundings around{
+                pic.resultBox, tv::drawnWingAreas(c.aircraft, &c.solver->ReferenceOutline, size.width(), pic.geometry), size};
+            const QRect caption = tv::balanceCaptionBox(p.fontMetrics(), pic.geometry, scene.balance, around);
+            ASSERT_FALSE(caption.isEmpty());
+            for (const QPolygon& wing : around.wings) EXPECT_FALSE(QRegion(wing).intersects(caption));
+            EXPECT_FALSE(caption.intersects(pic.resultBox));
+            EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(caption));
+            if (lang == tv::UiLanguage::English) tvtest::keep(img, "balance_caption_glider_" + std::to_string(size.width()));
+        }
+    }
 }

@@ -49,18 +49,26 @@ bool anyPixel(const QImage& img, const QRect& r, const QColor& c) {
     return false;
 }
 
-const CalculatedAircraft& startingAircraft(const std::string& name) {
-    static std::map<std::string, CalculatedAircraft> done;
-    if (const auto it = done.find(name); it != done.end()) return it->second;
+tv::AircraftTexts exampleTexts(const std::string& name) {
     const auto file = tv::readProjectFile(std::string(TV_TEST_DATA) + "/../../examples/" + name + ".tv4");
     if (!file.ok()) throw std::runtime_error("cannot read example " + name);
     tv::AircraftTexts texts = tv::defaultAircraftTexts();
     tv::applyProjectTable(file.value, texts);
+    return texts;
+}
+
+CalculatedAircraft calculatedAircraft(const std::string& name, const tv::AircraftTexts& texts) {
     CalculatedAircraft c{name, tv::computeAircraft(texts), tv::makeSolverWorkspace(), {}};
     tv::runCalculation(c.aircraft, *c.solver, tv::UiLanguage::English);
-    if (!tv::resultsUsable(*c.solver)) throw std::runtime_error("example " + name + " does not calculate");
+    if (!tv::resultsUsable(*c.solver)) throw std::runtime_error("aircraft " + name + " does not calculate");
     c.reference = {c.solver->ReferenceArea, c.solver->ReferenceChord, c.solver->NeutralPointX};
-    return done.emplace(name, std::move(c)).first->second;
+    return c;
+}
+
+const CalculatedAircraft& startingAircraft(const std::string& name) {
+    static std::map<std::string, CalculatedAircraft> done;
+    if (const auto it = done.find(name); it != done.end()) return it->second;
+    return done.emplace(name, calculatedAircraft(name, exampleTexts(name))).first->second;
 }
 
 void keep(const QImage& img, const std::string& name) {

@@ -49,6 +49,9 @@ struct CalculatedAircraft {
 inline constexpr std::array<const char*, 5> kStartingAircraft{"glider-2m", "canard", "tandem", "flying-wing",
                                                               "default"};
 const CalculatedAircraft& startingAircraft(const std::string& name);
+/// The field texts of a starting aircraft as read from examples/, and an aircraft from texts calculated.
+tv::AircraftTexts exampleTexts(const std::string& name);
+CalculatedAircraft calculatedAircraft(const std::string& name, const tv::AircraftTexts& texts);
 /// The stability picture's scene of a calculated aircraft, its neutral point and lattice known.
 tv::StabilityScene calculatedScene(const CalculatedAircraft& c, tv::UiLanguage lang);
 
