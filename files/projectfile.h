@@ -107,6 +107,11 @@ ProjectTable parseProjectFile(std::string_view bytes, std::string_view name);
 /// An older ".da4" file is a plain list of numbers and is never refused.
 ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps& ops = systemFileOps());
 
+/// True when the file is a project: an older ".da4" name that can be read, or a file whose first
+/// megabyte holds one of the project's tags. Its size does not matter: a project too large to be
+/// opened is still a project that an export must not replace.
+bool isProjectFile(const std::string& path, const FileOps& ops = systemFileOps());
+
 /// Writes a read table into the aircraft's texts as loading does: WingCount if 1..5; for each wing
 /// 1..5 its TrapeziumCount if 1..4; the 16 field texts of wings 1..3, and of wings 4..5 only when
 /// table.taggedName, each value right-aligned in width 4 ("  50", "1850", "-135"); the comment if

@@ -210,6 +210,15 @@ ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps&
     return r;
 }
 
+bool isProjectFile(const std::string& path, const FileOps& ops) {
+    struct stat st {};
+    if (isBareProjectPattern(path) || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const ReadResult<std::string> start = readFileStart(path, kMaxReadBytes, ops);
+    if (!start.ok()) return false;
+    const ProjectTable t = parseProjectFile(start.value, path);
+    return t.olderLayout || t.projectTags;
+}
+
 namespace {
 
 void applyWingFields(const ProjectWingSlots& s, WingTexts& w) {

@@ -132,6 +132,38 @@ TEST_F(Outputs, APipeAndATerminalAreWrittenInto) {
     }
 }
 
+// Standard output appended to a log, and the export named by standard output's descriptor: the
+// export is added to the log (without the report), the log's earlier lines stay.
+TEST_F(Outputs, AnExportToStandardOutputsNameAppendsToItsFile) {
+    for (const Kind& k : kKinds) {
+        for (const char* name : {"/dev/stdout", "/dev/fd/1", "/proc/self/fd/1"}) {
+            std::ofstream(dir / "log.txt") << "precious\n";
+            const std::string cmd = "cd '" + dir.string() + "' && exec timeout 120 " + TV_CALC_EXE + " " + k.option +
+                                    " " + name + " plane.tv4 >>log.txt 2>stderr.txt";
+            const int raw = std::system(cmd.c_str());
+            EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0) << name << ": " << slurp(dir / "stderr.txt");
+            const std::string log = slurp(dir / "log.txt");
+            EXPECT_EQ(log.rfind(std::string("precious\n") + k.firstBytes, 0), 0u) << name << ": " << log.substr(0, 40);
+            EXPECT_EQ(log.find("Neutral point"), std::string::npos) << name;
+        }
+    }
+    EXPECT_EQ(runCalc(dir, "--avl /dev/stdout --csv - plane.tv4"), 2);
+}
+
+// A folder is no place for an export: refused before the calculation, nothing made inside it.
+TEST_F(Outputs, AFolderNameIsRefused) {
+    fs::create_directory(dir / "d");
+    for (const Kind& k : kKinds) {
+        for (const char* name : {"d", "d/", "new/"}) {
+            EXPECT_EQ(runCalc(dir, std::string(k.option) + " " + name + " plane.tv4"), 2) << name;
+            EXPECT_NE(slurp(dir / "stderr.txt").find("names a folder"), std::string::npos) << name;
+            EXPECT_EQ(slurp(dir / "stdout.txt"), "") << name;
+        }
+    }
+    EXPECT_TRUE(fs::is_empty(dir / "d"));
+    EXPECT_FALSE(fs::exists(dir / "new"));
+}
+
 // --version and --help whose text cannot be written (a file-size limit of 0 with its signal
 // ignored: every write fails, as on a full disk) exit 2.
 TEST(InformationOutput, AFailedWriteExitsWithTwo) {
