@@ -50,7 +50,8 @@ bool isBareProjectPattern(std::string_view name);
 std::string projectFileBytes(const Aircraft& aircraft, const std::optional<ReferenceValues>& reference);
 
 /// Writes projectFileBytes safely over `path` (see writeFileAtomically): a failed save leaves the
-/// previous file intact and returns the path with the system's reason.
+/// previous file intact and returns the path with the system's reason. Bytes beyond kMaxReadBytes,
+/// which reading refuses, are not written at all (FileError::tooLargeToSave with their size).
 std::optional<FileError> writeProjectFile(const std::string& path, const Aircraft& aircraft,
                                           const std::optional<ReferenceValues>& reference,
                                           const FileOps& ops = systemFileOps());
@@ -85,6 +86,7 @@ struct ProjectTable {
     std::optional<double> NeutralPointX;              // mm, from <xnp>
     std::optional<std::string> Comment;               // UTF-8, lines joined by "\n"
     std::optional<BalanceTexts> Balance;              // from the <balance> block (files/project_balance.h)
+    size_t BalanceRowsLeftOut = 0;                    // rows of the block beyond kBalanceRowMax, not read
     bool olderLayout = false;    // name contains ".da4"/".DA4": read as a plain list of numbers
     bool taggedName = false;     // name contains ".tv4"/".TV4": wings 4 and 5 are applied too
     bool projectTags = false;    // the tag scan met at least one of the project's tags

@@ -161,6 +161,7 @@ void scanTags(LineCursor& lines, ProjectTable& t) {
         balance.line(tl->tag, tl->rest);
     }
     t.Balance = balance.result();
+    t.BalanceRowsLeftOut = balance.rowsLeftOut();
 }
 
 std::string_view fileNamePart(std::string_view path) {
