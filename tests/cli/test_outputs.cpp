@@ -1,6 +1,8 @@
 // Where the batch calculator's exports go: every export kind against every kind of place. The
 // device is a pseudo-terminal and the pipe a FIFO in a temporary folder, never the machine's own
 // /dev nodes (a writer that replaced its target would replace them).
+#include "report/text_report.h"
+
 #include <atomic>
 #include <fcntl.h>
 #include <filesystem>
@@ -162,6 +164,34 @@ TEST_F(Outputs, AFolderNameIsRefused) {
     }
     EXPECT_TRUE(fs::is_empty(dir / "d"));
     EXPECT_FALSE(fs::exists(dir / "new"));
+}
+
+// A project's texts with terminal commands (title, clear screen, colours) and NUL reach the text
+// report as visible escapes: its output holds no control character but its line ends.
+TEST_F(Outputs, ControlCodesFromTheProjectAreShownNotSent) {
+    std::string bytes = projectBytes;
+    const std::string block = std::string(" <balance>\r\n  <my_cg>\x1b[2J25</my_cg>\r\n") +
+                              "  <my_cg_input>aircraft</my_cg_input>\r\n  <balance_item>\r\n   <item_name>\x1b]0;pwned\x07" +
+                              std::string("\0", 1) + "\x1b[31mLead</item_name>\r\n   <item_mass>x</item_mass>\r\n"
+                              "   <item_x>10</item_x>\r\n  </balance_item>\r\n </balance>\r\n";
+    bytes.insert(bytes.find(" <comment>"), block);
+    std::ofstream(dir / "esc.tv4", std::ios::binary) << bytes;
+    runCalc(dir, "esc.tv4");
+    const std::string out = slurp(dir / "stdout.txt");
+    for (char c : out) EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\n') << int(c);
+    EXPECT_NE(out.find("\\x1B]0;pwned\\x07\\x00\\x1B[31mLead"), std::string::npos) << out;
+    EXPECT_NE(out.find("\\x1B[2J25"), std::string::npos) << out;
+}
+
+TEST(VisibleText, ControlsAndStrayBytesAreEscapedCharactersKept) {
+    const struct {
+        std::string in, out;
+    } rows[] = {{"plain é ü 中", "plain é ü 中"},
+                {std::string("a\0b", 3), "a\\x00b"},
+                {"\x1b[2J\t\r\n\x7f", "\\x1B[2J\\x09\\x0D\\x0A\\x7F"},
+                {"\xc2\x9b" "31m \xc2\xa0", "\\u009B31m \xc2\xa0"}, // C1 escape, no-break space kept
+                {"\x9b\xff\xc3", "\\x9B\\xFF\\xC3"}};            // no UTF-8 character
+    for (const auto& r : rows) EXPECT_EQ(tv::visibleText(r.in), r.out) << r.in;
 }
 
 // --version and --help whose text cannot be written (a file-size limit of 0 with its signal
