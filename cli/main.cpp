@@ -185,13 +185,15 @@ int calculateFiles(const Options& o, const tv::OutputRule& rule) {
     for (const std::string& file : o.files) {
         const std::string prefix = "tarvolin4-calc: " + (file.empty() ? std::string() : file + ": ");
         tv::AircraftTexts texts;
-        if (auto err = tv::loadAircraftTexts(file, texts, o.lang)) {
+        std::string note;
+        if (auto err = tv::loadAircraftTexts(file, texts, o.lang, &note)) {
             std::cerr << "tarvolin4-calc: " << *err << std::endl;
             if (o.json && reportToStandardOutput(o)) std::cout << tv::jsonLine(tv::jsonErrorRecord(file, *err));
             if (!outputWritten()) return 2;
             status = 2;
             continue;
         }
+        if (!note.empty()) std::cerr << "tarvolin4-calc: " << note << std::endl;
         if (!o.cg.empty()) useCgOption(texts.Balance, o.cg);
         const tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
         for (const std::string& line : ws->Messages) std::cerr << prefix << line << "\n";

@@ -183,6 +183,19 @@ TEST_F(Outputs, ControlCodesFromTheProjectAreShownNotSent) {
     EXPECT_NE(out.find("\\x1B[2J25"), std::string::npos) << out;
 }
 
+// Weight rows beyond the table's thirty are said on standard error; the calculation goes on.
+TEST_F(Outputs, WeightRowsLeftOutAreSaid) {
+    std::string rows;
+    for (int i = 0; i < 40; ++i) rows += "  <balance_item>\r\n   <item_name>r</item_name>\r\n  </balance_item>\r\n";
+    std::string bytes = projectBytes;
+    bytes.insert(bytes.find(" <comment>"), " <balance>\r\n" + rows + " </balance>\r\n");
+    std::ofstream(dir / "heavy.tv4", std::ios::binary) << bytes;
+    EXPECT_EQ(runCalc(dir, "heavy.tv4"), 0);
+    EXPECT_NE(slurp(dir / "stderr.txt").find("heavy.tv4: the weight table holds 30 rows; 10 were left out"),
+              std::string::npos)
+        << slurp(dir / "stderr.txt");
+}
+
 TEST(VisibleText, ControlsAndStrayBytesAreEscapedCharactersKept) {
     const struct {
         std::string in, out;
