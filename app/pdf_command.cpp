@@ -103,10 +103,10 @@ int printed(const std::string& text) {
 
 /// The form's own recent-list, settings and clipboard files are the user's; the PDF command
 /// reads the project itself first, so that every refusal is a message before a window exists.
-std::optional<std::string> projectRefusal(const PdfRequest& r, tv::UiLanguage lang) {
+std::optional<std::string> projectRefusal(const PdfRequest& r, const tv::OutputRule& rule, tv::UiLanguage lang) {
     tv::AircraftTexts texts;
     if (auto err = tv::loadAircraftTexts(r.project, texts, lang)) return err;
-    if (const auto refusal = tv::outputRefusal(r.out, {r.project}, tv::OutputKind::Export))
+    if (const auto refusal = rule.refusal(r.out))
         return tv::outputRefusalText(lang, *refusal);
     const QString decoded = QFile::decodeName(QByteArray::fromStdString(r.project));
     if (QFile::encodeName(decoded).toStdString() != r.project)
@@ -145,7 +145,8 @@ int runPdfCommand(int argc, char** argv) {
     const std::optional<PdfRequest> r = parse(argc, argv, problem);
     if (!r) return usage(problem);
     const tv::UiLanguage lang = r->lang.empty() ? tv::UiLanguage::English : tv::languageFromLetter(r->lang[0]);
-    if (const auto refusal = projectRefusal(*r, lang)) {
+    const tv::OutputRule rule({r->project}, tv::OutputKind::Export);
+    if (const auto refusal = projectRefusal(*r, rule, lang)) {
         fail(*refusal);
         return 2;
     }
@@ -171,7 +172,10 @@ int runPdfCommand(int argc, char** argv) {
         return 2;
     }
     const tv::ReportData d = form.reportData(tv::reportPdfPictureScale(form.wingCount()));
-    if (const auto error = tv::writeReportPdf(r->out, d)) {
+    const QByteArray pdf = tv::reportPdfBytes(d);
+    // The rule again at the moment of writing: the name may have become a link during the calculation.
+    if (const auto error = tv::writeFileAtomically(r->out, std::string_view(pdf.constData(), size_t(pdf.size())),
+                                                   tv::systemFileOps(), rule.atWriting(r->out, lang))) {
         fail(error->text());
         return 2;
     }

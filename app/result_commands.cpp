@@ -31,6 +31,7 @@ namespace {
 enum class Suffix { WhenNone, UnlessOwn };
 
 QString withSuffix(const QString& name, const char* suffix, Suffix rule) {
+    if (name.endsWith(QLatin1Char('/'))) return name; // a folder's name, refused as such: no hidden ".avl" in it
     const QString own = QLatin1Char('.') + QLatin1String(suffix);
     const bool has = rule == Suffix::UnlessOwn ? name.endsWith(own, Qt::CaseInsensitive) : !QFileInfo(name).suffix().isEmpty();
     return has ? name : name + own;

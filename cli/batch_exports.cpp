@@ -1,6 +1,8 @@
 #include "cli/batch_exports.h"
 
+#include "exports/avl_deck.h"
 #include "exports/lattice_export.h"
+#include "exports/load_table.h"
 
 #include <filesystem>
 
@@ -13,18 +15,18 @@ std::string projectTitle(const std::string& file) {
 }
 
 std::optional<std::string> exportAvlDeck(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
-                                         UiLanguage lang) {
+                                         UiLanguage lang, const ReplaceCheck& check) {
     if (!r.calculated) return path + ": not written, the calculation was refused or failed";
     const AvlDeck deck = avlDeckFromLattice(r.aircraft, ws, projectTitle(r.file), exportWingNames(lang), true);
-    if (auto err = writeAvlDeck(path, deck)) return err->text();
+    if (auto err = writeOutputFile(path, avlDeckBytes(deck), systemFileOps(), check)) return err->text();
     return std::nullopt;
 }
 
 std::optional<std::string> exportLoadTable(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
-                                           UiLanguage lang) {
+                                           UiLanguage lang, const ReplaceCheck& check) {
     if (!r.calculated) return path + ": not written, the calculation was refused or failed";
     const auto rows = loadRows(stripLoads(r.aircraft.WingCount, ws), exportWingNames(lang));
-    if (auto err = writeLoadTable(path, rows)) return err->text();
+    if (auto err = writeOutputFile(path, loadTableBytes(rows), systemFileOps(), check)) return err->text();
     return std::nullopt;
 }
 

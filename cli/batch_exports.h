@@ -1,5 +1,6 @@
 #pragma once
 // The batch calculator's exports of one calculated project: the AVL deck and the strip-load table.
+#include "files/fileio.h"
 #include "i18n/texts.h"
 #include "report/project_result.h"
 #include "solver/workspace.h"
@@ -14,12 +15,13 @@ namespace tv {
 std::string projectTitle(const std::string& file);
 
 /// Writes the AVL deck of a calculated project to `path`; the error text names path and reason.
-/// A project whose calculation failed has no lattice to write: that is an error too.
+/// A project whose calculation failed has no lattice to write: that is an error too. `check` is
+/// asked just before a file is replaced (files/fileio.h).
 std::optional<std::string> exportAvlDeck(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
-                                         UiLanguage lang);
+                                         UiLanguage lang, const ReplaceCheck& check = {});
 
 /// Writes the strip loads of a calculated project as CSV to `path`; errors as exportAvlDeck.
 std::optional<std::string> exportLoadTable(const BatchResult& r, const SolverWorkspace& ws, const std::string& path,
-                                           UiLanguage lang);
+                                           UiLanguage lang, const ReplaceCheck& check = {});
 
 } // namespace tv

@@ -5,8 +5,11 @@
 // project's own "My CG".
 // --exact-solve eliminates in double precision only, instead of in single precision refined to
 // the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project
-// calculated; "-" as their FILE is standard output (the report is then left out). An export is
-// never written over the project read or any other project file.
+// calculated; "-" as their FILE is standard output (the report is then left out), and so is a name
+// of standard output's descriptor (/dev/stdout, /dev/fd/1): it is written through the descriptor,
+// appended to where the shell opened it for appending. An export is never written over the
+// project read or any other project file, nor into a folder; the rule is checked before the
+// calculation and again when the export is written.
 // Exit status: 0 all calculated, 1 a calculation refused or failed, 2 a file unreadable or not a
 // project, an export or the results not written (or the arguments not understood, or an export
 // refused), 3 an unexpected internal failure; 1 also when the memory for a calculation is missing.
@@ -25,6 +28,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -80,6 +85,16 @@ bool refuse(const std::string& why) {
     return false;
 }
 
+// "-", or a name of the descriptor standard output is (or of another one open on the same file).
+bool toStandardOutput(const std::string& output) {
+    if (output == tv::kStandardOutputName) return true;
+    const std::optional<int> fd = tv::descriptorNamedBy(output);
+    if (!fd) return false;
+    struct stat a {}, b {};
+    return *fd == STDOUT_FILENO || (::fstat(*fd, &a) == 0 && ::fstat(STDOUT_FILENO, &b) == 0 && a.st_dev == b.st_dev &&
+                                    a.st_ino == b.st_ino);
+}
+
 // Returns false (after printing why) when the arguments cannot be understood.
 bool parseArguments(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
@@ -119,18 +134,18 @@ bool parseArguments(int argc, char** argv, Options& o) {
     }
     if ((!o.avl.empty() || !o.csv.empty()) && o.files.size() > 1)
         return refuse("--avl and --csv write the results of one project only");
-    if (!o.avl.empty() && o.avl == o.csv)
-        return refuse(o.avl == "-" ? "only one of --avl and --csv can go to standard output"
-                                   : "--avl and --csv name the same file");
+    if (!o.avl.empty() && !o.csv.empty() && toStandardOutput(o.avl) && toStandardOutput(o.csv))
+        return refuse("only one of --avl and --csv can go to standard output");
+    if (!o.avl.empty() && o.avl == o.csv) return refuse("--avl and --csv name the same file");
     return true;
 }
 
 // An export that is the project read, or a project file at all (an output name forgotten, the
-// project's name taken for it), is refused before anything is calculated or written.
-bool exportsAllowed(const Options& o) {
+// project's name taken for it), or a folder, is refused before anything is calculated or written.
+bool exportsAllowed(const Options& o, const tv::OutputRule& rule) {
     for (const std::string* out : {&o.avl, &o.csv}) {
         if (out->empty()) continue;
-        if (const auto refusal = tv::outputRefusal(*out, o.files, tv::OutputKind::Export)) {
+        if (const auto refusal = rule.refusal(*out)) {
             std::cerr << "tarvolin4-calc: " << tv::outputRefusalText(o.lang, *refusal) << std::endl;
             return false;
         }
@@ -139,23 +154,27 @@ bool exportsAllowed(const Options& o) {
 }
 
 // An export to standard output ("-") takes it alone: the report would corrupt its table or deck.
-bool reportToStandardOutput(const Options& o) { return o.avl != "-" && o.csv != "-"; }
+bool reportToStandardOutput(const Options& o) {
+    return !(!o.avl.empty() && toStandardOutput(o.avl)) && !(!o.csv.empty() && toStandardOutput(o.csv));
+}
 
-// Writes the exports the options ask for; false (after saying why) when one is not written.
-bool writeExports(const Options& o, const tv::BatchResult& r, const tv::SolverWorkspace& ws) {
+// Writes the exports the options ask for; false (after saying why) when one is not written. The
+// rule is asked again at the moment of writing: a link made during the calculation is refused.
+bool writeExports(const Options& o, const tv::OutputRule& rule, const tv::BatchResult& r,
+                  const tv::SolverWorkspace& ws) {
     bool ok = true;
     const auto report = [&ok](const std::optional<std::string>& err) {
         if (!err) return;
         std::cerr << "tarvolin4-calc: " << *err << "\n";
         ok = false;
     };
-    if (!o.avl.empty()) report(tv::exportAvlDeck(r, ws, o.avl, o.lang));
-    if (!o.csv.empty()) report(tv::exportLoadTable(r, ws, o.csv, o.lang));
+    if (!o.avl.empty()) report(tv::exportAvlDeck(r, ws, o.avl, o.lang, rule.atWriting(o.avl, o.lang)));
+    if (!o.csv.empty()) report(tv::exportLoadTable(r, ws, o.csv, o.lang, rule.atWriting(o.csv, o.lang)));
     return ok;
 }
 
 // One record per file, flushed at once, so that whatever happens later the earlier results stay.
-int calculateFiles(const Options& o) {
+int calculateFiles(const Options& o, const tv::OutputRule& rule) {
     auto ws = tv::makeSolverWorkspace();
     if (!ws) {
         std::cerr << "tarvolin4-calc: " << tv::notEnoughMemoryLine(o.lang, tv::kWorkspaceBytes) << std::endl;
@@ -166,13 +185,15 @@ int calculateFiles(const Options& o) {
     for (const std::string& file : o.files) {
         const std::string prefix = "tarvolin4-calc: " + (file.empty() ? std::string() : file + ": ");
         tv::AircraftTexts texts;
-        if (auto err = tv::loadAircraftTexts(file, texts, o.lang)) {
+        std::string note;
+        if (auto err = tv::loadAircraftTexts(file, texts, o.lang, &note)) {
             std::cerr << "tarvolin4-calc: " << *err << std::endl;
             if (o.json && reportToStandardOutput(o)) std::cout << tv::jsonLine(tv::jsonErrorRecord(file, *err));
             if (!outputWritten()) return 2;
             status = 2;
             continue;
         }
+        if (!note.empty()) std::cerr << "tarvolin4-calc: " << note << std::endl;
         if (!o.cg.empty()) useCgOption(texts.Balance, o.cg);
         const tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
         for (const std::string& line : ws->Messages) std::cerr << prefix << line << "\n";
@@ -185,7 +206,7 @@ int calculateFiles(const Options& o) {
         }
         if (!outputWritten()) return 2;
         if (!r.calculated && status == 0) status = 1;
-        if (!writeExports(o, r, *ws) && r.calculated) status = 2;
+        if (!writeExports(o, rule, r, *ws) && r.calculated) status = 2;
     }
     return status;
 }
@@ -196,11 +217,13 @@ int main(int argc, char** argv) {
     tv::prepareBlasLibrary(argv);
     try {
         Options o;
-        if (!parseArguments(argc, argv, o) || !exportsAllowed(o)) return 2;
+        if (!parseArguments(argc, argv, o)) return 2;
+        const tv::OutputRule rule(o.files, tv::OutputKind::Export);
+        if (!exportsAllowed(o, rule)) return 2;
         if (o.files.empty()) o.files.push_back("");
         // Short of memory, an OpenBLAS worker may still be retrying its own buffer, and the
         // library's exit handler would wait for it for ever: endOfProcess then ends at once.
-        return tv::endOfProcess(calculateFiles(o));
+        return tv::endOfProcess(calculateFiles(o, rule));
     } catch (const std::exception& e) {
         std::cerr << "tarvolin4-calc: " << e.what() << std::endl;
         return 3;

@@ -2,6 +2,8 @@
 
 #include "model/numformat.h"
 
+#include <algorithm>
+
 namespace tv {
 
 namespace {
@@ -11,12 +13,14 @@ std::string num(double v) { return formatFixed(v, 0, 4); }
 // The deck reads a title and a surface name as one line each, and AVL skips a blank line and a
 // line whose first non-blank character is '#' or '!' as a comment: such a title would be skipped
 // and every header line after it read as the one before (the Mach number as the title, ...).
+// AVL also cuts a line at '!': every '!' is written as '|', so the whole title arrives.
 // A blank line becomes "-", a comment-like one gets "- " in front; leading blanks are dropped.
 std::string oneLine(const std::string& text) {
-    const std::string line = text.substr(0, text.find_first_of("\r\n"));
+    std::string line = text.substr(0, text.find_first_of("\r\n"));
+    std::replace(line.begin(), line.end(), '!', '|');
     const size_t first = line.find_first_not_of(" \t");
     if (first == std::string::npos) return "-";
-    if (line[first] == '#' || line[first] == '!') return "- " + line.substr(first);
+    if (line[first] == '#') return "- " + line.substr(first);
     return line.substr(first);
 }
 

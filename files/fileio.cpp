@@ -1,5 +1,6 @@
 #include "files/fileio.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
@@ -10,6 +11,15 @@
 #include <unistd.h>
 
 namespace tv {
+
+std::string FileError::text() const {
+    if (!sentence.empty()) return sentence;
+    if (tooLargeToSave)
+        return path + ": not saved, the project would be " + std::to_string(size) + " bytes and a project holds at most " +
+               std::to_string(kMaxReadBytes) + " bytes (1 MB)";
+    if (tooLarge) return path + " is too large to be a Tarvolin4 project (more than 1 MB)";
+    return path + ": " + reason;
+}
 
 FileError fileErrorFromErrno(std::string path, int errnum) {
     return FileError{std::move(path), std::error_code(errnum, std::generic_category()).message()};
@@ -34,6 +44,34 @@ std::string directoryOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+/// True when `dir` is this process's folder of open descriptors, under whatever name it was reached.
+bool isOwnDescriptorFolder(const std::string& dir) {
+    struct stat d {};
+    if (::stat(dir.c_str(), &d) != 0) return false;
+    for (const char* own : {"/proc/self/fd", "/proc/thread-self/fd"}) {
+        struct stat s {};
+        if (::stat(own, &s) == 0 && sameFile(d, s)) return true;
+    }
+    return false;
+}
+
+/// The descriptor number a name in the descriptor folder stands for ("7" -> 7), or -1.
+int descriptorNumber(const std::string& name) {
+    if (name.empty() || name.size() > 9 || name.find_first_not_of("0123456789") != std::string::npos) return -1;
+    return std::stoi(name);
+}
+
+/// The text of the link `path`, or nothing.
+std::optional<std::string> linkText(const std::string& path) {
+    std::string buf(4096, '\0');
+    const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
+    if (n <= 0 || size_t(n) >= buf.size()) return std::nullopt;
+    buf.resize(size_t(n));
+    return buf;
 }
 
 constexpr size_t kNameMax = 255; // bytes of one name in a folder on the usual file systems
@@ -129,7 +167,7 @@ TargetKind targetKind(const std::string& target) {
     struct stat st {};
     if (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return TargetKind::Replace;
     if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return TargetKind::WriteInto;
-    return S_ISDIR(st.st_mode) ? TargetKind::Replace : TargetKind::Refuse; // a folder fails at the rename, named
+    return TargetKind::Refuse;
 }
 
 /// A terminal, a device such as the null device or a pipe takes the bytes as they come: a
@@ -147,9 +185,48 @@ std::optional<FileError> writeInto(const std::string& path, const std::string& t
     return std::nullopt;
 }
 
+/// Writes into a descriptor the process holds open, in the mode it was opened with.
+std::optional<FileError> writeThrough(const std::string& path, int fd, std::string_view bytes, const FileOps& ops) {
+    if (!writeAll(fd, bytes, ops)) return fileErrorFromErrno(path, errno);
+    return std::nullopt;
+}
+
+/// Asks the check about the file to be replaced; on a refusal the temporary goes.
+std::optional<FileError> refusedAtReplace(const ReplaceCheck& check, const std::string& target,
+                                          const std::string& tmpName, const FileOps& ops) {
+    if (!check) return std::nullopt;
+    std::optional<FileError> refusal = check(target);
+    if (refusal) ops.unlink(tmpName.c_str());
+    return refusal;
+}
+
 } // namespace
 
-std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
+std::optional<int> descriptorNamedBy(const std::string& path) {
+    std::string name = path;
+    for (int hop = 0; hop < 40; ++hop) { // the system's own limit of links followed
+        struct stat st {};
+        if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return std::nullopt;
+        const size_t slash = name.rfind('/');
+        const int fd = descriptorNumber(slash == std::string::npos ? name : name.substr(slash + 1));
+        if (fd >= 0 && isOwnDescriptorFolder(directoryOf(name)))
+            return ::fcntl(fd, F_GETFD) != -1 ? std::optional<int>(fd) : std::nullopt;
+        const std::optional<std::string> next = linkText(name);
+        if (!next) return std::nullopt;
+        name = next->front() == '/' ? *next : directoryOf(name) + "/" + *next;
+    }
+    return std::nullopt;
+}
+
+bool namesFolder(const std::string& path) {
+    struct stat st {};
+    return (!path.empty() && path.back() == '/') || (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+}
+
+std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops,
+                                             const ReplaceCheck& check) {
+    if (const std::optional<int> fd = descriptorNamedBy(path)) return writeThrough(path, *fd, bytes, ops);
+    if (namesFolder(path)) return FileError{path, "names a folder, not a file"};
     const std::string target = replacementTarget(path);
     switch (targetKind(target)) {
     case TargetKind::WriteInto: return writeInto(path, target, bytes, ops);
@@ -173,13 +250,15 @@ std::optional<FileError> writeFileAtomically(const std::string& path, std::strin
     };
     if (!writeAll(fd, bytes, ops) || ops.fsync(fd) != 0) return failAfterOpen(true);
     if (ops.close(fd) != 0) return failAfterOpen(false);
+    if (auto refusal = refusedAtReplace(check, target, tmpName, ops)) return refusal;
     if (ops.rename(tmpName.c_str(), target.c_str()) != 0) return failAfterOpen(false);
     syncDirectoryBestEffort(target, ops);
     return std::nullopt;
 }
 
-std::optional<FileError> writeOutputFile(const std::string& path, std::string_view bytes, const FileOps& ops) {
-    if (path != kStandardOutputName) return writeFileAtomically(path, bytes, ops);
+std::optional<FileError> writeOutputFile(const std::string& path, std::string_view bytes, const FileOps& ops,
+                                         const ReplaceCheck& check) {
+    if (path != kStandardOutputName) return writeFileAtomically(path, bytes, ops, check);
     if (!writeAll(STDOUT_FILENO, bytes, ops)) return fileErrorFromErrno("standard output", errno);
     return std::nullopt;
 }
@@ -188,15 +267,20 @@ std::optional<FileError> writeOutputFile(const std::string& path, std::string_vi
 // otherwise hang the program until something writes to it. Regular files ignore the flag.
 constexpr int kReadFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
 
-ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& ops) {
+namespace {
+
+/// Reads up to `limit` bytes; beyond them the file is refused as too large when `refuseBeyond`,
+/// else the bytes read so far are the result.
+ReadResult<std::string> readUpTo(const std::string& path, size_t limit, bool refuseBeyond, const FileOps& ops) {
     ReadResult<std::string> result;
     const int fd = ops.open(path.c_str(), kReadFlags, 0);
     if (fd < 0) return result; // NotOpened: the callers skip such a file silently
     char buf[65536];
     for (;;) {
-        const ssize_t n = ops.read(fd, buf, sizeof buf);
+        const size_t want = refuseBeyond ? sizeof buf : std::min(sizeof buf, limit - result.value.size());
+        const ssize_t n = want == 0 ? 0 : ops.read(fd, buf, want);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 || result.value.size() + static_cast<size_t>(n) > kMaxReadBytes) {
+        if (n < 0 || result.value.size() + static_cast<size_t>(n) > limit) {
             const int err = n < 0 ? errno : EFBIG;
             ops.close(fd);
             result.status = ReadStatus::Failed;
@@ -212,6 +296,16 @@ ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& op
     ops.close(fd);
     result.status = ReadStatus::Ok;
     return result;
+}
+
+} // namespace
+
+ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& ops) {
+    return readUpTo(path, kMaxReadBytes, true, ops);
+}
+
+ReadResult<std::string> readFileStart(const std::string& path, size_t limit, const FileOps& ops) {
+    return readUpTo(path, limit, false, ops);
 }
 
 bool fileCanBeOpened(const std::string& path, const FileOps& ops) {

@@ -16,11 +16,12 @@ struct FileError {
     std::string reason;     // e.g. "Permission denied"
     bool readOnly = false;  // a save refused because the file may not be written (reason "read-only")
     bool tooLarge = false;  // a read refused beyond kMaxReadBytes (reason "File too large")
+    bool tooLargeToSave = false; // a project refused before writing: `size` bytes, beyond kMaxReadBytes
+    size_t size = 0;
+    std::string sentence{}; // a whole message that names the file itself (a refusal of the output rule)
     /// "path: reason", the one line shown to the user; "path is too large to be a Tarvolin4
     /// project" for a refused read (the window words both in its language).
-    std::string text() const {
-        return tooLarge ? path + " is too large to be a Tarvolin4 project (more than 1 MB)" : path + ": " + reason;
-    }
+    std::string text() const;
 };
 
 /// Builds a FileError from an errno value.
@@ -39,6 +40,20 @@ struct FileOps {
 };
 const FileOps& systemFileOps();
 
+/// The descriptor of this process that `path` names through the system's folder of open
+/// descriptors (/dev/stdout, /dev/fd/N, /proc/self/fd/N, or a link leading to one of them), or
+/// nothing for any other name and for a descriptor that is not open.
+std::optional<int> descriptorNamedBy(const std::string& path);
+
+/// True for a name that stands for a folder: one ending in "/", or an existing folder (links
+/// followed). Such a name is no file to write.
+bool namesFolder(const std::string& path);
+
+/// Asked by the writers just before a replace, with the file the new contents are about to take
+/// the place of (links followed at that moment): an error refuses the write and leaves everything
+/// as it was. This is how a rule checked before a long calculation is checked again when writing.
+using ReplaceCheck = std::function<std::optional<FileError>(const std::string& target)>;
+
 /// Writes `bytes` to `path` safely: into a new temporary file in the same directory
 /// (".<name>.tmp<pid>-<n>", the name shortened to keep within 255 bytes), flushed to disk with fsync, then renamed over `path`. If any step
 /// fails, the temporary file is removed, `path` is left exactly as it was, and the error names
@@ -52,8 +67,11 @@ const FileOps& systemFileOps();
 /// directly, without a temporary: it stays what it is. Anything else that is not a regular file
 /// (a block device, a socket) is refused.
 /// A replaced file keeps its permission bits; a new file gets 0666 less the umask.
+/// A name of one of the process's open descriptors (descriptorNamedBy) is written through that
+/// descriptor as it was opened (appended to when opened for appending), never replaced.
+/// A folder name (namesFolder) is refused. `check`, when given, is asked just before the replace.
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,
-                                             const FileOps& ops = systemFileOps());
+                                             const FileOps& ops = systemFileOps(), const ReplaceCheck& check = {});
 
 /// The output name that means standard output ("-").
 inline constexpr const char* kStandardOutputName = "-";
@@ -61,7 +79,7 @@ inline constexpr const char* kStandardOutputName = "-";
 /// writeFileAtomically, except that "-" writes the bytes to standard output (the error then names
 /// "standard output").
 std::optional<FileError> writeOutputFile(const std::string& path, std::string_view bytes,
-                                         const FileOps& ops = systemFileOps());
+                                         const FileOps& ops = systemFileOps(), const ReplaceCheck& check = {});
 
 /// Files larger than this are refused on reading (FileError::tooLarge): every file of the
 /// program is a few kilobytes, and the cap keeps a wrongly chosen file from taking memory and time.
@@ -84,6 +102,10 @@ struct ReadResult {
 /// Failed when a read fails after the open (for instance a directory) or the file exceeds
 /// kMaxReadBytes. The open never blocks: a pipe without a writer reads as empty.
 ReadResult<std::string> readFileBytes(const std::string& path, const FileOps& ops = systemFileOps());
+
+/// The first `limit` bytes of the file (all of it when shorter), never refused for its size;
+/// NotOpened and Failed as readFileBytes.
+ReadResult<std::string> readFileStart(const std::string& path, size_t limit, const FileOps& ops = systemFileOps());
 
 /// Reads the whole file and hands its bytes to `parse` (bytes -> T); the status and the error
 /// come from readFileBytes, so NotOpened and Failed pass through unparsed.

@@ -19,26 +19,52 @@ std::optional<struct stat> regularFileOf(const std::string& path) {
     return st;
 }
 
-bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
 } // namespace
 
-std::optional<OutputRefusal> outputRefusal(const std::string& output, const std::vector<std::string>& inputs,
-                                           OutputKind kind) {
-    const std::optional<struct stat> target = regularFileOf(output);
+OutputRule::OutputRule(const std::vector<std::string>& inputs, OutputKind kind) : kind_(kind) {
+    for (const std::string& input : inputs)
+        if (const std::optional<struct stat> in = regularFileOf(input)) inputs_.push_back({input, in->st_dev, in->st_ino});
+}
+
+std::optional<OutputRefusal> OutputRule::refusalOfFile(const std::string& output, const std::string& file) const {
+    const std::optional<struct stat> target = regularFileOf(file);
     if (!target) return std::nullopt;
-    for (const std::string& input : inputs) {
-        const std::optional<struct stat> in = regularFileOf(input);
-        if (in && sameFile(*in, *target)) return OutputRefusal{OutputRefusal::Reason::IsInput, output, input};
-    }
-    if (kind == OutputKind::Export && readProjectFile(output).ok())
+    for (const Input& in : inputs_)
+        if (in.dev == target->st_dev && in.ino == target->st_ino)
+            return OutputRefusal{OutputRefusal::Reason::IsInput, output, in.name};
+    if (kind_ == OutputKind::Export && isProjectFile(file))
         return OutputRefusal{OutputRefusal::Reason::ReplacesProject, output, output};
     return std::nullopt;
 }
 
+std::optional<OutputRefusal> OutputRule::refusal(const std::string& output) const {
+    if (output != kStandardOutputName && !descriptorNamedBy(output) && namesFolder(output))
+        return OutputRefusal{OutputRefusal::Reason::Folder, output, output};
+    return refusalOfFile(output, output);
+}
+
+ReplaceCheck OutputRule::atWriting(const std::string& output, UiLanguage lang) const {
+    return [rule = *this, output, lang](const std::string& target) -> std::optional<FileError> {
+        const std::optional<OutputRefusal> refusal = rule.refusalOfFile(output, target);
+        if (!refusal) return std::nullopt;
+        FileError e{output, "refused"};
+        e.sentence = outputRefusalText(lang, *refusal);
+        return e;
+    };
+}
+
+std::optional<OutputRefusal> outputRefusal(const std::string& output, const std::vector<std::string>& inputs,
+                                           OutputKind kind) {
+    return OutputRule(inputs, kind).refusal(output);
+}
+
 std::string outputRefusalText(UiLanguage lang, const OutputRefusal& refusal) {
-    return refusal.reason == OutputRefusal::Reason::IsInput ? outputIsInputText(lang, refusal.output, refusal.input)
-                                                            : exportOverProjectText(lang, refusal.output);
+    switch (refusal.reason) {
+    case OutputRefusal::Reason::IsInput: return outputIsInputText(lang, refusal.output, refusal.input);
+    case OutputRefusal::Reason::ReplacesProject: return exportOverProjectText(lang, refusal.output);
+    case OutputRefusal::Reason::Folder: break;
+    }
+    return outputIsFolderText(lang, refusal.output);
 }
 
 } // namespace tv

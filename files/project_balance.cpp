@@ -75,6 +75,7 @@ void append(std::string& out, const BalanceTexts& balance) {
 void Reader::line(std::string_view tag, std::string_view rest) {
     if (tag == "balance") {
         data_ = BalanceTexts{};
+        leftOut_ = 0;
         inBlock_ = true, inItem_ = false;
         return;
     }
@@ -87,6 +88,7 @@ void Reader::line(std::string_view tag, std::string_view rest) {
     else if (tag == "balance_item") {
         inItem_ = b.Rows.size() < size_t(kBalanceRowMax);
         if (inItem_) b.Rows.emplace_back();
+        else ++leftOut_;
     }
     else if (tag == "/balance_item") inItem_ = false;
     else if (inItem_ && tag == "item_name") b.Rows.back().Name = valueFromDisk(rest, tag);

@@ -39,9 +39,12 @@ public:
     void line(std::string_view tag, std::string_view rest);
     /// The block's data, or nothing when the file holds no "<balance>".
     const std::optional<BalanceTexts>& result() const { return data_; }
+    /// The rows of the block beyond kBalanceRowMax, which were not read.
+    size_t rowsLeftOut() const { return leftOut_; }
 
 private:
     std::optional<BalanceTexts> data_;
+    size_t leftOut_ = 0;
     bool inBlock_ = false;
     bool inItem_ = false;
 };

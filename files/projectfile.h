@@ -50,7 +50,8 @@ bool isBareProjectPattern(std::string_view name);
 std::string projectFileBytes(const Aircraft& aircraft, const std::optional<ReferenceValues>& reference);
 
 /// Writes projectFileBytes safely over `path` (see writeFileAtomically): a failed save leaves the
-/// previous file intact and returns the path with the system's reason.
+/// previous file intact and returns the path with the system's reason. Bytes beyond kMaxReadBytes,
+/// which reading refuses, are not written at all (FileError::tooLargeToSave with their size).
 std::optional<FileError> writeProjectFile(const std::string& path, const Aircraft& aircraft,
                                           const std::optional<ReferenceValues>& reference,
                                           const FileOps& ops = systemFileOps());
@@ -85,6 +86,7 @@ struct ProjectTable {
     std::optional<double> NeutralPointX;              // mm, from <xnp>
     std::optional<std::string> Comment;               // UTF-8, lines joined by "\n"
     std::optional<BalanceTexts> Balance;              // from the <balance> block (files/project_balance.h)
+    size_t BalanceRowsLeftOut = 0;                    // rows of the block beyond kBalanceRowMax, not read
     bool olderLayout = false;    // name contains ".da4"/".DA4": read as a plain list of numbers
     bool taggedName = false;     // name contains ".tv4"/".TV4": wings 4 and 5 are applied too
     bool projectTags = false;    // the tag scan met at least one of the project's tags
@@ -106,6 +108,11 @@ ProjectTable parseProjectFile(std::string_view bytes, std::string_view name);
 /// program's text); loading it would turn every value into 10 mm, so it is refused whole.
 /// An older ".da4" file is a plain list of numbers and is never refused.
 ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps& ops = systemFileOps());
+
+/// True when the file is a project: an older ".da4" name that can be read, or a file whose first
+/// megabyte holds one of the project's tags. Its size does not matter: a project too large to be
+/// opened is still a project that an export must not replace.
+bool isProjectFile(const std::string& path, const FileOps& ops = systemFileOps());
 
 /// Writes a read table into the aircraft's texts as loading does: WingCount if 1..5; for each wing
 /// 1..5 its TrapeziumCount if 1..4; the 16 field texts of wings 1..3, and of wings 4..5 only when

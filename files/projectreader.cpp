@@ -161,6 +161,7 @@ void scanTags(LineCursor& lines, ProjectTable& t) {
         balance.line(tl->tag, tl->rest);
     }
     t.Balance = balance.result();
+    t.BalanceRowsLeftOut = balance.rowsLeftOut();
 }
 
 std::string_view fileNamePart(std::string_view path) {
@@ -208,6 +209,15 @@ ReadResult<ProjectTable> readProjectFile(const std::string& path, const FileOps&
         path, [&](std::string_view bytes) { return parseProjectFile(bytes, path); }, ops);
     if (r.ok() && !r.value.olderLayout && !r.value.projectTags) r.status = ReadStatus::NotAProject;
     return r;
+}
+
+bool isProjectFile(const std::string& path, const FileOps& ops) {
+    struct stat st {};
+    if (isBareProjectPattern(path) || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const ReadResult<std::string> start = readFileStart(path, kMaxReadBytes, ops);
+    if (!start.ok()) return false;
+    const ProjectTable t = parseProjectFile(start.value, path);
+    return t.olderLayout || t.projectTags;
 }
 
 namespace {

@@ -104,7 +104,15 @@ std::string projectFileBytes(const Aircraft& aircraft, const std::optional<Refer
 
 std::optional<FileError> writeProjectFile(const std::string& path, const Aircraft& aircraft,
                                           const std::optional<ReferenceValues>& reference, const FileOps& ops) {
-    return writeFileAtomically(path, projectFileBytes(aircraft, reference), ops);
+    const std::string bytes = projectFileBytes(aircraft, reference);
+    // "Open" refuses a file beyond kMaxReadBytes: such a save could not be opened again.
+    if (bytes.size() > kMaxReadBytes) {
+        FileError e{path, "File too large"};
+        e.tooLargeToSave = true;
+        e.size = bytes.size();
+        return e;
+    }
+    return writeFileAtomically(path, bytes, ops);
 }
 
 } // namespace tv

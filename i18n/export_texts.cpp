@@ -27,6 +27,9 @@ const Tri kOpenOrRead{", which is open or was read.", ", die geöffnet ist oder 
 const Tri kOverProject{": not written, it is a Tarvolin4 project; an export never replaces a project.",
                        ": nicht geschrieben, es ist ein Tarvolin4-Projekt; ein Export ersetzt nie ein Projekt.",
                        ": no se ha escrito, es un proyecto de Tarvolin4; una exportación nunca sustituye un proyecto."};
+const Tri kIsFolder{": not written, it names a folder; give the name of a file.",
+                    ": nicht geschrieben, der Name bezeichnet einen Ordner; bitte einen Dateinamen angeben.",
+                    ": no se ha escrito, el nombre designa una carpeta; indique el nombre de un archivo."};
 const Tri kNoResult{"Nothing was exported: the calculation was refused or failed. Correct the aircraft and calculate again.",
                     "Nichts exportiert: die Berechnung wurde abgelehnt oder ist fehlgeschlagen. Flugzeug korrigieren und neu berechnen.",
                     "No se ha exportado nada: el cálculo fue rechazado o falló. Corrija el avión y calcule de nuevo."};
@@ -57,6 +60,7 @@ std::string outputIsInputText(UiLanguage lang, const std::string& output, const 
 std::string exportOverProjectText(UiLanguage lang, const std::string& output) {
     return output + choose(lang, kOverProject);
 }
+std::string outputIsFolderText(UiLanguage lang, const std::string& output) { return output + choose(lang, kIsFolder); }
 std::string exportWithoutResultText(UiLanguage lang) { return choose(lang, kNoResult); }
 std::string projectNotOpenedText(UiLanguage lang, const std::string& path, const std::string& reason) {
     return path + choose(lang, kCannotOpen) + reason;

@@ -25,6 +25,8 @@ const char* csvFileFilter(UiLanguage lang);
 std::string outputIsInputText(UiLanguage lang, const std::string& output, const std::string& input);
 /// An export refused over a project file: "<output>: not written, it is a Tarvolin4 project ...".
 std::string exportOverProjectText(UiLanguage lang, const std::string& output);
+/// An output refused because its name ends in "/" or names a folder.
+std::string outputIsFolderText(UiLanguage lang, const std::string& output);
 /// The window's export (AVL, CSV, PDF) asked for while no calculated result belongs to the model
 /// (the calculation was refused or failed): why nothing was written.
 std::string exportWithoutResultText(UiLanguage lang);

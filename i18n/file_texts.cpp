@@ -10,6 +10,17 @@ const Tri kNotAProject{" is not a Tarvolin4 project", " ist kein Tarvolin4-Proje
 const Tri kReadOnly{": the file is read-only and was not changed",
                     ": die Datei ist schreibgeschützt und wurde nicht verändert",
                     ": el archivo es de solo lectura y no se ha modificado"};
+const Tri kTooLargeToSave[3]{
+    {": not saved: the project would be ", ": nicht gespeichert: das Projekt wäre ", ": no se ha guardado: el proyecto ocuparía "},
+    {" bytes, and a project holds at most ", " Bytes groß, ein Projekt fasst höchstens ",
+     " bytes y un proyecto admite como máximo "},
+    {" bytes (1 MB). Shorten the remark.", " Bytes (1 MB). Bitte die Bemerkung kürzen.",
+     " bytes (1 MB). Acorte el comentario."}};
+const Tri kRowsLeftOut[3]{
+    {": the weight table holds ", ": die Gewichtstabelle fasst ", ": la tabla de pesos admite "},
+    {" rows; ", " Zeilen; ", " filas; se omitieron "},
+    {" were left out. A save keeps only the rows read.", " wurden weggelassen. Gespeichert werden nur die gelesenen Zeilen.",
+     ". Al guardar solo se conservan las filas leídas."}};
 const Tri kReplaced{"These characters cannot be stored in a project file and will be saved as \"?\": ",
                     "Diese Zeichen kann eine Projektdatei nicht speichern, sie werden als \"?\" gespeichert: ",
                     "Estos caracteres no caben en un archivo de proyecto y se guardarán como \"?\": "};
@@ -32,6 +43,24 @@ const BatchReportTexts kBatch[3] = {
 
 std::string notAProjectText(UiLanguage lang, const std::string& path) { return path + choose(lang, kNotAProject); }
 std::string readOnlyFileText(UiLanguage lang, const std::string& path) { return path + choose(lang, kReadOnly); }
+std::string groupedNumber(UiLanguage lang, std::size_t n) {
+    const std::string digits = std::to_string(n);
+    const char mark = lang == UiLanguage::English ? ',' : '.';
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += mark;
+        out += digits[i];
+    }
+    return out;
+}
+std::string projectTooLargeToSaveText(UiLanguage lang, const std::string& path, std::size_t bytes, std::size_t limit) {
+    return path + choose(lang, kTooLargeToSave[0]) + groupedNumber(lang, bytes) + choose(lang, kTooLargeToSave[1]) +
+           groupedNumber(lang, limit) + choose(lang, kTooLargeToSave[2]);
+}
+std::string balanceRowsLeftOutText(UiLanguage lang, const std::string& path, int rowMax, std::size_t leftOut) {
+    return path + choose(lang, kRowsLeftOut[0]) + std::to_string(rowMax) + choose(lang, kRowsLeftOut[1]) +
+           groupedNumber(lang, leftOut) + choose(lang, kRowsLeftOut[2]);
+}
 std::string replacedCharactersText(UiLanguage lang, const std::string& characters) {
     return choose(lang, kReplaced) + characters;
 }

@@ -116,6 +116,15 @@ std::string separationImpossibleLine(UiLanguage lang, int wing);
 std::string notAProjectText(UiLanguage lang, const std::string& path);
 /// "plane.tv4: the file is read-only and was not changed".
 std::string readOnlyFileText(UiLanguage lang, const std::string& path);
+/// The number with its thousands marked as the language does: "9,970" in English, "9.970" in
+/// German and Spanish.
+std::string groupedNumber(UiLanguage lang, std::size_t n);
+/// A save refused because the file would exceed what "Open" reads: "plane.tv4: not saved: the
+/// project would be 1,114,231 bytes, and a project holds at most 1,048,576 bytes (1 MB). ...".
+std::string projectTooLargeToSaveText(UiLanguage lang, const std::string& path, std::size_t bytes, std::size_t limit);
+/// A project opened with more weight rows than the table holds: "plane.tv4: the weight table
+/// holds 30 rows; 9,970 were left out. A save keeps only the rows read."
+std::string balanceRowsLeftOutText(UiLanguage lang, const std::string& path, int rowMax, std::size_t leftOut);
 /// The warning before a save: the listed characters will be written as "?".
 std::string replacedCharactersText(UiLanguage lang, const std::string& characters);
 

@@ -6,14 +6,18 @@
 
 namespace tv {
 
-std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts, UiLanguage lang) {
+std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts, UiLanguage lang,
+                                             std::string* note) {
     texts = defaultAircraftTexts();
+    if (note) note->clear();
     if (file.empty()) return std::nullopt;
     const ReadResult<ProjectTable> r = readProjectFile(file);
     if (r.status == ReadStatus::NotOpened) return file + ": cannot be opened";
     if (r.status == ReadStatus::Failed) return r.error.text();
     if (r.status == ReadStatus::NotAProject) return notAProjectText(lang, file);
     applyProjectTable(r.value, texts);
+    if (note && r.value.BalanceRowsLeftOut > 0)
+        *note = balanceRowsLeftOutText(lang, file, kBalanceRowMax, r.value.BalanceRowsLeftOut);
     return std::nullopt;
 }
 

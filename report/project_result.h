@@ -26,9 +26,10 @@ struct BatchResult {
 
 /// Loads `file` into the default aircraft's field texts as opening a project does; an empty name
 /// keeps the built-in default aircraft. Returns the error text (in `lang`) when the file cannot be
-/// read or is not a project.
+/// read or is not a project. `note`, when given, receives what was read but left out (weight rows
+/// beyond the table's), "" when nothing was.
 std::optional<std::string> loadAircraftTexts(const std::string& file, AircraftTexts& texts,
-                                             UiLanguage lang = UiLanguage::English);
+                                             UiLanguage lang = UiLanguage::English, std::string* note = nullptr);
 
 /// Computes the planforms, runs the calculation and the stability numbers for `desiredMargin` %,
 /// and the balance figures of texts.Balance (without a result only those of the table).

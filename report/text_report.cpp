@@ -12,12 +12,54 @@ namespace {
 
 std::string fx(double v, int width, int decimals) { return formatFixed(v, width, decimals); }
 
+void hexEscape(std::string& out, const char* prefix, unsigned value, int digits) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += prefix;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
+}
+
+/// The length of the well-formed UTF-8 sequence at text[i] (2..4), or 0 for a byte that starts none.
+size_t utf8Length(std::string_view text, size_t i) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned lead = byte(i);
+    const size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+    if (n == 0 || i + n > text.size()) return 0;
+    for (size_t k = 1; k < n; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    return n;
+}
+
 } // namespace
+
+std::string visibleText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            out += char(c);
+            ++i;
+        } else if (c < 0x80) {
+            hexEscape(out, "\\x", c, 2); // C0 controls (ESC, NUL, line breaks) and DEL
+            ++i;
+        } else if (const size_t n = utf8Length(text, i); n == 0) {
+            hexEscape(out, "\\x", c, 2); // a byte of no character: shown, not passed to the terminal
+            ++i;
+        } else if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+            hexEscape(out, "\\u", static_cast<unsigned char>(text[i + 1]), 4); // C1 controls U+0080..U+009F
+            i += 2;
+        } else {
+            out.append(text.substr(i, n));
+            i += n;
+        }
+    }
+    return out;
+}
 
 std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang) {
     const BatchReportTexts& t = batchReportTexts(lang);
     std::ostringstream out;
-    out << t.project << (r.file.empty() ? t.builtIn : r.file) << "\n";
+    out << t.project << (r.file.empty() ? t.builtIn : visibleText(r.file)) << "\n";
     out << t.wings << r.aircraft.WingCount << t.panels << ws.PanelTotal << "\n";
     for (int w = 1; w <= r.aircraft.WingCount; ++w) {
         const Wing& wing = r.aircraft.Wings[w];
@@ -37,7 +79,7 @@ std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLangua
     if (!r.calculated) {
         out << t.noResult << "\n";
         for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, r.stability, false))
-            out << line << "\n";
+            out << visibleText(line) << "\n";
         return out.str();
     }
     const StabilityNumbers& n = r.stability;
@@ -48,7 +90,7 @@ std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLangua
         << fx(n.CgLow, 0, 1) << " mm (" << fx(n.RecommendedMarginLow, 0, 0) << " %)\n";
     out << t.cgFor << fx(n.DesiredMargin, 0, 1) << " %: " << fx(n.CgDesired, 0, 1) << " mm\n";
     for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, n, true))
-        out << line << "\n";
+        out << visibleText(line) << "\n";
     return out.str();
 }
 

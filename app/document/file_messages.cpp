@@ -19,6 +19,7 @@ QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
 } // namespace
 
 QString saveErrorText(tv::UiLanguage lang, const tv::FileError& e) {
+    if (e.tooLargeToSave) return qs(tv::projectTooLargeToSaveText(lang, e.path, e.size, tv::kMaxReadBytes));
     return qs(e.readOnly ? tv::readOnlyFileText(lang, e.path) : e.text());
 }
 

@@ -208,6 +208,9 @@ tv::ReadStatus ProjectCommands::load(const QString& name) {
     m_doc.noteRecent(name);
     rebuildRecentMenu();
     m_win.startHistory();
+    // Said whenever the file is opened: a save would write the shorter table over it.
+    if (r.value.BalanceRowsLeftOut > 0)
+        showError(qs(tv::balanceRowsLeftOutText(lang, name.toStdString(), tv::kBalanceRowMax, r.value.BalanceRowsLeftOut)));
     return r.status;
 }
 

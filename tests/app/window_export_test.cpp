@@ -55,12 +55,16 @@ TEST_F(WindowTest, ExportsAddTheirExtensionAndNeverReplaceAProject) {
         {"ExportAvl1", "other.tv4", nullptr},   // another project, not the open one
         {"ExportCsv1", "other.tv4", nullptr},
         {"ExportPdf1", "other.tv4", "other.tv4.pdf"}, // beside the project, not over it
+        {"ExportAvl1", "d/", nullptr}, // a folder's name: no hidden ".avl" inside
+        {"ExportCsv1", "d/", nullptr},
+        {"ExportPdf1", "d/", nullptr},
     };
     for (const Row& r : rows) {
         TForm1& f = make();
         QFile::remove(path("other.tv4"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(TV_TEST_DATA "/../../examples/two-wing.tv4"), path("other.tv4")));
         const QByteArray project = readAll(path("other.tv4"));
+        QDir(dir.path()).mkpath(QStringLiteral("d"));
         const bool report = QString(r.action) == "ExportPdf1";
         if (report) click("SpeedButton4");
         dialogs.errors.clear();
@@ -75,7 +79,7 @@ TEST_F(WindowTest, ExportsAddTheirExtensionAndNeverReplaceAProject) {
             EXPECT_EQ(dialogs.errors.size(), 1) << r.action << " " << r.chosen;
             EXPECT_EQ(f.latticeKnown(), report) << r.action << ": a refused export calculates nothing";
         }
-        for (const char* name : {"report.txt", "Report.PDF.pdf", "deck.txt.avl"})
+        for (const char* name : {"report.txt", "Report.PDF.pdf", "deck.txt.avl", "d/.avl", "d/.csv", "d/.pdf"})
             EXPECT_FALSE(QFile::exists(path(name))) << r.action << " " << name;
         for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
             if (name != "other.tv4" && name != r.written) QFile::remove(path(name));

@@ -147,6 +147,39 @@ TEST_F(WindowTest, SavingWarnsOfCharactersTheFileCannotHold) {
     EXPECT_EQ(dialogs.warnings.size(), 2) << "nothing to replace, nothing asked";
 }
 
+// What "Save" writes, "Open" reads: a remark that would take the file beyond the size "Open"
+// accepts is refused with the size and the limit, and the file saved before stays.
+TEST_F(WindowTest, AProjectTooLargeToOpenIsNotSaved) {
+    make();
+    dialogs.answers.push_back(path("plane.tv4"));
+    trigger("Save2");
+    const QByteArray before = readAll(path("plane.tv4"));
+    get<QPlainTextEdit>("Memo2")->setPlainText(QString(1100000, QLatin1Char('r')));
+    trigger("Save3");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(path("plane.tv4") + ": not saved")) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].contains("1,048,576 bytes (1 MB)")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(readAll(path("plane.tv4")), before);
+}
+
+// A table with more rows than the window holds is said to have lost them when it is opened,
+// before any save could write the shorter table over the file.
+TEST_F(WindowTest, OpeningMoreWeightRowsThanTheTableHoldsSaysSo) {
+    make();
+    std::string rows;
+    for (int i = 0; i < 10000; ++i) rows += "  <balance_item>\r\n   <item_name>r</item_name>\r\n  </balance_item>\r\n";
+    QFile big(path("heavy.tv4"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(("<aircraft>\r\n <balance>\r\n" + rows + " </balance>\r\n</aircraft>\r\n").c_str());
+    big.close();
+    dialogs.answers.push_back(path("heavy.tv4"));
+    trigger("Open2");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], path("heavy.tv4") + ": the weight table holds 30 rows; 9,970 were left out. "
+                                                     "A save keeps only the rows read.");
+    EXPECT_EQ(text("Lab_FName"), path("heavy.tv4")) << "the rows read are opened";
+}
+
 TEST_F(WindowTest, StartUpArgumentOpensTheNameAsGiven) {
     auto saveWithX2 = [&](const char* x2, const QString& name) {
         make();

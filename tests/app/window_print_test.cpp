@@ -159,6 +159,30 @@ TEST_F(PrintWindowTest, TheProgramWritesThePdfWithoutAWindowAndRefusesBadCommand
     }
 }
 
+// Standard output appended to a file and the PDF named /dev/stdout: the PDF follows the file's
+// earlier bytes. A folder is refused.
+TEST_F(PrintWindowTest, ThePdfCommandAppendsToStandardOutputsFileAndRefusesAFolder) {
+    QFile log(path(QStringLiteral("log.txt")));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("precious\n");
+    log.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("d")));
+    const QString shell = QStringLiteral("cd '%1' && exec '%2' --pdf %3 >>log.txt 2>err.txt");
+    for (const QString& out : {QStringLiteral("/dev/stdout"), QStringLiteral("d/")}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("DISPLAY"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("sh"), {QStringLiteral("-c"), shell.arg(dir.path(), QStringLiteral(TARVOLIN4_EXE), out)});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), out == QStringLiteral("d/") ? 2 : 0) << out.toStdString();
+    }
+    EXPECT_TRUE(readAll(path(QStringLiteral("err.txt"))).contains("names a folder"));
+    EXPECT_TRUE(readAll(path(QStringLiteral("log.txt"))).startsWith("precious\n%PDF-"));
+    EXPECT_TRUE(QDir(path(QStringLiteral("d"))).isEmpty());
+}
+
 TEST_F(PrintWindowTest, EachRequestComposesThePageInTheLanguageOfTheMoment) {
     // TV_PRINT_PNG=<folder> also writes the three pages as PNG files there, for looking at them.
     const QString folder = qEnvironmentVariable("TV_PRINT_PNG");

@@ -48,7 +48,7 @@ ReadDeck readDeck(const std::string& text) {
     for (std::string l; std::getline(in, l);) {
         const auto first = l.find_first_not_of(" \t");
         if (first == std::string::npos || l[first] == '#' || l[first] == '!') continue;
-        lines.push_back(l);
+        lines.push_back(l.substr(0, l.find('!'))); // the rest of a line after "!" is a comment too
     }
     ReadDeck d;
     std::size_t i = 0;
@@ -206,13 +206,13 @@ TEST(AvlDeck, TitleAndNamesKeepOneLineAndNumbersTheirPoint) {
     EXPECT_EQ(d.surfaces[0].sections.at(1).at(5), 1); // the last section's count is not read: 1
 }
 
-// Read by AVL's rules (blank lines and lines starting with '#' or '!' skipped), the title line
-// is never lost: the header keeps its four numeric lines after it and the surface its name.
+// Read by AVL's rules (blank lines and lines starting with '#' or '!' skipped, a line cut at '!'),
+// the title line is never lost nor cut short: the header keeps its four numeric lines after it and the surface its name.
 TEST(AvlDeck, ATitleThatLooksLikeACommentOrBlankKeepsTheHeaderInPlace) {
     const struct {
         const char* title;
         const char* read;
-    } rows[] = {{"#3 glider", "- #3 glider"}, {"!plane", "- !plane"}, {"  # spaced", "- # spaced"},
+    } rows[] = {{"#3 glider", "- #3 glider"}, {"!plane", "|plane"}, {"Fox! Mk 2", "Fox| Mk 2"}, {" ! x", "| x"}, {"  # spaced", "- # spaced"},
                 {"", "-"}, {"   ", "-"}, {"\t", "-"}, {"\r\nsecond", "-"}, {"  lead", "lead"}, {"plain", "plain"}};
     for (const auto& r : rows) {
         AvlDeck deck;

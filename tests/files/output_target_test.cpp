@@ -9,6 +9,7 @@
 #include "tempdir.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -171,6 +172,118 @@ TEST(OutputTarget, APipeOrDeviceIsNoProjectToRead) {
         EXPECT_EQ(r.error.text(), path + ": not a regular file");
     }
     ::alarm(0);
+}
+
+} // namespace
+
+namespace {
+
+/// A file of the scratch folder opened for appending (as a shell's ">>" opens standard output),
+/// holding "precious\n"; closed with the fixture.
+struct AppendedFile {
+    tvtest::TempDir dir;
+    std::string path = dir.file("log.txt");
+    int fd = -1;
+    AppendedFile() {
+        tvtest::spit(path, "precious\n");
+        fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    }
+    ~AppendedFile() { ::close(fd); }
+};
+
+// A name that leads to one of the process's open descriptors is that descriptor's file as it was
+// opened: appended to, never replaced by a new file.
+TEST(OutputTarget, ANameOfAnOpenDescriptorIsWrittenThroughIt) {
+    AppendedFile log;
+    ASSERT_GE(log.fd, 0);
+    const std::string byNumber = "/proc/self/fd/" + std::to_string(log.fd);
+    const std::string link = log.dir.file("out.csv");
+    ASSERT_EQ(::symlink(byNumber.c_str(), link.c_str()), 0);
+    struct stat before {};
+    ::stat(log.path.c_str(), &before);
+    EXPECT_EQ(tv::descriptorNamedBy(byNumber), log.fd);
+    EXPECT_EQ(tv::descriptorNamedBy(link), log.fd);
+    EXPECT_EQ(tv::descriptorNamedBy(log.path), std::nullopt) << "the file's own name is a file";
+    EXPECT_FALSE(tv::writeOutputFile(byNumber, "a,b\n"));
+    EXPECT_FALSE(tv::writeFileAtomically(link, "c,d\n"));
+    EXPECT_EQ(slurp(log.path), "precious\na,b\nc,d\n");
+    struct stat after {};
+    ::stat(log.path.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, not a replacement";
+    EXPECT_EQ(log.dir.entryCount(), 2u);
+
+    const int readOnly = ::open(log.path.c_str(), O_RDONLY | O_CLOEXEC);
+    const auto err = tv::writeOutputFile("/proc/self/fd/" + std::to_string(readOnly), "x");
+    ::close(readOnly);
+    EXPECT_TRUE(err) << "a descriptor opened for reading takes nothing";
+    EXPECT_EQ(slurp(log.path), "precious\na,b\nc,d\n");
+}
+
+// The rule is applied again when the bytes are written: a link made after the first check, to an
+// input or a project, is refused then and the file it names kept.
+TEST(OutputTarget, ALinkMadeAfterTheCheckIsRefusedWhenWriting) {
+    TempDir dir;
+    const std::string project = dir.file("plane.tv4");
+    const std::string other = dir.file("other.tv4");
+    ASSERT_FALSE(tv::writeProjectFile(project, tv::computeAircraft(tv::defaultAircraftTexts()), std::nullopt));
+    ASSERT_FALSE(tv::writeProjectFile(other, tv::computeAircraft(tv::defaultAircraftTexts()), std::nullopt));
+    const std::string projectBytes = slurp(project);
+    const std::string out = dir.file("out.csv");
+    const tv::OutputRule rule({project}, tv::OutputKind::Export);
+    for (const std::string& swappedIn : {project, other}) {
+        ASSERT_FALSE(rule.refusal(out)) << "nothing there yet";
+        ASSERT_EQ(::symlink(swappedIn.c_str(), out.c_str()), 0);
+        const auto err = tv::writeOutputFile(out, "a,b\n", tv::systemFileOps(), rule.atWriting(out, tv::UiLanguage::English));
+        ASSERT_TRUE(err) << swappedIn;
+        EXPECT_NE(err->text().find("not written"), std::string::npos) << err->text();
+        EXPECT_EQ(slurp(swappedIn), projectBytes);
+        ::unlink(out.c_str());
+    }
+    // The swap between the writer's own look at the name and the replace: the replace takes the
+    // name's place and never the project's.
+    tv::FileOps ops = tv::systemFileOps();
+    ops.fsync = [&](int fd) {
+        ::symlink(project.c_str(), out.c_str());
+        return ::fsync(fd);
+    };
+    (void)tv::writeOutputFile(out, "a,b\n", ops, rule.atWriting(out, tv::UiLanguage::English));
+    EXPECT_EQ(slurp(project), projectBytes);
+    EXPECT_EQ(dir.entryCount(), 3u) << "no temporary left";
+}
+
+// A folder, or a name ending in "/", is no file to write: refused with the reason, nothing made.
+TEST(OutputTarget, AFolderNameIsRefused) {
+    TempDir dir;
+    ::mkdir(dir.file("d").c_str(), 0700);
+    ::symlink(dir.file("d").c_str(), dir.file("link").c_str());
+    for (const std::string& name : {dir.file("d"), dir.file("d/"), dir.file("link"), dir.file("new/")}) {
+        const auto refusal = tv::outputRefusal(name, {}, tv::OutputKind::Export);
+        ASSERT_TRUE(refusal) << name;
+        EXPECT_EQ(refusal->reason, tv::OutputRefusal::Reason::Folder) << name;
+        EXPECT_NE(tv::outputRefusalText(tv::UiLanguage::English, *refusal).find("folder"), std::string::npos);
+        const auto err = tv::writeOutputFile(name, "x");
+        ASSERT_TRUE(err) << name;
+        EXPECT_NE(err->text().find("folder"), std::string::npos) << err->text();
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("d")), {}), 0) << "no hidden file inside";
+    EXPECT_EQ(dir.entryCount(), 2u);
+}
+
+// Whether a file is a project is seen from its first bytes, whatever its size: an export does not
+// replace a project of more than a megabyte.
+TEST(OutputTarget, ALargeProjectIsStillAProject) {
+    TempDir dir;
+    const std::string big = dir.file("big.tv4");
+    tv::Aircraft a = tv::computeAircraft(tv::defaultAircraftTexts());
+    a.Comment = std::string(tv::kMaxReadBytes + 1000, 'r');
+    spit(big, tv::projectFileBytes(a, std::nullopt));
+    spit(dir.file("big.csv"), std::string(tv::kMaxReadBytes + 1000, ','));
+    EXPECT_TRUE(tv::isProjectFile(big));
+    EXPECT_FALSE(tv::isProjectFile(dir.file("big.csv")));
+    const auto refusal = tv::outputRefusal(big, {}, tv::OutputKind::Export);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->reason, tv::OutputRefusal::Reason::ReplacesProject);
+    EXPECT_FALSE(tv::outputRefusal(dir.file("big.csv"), {}, tv::OutputKind::Export));
 }
 
 } // namespace

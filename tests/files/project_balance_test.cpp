@@ -111,6 +111,8 @@ TEST(BalanceBlock, TagsOutsideTheBlockAndRowsBeyondThirtyAreIgnored) {
     bytes.insert(bytes.find(" <comment>"), "   <item_mass>999</item_mass>\r\n  <my_cg>1</my_cg>\r\n");
     const tv::ProjectTable t = tv::parseProjectFile(bytes, "plane.tv4");
     EXPECT_EQ(*t.Balance, b);
+    EXPECT_EQ(t.BalanceRowsLeftOut, 1u) << "the row left out is counted, to be said";
+    EXPECT_EQ(tv::parseProjectFile(tv::projectFileBytes(twoWings(b), kRef), "plane.tv4").BalanceRowsLeftOut, 0u);
 }
 
 TEST(BalanceBlock, OpeningAProjectWithoutABlockClearsTheTable) {

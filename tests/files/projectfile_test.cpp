@@ -88,6 +88,25 @@ TEST(ProjectWriter, CountsOutsideTheirRangesAreClampedNotIndexed) {
     EXPECT_NE(tv::projectFileBytes(a, std::nullopt).find("<wings_count>1</wings_count>"), std::string::npos);
 }
 
+// The writer keeps to the size the reader accepts: a file of exactly kMaxReadBytes is written and
+// reads back; one byte more is refused with its size, and the file saved before stays.
+TEST(ProjectWriter, AProjectTheReaderWouldRefuseIsNotWritten) {
+    tvtest::TempDir dir;
+    const std::string path = dir.file("plane.tv4");
+    tv::Aircraft a = tv::computeAircraft(tv::defaultAircraftTexts());
+    const size_t frame = tv::projectFileBytes(a, std::nullopt).size();
+    a.Comment = std::string(tv::kMaxReadBytes - frame, 'r');
+    ASSERT_FALSE(tv::writeProjectFile(path, a, std::nullopt));
+    EXPECT_TRUE(tv::readProjectFile(path).ok());
+    const std::string saved = tvtest::slurp(path);
+    a.Comment += 'r';
+    const auto err = tv::writeProjectFile(path, a, std::nullopt);
+    ASSERT_TRUE(err);
+    EXPECT_TRUE(err->tooLargeToSave);
+    EXPECT_EQ(err->size, tv::kMaxReadBytes + 1);
+    EXPECT_EQ(tvtest::slurp(path), saved);
+}
+
 TEST(ProjectFileName, SaveNormalisation) {
     const std::pair<const char*, const char*> rows[] = {
         {"plane.da4", "plane.tv4"}, {"PLANE.DA4", "PLANE.TV4"}, {"plane", "plane.tv4"},
