@@ -104,6 +104,12 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
         result.outcome = RefinedOutcome::FactorFailed;
         return result;
     }
+    return refineOnFactor(A, ld, b, x, n, work);
+}
+
+RefinedResult refineOnFactor(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work) {
+    RefinedResult result;
+    if (n <= 0) return result.outcome = RefinedOutcome::Converged, result;
     singleSolve(work, n, b, x);
     double* r = work.Residual.data();
     double previous = 0;
@@ -143,7 +149,7 @@ SolveStatus solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& p
             return SolveStatus::Solved;
         }
     }
-    return SIMQ902(M, kPanelLimit, b, n, progress);
+    return SIMQ902Pivoted(M, kPanelLimit, b, n, ws.EliminationPivots.data(), progress);
 }
 
 } // namespace tv
