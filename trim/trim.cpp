@@ -58,6 +58,13 @@ double setVariable(const Aircraft& ac, const TrimSettings& s, const TrimResult& 
     return a.Sections[1].Twist - a.Sections[ac.Wings[r.VariableWing].SectionCount].Twist;
 }
 
+/// +1 when wing k stands ahead of the reference wing (quarter points of the mean chords), else -1:
+/// the decalage is the front wing's incidence minus the rear wing's.
+double frontWingSign(const Aircraft& ac, int k, int reference) {
+    const auto quarter = [&](int w) { return ac.Wings[w].PositionX + ac.Wings[w].planform.r25; };
+    return quarter(k) < quarter(reference) ? 1.0 : -1.0;
+}
+
 struct Solutions {
     TrimLoads unit, base, variable; // per radian of alpha; the settings; per radian of the variable
     std::vector<double> baseGamma, variableGamma; // 1-based
@@ -211,8 +218,9 @@ TrimResult computeTrim(const Aircraft& ac, SolverWorkspace& ws, const TrimReques
     chooseVariable(ac, ws, request, r);
     if (!acceptRequest(ac, ws, request, s, r)) return r;
     r.VariableSet = setVariable(ac, s, r);
+    const double sign = frontWingSign(ac, r.VariableWing, ws.ReferenceWing);
     if (r.Variable == TrimVariable::Incidence && r.VariableWing != ws.ReferenceWing)
-        r.Decalage = r.VariableSet - s.Wings[ws.ReferenceWing].Incidence;
+        r.Decalage = sign * (r.VariableSet - s.Wings[ws.ReferenceWing].Incidence);
     Solutions sol;
     const std::vector<StripSetting> strips = stripSettings(ac, ws, s, r.VariableWing, r.Variable == TrimVariable::Washout);
     if (!solveSides(ac, ws, strips, request.CgX, sol)) return refused(r, TrimProblem::SolveFailed);
@@ -223,7 +231,7 @@ TrimResult computeTrim(const Aircraft& ac, SolverWorkspace& ws, const TrimReques
     if (!solveTrim(k, request, area, r, alpha, delta)) return r;
     r.Alpha = alpha / kDeg;
     r.VariableTrim = r.VariableSet + delta / kDeg;
-    if (r.Decalage) r.Decalage = *r.Decalage + delta / kDeg;
+    if (r.Decalage) r.Decalage = *r.Decalage + sign * delta / kDeg;
     const TrimLoads at = combine(alpha, sol.unit, sol.base, delta, sol.variable);
     r.Cl = at.Lift / area;
     r.Cm = at.Moment / (area * ws.ReferenceChord);

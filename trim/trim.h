@@ -95,7 +95,7 @@ struct TrimResult {
     int VariableWing = 0;     // the wing the variable belongs to
     double VariableSet = 0;   // degrees: the variable as the settings have it
     double VariableTrim = 0;  // degrees: at trim (as set: VariableSet)
-    std::optional<double> Decalage; // incidence of the trim wing minus the reference wing's, degrees
+    std::optional<double> Decalage; // the front wing's incidence minus the rear one's (trim and reference wing), degrees
     double CgX = 0;           // mm
     double Mass = 0;          // g, 0 when none is known
     double Density = 0;       // kg/m^3
