@@ -102,6 +102,9 @@ bool isCountLine(const Point& p) {
     return p.x >= 2 && p.z >= 2 && p.x == std::floor(p.x) && p.z == std::floor(p.z);
 }
 
+/// Counts that the points after them can hold (a count beyond them is not converted at all).
+bool countsFit(const Point& p, size_t points) { return p.x + p.z <= double(points); }
+
 } // namespace
 
 AirfoilCoefficients thinAirfoil(const CamberLine& camber) {
@@ -162,8 +165,8 @@ Airfoil airfoilFromCoordinates(std::string_view text) {
     if (points.empty()) return failed(a, AirfoilError::Empty, 0);
     Surface upper, lower;
     if (isCountLine(points.front())) {
+        if (!countsFit(points.front(), points.size() - 1)) return failed(a, AirfoilError::SingleSurface, 0);
         const size_t nu = size_t(points.front().x), nl = size_t(points.front().z);
-        if (points.size() < 1 + nu + nl) return failed(a, AirfoilError::SingleSurface, 0);
         upper.assign(points.begin() + 1, points.begin() + 1 + long(nu));
         lower.assign(points.begin() + 1 + long(nu), points.begin() + 1 + long(nu + nl));
     } else {
@@ -179,6 +182,9 @@ Airfoil airfoilFromCoordinates(std::string_view text) {
     const double x0 = std::max(upper.front().x, lower.front().x), x1 = std::min(upper.back().x, lower.back().x);
     if (!(x1 > x0) || !std::isfinite(x1 - x0)) return failed(a, AirfoilError::SingleSurface, 0);
     a.Coefficients = thinAirfoil(camberOf(upper, lower));
+    // Coordinates near the largest numbers overflow on the way: no airfoil comes of them.
+    if (!std::isfinite(a.Coefficients.Alpha0Deg) || !std::isfinite(a.Coefficients.Cm0))
+        return failed(a, AirfoilError::NotNumeric, 0);
     return a;
 }
 

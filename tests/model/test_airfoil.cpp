@@ -106,7 +106,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, BadAirfoilFile, ::testing::Values(
     BadFileRow{"s\n1 0\n0.5 0.1\n0.7 0.1\n0 0\n0.5 -0.1\n1 0\n", AirfoilError::OutOfOrder, 3},
     BadFileRow{"s\n0 0\n0.5 0.1\n1 0\n", AirfoilError::SingleSurface, 0},
     BadFileRow{"s\n1 0\n0.5 0.1\n0 0\n", AirfoilError::SingleSurface, 0},
-    BadFileRow{"s\n9 9\n0 0\n1 0\n", AirfoilError::SingleSurface, 0}));
+    BadFileRow{"s\n9 9\n0 0\n1 0\n", AirfoilError::SingleSurface, 0},
+    BadFileRow{"s\n1e300 1e300\n0 0\n1 0\n", AirfoilError::SingleSurface, 0},
+    BadFileRow{"s\n1 0\n0.5 1e308\n0 0\n0.5 1e308\n1 0\n", AirfoilError::NotNumeric, 0}));
 
 TEST(TrimSettings, TextsReadLenientlyAndANacaNameFillsEmptyValues) {
     TrimTexts t;
