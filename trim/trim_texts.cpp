@@ -58,6 +58,20 @@ std::string trimProblemText(UiLanguage lang, const TrimResult& r) {
     return "";
 }
 
+std::string airfoilErrorText(UiLanguage lang, const Airfoil& a) {
+    std::string text;
+    switch (a.Error) {
+    case AirfoilError::None: return "";
+    case AirfoilError::Unreadable: text = pick(lang, "the airfoil file cannot be read", "die Profildatei laesst sich nicht lesen", "el archivo del perfil no se puede leer"); break;
+    case AirfoilError::Empty: text = pick(lang, "the airfoil file holds no coordinates", "die Profildatei enthaelt keine Koordinaten", "el archivo del perfil no contiene coordenadas"); break;
+    case AirfoilError::NotNumeric: text = pick(lang, "the airfoil file holds a line that is not two numbers", "die Profildatei enthaelt eine Zeile, die nicht aus zwei Zahlen besteht", "el archivo del perfil contiene una linea que no son dos numeros"); break;
+    case AirfoilError::OutOfOrder: text = pick(lang, "the airfoil's coordinates are out of order", "die Koordinaten des Profils sind nicht geordnet", "las coordenadas del perfil no estan en orden"); break;
+    case AirfoilError::SingleSurface: text = pick(lang, "the airfoil file does not describe both surfaces", "die Profildatei beschreibt nicht beide Seiten", "el archivo del perfil no describe ambas superficies"); break;
+    }
+    if (a.Line > 0) text += std::string(pick(lang, " (line ", " (Zeile ", " (linea ")) + std::to_string(a.Line) + ")";
+    return text;
+}
+
 std::vector<std::string> trimReportLines(UiLanguage lang, const TrimResult& r) {
     std::vector<std::string> out;
     out.push_back(std::string(pick(lang, "Trim at CG ", "Trimm im Schwerpunkt ", "Equilibrio con CG ")) + fx(r.CgX, 1) + " mm");

@@ -1,6 +1,8 @@
 // The trim block of a project: round trip of every typed text, and that the rules of the readers
 // from before it read the same aircraft.
+#include "files/airfoil_file.h"
 #include "files/projectfile.h"
+#include "tempdir.h"
 #include "model/planform.h"
 
 #include <gtest/gtest.h>
@@ -80,4 +82,18 @@ TEST(TrimBlock, NumbersOutsideTheWingsAndSectionsAreIgnoredAndOpeningClearsOldSe
     texts.Trim = nastyTrim();
     tv::applyProjectTable(tv::parseProjectFile(tv::projectFileBytes(twoWings({}), kRef), "p.tv4"), texts);
     EXPECT_TRUE(texts.Trim.empty());
+}
+
+TEST(AirfoilFile, AFileThatCannotBeReadIsUnreadableWithItsReason) {
+    tvtest::TempDir dir;
+    std::ofstream(dir.file("clark.dat")) << "CLARK Y\n1 0\n0.5 0.08\n0 0\n0.5 -0.02\n1 0\n";
+    const tv::Airfoil ok = tv::readAirfoilFile(dir.file("clark.dat"));
+    EXPECT_TRUE(ok.ok());
+    EXPECT_EQ(ok.Name, "CLARK Y");
+    EXPECT_LT(ok.Coefficients.Alpha0Deg, 0);
+    for (const std::string& path : {dir.file("missing.dat"), dir.path(), std::string("/dev/null")}) {
+        std::string reason;
+        EXPECT_EQ(tv::readAirfoilFile(path, &reason).Error, tv::AirfoilError::Unreadable) << path;
+        EXPECT_FALSE(reason.empty()) << path;
+    }
 }
