@@ -6,6 +6,8 @@
 
 #include "model/planform.h"
 #include "solver/calculation.h"
+#include "solver/factor_solve.h"
+#include "solver/refined_solve.h"
 #include "trim/trim.h"
 
 #include <benchmark/benchmark.h>
@@ -62,6 +64,22 @@ void trimAfterCalculation(benchmark::State& state, bool exact) {
     state.counters["ratio_min"] = *std::min_element(ratio.begin(), ratio.end());
     state.counters["ratio_max"] = *std::max_element(ratio.begin(), ratio.end());
 }
+
+/// The trim's two right-hand sides on the factorisation of the refined solve: the part of the
+/// trim that grows with the square of the panels.
+void BM_TrimSides3000(benchmark::State& state) {
+    tv::SolverWorkspace& ws = workspace();
+    tv::Aircraft ac = trimmedLargeAircraft();
+    tv::runCalculation(ac, ws, tv::UiLanguage::English);
+    std::vector<double> a(ws.PanelTotal), b(ws.PanelTotal);
+    for (auto _ : state) {
+        std::fill(a.begin(), a.end(), -0.5);
+        std::fill(b.begin(), b.end(), -1.5);
+        if (tv::solveSidesOnLatticeFactor(ws, {a.data(), b.data()}) != tv::SolveStatus::Solved)
+            return state.SkipWithError("not solved");
+    }
+}
+BENCHMARK(BM_TrimSides3000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_Trim3000(benchmark::State& state) { trimAfterCalculation(state, false); }
 void BM_Trim3000Exact(benchmark::State& state) { trimAfterCalculation(state, true); }

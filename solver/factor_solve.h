@@ -5,6 +5,8 @@
 #include "solver/simq902.h"
 #include "solver/workspace.h"
 
+#include <vector>
+
 namespace tv {
 
 /// Whether the last calculation left a factorisation to solve on: its evaluation ran and its
@@ -16,5 +18,17 @@ bool latticeFactorAvailable(const SolverWorkspace& ws);
 /// way, else through SIMQ902's elimination. Singular when no factorisation is there, the
 /// refinement does not converge for this b, or the solution is not finite.
 SolveStatus solveOnLatticeFactor(SolverWorkspace& ws, double* b);
+
+/// A correction below this share of the solution ends the refinement of solveSidesOnLatticeFactor.
+inline constexpr double kSidesTolerance = 1e-12;
+
+/// Several right-hand sides at once (sides[k], PanelTotal entries each, replaced by the
+/// solutions), for figures shown to a few digits: on the single-precision factor every
+/// refinement step takes one pass over the double matrix for all sides, with plain double
+/// residuals, until the corrections are (or, by their steady shrinking, the next would be) below
+/// kSidesTolerance of the solutions (at most kRefinementStepLimit steps); on SIMQ902's
+/// elimination each side is replayed as in
+/// solveOnLatticeFactor. Singular as there.
+SolveStatus solveSidesOnLatticeFactor(SolverWorkspace& ws, const std::vector<double*>& sides);
 
 } // namespace tv

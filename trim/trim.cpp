@@ -85,8 +85,7 @@ bool solveSides(const Aircraft& ac, SolverWorkspace& ws, const std::vector<Strip
             }
         }
     }
-    if (solveOnLatticeFactor(ws, base.data()) != SolveStatus::Solved) return false;
-    if (solveOnLatticeFactor(ws, variable.data()) != SolveStatus::Solved) return false;
+    if (solveSidesOnLatticeFactor(ws, {base.data(), variable.data()}) != SolveStatus::Solved) return false;
     out.baseGamma.assign(1, 0.0), out.variableGamma.assign(1, 0.0);
     out.baseGamma.insert(out.baseGamma.end(), base.begin(), base.end());
     out.variableGamma.insert(out.variableGamma.end(), variable.begin(), variable.end());
