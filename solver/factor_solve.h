@@ -13,12 +13,6 @@ namespace tv {
 /// system was solved.
 bool latticeFactorAvailable(const SolverWorkspace& ws);
 
-/// Solves the system for b (ws.PanelTotal entries, replaced by the solution) on that
-/// factorisation: refined against the double matrix when the calculation's solve converged that
-/// way, else through SIMQ902's elimination. Singular when no factorisation is there, the
-/// refinement does not converge for this b, or the solution is not finite.
-SolveStatus solveOnLatticeFactor(SolverWorkspace& ws, double* b);
-
 /// A correction below this share of the solution ends the refinement of solveSidesOnLatticeFactor.
 inline constexpr double kSidesTolerance = 1e-12;
 
@@ -27,8 +21,9 @@ inline constexpr double kSidesTolerance = 1e-12;
 /// refinement step takes one pass over the double matrix for all sides, with plain double
 /// residuals, until the corrections are (or, by their steady shrinking, the next would be) below
 /// kSidesTolerance of the solutions (at most kRefinementStepLimit steps); on SIMQ902's
-/// elimination each side is replayed as in
-/// solveOnLatticeFactor. Singular as there.
+/// elimination (the exact path, a small system, or the refinement's fallback) each side is
+/// replayed with its pivots. Singular when no factorisation is there, the refinement does not
+/// converge, or a solution is not finite.
 SolveStatus solveSidesOnLatticeFactor(SolverWorkspace& ws, const std::vector<double*>& sides);
 
 } // namespace tv

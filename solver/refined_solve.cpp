@@ -104,12 +104,6 @@ RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, 
         result.outcome = RefinedOutcome::FactorFailed;
         return result;
     }
-    return refineOnFactor(A, ld, b, x, n, work);
-}
-
-RefinedResult refineOnFactor(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work) {
-    RefinedResult result;
-    if (n <= 0) return result.outcome = RefinedOutcome::Converged, result;
     singleSolve(work, n, b, x);
     double* r = work.Residual.data();
     double previous = 0;

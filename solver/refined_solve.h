@@ -23,10 +23,6 @@ inline constexpr int kRefinedSolveFrom = 1000;
 RefinedResult solveRefined(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work,
                            const EliminationProgress& progress = {});
 
-/// The refinement alone, on the factorisation in work that solveRefined made for A (n unknowns):
-/// a further right-hand side b solved into x without factorising again. x is as solveRefined's.
-RefinedResult refineOnFactor(const double* A, int ld, const double* b, double* x, int n, RefinementWork& work);
-
 /// LOES's solve of the scaled system in ws.Matrix (PanelTotal unknowns, leading dimension
 /// kPanelLimit) with the right-hand side in ws.RightHandSide, which receives the solution.
 /// Refined unless ws.ExactSolve is set or the system has fewer than kRefinedSolveFrom unknowns;

@@ -1,6 +1,5 @@
 // Further right-hand sides on the factorisation a solve left behind: the double elimination's
-// replay and the refinement on the single-precision factor give what a new solve gives.
-#include "solver/refined_solve.h"
+// replay gives what a new elimination gives.
 #include "solver/simq902.h"
 
 #include <gtest/gtest.h>
@@ -52,21 +51,6 @@ TEST_P(ResolveSizes, ReplayOnTheEliminatedMatrixMatchesANewElimination) {
     EXPECT_LT(largestDifference(second, fresh), 1e-10);
 }
 INSTANTIATE_TEST_SUITE_P(Columns, ResolveSizes, ::testing::Values(1, 17, 128, 300));
-
-TEST(RefineOnFactor, AFurtherSideOnTheSingleFactorIsTheDoubleSolution) {
-    const int n = 1100;
-    const std::vector<double> a = randomSystem(n, 3, 40);
-    RefinementWork work;
-    std::vector<double> x(n);
-    const std::vector<double> first = randomVector(n, 4);
-    ASSERT_EQ(solveRefined(a.data(), n, first.data(), x.data(), n, work).outcome, RefinedOutcome::Converged);
-
-    const std::vector<double> second = randomVector(n, 5);
-    ASSERT_EQ(refineOnFactor(a.data(), n, second.data(), x.data(), n, work).outcome, RefinedOutcome::Converged);
-    std::vector<double> exact = second, copy = a;
-    ASSERT_EQ(SIMQ902(copy.data(), n, exact.data(), n), SolveStatus::Solved);
-    EXPECT_LT(largestDifference(x, exact), 1e-13);
-}
 
 } // namespace
 } // namespace tv
