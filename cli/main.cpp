@@ -1,8 +1,13 @@
-// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]
+// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--avl FILE] [--csv FILE]
+//                [--trim] [--trim-cl CL | --trim-speed V] [--mass G] [--trim-wing K] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
 // built-in default aircraft). --json writes JSON Lines: one object per file, in the order given.
 // --cg gives the static margin and verdict of a CG at x (mm, aircraft frame) in place of the
 // project's own "My CG".
+// --trim adds the trim at the CG of --cg, else the project's My CG, else the CG of the desired
+// margin: as set, or with --trim-cl / --trim-speed (m/s) the setting that trims there (the
+// incidence of wing --trim-wing, by default the first that is not the reference wing; on an
+// aircraft of one wing its washout); --mass (g) in place of the project's flying mass.
 // --exact-solve eliminates in double precision only, instead of in single precision refined to
 // the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project
 // calculated; "-" as their FILE is standard output (the report is then left out), and so is a name
@@ -15,8 +20,10 @@
 // refused), 3 an unexpected internal failure; 1 also when the memory for a calculation is missing.
 #include "cli/batch_exports.h"
 #include "files/output_target.h"
+#include "model/parse.h"
 #include "report/json_report.h"
 #include "report/text_report.h"
+#include "report/trim_report.h"
 #include "solver/blas_cores.h"
 #include "stability/balance.h"
 
@@ -43,11 +50,14 @@ struct Options {
     tv::UiLanguage lang = tv::UiLanguage::English;
     std::string avl; // deck to write, "" for none
     std::string csv; // load table to write, "" for none
+    bool trim = false;
+    tv::TrimOptions trimOptions;
     std::vector<std::string> files;
 };
 
 constexpr const char* kUsage =
-    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--avl FILE] [--csv FILE] [FILE ...]\n"
+    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--avl FILE] [--csv FILE]\n"
+    "                      [--trim] [--trim-cl CL | --trim-speed V] [--mass G] [--trim-wing K] [FILE ...]\n"
     "       tarvolin4-calc --version | --help\n"
     "--avl and --csv take - for standard output (the report is then left out).\n";
 
@@ -95,6 +105,24 @@ bool toStandardOutput(const std::string& output) {
                                     a.st_ino == b.st_ino);
 }
 
+// A trim option's value: a positive number (a wing 1..5 for --trim-wing); false after saying why.
+bool parseTrimOption(const std::string& a, const std::string& v, Options& o) {
+    const std::optional<double> x = tv::parseStrictReal(v);
+    o.trim = true;
+    tv::TrimOptions& t = o.trimOptions;
+    if (a == "--trim-wing") {
+        if (!x || *x != std::floor(*x) || *x < 1 || *x > tv::kWingMax) return refuse("--trim-wing takes a wing 1 to 5, not \"" + v + "\"");
+        t.TrimWing = int(*x);
+        return true;
+    }
+    if (!x || !(*x > 0) || *x > 1e9) return refuse(a + " takes a number above 0, not \"" + v + "\"");
+    if (a == "--mass") t.Mass = *x;
+    else if (t.Question != tv::TrimQuestion::AsSet) return refuse("--trim-cl and --trim-speed exclude each other");
+    else if (a == "--trim-cl") t.Question = tv::TrimQuestion::TargetCl, t.TargetCl = *x;
+    else t.Question = tv::TrimQuestion::TargetSpeed, t.TargetSpeed = *x;
+    return true;
+}
+
 // Returns false (after printing why) when the arguments cannot be understood.
 bool parseArguments(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
@@ -103,6 +131,11 @@ bool parseArguments(int argc, char** argv, Options& o) {
             o.json = true;
         } else if (a == "--exact-solve") {
             o.exactSolve = true;
+        } else if (a == "--trim") {
+            o.trim = true;
+        } else if (a == "--trim-cl" || a == "--trim-speed" || a == "--mass" || a == "--trim-wing") {
+            if (i + 1 >= argc) return refuse(a + " needs a value");
+            if (!parseTrimOption(a, argv[++i], o)) return false;
         } else if (a == "--margin" || a == "--cg" || a == "--lang" || a == "--avl" || a == "--csv") {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
@@ -195,7 +228,8 @@ int calculateFiles(const Options& o, const tv::OutputRule& rule) {
         }
         if (!note.empty()) std::cerr << "tarvolin4-calc: " << note << std::endl;
         if (!o.cg.empty()) useCgOption(texts.Balance, o.cg);
-        const tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
+        tv::BatchResult r = tv::calculateProject(file, texts, *ws, o.lang, o.margin);
+        if (o.trim) tv::addTrim(r, *ws, o.trimOptions);
         for (const std::string& line : ws->Messages) std::cerr << prefix << line << "\n";
         std::cerr.flush();
         if (!reportToStandardOutput(o)) {

@@ -46,7 +46,7 @@ void appendSurface(std::string& out, const AvlSurface& s) {
         const int nspan = i + 1 < s.sections.size() ? c.Nspan : 1;
         line(out, "SECTION");
         line(out, "!Xle  Yle  Zle  Chord  Ainc  Nspan  Sspace");
-        line(out, num(c.Xle) + "  " + num(c.Yle) + "  " + num(c.Zle) + "  " + num(c.Chord) + "  0.0  " +
+        line(out, num(c.Xle) + "  " + num(c.Yle) + "  " + num(c.Zle) + "  " + num(c.Chord) + "  " + num(c.Ainc) + "  " +
                       std::to_string(nspan) + "  0.0");
     }
 }
@@ -59,6 +59,9 @@ std::string avlDeckBytes(const AvlDeck& deck) {
     line(out, "# Geometry written by Tarvolin4; all lengths in millimetres.");
     line(out, "# Flat-plate surfaces, equal chordwise spacing, one section per strip edge of tapered panels:");
     line(out, "# the lattice of Tarvolin4's own calculation, panel for panel.");
+    line(out, "# Ainc = incidence + twist - zero-lift angle of the sections: the same linear problem as the trim.");
+    if (deck.sectionMoments)
+        line(out, "# The airfoils' moment coefficients Cm0 have no place in a flat deck: AVL's Cm leaves them out.");
     line(out, "!Mach");
     line(out, "0.0");
     line(out, "!iYsym  iZsym  Zsym");

@@ -16,6 +16,7 @@ namespace tv {
 struct AvlSection {
     double Xle = 0, Yle = 0, Zle = 0, Chord = 0;
     int Nspan = 1;
+    double Ainc = 0; // degrees: incidence + twist - zero-lift angle at this section's y
 };
 
 /// One SURFACE: mirrored about y = 0 (YDUPLICATE 0.0), in COMPONENT 1, moved by TRANSLATE.
@@ -31,6 +32,7 @@ struct AvlDeck {
     double Sref = 0, Cref = 0, Bref = 0; // mm^2 (both halves), mm, mm
     double Xref = 0;                     // mm; the neutral point when neutralPointKnown
     bool neutralPointKnown = false;
+    bool sectionMoments = false; // an airfoil has a moment coefficient, which the flat deck cannot hold
     std::vector<AvlSurface> surfaces;
 };
 

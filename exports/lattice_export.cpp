@@ -1,5 +1,7 @@
 #include "exports/lattice_export.h"
 
+#include "trim/strip_settings.h"
+
 #include <cmath>
 
 namespace tv {
@@ -15,6 +17,14 @@ AvlSection stripEdge(const SolverWorkspace& ws, const Wing& wing, int s, int w, 
     c.Yle = outer ? ws.StripYRight(s, w) : ws.StripYLeft(s, w);
     c.Chord = x(n + 1, s, w) - x(1, s, w);
     return c;
+}
+
+/// Whether any section of a wing in use has a moment coefficient.
+bool hasSectionMoments(const Aircraft& ac, const TrimSettings& s) {
+    for (int w = 1; w <= ac.WingCount && w <= kWingMax; ++w)
+        for (int k = 1; k <= ac.Wings[w].SectionCount && k <= kSectionMax; ++k)
+            if (s.Wings[w].Sections[k].Cm0 != 0) return true;
+    return false;
 }
 
 std::vector<AvlSection> surfaceSections(const SolverWorkspace& ws, const Wing& wing, int w) {
@@ -52,6 +62,8 @@ AvlDeck avlDeckFromLattice(const Aircraft& ac, const SolverWorkspace& ws, const 
     if (r >= 1 && r <= kWingMax && ws.SpanwiseStrips[r] > 0) d.Bref = 2 * ws.StripYRight(ws.SpanwiseStrips[r], r);
     d.neutralPointKnown = neutralPointKnown && std::isfinite(ws.NeutralPointX);
     d.Xref = d.neutralPointKnown ? ws.NeutralPointX : 0.0;
+    const TrimSettings settings = trimSettings(ac.Trim);
+    d.sectionMoments = hasSectionMoments(ac, settings);
     for (int w = 1; w <= ac.WingCount && w <= kWingMax; ++w) {
         AvlSurface s;
         s.name = names[w];
@@ -59,6 +71,7 @@ AvlDeck avlDeckFromLattice(const Aircraft& ac, const SolverWorkspace& ws, const 
         s.dx = ac.Wings[w].PositionX;
         s.dz = ws.SolverWingZ[w];
         s.sections = surfaceSections(ws, ac.Wings[w], w);
+        for (AvlSection& c : s.sections) c.Ainc = settingAngleAt(ac.Wings[w], settings.Wings[w], c.Yle);
         d.surfaces.push_back(std::move(s));
     }
     return d;

@@ -21,6 +21,7 @@ namespace tv {
 /// trapezium, one pair with Nspan = its strip count inside a trapezium of constant chord (whose
 /// strips are equally wide). Reference area and chord from the evaluation, Bref = twice the outer
 /// edge of the reference wing's last strip; Xref = NeutralPointX when neutralPointKnown, else 0.
+/// Every section's Ainc is the trim settings' incidence + twist - zero-lift angle at its y.
 AvlDeck avlDeckFromLattice(const Aircraft& ac, const SolverWorkspace& ws, const std::string& title,
                            const std::array<std::string, kWingMax + 1>& names, bool neutralPointKnown);
 

@@ -87,6 +87,7 @@ struct ProjectTable {
     std::optional<std::string> Comment;               // UTF-8, lines joined by "\n"
     std::optional<BalanceTexts> Balance;              // from the <balance> block (files/project_balance.h)
     size_t BalanceRowsLeftOut = 0;                    // rows of the block beyond kBalanceRowMax, not read
+    std::optional<TrimTexts> Trim;                    // from the <trim> block (files/project_trim.h)
     bool olderLayout = false;    // name contains ".da4"/".DA4": read as a plain list of numbers
     bool taggedName = false;     // name contains ".tv4"/".TV4": wings 4 and 5 are applied too
     bool projectTags = false;    // the tag scan met at least one of the project's tags
@@ -118,7 +119,8 @@ bool isProjectFile(const std::string& path, const FileOps& ops = systemFileOps()
 /// 1..5 its TrapeziumCount if 1..4; the 16 field texts of wings 1..3, and of wings 4..5 only when
 /// table.taggedName, each value right-aligned in width 4 ("  50", "1850", "-135"); the comment if
 /// the file gave one; the balance data of the file's block, or none (a project without a block has
-/// no table: the previous project's rows must not stay). Anything else keeps its text. Reference
+/// no table: the previous project's rows must not stay); the trim settings likewise. Anything
+/// else keeps its text. Reference
 /// values are not part of the texts: the window sets ReferenceArea = table.ReferenceArea.value_or(0),
 /// takes the other two when present, and knows a neutral point when ReferenceArea > 0.
 void applyProjectTable(const ProjectTable& table, AircraftTexts& texts);

@@ -1,6 +1,7 @@
 #include "files/commentend.h"
 #include "files/encoding.h"
 #include "files/project_balance.h"
+#include "files/project_trim.h"
 #include "files/projectfile.h"
 #include "files/textlines.h"
 #include "model/numformat.h"
@@ -147,6 +148,7 @@ bool isProjectTag(std::string_view tag) {
 void scanTags(LineCursor& lines, ProjectTable& t) {
     ScanState st;
     project_balance::Reader balance;
+    project_trim::Reader trim;
     while (const auto line = lines.next()) {
         const std::optional<TagLine> tl = splitTag(*line);
         if (!tl) continue;
@@ -159,9 +161,11 @@ void scanTags(LineCursor& lines, ProjectTable& t) {
         // exactly as there: what they make of the block is what this reader makes of it.
         applyTag(tl->tag, tl->value, st, t);
         balance.line(tl->tag, tl->rest);
+        trim.line(tl->tag, tl->rest);
     }
     t.Balance = balance.result();
     t.BalanceRowsLeftOut = balance.rowsLeftOut();
+    t.Trim = trim.result();
 }
 
 std::string_view fileNamePart(std::string_view path) {
@@ -251,6 +255,7 @@ void applyProjectTable(const ProjectTable& table, AircraftTexts& texts) {
     for (int w = 1; w <= lastWing; ++w) applyWingFields(table.wings[w], texts.wings[w]);
     if (table.Comment) texts.Comment = *table.Comment;
     texts.Balance = table.Balance.value_or(BalanceTexts{});
+    texts.Trim = table.Trim.value_or(TrimTexts{});
 }
 
 } // namespace tv

@@ -1,6 +1,7 @@
 #include "files/commentend.h"
 #include "files/encoding.h"
 #include "files/project_balance.h"
+#include "files/project_trim.h"
 #include "files/projectfile.h"
 #include "files/textlines.h"
 #include "model/numformat.h"
@@ -96,6 +97,7 @@ std::string projectFileBytes(const Aircraft& aircraft, const std::optional<Refer
         appendLine(out, " ");
     }
     project_balance::append(out, aircraft.Balance);
+    project_trim::append(out, aircraft.Trim);
     textLine(out, " <comment>", commentOnDisk(aircraft.Comment), "</comment>");
     appendLine(out, "</aircraft>");
     appendLine(out, " ");

@@ -3,6 +3,7 @@
 // All arrays are 1-based as the rest of the program indexes them; element 0 is unused.
 // The model is always derived from the input field texts (AircraftTexts) by the lenient parse.
 #include "model/balance.h"
+#include "model/trim_settings.h"
 
 #include <array>
 #include <cstdint>
@@ -51,6 +52,7 @@ struct AircraftTexts {
     std::array<WingTexts, kWingMax + 1> wings{}; // [1..5]
     std::string Comment;
     BalanceTexts Balance; // My CG and the weight-and-balance table
+    TrimTexts Trim;       // incidence, twist and airfoils, flying mass and air density
 };
 
 /// The built-in default aircraft (field texts, counts; the comment is left empty).
@@ -87,6 +89,7 @@ struct Aircraft {
     std::array<Wing, kWingMax + 1> Wings{}; // [1..5], always five
     std::string Comment;
     BalanceTexts Balance; // as the texts hold it
+    TrimTexts Trim;       // as the texts hold it (model/trim_settings.h: trimSettings reads them)
 };
 
 } // namespace tv

@@ -62,6 +62,7 @@ Aircraft computeAircraft(const AircraftTexts& texts) {
     for (int w = 1; w <= kWingMax; ++w) a.Wings[w] = computeWing(texts.wings[w]);
     a.Comment = texts.Comment;
     a.Balance = texts.Balance;
+    a.Trim = texts.Trim;
     return a;
 }
 

@@ -1,5 +1,6 @@
 #include "report/json_report.h"
 
+#include "report/trim_report.h"
 #include "stability/balance_lines.h"
 
 #include <cmath>
@@ -141,6 +142,7 @@ nlohmann::json jsonReport(const BatchResult& r, const SolverWorkspace& ws, UiLan
     }
     j["Wings"] = std::move(wings);
     addBalance(j, r, lang);
+    if (r.trim) j["Trim"] = trimJson(*r.trim, lang);
     return j;
 }
 

@@ -7,6 +7,7 @@
 #include "solver/workspace.h"
 #include "stability/balance.h"
 #include "stability/stability.h"
+#include "trim/trim.h"
 
 #include <array>
 #include <optional>
@@ -22,6 +23,7 @@ struct BatchResult {
     StabilityNumbers stability;
     BalanceFigures balance;  // My CG, the weight-and-balance table, loading and tail volumes
     bool calculated = false; // the run finished without a failure
+    std::optional<TrimResult> trim; // when the trim was asked for (report/trim_report.h)
 };
 
 /// Loads `file` into the default aircraft's field texts as opening a project does; an empty name

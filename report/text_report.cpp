@@ -3,6 +3,7 @@
 #include "model/numformat.h"
 #include "model/planform.h"
 #include "stability/balance_lines.h"
+#include "trim/trim_texts.h"
 
 #include <sstream>
 
@@ -91,6 +92,8 @@ std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLangua
     out << t.cgFor << fx(n.DesiredMargin, 0, 1) << " %: " << fx(n.CgDesired, 0, 1) << " mm\n";
     for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, n, true))
         out << visibleText(line) << "\n";
+    if (r.trim)
+        for (const std::string& line : trimReportLines(lang, *r.trim)) out << visibleText(line) << "\n";
     return out.str();
 }
 

@@ -164,7 +164,7 @@ SolveStatus solveLatticeSystem(SolverWorkspace& ws, const EliminationProgress& p
             return SolveStatus::Solved;
         }
     }
-    return SIMQ902(M, n, b, n, progress);
+    return SIMQ902Pivoted(M, n, b, n, ws.EliminationPivots.data(), progress);
 }
 
 } // namespace tv

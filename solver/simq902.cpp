@@ -80,6 +80,7 @@ struct System {
     double* b;
     int n;
     int blockStart; // first column of the block being eliminated: row swaps start here
+    int* pivots;    // pivot row of every column, or null
 
     double* row(int r) const { return M + static_cast<std::ptrdiff_t>(r) * ld; }
     double& at(int r, int c) const { return row(r)[c]; }
@@ -115,6 +116,7 @@ bool eliminateLeaf(const System& s, int c0, int w) {
     int p = pickPivot(s, c0, best);
     for (int j = c0; j < end; ++j) {
         if (best == 0) return true;
+        if (s.pivots) s.pivots[j] = p;
         swapRows(s, p, j);
         double* pivotRow = s.row(j);
         const double factor = 1.0 / pivotRow[j];
@@ -169,9 +171,13 @@ void backSubstitute(const System& s) {
 } // namespace
 
 SolveStatus SIMQ902(double* M, int ld, double* b, int n, const EliminationProgress& progress) {
+    return SIMQ902Pivoted(M, ld, b, n, nullptr, progress);
+}
+
+SolveStatus SIMQ902Pivoted(double* M, int ld, double* b, int n, int* pivots, const EliminationProgress& progress) {
     if (n <= 0) return SolveStatus::Solved;
     if (ld < n) return SolveStatus::Singular;
-    System s{M, ld, b, n, 0};
+    System s{M, ld, b, n, 0, pivots};
     for (int i = 0; i < n; i += kBlock) {
         const int w = std::min(kBlock, n - i);
         s.blockStart = i;
@@ -180,6 +186,27 @@ SolveStatus SIMQ902(double* M, int ld, double* b, int n, const EliminationProgre
         if (progress) progress(n - i - w);
     }
     backSubstitute(s);
+    return finiteOrSingular(b, n);
+}
+
+// Inside a block every row exchange reached the block's multipliers, so they stand in the row
+// order of the block's end: the block's exchanges are applied to b first, then its columns
+// eliminate (the lower triangle with the pivots on its diagonal, then the rows below). Earlier
+// blocks' multipliers were not exchanged later, and b had passed them already.
+SolveStatus SIMQ902Resolve(const double* M, int ld, const int* pivots, double* b, int n) {
+    if (n <= 0) return SolveStatus::Solved;
+    if (ld < n) return SolveStatus::Singular;
+    for (int i = 0; i < n; i += kBlock) {
+        const int w = std::min(kBlock, n - i);
+        for (int j = i; j < i + w; ++j) std::swap(b[pivots[j]], b[j]);
+        const double* diagonal = M + static_cast<std::ptrdiff_t>(i) * ld + i;
+        cblas_dtrsv(CblasRowMajor, CblasLower, CblasNoTrans, CblasNonUnit, w, diagonal, ld, b + i, 1);
+        const int below = n - i - w;
+        if (below > 0)
+            cblas_dgemv(CblasRowMajor, CblasNoTrans, below, w, -1.0, diagonal + static_cast<std::ptrdiff_t>(w) * ld,
+                        ld, b + i, 1, 1.0, b + i + w, 1);
+    }
+    cblas_dtrsv(CblasRowMajor, CblasUpper, CblasNoTrans, CblasUnit, n, M, ld, b, 1);
     return finiteOrSingular(b, n);
 }
 

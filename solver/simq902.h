@@ -22,6 +22,15 @@ using EliminationProgress = std::function<void(int columnsLeft)>;
 /// and last with 0 on success.
 SolveStatus SIMQ902(double* M, int ld, double* b, int n, const EliminationProgress& progress = {});
 
+/// SIMQ902 that also writes the pivot row of every column into pivots (n entries), so that
+/// SIMQ902Resolve can solve further right-hand sides on the eliminated M.
+SolveStatus SIMQ902Pivoted(double* M, int ld, double* b, int n, int* pivots, const EliminationProgress& progress = {});
+
+/// Solves M * x = b once more on the M that SIMQ902 eliminated (with its pivots), for another b
+/// (n entries, replaced by x): the row exchanges, the forward elimination and the back
+/// substitution replayed block by block, no new elimination. Singular when x is not finite.
+SolveStatus SIMQ902Resolve(const double* M, int ld, const int* pivots, double* b, int n);
+
 /// The plain column-by-column elimination (triple loop), the reference the blocked one must match.
 SolveStatus SIMQ902Literal(double* M, int ld, double* b, int n, const EliminationProgress& progress = {});
 

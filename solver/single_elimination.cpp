@@ -23,10 +23,13 @@ bool factorSingleTransposed(float* M, int n, int* pivots) {
 }
 
 void solveFactoredSingleTransposed(const float* M, int n, const int* pivots, float* b) {
-    if (n <= 0) return;
-    const int one = 1;
+    solveFactoredSingleTransposed(M, n, pivots, b, 1);
+}
+
+void solveFactoredSingleTransposed(const float* M, int n, const int* pivots, float* b, int nrhs) {
+    if (n <= 0 || nrhs <= 0) return;
     int info = 0;
-    sgetrs_("T", &n, &one, M, &n, pivots, b, &n, &info, 1); // M read as M^T: its transpose is M
+    sgetrs_("T", &n, &nrhs, M, &n, pivots, b, &n, &info, 1); // M read as M^T: its transpose is M
 }
 
 } // namespace tv

@@ -18,4 +18,8 @@ bool factorSingleTransposed(float* M, int n, int* pivots);
 /// Solves M * x = b with the factorisation of factorSingleTransposed; b (n entries) becomes x.
 void solveFactoredSingleTransposed(const float* M, int n, const int* pivots, float* b);
 
+/// The same for nrhs right-hand sides at once (b holds them one after the other, n entries each):
+/// one pass over the factorisation for all of them.
+void solveFactoredSingleTransposed(const float* M, int n, const int* pivots, float* b, int nrhs);
+
 } // namespace tv

@@ -221,6 +221,7 @@ struct SolverWorkspace {
     bool ExactSolve = false;      // solve in double precision only (no single-precision refinement)
     RefinementWork Refinement;    // the refined solve's storage, grown to PanelTotal
     RefinedResult LastRefinement; // how the last refined solve ended (the exact path leaves it cleared)
+    std::array<int, kPanelLimit> EliminationPivots{}; // SIMQ902's pivot rows: further sides on its factor
 
     // ---- Results (WIRBEL_ERG) --------------------------------------------------------------------
     PanelArray PanelLoad;   // [k][s][w], rows 1..n: 2 * circulation / panel length, per radian

@@ -378,3 +378,54 @@ TEST(BatchOutput, AnUnwritableOutputExitsWithTwo) {
         EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2) << format;
     }
 }
+
+namespace {
+
+/// The glider example with a cambered wing and a flat tail, saved with its trim settings.
+fs::path trimmedProject(const fs::path& dir) {
+    AircraftTexts texts;
+    EXPECT_FALSE(loadAircraftTexts(std::string(TV_TEST_DATA) + "/../../examples/glider-2m.tv4", texts));
+    for (int s = 1; s <= kSectionMax; ++s) texts.Trim.Wings[1].Sections[s].Airfoil = "NACA 2412";
+    texts.Trim.Mass = "1500";
+    const fs::path project = dir / "trimmed.tv4";
+    EXPECT_FALSE(writeProjectFile(project.string(), computeAircraft(texts), std::nullopt));
+    return project;
+}
+
+} // namespace
+
+TEST_F(BatchTest, TrimAtATargetLiftGivesTheDecalageSpeedAndEveryKey) {
+    const fs::path project = trimmedProject(dir_);
+    const CalcRun run = runCalc("--json --trim-cl 0.5 " + project.string());
+    ASSERT_EQ(run.status, 0);
+    const nlohmann::json j = nlohmann::json::parse(run.out);
+    const nlohmann::json& t = j["Trim"];
+    EXPECT_TRUE(t["Problem"].is_null());
+    EXPECT_NEAR(t["CL"].get<double>(), 0.5, 1e-9);
+    EXPECT_GT(t["Decalage"].get<double>(), 0); // a cambered wing and a symmetric tail
+    EXPECT_LT(t["Decalage"].get<double>(), 3);
+    const double v = std::sqrt(2 * 1.5 * 9.81 / (1.225 * j["ReferenceArea"].get<double>() * 1e-6 * 0.5));
+    EXPECT_NEAR(t["Speed"].get<double>(), v, 1e-9);
+    EXPECT_DOUBLE_EQ(t["CgX"].get<double>(), j["CgDesired"].get<double>());
+    for (const char* key : {"Alpha", "VariableTrim", "CDi", "SpanEfficiency", "CLalpha", "HigherClWing"})
+        EXPECT_TRUE(t[key].is_number()) << key;
+    EXPECT_EQ(t["Wings"].size(), 2u);
+    EXPECT_EQ(t["Curve"].size(), 17u);
+    // The same at the speed it gives; the CG of --cg behind the neutral point has no stable trim.
+    const nlohmann::json atSpeed = nlohmann::json::parse(runCalc("--json --trim-speed " + formatFixed(v, 0, 9) + " " + project.string()).out);
+    EXPECT_NEAR(atSpeed["Trim"]["CL"].get<double>(), 0.5, 1e-6);
+    const double behind = j["NeutralPointX"].get<double>() + 10;
+    const nlohmann::json aft = nlohmann::json::parse(runCalc("--json --trim --cg " + formatFixed(behind, 0, 1) + " " + project.string()).out);
+    EXPECT_EQ(aft["Trim"]["Problem"], "no-stable-trim");
+    EXPECT_TRUE(aft["Trim"]["CL"].is_null());
+    EXPECT_TRUE(runCalc("--trim " + project.string()).out.find("Trim at CG") != std::string::npos);
+}
+
+TEST_F(BatchTest, TrimOptionsOutsideTheirRangeAreRefused) {
+    for (const char* args : {"--mass 0", "--mass -5", "--trim-cl abc", "--trim-speed 0", "--trim-wing 6",
+                             "--trim-wing 1.5", "--trim-cl 0.5 --trim-speed 10", "--trim-cl"}) {
+        std::string err;
+        EXPECT_EQ(runCalc(args, &err).status, 2) << args;
+        EXPECT_NE(err.find("usage"), std::string::npos) << args;
+    }
+}

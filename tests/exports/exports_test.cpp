@@ -236,3 +236,29 @@ TEST(AvlDeck, ATitleThatLooksLikeACommentOrBlankKeepsTheHeaderInPlace) {
 
 } // namespace
 } // namespace tv
+
+namespace tv {
+namespace {
+
+// A wing with incidence, tip twist and airfoils: each section line carries i + t - alpha0 at its
+// own y, and the deck says that the airfoils' moments are not in it.
+TEST(AvlDeck, SectionsCarryIncidenceTwistAndZeroLiftAngle) {
+    Aircraft ac = testing::aircraftOf({testing::trapeziumWing(300, 150, 900)});
+    ac.Trim.Wings[1].Incidence = "2";
+    ac.Trim.Wings[1].Sections[1] = {"0", "", "-3", "-0.05"};
+    ac.Trim.Wings[1].Sections[2] = {"-4", "", "1", "0.02"};
+    SolverWorkspace& ws = testing::sharedWorkspace();
+    runCalculation(ac, ws, UiLanguage::English);
+    ASSERT_TRUE(resultsUsable(ws));
+    const std::string bytes = avlDeckBytes(avlDeckFromLattice(ac, ws, "t", exportWingNames(UiLanguage::English), true));
+    const ReadDeck d = readDeck(bytes);
+    ASSERT_EQ(d.surfaces.size(), 1u);
+    for (const std::vector<double>& s : d.surfaces[0].sections) {
+        const double f = s.at(1) / 900; // the section's fraction of the half span
+        EXPECT_NEAR(s.at(4), 2 + (-4 * f) - (-3 + 4 * f), 1e-4) << s.at(1);
+    }
+    EXPECT_NE(bytes.find("Cm0"), std::string::npos);
+}
+
+} // namespace
+} // namespace tv
