@@ -1,5 +1,6 @@
 #include "files/project_balance.h"
 
+#include "files/block_values.h"
 #include "files/commentend.h"
 #include "files/encoding.h"
 #include "files/textlines.h"
@@ -9,6 +10,10 @@
 #include <array>
 
 namespace tv::project_balance {
+
+using block_values::valueFromDisk;
+using block_values::valueLine;
+
 namespace {
 
 struct InputName {
@@ -29,26 +34,6 @@ CgInput inputFromName(std::string_view name) {
     for (const InputName& n : kInputNames)
         if (n.name == name) return n.mode;
     return CgInput::AircraftFrame;
-}
-
-/// A typed text on disk: one line, Windows-1252, "</comment>" escaped.
-std::string valueOnDisk(std::string_view text) {
-    std::string bytes = comment_end::escape(utf8ToCp1252(text));
-    std::replace_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return bytes;
-}
-
-/// The value after "<tag>": up to the line's last "</tag>" (all of it without one), so that a value
-/// holding "<" or even "</tag>" reads back whole.
-std::string valueFromDisk(std::string_view rest, std::string_view tag) {
-    const std::string close = "</" + std::string(tag) + ">";
-    const size_t end = rest.rfind(close);
-    return cp1252ToUtf8(comment_end::unescape(rest.substr(0, end)));
-}
-
-void valueLine(std::string& out, std::string_view indent, std::string_view tag, std::string_view text) {
-    const std::string t(tag);
-    appendLine(out, std::string(indent) + "<" + t + ">" + valueOnDisk(text) + "</" + t + ">");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "files/project_trim.h"
 
+#include "files/block_values.h"
 #include "files/commentend.h"
 #include "files/encoding.h"
 #include "files/textlines.h"
@@ -8,25 +9,11 @@
 #include <algorithm>
 
 namespace tv::project_trim {
+
+using block_values::valueFromDisk;
+using block_values::valueLine;
+
 namespace {
-
-// The value rules of the balance block: one line, Windows-1252, "</comment>" escaped, read up
-// to the line's last closing tag.
-std::string valueOnDisk(std::string_view text) {
-    std::string bytes = comment_end::escape(utf8ToCp1252(text));
-    std::replace_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return bytes;
-}
-
-std::string valueFromDisk(std::string_view rest, std::string_view tag) {
-    const std::string close = "</" + std::string(tag) + ">";
-    return cp1252ToUtf8(comment_end::unescape(rest.substr(0, rest.rfind(close))));
-}
-
-void valueLine(std::string& out, std::string_view indent, std::string_view tag, std::string_view text) {
-    const std::string t(tag);
-    appendLine(out, std::string(indent) + "<" + t + ">" + valueOnDisk(text) + "</" + t + ">");
-}
 
 void appendSection(std::string& out, int s, const TrimSectionTexts& t) {
     if (t == TrimSectionTexts{}) return;

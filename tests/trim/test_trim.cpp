@@ -9,6 +9,7 @@
 #include "trim/trim.h"
 #include "trim/trim_loads.h"
 #include "trim/trim_texts.h"
+#include "tests/solver/solver_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -23,17 +24,9 @@ SolverWorkspace& workspace() {
     return *ws;
 }
 
+/// A wing of one straight trapezium (the solver tests' builder), placed at x and z.
 WingTexts trapezium(int rootChord, int tipChord, int halfSpan, int sweep = 0, int x = 0, int z = 0) {
-    WingTexts t;
-    for (auto& f : t.field) f = "0";
-    t[WingField::Chord1] = std::to_string(rootChord);
-    t[WingField::Span1] = std::to_string(halfSpan);
-    t[WingField::Chord2] = std::to_string(tipChord);
-    t[WingField::XOffset2] = std::to_string(sweep);
-    t[WingField::PositionX] = std::to_string(x);
-    t[WingField::PositionZ] = std::to_string(z);
-    t.TrapeziumCount = 1;
-    return t;
+    return testing::trapeziumWing(rootChord, tipChord, halfSpan, sweep, 0, x, z);
 }
 
 struct Calculated {
