@@ -192,8 +192,9 @@ inline constexpr std::size_t kWorkspaceBytes = sizeof(SolverWorkspace) + sizeof(
 
 /// What the calculation of the lattice GRID has just sized (ws.PanelTotal panels) still has to
 /// take, bytes: the linear algebra library's thread buffers until they are taken, the
-/// single-precision copy of this lattice's matrix when the refined solve needs a larger one, and
-/// the measured headroom of the assembly and the solve. Nothing that a larger aircraft would need.
+/// single-precision copy of this lattice's matrix when the refined solve needs a larger one, the
+/// main thread's stack still to grow for the library, and the measured headroom of the assembly
+/// and the solve. Nothing that a larger aircraft would need.
 std::size_t calculationMemoryBytes(const SolverWorkspace& ws);
 
 /// Asks for calculationMemoryBytes at once and gives it back, so that a shortage is found while it
