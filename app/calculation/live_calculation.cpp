@@ -10,7 +10,8 @@ LiveCalculation::LiveCalculation(Finished onFinished, QObject* parent)
     m_context->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_context, &QObject::deleteLater);
     m_thread.setObjectName(QStringLiteral("live neutral point"));
-    m_thread.start();
+    m_thread.setStackSize(kLiveStackBytes);
+    m_thread.start(); // when it cannot start, the first request says so and tries again
 }
 
 LiveCalculation::~LiveCalculation() {
@@ -32,10 +33,23 @@ void LiveCalculation::recycle(std::unique_ptr<tv::SolverWorkspace> ws) {
     if (ws && !m_spare) m_spare = std::move(ws);
 }
 
+bool LiveCalculation::threadStarted() {
+    if (!m_thread.isRunning()) m_thread.start();
+    return m_thread.isRunning();
+}
+
 void LiveCalculation::start(Request r) {
     m_running = true;
     auto result = std::make_shared<LiveResult>();
     result->texts = std::move(r.texts);
+    if (!threadStarted()) {
+        // No room for the thread's stack (a memory limit): a refusal like the probe's, at once.
+        result->aircraft = tv::computeAircraft(result->texts);
+        result->messages = {tv::notEnoughMemoryLine(r.lang, kLiveStackBytes)};
+        result->refused = true;
+        QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
+        return;
+    }
     result->ws = m_spare ? std::move(m_spare) : tv::makeSolverWorkspace();
     const tv::UiLanguage lang = r.lang;
     QMetaObject::invokeMethod(m_context, [this, result, lang] {
