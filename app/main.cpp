@@ -1,22 +1,69 @@
 #include "app/pdf_command.h"
 #include "app/main_window.h"
 #include "solver/blas_cores.h"
+#include "solver/blas_pool.h"
 #include "solver/workspace.h"
 
 #include <QApplication>
 
-int main(int argc, char** argv) {
-    tv::prepareBlasLibrary(argv);
-    if (isInformationRequest(argc, argv)) return runInformationRequest(argc, argv);
-    // The PDF export shows no window and needs no display.
-    const bool pdf = isPdfCommand(argc, argv);
-    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+constexpr std::size_t kMB = std::size_t{1} << 20;
+
+// The window (its libraries' data, fonts, the first drawing) took 55 MB of address space beyond
+// the program's start, 176 MB in all; under a limit that leaves less, it would fail inside Qt,
+// where an allocation refused ends the process without a word.
+constexpr std::size_t kWindowStartBytes = 80 * kMB;
+
+// Kept free beside every calculation, so that the window can still draw what it has calculated.
+constexpr std::size_t kWindowReserveBytes = 48 * kMB;
+
+// Says why the window does not start and ends the process (1), without waiting for anything.
+[[noreturn]] void windowRefused(std::size_t neededBytes) {
+    std::fprintf(stderr, "tarvolin4: not enough memory for the window (it needs %zu MB more than the memory limit leaves)\n",
+                 (neededBytes + kMB - 1) / kMB);
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+int runWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvolin4"));
-    if (pdf) return tv::endOfProcess(runPdfCommand(argc, argv));
     TForm1::Options options;
     options.arguments = QApplication::arguments().mid(1);
     TForm1 form(options);
     form.show();
-    return tv::endOfProcess(app.exec());
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    tv::prepareBlasLibrary(argv);
+    if (isInformationRequest(argc, argv)) return tv::endOfProcess(runInformationRequest(argc, argv));
+    // The PDF export shows no window and needs no display.
+    if (isPdfCommand(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Tarvolin4"));
+        return tv::endOfProcess(runPdfCommand(argc, argv));
+    }
+    if (const auto room = tv::addressRoom(); room && *room < kWindowStartBytes) windowRefused(kWindowStartBytes - *room);
+    tv::setMemoryReserve(kWindowReserveBytes);
+    try {
+        return tv::endOfProcess(runWindow(argc, argv));
+    } catch (const std::bad_alloc&) {
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        std::fprintf(stderr, "tarvolin4: not enough memory for the window under the memory limit of %llu MB\n",
+                     static_cast<unsigned long long>(limit.rlim_cur) / kMB);
+        std::fflush(nullptr);
+        std::_Exit(1);
+    }
 }

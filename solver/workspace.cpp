@@ -69,6 +69,7 @@ constexpr std::size_t kHeadroomBytes = std::size_t{40} << 20;
 std::atomic<bool> g_blasReady{false};
 std::atomic<bool> g_memoryShort{false};
 std::function<bool(std::size_t)> g_probe;
+std::atomic<std::size_t> g_reserve{0};
 
 // The library's worker threads take their buffers as they start, at some moment after the
 // program was loaded or the pool restarted, and the calling thread takes its own at its first
@@ -120,7 +121,7 @@ bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang) {
     std::size_t bytes = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         const int mapped = blasBuffersMapped();
-        bytes = latticeBytes(ws) + blasBytesStillToTake(mapped) + blasStackStillToGrow();
+        bytes = latticeBytes(ws) + blasBytesStillToTake(mapped) + blasStackStillToGrow() + g_reserve;
         if (g_probe ? g_probe(bytes) : defaultProbe(bytes)) {
             growStackForBlas();
             if (!g_blasReady.exchange(true)) warmUpBlas();
@@ -134,6 +135,8 @@ bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang) {
 }
 
 void setMemoryProbe(std::function<bool(std::size_t)> probe) { g_probe = std::move(probe); }
+
+void setMemoryReserve(std::size_t bytes) { g_reserve = bytes; }
 
 bool memoryWasShort() { return g_memoryShort; }
 

@@ -207,6 +207,11 @@ bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang);
 /// the memory this way without a process limit.
 void setMemoryProbe(std::function<bool(std::size_t bytes)> probe);
 
+/// Memory the probe keeps free beside every calculation for the rest of the program (the window
+/// draws, and Qt cannot fail softly when an allocation is refused), bytes; 0 by default. Counted
+/// in the amount a refusal names.
+void setMemoryReserve(std::size_t bytes);
+
 /// True once this process has found the memory short: the linear algebra library's threads may
 /// then be retrying their buffers for ever, and a normal exit would wait for them.
 bool memoryWasShort();
