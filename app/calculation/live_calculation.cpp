@@ -4,6 +4,8 @@
 #include "solver/calculation.h"
 #include "solver/solver_threads.h"
 
+#include <new>
+
 LiveCalculation::LiveCalculation(Finished onFinished, QObject* parent)
     : QObject(parent), m_onFinished(std::move(onFinished)) {
     m_context = new QObject;
@@ -56,14 +58,21 @@ void LiveCalculation::start(Request r) {
         // The influence matrix is filled by one thread here, so that the window's thread keeps a
         // processor of its own on a two-core machine (the setting belongs to this thread only).
         tv::setSolverThreads(1);
-        result->aircraft = tv::computeAircraft(result->texts);
-        if (!result->ws) {
-            result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
+        try {
+            result->aircraft = tv::computeAircraft(result->texts);
+            if (!result->ws) {
+                result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
+                result->refused = true;
+            } else {
+                tv::runCalculation(result->aircraft, *result->ws, lang);
+                result->messages = result->ws->Messages;
+                result->refused = !tv::resultsUsable(*result->ws);
+            }
+        } catch (const std::bad_alloc&) {
+            // an allocation the probe did not count, refused under a memory limit: this thread
+            // would otherwise end the process
+            result->messages = {tv::notEnoughMemoryLine(lang)};
             result->refused = true;
-        } else {
-            tv::runCalculation(result->aircraft, *result->ws, lang);
-            result->messages = result->ws->Messages;
-            result->refused = !tv::resultsUsable(*result->ws);
         }
         QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
