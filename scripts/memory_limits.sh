@@ -4,7 +4,7 @@
 # The window runs need an X display (DISPLAY); without one their columns read "-".
 # Each cell: 0 (exit 0), 1m/2m (exit 1 or 2 with a message naming an amount in MB), 2f (exit 2
 # with a file message: the missing and the junk project), shown (the window was mapped and its
-# thread waited for events, then it was ended), LD (the dynamic loader gave up: 127), HANG (no
+# thread waited for events within 2 s, then it was ended), LD (the dynamic loader gave up: 127), HANG (no
 # end within the timeout, or a window mapped whose thread does not wait for events), SIGn (a
 # crash), or the bare exit status for anything else.
 set -uo pipefail
@@ -64,10 +64,13 @@ window() { # limit_kb live(0|1) bus(nobus|unset)
     fi
     if xwininfo -root -tree 2>/dev/null | grep -q '" Tarvolin4  V'; then
       sleep 1.5 # the live result is calculated, the window painted
-      local call
-      call=$(cut -d' ' -f1 /proc/$pid/syscall 2>/dev/null)
-      # poll (7) or ppoll (271): the window's thread waits for events
-      if [ "$call" = 7 ] || [ "$call" = 271 ]; then state=shown; fi
+      local call sample
+      for sample in 1 2 3 4 5 6 7 8 9 10; do
+        call=$(cut -d' ' -f1 /proc/$pid/syscall 2>/dev/null)
+        # poll (7) or ppoll (271): the window's thread waits for events
+        if [ "$call" = 7 ] || [ "$call" = 271 ]; then state=shown; break; fi
+        sleep 0.2
+      done
       break
     fi
     sleep 0.1
