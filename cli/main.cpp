@@ -155,10 +155,10 @@ bool parseArguments(int argc, char** argv, Options& o) {
             }
         } else if (a == "--version") {
             std::cout << "tarvolin4-calc " << tv::kProgramVersion << "\n";
-            std::exit(outputWritten() ? 0 : 2);
+            std::exit(tv::endOfProcess(outputWritten() ? 0 : 2));
         } else if (a == "--help" || a == "-h") {
             std::cout << kUsage;
-            std::exit(outputWritten() ? 0 : 2);
+            std::exit(tv::endOfProcess(outputWritten() ? 0 : 2));
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return refuse("unknown option " + a);
         } else {

@@ -4,6 +4,8 @@
 #include "model/numformat.h"
 #include "views/view_common.h"
 
+#include <tarvolin_version.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -148,7 +150,7 @@ std::vector<std::string> wrapReportLine(const std::string& line, int columns) {
 
 std::vector<ReportText> reportPageTexts(const ReportData& d) {
     const tv::ReportTexts& t = tv::reportTexts(d.lang);
-    std::vector<ReportText> out{{0, 0, "Tarvolin4  V3.5 "}, {0, 20, d.projectFileName}};
+    std::vector<ReportText> out{{0, 0, std::string("Tarvolin4  V") + tv::kProgramVersion + " "}, {0, 20, d.projectFileName}};
     appendSummary(out, d, t);
     for (int w = 1; w <= std::clamp(d.aircraft.WingCount, 0, kWingMax); ++w) appendWingBlock(out, d, t, w);
     appendBalanceBlock(out, d);

@@ -1,5 +1,7 @@
 #include "solver/blas_cores.h"
 
+#include "solver/blas_pool.h"
+
 #include <cblas.h>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -42,15 +44,9 @@ constexpr const char* kThreadTimeoutVariable = "OPENBLAS_THREAD_TIMEOUT";
 
 /// The library reads its variables once, when it loads, and starts its threads then: the
 /// variables are read again and the threads stopped, to be started anew (reading the wait) by the
-/// next call that needs them. Both calls are looked up, since not every build of the library
-/// exports them.
+/// next call that needs them, the first calculation's, whose memory probe counts their buffers.
+/// Both calls are looked up, since not every build of the library exports them.
 void restartBlasThreads() {
-    // Stopping joins the threads, and a thread that cannot get its buffer (the library's 128 MB;
-    // it retries for ever) would never be joined: under such a memory limit the threads keep
-    // their wait, and the calculation reports the shortage.
-    void* room = std::malloc(std::size_t{256} << 20);
-    std::free(room);
-    if (!room) return;
     using Call = void (*)();
     const auto readEnvironment = reinterpret_cast<Call>(dlsym(RTLD_DEFAULT, "openblas_read_env"));
     const auto shutDownThreads = reinterpret_cast<Call>(dlsym(RTLD_DEFAULT, "blas_thread_shutdown_"));
@@ -100,7 +96,9 @@ void prepareBlasLibrary(char** argv) {
     const bool waitChosen = std::getenv(kThreadTimeoutVariable) != nullptr;
     if (!waitChosen) setenv(kThreadTimeoutVariable, std::to_string(kBlasThreadTimeout).c_str(), 1);
     useFastestBlasKernels(argv); // a restart reads the wait with the core type
-    if (!waitChosen) restartBlasThreads();
+    keepBlasWorkersFromWaiting(argv);
+    // Stopping joins the workers: never one that is still retrying its buffer.
+    if (!waitChosen && !blasWorkerMayBeStuck()) restartBlasThreads();
 }
 
 } // namespace tv

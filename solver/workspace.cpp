@@ -1,5 +1,7 @@
 #include "solver/workspace.h"
 
+#include "solver/blas_pool.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -84,11 +86,6 @@ void SolverWorkspace::clearStatus() {
 
 namespace {
 
-// OpenBLAS's threads each take a buffer of this size at their first level-3 call (the calling
-// thread's on the first product, a worker's on its first share of one) and, when the memory is
-// not there, retry for ever instead of failing: the buffers are asked for before they are used.
-constexpr std::size_t kBlasThreadBufferBytes = std::size_t{128} << 20;
-
 // What a calculation takes besides the counted arrays and buffers, measured under address-space
 // limits (ulimit -v in 10 MB steps, lattices of 486, 1144 and 3000 panels): the probe passed at
 // most 10 MB below the limit the calculation needed (the assembly threads' stacks and arenas,
@@ -98,31 +95,13 @@ constexpr std::size_t kHeadroomBytes = std::size_t{40} << 20;
 std::atomic<bool> g_blasReady{false};
 std::atomic<bool> g_memoryShort{false};
 std::function<bool(std::size_t)> g_probe;
+std::atomic<std::size_t> g_reserve{0};
 
 // The library's worker threads take their buffers as they start, at some moment after the
-// program was loaded, and the calling thread takes its own at its first product. Counting only
-// what is not mapped yet (anonymous mappings of exactly the buffer size in /proc/self/maps) makes
-// the probe ask the same total whether a worker was quicker or slower than the probe: without
-// it, the same limit gave a calculation or a refusal depending on the moment.
-int blasBuffersMapped() {
-    int mapped = 0;
-    if (std::FILE* maps = std::fopen("/proc/self/maps", "r")) {
-        char line[512];
-        while (std::fgets(line, sizeof line, maps)) {
-            unsigned long from = 0, to = 0;
-            char perms[8] = {};
-            unsigned long offset = 0;
-            char dev[16] = {};
-            unsigned long inode = 1;
-            if (std::sscanf(line, "%lx-%lx %7s %lx %15s %lu", &from, &to, perms, &offset, dev, &inode) == 6 &&
-                inode == 0 && perms[0] == 'r' && perms[1] == 'w' && to - from == kBlasThreadBufferBytes)
-                ++mapped;
-        }
-        std::fclose(maps);
-    }
-    return mapped;
-}
-
+// program was loaded or the pool restarted, and the calling thread takes its own at its first
+// product. Counting only what is not mapped yet (blasBuffersMapped) makes the probe ask the same
+// total whether a worker was quicker or slower than the probe: without it, the same limit gave a
+// calculation or a refusal depending on the moment.
 std::size_t blasBytesStillToTake(int mapped) {
     if (g_blasReady) return 0;
     return std::size_t(std::max(std::max(openblas_get_num_threads(), 1) - mapped, 0)) * kBlasThreadBufferBytes;
@@ -154,7 +133,7 @@ std::size_t latticeBytes(const SolverWorkspace& ws) {
 } // namespace
 
 std::size_t calculationMemoryBytes(const SolverWorkspace& ws) {
-    return latticeBytes(ws) + blasBytesStillToTake(blasBuffersMapped());
+    return latticeBytes(ws) + blasBytesStillToTake(blasBuffersMapped()) + blasStackStillToGrow();
 }
 
 bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang) {
@@ -168,8 +147,9 @@ bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang) {
     std::size_t bytes = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         const int mapped = blasBuffersMapped();
-        bytes = latticeBytes(ws) + blasBytesStillToTake(mapped);
+        bytes = latticeBytes(ws) + blasBytesStillToTake(mapped) + blasStackStillToGrow() + g_reserve;
         if (g_probe ? g_probe(bytes) : defaultProbe(bytes)) {
+            growStackForBlas();
             if (!g_blasReady.exchange(true)) warmUpBlas();
             return true;
         }
@@ -182,10 +162,12 @@ bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang) {
 
 void setMemoryProbe(std::function<bool(std::size_t)> probe) { g_probe = std::move(probe); }
 
+void setMemoryReserve(std::size_t bytes) { g_reserve = bytes; }
+
 bool memoryWasShort() { return g_memoryShort; }
 
 int endOfProcess(int status) {
-    if (!memoryWasShort()) return status;
+    if (!memoryWasShort() && !blasWorkerMayBeStuck()) return status;
     std::fflush(nullptr);
     std::_Exit(status);
 }

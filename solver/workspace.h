@@ -245,8 +245,9 @@ inline constexpr std::size_t kWorkspaceBytes = sizeof(SolverWorkspace) + sizeof(
 
 /// What the calculation of the lattice GRID has just sized (ws.PanelTotal panels) still has to
 /// take, bytes: the linear algebra library's thread buffers until they are taken, the
-/// single-precision copy of this lattice's matrix when the refined solve needs a larger one, and
-/// the measured headroom of the assembly and the solve. Nothing that a larger aircraft would need.
+/// single-precision copy of this lattice's matrix when the refined solve needs a larger one, the
+/// main thread's stack still to grow for the library, and the measured headroom of the assembly
+/// and the solve. Nothing that a larger aircraft would need.
 std::size_t calculationMemoryBytes(const SolverWorkspace& ws);
 
 /// Asks for calculationMemoryBytes at once and gives it back, so that a shortage is found while it
@@ -258,6 +259,11 @@ bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang);
 /// a replaced probe is also asked for kWorkspaceBytes by makeSolverWorkspace. A test refuses
 /// the memory this way without a process limit.
 void setMemoryProbe(std::function<bool(std::size_t bytes)> probe);
+
+/// Memory the probe keeps free beside every calculation for the rest of the program (the window
+/// draws, and Qt cannot fail softly when an allocation is refused), bytes; 0 by default. Counted
+/// in the amount a refusal names.
+void setMemoryReserve(std::size_t bytes);
 
 /// True once this process has found the memory short: the linear algebra library's threads may
 /// then be retrying their buffers for ever, and a normal exit would wait for them.

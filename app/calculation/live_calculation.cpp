@@ -4,13 +4,16 @@
 #include "solver/calculation.h"
 #include "solver/solver_threads.h"
 
+#include <new>
+
 LiveCalculation::LiveCalculation(Finished onFinished, QObject* parent)
     : QObject(parent), m_onFinished(std::move(onFinished)) {
     m_context = new QObject;
     m_context->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_context, &QObject::deleteLater);
     m_thread.setObjectName(QStringLiteral("live neutral point"));
-    m_thread.start();
+    m_thread.setStackSize(kLiveStackBytes);
+    m_thread.start(); // when it cannot start, the first request says so and tries again
 }
 
 LiveCalculation::~LiveCalculation() {
@@ -32,24 +35,44 @@ void LiveCalculation::recycle(std::unique_ptr<tv::SolverWorkspace> ws) {
     if (ws && !m_spare) m_spare = std::move(ws);
 }
 
+bool LiveCalculation::threadStarted() {
+    if (!m_thread.isRunning()) m_thread.start();
+    return m_thread.isRunning();
+}
+
 void LiveCalculation::start(Request r) {
     m_running = true;
     auto result = std::make_shared<LiveResult>();
     result->texts = std::move(r.texts);
+    if (!threadStarted()) {
+        // No room for the thread's stack (a memory limit): a refusal like the probe's, at once.
+        result->aircraft = tv::computeAircraft(result->texts);
+        result->messages = {tv::notEnoughMemoryLine(r.lang, kLiveStackBytes)};
+        result->refused = true;
+        QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
+        return;
+    }
     result->ws = m_spare ? std::move(m_spare) : tv::makeSolverWorkspace();
     const tv::UiLanguage lang = r.lang;
     QMetaObject::invokeMethod(m_context, [this, result, lang] {
         // The influence matrix is filled by one thread here, so that the window's thread keeps a
         // processor of its own on a two-core machine (the setting belongs to this thread only).
         tv::setSolverThreads(1);
-        result->aircraft = tv::computeAircraft(result->texts);
-        if (!result->ws) {
-            result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
+        try {
+            result->aircraft = tv::computeAircraft(result->texts);
+            if (!result->ws) {
+                result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
+                result->refused = true;
+            } else {
+                tv::runCalculation(result->aircraft, *result->ws, lang);
+                result->messages = result->ws->Messages;
+                result->refused = !tv::resultsUsable(*result->ws);
+            }
+        } catch (const std::bad_alloc&) {
+            // an allocation the probe did not count, refused under a memory limit: this thread
+            // would otherwise end the process
+            result->messages = {tv::notEnoughMemoryLine(lang)};
             result->refused = true;
-        } else {
-            tv::runCalculation(result->aircraft, *result->ws, lang);
-            result->messages = result->ws->Messages;
-            result->refused = !tv::resultsUsable(*result->ws);
         }
         QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);

@@ -6,6 +6,7 @@
 // included, comes back as a value on the window's thread.
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "solver/blas_pool.h"
 #include "solver/workspace.h"
 
 #include <QObject>
@@ -30,6 +31,10 @@ struct LiveResult {
     bool refused = false;
 };
 
+/// The live thread's stack: the linear algebra library's recursion (kBlasStackBytes) and the
+/// calculation's own frames. Set, since the default follows the user's stack limit.
+inline constexpr unsigned kLiveStackBytes = unsigned(tv::kBlasStackBytes) + (2u << 20);
+
 class LiveCalculation : public QObject {
     Q_OBJECT
 public:
@@ -41,7 +46,8 @@ public:
     ~LiveCalculation() override;
 
     /// Calculates texts in language lang: at once when idle, else after the running one (a
-    /// request that has not started yet is replaced).
+    /// request that has not started yet is replaced). When the thread cannot be started (no
+    /// memory for its stack), the result is a refusal naming the amount.
     void request(const tv::AircraftTexts& texts, tv::UiLanguage lang);
     /// Takes back a workspace for the next calculation (one the window no longer shows).
     void recycle(std::unique_ptr<tv::SolverWorkspace> ws);
@@ -54,6 +60,8 @@ private:
         tv::UiLanguage lang;
     };
     void start(Request r);
+    /// The worker's thread runs, started now if it was not (false when it cannot be).
+    bool threadStarted();
     void done(std::shared_ptr<LiveResult> result);
 
     Finished m_onFinished;

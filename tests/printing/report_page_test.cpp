@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QTransform>
 #include <gtest/gtest.h>
+#include <tarvolin_version.h>
 
 #include <algorithm>
 #include <set>
@@ -34,6 +35,14 @@ const tv::ReportText* textAt(const std::vector<tv::ReportText>& texts, int x, in
 bool isDark(QRgb c) { return qGray(c) < 128; }
 
 } // namespace
+
+// The printed page names the version the window's title and --version name, not an older one.
+TEST(ReportPage, TheHeaderNamesTheProgramsVersion) {
+    const auto texts = tv::reportPageTexts(defaultReport(1));
+    const tv::ReportText* header = textAt(texts, 0, 0);
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->text, std::string("Tarvolin4  V") + tv::kProgramVersion + " ");
+}
 
 TEST(ReportPage, OneBlockPerWingAtItsFixedRowAndNoneBeyondTheWingCount) {
     for (int count = 1; count <= tv::kWingMax; ++count) {

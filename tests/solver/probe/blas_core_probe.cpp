@@ -4,10 +4,15 @@
 //   blas_core_probe --prepare               prepareBlasLibrary, then a product on the library's
 //                                           threads; prints the wait the threads read, whether the
 //                                           product is right and how many threads the process has
+//   blas_core_probe --fork                  prepareBlasLibrary, then a fork (the library's fork
+//                                           handler joins its workers) and the end of the process
+//                                           (its exit handler too); prints the library's threads
 #include "solver/blas_cores.h"
 
 #include <cblas.h>
 #include <dirent.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,6 +44,15 @@ bool productRight() {
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
+    if (std::strcmp(argv[1], "--fork") == 0) {
+        tv::prepareBlasLibrary(argv);
+        const pid_t child = fork();
+        if (child == 0) _exit(0);
+        int status = 0;
+        if (child > 0) waitpid(child, &status, 0);
+        std::printf("forked %d\n", openblas_get_num_threads());
+        return 0;
+    }
     if (std::strcmp(argv[1], "--prepare") != 0) {
         tv::useFastestBlasKernels(argv, argv[1]);
         std::printf("%s\n", openblas_get_corename());
