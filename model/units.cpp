@@ -190,6 +190,11 @@ std::string measureText(UiLanguage lang, double base, Unit u, int baseDecimals) 
     return formatFixed(fromBase(base, u), 0, decimalsIn(u, baseDecimals)) + " " + unitSymbol(lang, u);
 }
 
+std::string measureText(UiLanguage lang, double value, Unit from, Unit to, int decimals) {
+    if (from == to) return formatFixed(value, 0, decimals) + " " + unitSymbol(lang, to);
+    return measureText(lang, toBase(value, from), to, decimals);
+}
+
 std::string lengthFieldText(int64_t mm, Unit u) {
     if (row(u).fieldDecimals == 0 && row(u).basePerUnit == 1.0) return formatInt(mm);
     return formatFixed(fromBase(double(mm), u), 0, row(u).fieldDecimals);

@@ -74,6 +74,9 @@ std::string unitSymbol(UiLanguage lang, Unit u);
 /// A base value as a figure in unit u: `baseDecimals` are the decimals of the metric default,
 /// decimalsIn gives those of u; "12.5 mm", "0.492 in", "8.19 oz/ft²".
 std::string measureText(UiLanguage lang, double base, Unit u, int baseDecimals);
+/// A value given in unit `from` as a figure in `to`; when the two are the same the value is written
+/// as it is (no round trip through the base unit), so metric figures stay exactly as before.
+std::string measureText(UiLanguage lang, double value, Unit from, Unit to, int decimals);
 
 // ---- Length fields -------------------------------------------------------------------------
 

@@ -25,14 +25,14 @@ std::string variableLine(UiLanguage lang, const TrimResult& r) {
     return line;
 }
 
-void wingLines(UiLanguage lang, const TrimResult& r, std::vector<std::string>& out) {
+void wingLines(UiLanguage lang, const TrimResult& r, const DisplayUnits& u, std::vector<std::string>& out) {
     for (int w = 1; w <= r.WingCount && w <= kWingMax; ++w) {
         const WingTrim& wt = r.Wings[w];
         out.push_back(std::string(pick(lang, "  wing ", "  Fluegel ", "  ala ")) + std::to_string(w) + ": CL " +
                       fx(wt.Cl, 3) + pick(lang, ", lift share ", ", Auftriebsanteil ", ", parte de sustentacion ") +
                       fx(100 * wt.LiftShare, 1) + " %" + pick(lang, ", highest cl ", ", hoechstes cl ", ", cl maximo ") +
                       fx(wt.MaxCl, 3) + " (cl/CL " + fx(wt.MaxClRatio, 2) + ") " + pick(lang, "at y ", "bei y ", "en y ") +
-                      fx(wt.MaxClY, 0) + " mm");
+                      measureText(lang, wt.MaxClY, Unit::Millimetre, u.length, 0));
     }
     out.push_back(std::string(pick(lang, "  highest CL: wing ", "  hoechstes CL: Fluegel ", "  CL mas alto: ala ")) +
                   std::to_string(r.HigherClWing) + pick(lang, " (stalls first)", " (reisst zuerst ab)", " (entra primero en perdida)"));
@@ -72,21 +72,21 @@ std::string airfoilErrorText(UiLanguage lang, const Airfoil& a) {
     return text;
 }
 
-std::vector<std::string> trimReportLines(UiLanguage lang, const TrimResult& r) {
+std::vector<std::string> trimReportLines(UiLanguage lang, const TrimResult& r, const DisplayUnits& u) {
     std::vector<std::string> out;
-    out.push_back(std::string(pick(lang, "Trim at CG ", "Trimm im Schwerpunkt ", "Equilibrio con CG ")) + fx(r.CgX, 1) + " mm");
+    out.push_back(std::string(pick(lang, "Trim at CG ", "Trimm im Schwerpunkt ", "Equilibrio con CG ")) + measureText(lang, r.CgX, Unit::Millimetre, u.length, 1));
     if (r.Problem != TrimProblem::None && r.Problem != TrimProblem::NoPositiveLift) {
         out.push_back("  " + trimProblemText(lang, r));
         return out;
     }
     out.push_back(std::string(pick(lang, "  alpha ", "  Anstellwinkel ", "  alfa ")) + fx(r.Alpha, 2) + " deg, CL " +
-                  fx(r.Cl, 3) + (r.Speed ? std::string(pick(lang, ", speed ", ", Geschwindigkeit ", ", velocidad ")) + fx(*r.Speed, 1) + " m/s" : std::string()));
+                  fx(r.Cl, 3) + (r.Speed ? std::string(pick(lang, ", speed ", ", Geschwindigkeit ", ", velocidad ")) + measureText(lang, *r.Speed, Unit::MetrePerSecond, u.speed, 1) : std::string()));
     out.push_back("  " + variableLine(lang, r));
     if (r.Problem == TrimProblem::NoPositiveLift) {
         out.push_back("  " + trimProblemText(lang, r));
         return out;
     }
-    wingLines(lang, r, out);
+    wingLines(lang, r, u, out);
     out.push_back("  CDi " + fx(r.Cdi, 5) + (r.SpanEfficiency ? std::string(", e ") + fx(*r.SpanEfficiency, 3) : std::string()));
     if (r.AlphaOutsideLinear || r.ClOutsideLinear)
         out.push_back(pick(lang, "  outside the linear model: |alpha| > 15 deg or a local cl > 1.5",

@@ -3,6 +3,7 @@
 // of the report.
 #include "i18n/texts.h"
 #include "model/airfoil.h"
+#include "model/units.h"
 #include "trim/trim.h"
 
 #include <string>
@@ -18,7 +19,7 @@ std::string trimProblemText(UiLanguage lang, const TrimResult& r);
 std::string airfoilErrorText(UiLanguage lang, const Airfoil& a);
 
 /// The report's trim block: the question's answer, each wing's lift, the induced drag and the
-/// flags of the linear model, or the problem's line.
-std::vector<std::string> trimReportLines(UiLanguage lang, const TrimResult& r);
+/// flags of the linear model, or the problem's line; lengths and the speed in the units given.
+std::vector<std::string> trimReportLines(UiLanguage lang, const TrimResult& r, const DisplayUnits& u = kMetricUnits);
 
 } // namespace tv
