@@ -12,8 +12,8 @@
 namespace tv {
 
 /// Why the trim gave no figures ("no stable trim: the CG is at or behind the neutral point");
-/// "" for a result without a problem.
-std::string trimProblemText(UiLanguage lang, const TrimResult& r);
+/// "" for a result without a problem. A mass it quotes is in the units given.
+std::string trimProblemText(UiLanguage lang, const TrimResult& r, const DisplayUnits& u = kMetricUnits);
 
 /// Why a coordinate file gives no airfoil, with the line where that was found ("" when it does).
 std::string airfoilErrorText(UiLanguage lang, const Airfoil& a);
