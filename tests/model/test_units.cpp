@@ -100,14 +100,17 @@ TEST(Units, Choices) {
         EXPECT_FALSE(parseUnitsChoice(bad)) << bad;
 }
 
-// Every unit has its words in every language, and every key names its unit.
+// Every unit has its words in every language, and every key and symbol names its unit.
 TEST(Units, EveryUnitHasWordsAndAKey) {
     for (int i = 0; i <= static_cast<int>(Unit::MilePerHour); ++i) {
         const Unit u = static_cast<Unit>(i);
         EXPECT_EQ(unitFromKey(unitKey(u)), u);
+        EXPECT_EQ(readEntry(std::string("2") + unitKey(u), u), toBase(2, u)) << unitKey(u);
         for (UiLanguage lang : {UiLanguage::English, UiLanguage::German, UiLanguage::Spanish}) {
-            EXPECT_NE(unitWords(lang, unitKey(u)).symbol, nullptr) << unitKey(u);
+            ASSERT_NE(unitWords(lang, unitKey(u)).symbol, nullptr) << unitKey(u);
             EXPECT_NE(unitWords(lang, unitKey(u)).name, nullptr) << unitKey(u);
+            // What a figure is written with can be typed back, in every language, as that unit.
+            EXPECT_EQ(readEntry("2 " + unitSymbol(lang, u), u), toBase(2, u)) << unitSymbol(lang, u);
         }
     }
 }
