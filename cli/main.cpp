@@ -1,13 +1,15 @@
-// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--avl FILE] [--csv FILE]
-//                [--trim] [--trim-cl CL | --trim-speed V] [--mass G] [--trim-wing K] [FILE ...]
+// tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--units UNITS] [--avl FILE]
+//                [--csv FILE] [--trim] [--trim-cl CL | --trim-speed V] [--mass G] [--trim-wing K] [FILE ...]
 // Calculates the neutral point and the centre-of-gravity positions of each project (no file: the
 // built-in default aircraft). --json writes JSON Lines: one object per file, in the order given.
 // --cg gives the static margin and verdict of a CG at x (mm, aircraft frame) in place of the
 // project's own "My CG".
+// --units metric|imperial (optionally followed by unit keys, "imperial,g") chooses the units of the
+// text report; the JSON always keeps mm, mm², g and m/s.
 // --trim adds the trim at the CG of --cg, else the project's My CG, else the CG of the desired
-// margin: as set, or with --trim-cl / --trim-speed (m/s) the setting that trims there (the
+// margin: as set, or with --trim-cl / --trim-speed (m/s, or with a unit: "40km/h") the setting that trims there (the
 // incidence of wing --trim-wing, by default the first that is not the reference wing; on an
-// aircraft of one wing its washout); --mass (g) in place of the project's flying mass.
+// aircraft of one wing its washout); --mass (g, or with a unit: "32oz") in place of the project's flying mass.
 // --exact-solve eliminates in double precision only, instead of in single precision refined to
 // the same result. --avl writes the AVL geometry deck and --csv the strip loads of the one project
 // calculated; "-" as their FILE is standard output (the report is then left out), and so is a name
@@ -21,6 +23,7 @@
 #include "cli/batch_exports.h"
 #include "files/output_target.h"
 #include "model/parse.h"
+#include "model/units.h"
 #include "report/json_report.h"
 #include "report/text_report.h"
 #include "report/trim_report.h"
@@ -48,6 +51,7 @@ struct Options {
     double margin = 7.5;
     std::string cg; // --cg as given (checked), "" for the project's own My CG
     tv::UiLanguage lang = tv::UiLanguage::English;
+    tv::DisplayUnits units; // of the text report
     std::string avl; // deck to write, "" for none
     std::string csv; // load table to write, "" for none
     bool trim = false;
@@ -56,10 +60,13 @@ struct Options {
 };
 
 constexpr const char* kUsage =
-    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--avl FILE] [--csv FILE]\n"
-    "                      [--trim] [--trim-cl CL | --trim-speed V] [--mass G] [--trim-wing K] [FILE ...]\n"
+    "usage: tarvolin4-calc [--json] [--exact-solve] [--margin PERCENT] [--cg X] [--lang e|d|s] [--units UNITS]\n"
+    "                      [--avl FILE] [--csv FILE] [--trim] [--trim-cl CL | --trim-speed V] [--mass G] [--trim-wing K]\n"
+    "                      [FILE ...]\n"
     "       tarvolin4-calc --version | --help\n"
-    "--avl and --csv take - for standard output (the report is then left out).\n";
+    "--avl and --csv take - for standard output (the report is then left out).\n"
+    "--units: metric or imperial, then unit keys to change one quantity each (imperial,g): mm cm in,\n"
+    "  dm2 cm2 in2 ft2, g kg oz, g/dm2 oz/ft2, g/dm3 oz/ft3, m/s km/h mph; the JSON keeps mm, mm2, g, m/s.\n";
 
 // The whole text must be a number ("." as decimal point, optional sign and exponent) from -100
 // to 100: a mistyped margin is refused rather than read as 0, an absurd one rather than overflowing.
@@ -107,7 +114,9 @@ bool toStandardOutput(const std::string& output) {
 
 // A trim option's value: a positive number (a wing 1..5 for --trim-wing); false after saying why.
 bool parseTrimOption(const std::string& a, const std::string& v, Options& o) {
-    const std::optional<double> x = tv::parseStrictReal(v);
+    const std::optional<double> x = a == "--mass"         ? tv::readEntry(v, tv::Unit::Gram)
+                                    : a == "--trim-speed" ? tv::readEntry(v, tv::Unit::MetrePerSecond)
+                                                          : tv::parseStrictReal(v);
     o.trim = true;
     tv::TrimOptions& t = o.trimOptions;
     if (a == "--trim-wing") {
@@ -136,6 +145,12 @@ bool parseArguments(int argc, char** argv, Options& o) {
         } else if (a == "--trim-cl" || a == "--trim-speed" || a == "--mass" || a == "--trim-wing") {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             if (!parseTrimOption(a, argv[++i], o)) return false;
+        } else if (a == "--units") {
+            if (i + 1 >= argc) return refuse(a + " needs a value");
+            const std::string v = argv[++i];
+            const std::optional<tv::DisplayUnits> units = tv::parseUnitsChoice(v);
+            if (!units) return refuse("--units takes metric or imperial, then unit keys (imperial,g), not \"" + v + "\"");
+            o.units = *units;
         } else if (a == "--margin" || a == "--cg" || a == "--lang" || a == "--avl" || a == "--csv") {
             if (i + 1 >= argc) return refuse(a + " needs a value");
             const std::string v = argv[++i];
@@ -236,7 +251,7 @@ int calculateFiles(const Options& o, const tv::OutputRule& rule) {
         } else if (o.json) {
             std::cout << tv::jsonLine(tv::jsonReport(r, *ws, o.lang));
         } else {
-            std::cout << tv::textReport(r, *ws, o.lang) << (o.files.size() > 1 ? "\n" : "");
+            std::cout << tv::textReport(r, *ws, o.lang, o.units) << (o.files.size() > 1 ? "\n" : "");
         }
         if (!outputWritten()) return 2;
         if (!r.calculated && status == 0) status = 1;

@@ -6,12 +6,28 @@
 #include "trim/trim_texts.h"
 
 #include <sstream>
+#include <utility>
 
 namespace tv {
 
 namespace {
 
 std::string fx(double v, int width, int decimals) { return formatFixed(v, width, decimals); }
+
+/// The report writes its own powers with a caret ("dm^2"), as it always has.
+std::string caretPowers(std::string s) {
+    for (const auto& [from, to] : {std::pair<std::string_view, std::string_view>{"\xC2\xB2", "^2"}, {"\xC2\xB3", "^3"}})
+        for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at)) s.replace(at, from.size(), to);
+    return s;
+}
+
+/// The figures of the report in the chosen units, with the metric decimals given.
+struct Measures {
+    UiLanguage lang;
+    const DisplayUnits& u;
+    std::string length(double mm, int decimals) const { return measureText(lang, mm, Unit::Millimetre, u.length, decimals); }
+    std::string area(double mm2) const { return caretPowers(measureText(lang, mm2 / 10000.0, Unit::SquareDecimetre, u.area, 2)); }
+};
 
 void hexEscape(std::string& out, const char* prefix, unsigned value, int digits) {
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -57,43 +73,40 @@ std::string visibleText(std::string_view text) {
     return out;
 }
 
-std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang) {
+std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang, const DisplayUnits& units) {
     const BatchReportTexts& t = batchReportTexts(lang);
+    const Measures m{lang, units};
     std::ostringstream out;
     out << t.project << (r.file.empty() ? t.builtIn : visibleText(r.file)) << "\n";
     out << t.wings << r.aircraft.WingCount << t.panels << ws.PanelTotal << "\n";
     for (int w = 1; w <= r.aircraft.WingCount; ++w) {
         const Wing& wing = r.aircraft.Wings[w];
         const PlanformData& p = r.planform[w];
-        out << t.wing << w << ": b " << fx(p.b, 0, 0) << " mm, S " << fx(p.S / 10000.0, 0, 2)
-            << " dm^2, lm " << fx(p.lm, 0, 1) << " mm, r25 " << fx(p.r25, 0, 1) << " mm, lam "
-            << fx(p.lam, 0, 1) << "\n";
+        out << t.wing << w << ": b " << m.length(p.b, 0) << ", S " << m.area(p.S) << ", lm " << m.length(p.lm, 1)
+            << ", r25 " << m.length(p.r25, 1) << ", lam " << fx(p.lam, 0, 1) << "\n";
         out << "        " << t.chordwisePanels << ws.ChordwisePanels[w] << t.strips << ws.SpanwiseStrips[w]
-            << ", z " << wing.PositionZ << " mm";
-        if (r.calculated) {
-            const AerodynamicCentreTexts ac = aerodynamicCentreTexts(wing, ws.WingAcX[w], ws.WingAcY[w]);
-            out << t.aerodynamicCentre << ac.x << " mm" << t.y << ac.y << " mm" << t.liftSlope
-                << fx(ws.WingLiftSlope[w], 0, 3) << " /rad";
-        }
+            << ", z " << m.length(wing.PositionZ, 0);
+        if (r.calculated)
+            out << t.aerodynamicCentre << m.length(ws.WingAcX[w] - wing.PositionX, 1) << t.y << m.length(ws.WingAcY[w], 1)
+                << t.liftSlope << fx(ws.WingLiftSlope[w], 0, 3) << " /rad";
         out << "\n";
     }
     if (!r.calculated) {
         out << t.noResult << "\n";
-        for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, r.stability, false))
+        for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, r.stability, false, units))
             out << visibleText(line) << "\n";
         return out.str();
     }
     const StabilityNumbers& n = r.stability;
-    out << t.neutralPoint << fx(ws.NeutralPointX, 0, 1) << " mm\n";
-    out << t.referenceArea << fx(ws.ReferenceArea / 10000.0, 0, 2) << " dm^2" << t.referenceChord
-        << fx(ws.ReferenceChord, 0, 1) << " mm\n";
-    out << t.recommended << fx(n.CgHigh, 0, 1) << " mm (" << fx(n.RecommendedMarginHigh, 0, 0) << " %)" << t.to
-        << fx(n.CgLow, 0, 1) << " mm (" << fx(n.RecommendedMarginLow, 0, 0) << " %)\n";
-    out << t.cgFor << fx(n.DesiredMargin, 0, 1) << " %: " << fx(n.CgDesired, 0, 1) << " mm\n";
-    for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, n, true))
+    out << t.neutralPoint << m.length(ws.NeutralPointX, 1) << "\n";
+    out << t.referenceArea << m.area(ws.ReferenceArea) << t.referenceChord << m.length(ws.ReferenceChord, 1) << "\n";
+    out << t.recommended << m.length(n.CgHigh, 1) << " (" << fx(n.RecommendedMarginHigh, 0, 0) << " %)" << t.to
+        << m.length(n.CgLow, 1) << " (" << fx(n.RecommendedMarginLow, 0, 0) << " %)\n";
+    out << t.cgFor << fx(n.DesiredMargin, 0, 1) << " %: " << m.length(n.CgDesired, 1) << "\n";
+    for (const std::string& line : balanceReportLines(lang, r.balance, r.aircraft.Balance, n, true, units))
         out << visibleText(line) << "\n";
     if (r.trim)
-        for (const std::string& line : trimReportLines(lang, *r.trim)) out << visibleText(line) << "\n";
+        for (const std::string& line : trimReportLines(lang, *r.trim, units)) out << visibleText(line) << "\n";
     return out.str();
 }
 

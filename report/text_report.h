@@ -1,6 +1,7 @@
 #pragma once
 // The readable report of one calculated project, in one of the three languages.
 #include "i18n/texts.h"
+#include "model/units.h"
 #include "report/project_result.h"
 #include "solver/workspace.h"
 
@@ -18,6 +19,9 @@ std::string visibleText(std::string_view text);
 /// command: per wing in use its planform, lattice and aerodynamic centre;
 /// then the neutral point, reference values and the centre-of-gravity positions; then the balance
 /// lines (stability/balance_lines.h: balanceReportLines), for a failed run those of the table.
-std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang = UiLanguage::English);
+/// Every length, area, mass and loading is written in `units` with its unit after it (the metric
+/// units give the report as it always was).
+std::string textReport(const BatchResult& r, const SolverWorkspace& ws, UiLanguage lang = UiLanguage::English,
+                       const DisplayUnits& units = kMetricUnits);
 
 } // namespace tv

@@ -9,6 +9,21 @@ namespace {
 
 std::string F(double v, int decimals) { return formatFixed(v, 0, decimals); }
 
+/// A length (mm) or a mass (g) with its unit, one decimal in the metric unit.
+std::string L(UiLanguage lang, double mm, const DisplayUnits& u) { return measureText(lang, mm, Unit::Millimetre, u.length, 1); }
+std::string M(UiLanguage lang, double g, const DisplayUnits& u) { return measureText(lang, g, Unit::Gram, u.mass, 1); }
+
+/// "30.0 – 230.0 mm": the unit written once, after the second end.
+std::string rangeText(UiLanguage lang, double from, double to, const DisplayUnits& u) {
+    return formatFixed(fromBase(from, u.length), 0, decimalsIn(u.length, 1)) + " – " + L(lang, to, u);
+}
+
+/// "50.0 mm behind the root LE": the label's text begins with the millimetre it replaces.
+std::string behindRootLeText(UiLanguage lang, double mm, const DisplayUnits& u) {
+    const std::string_view behind = balanceLabels(lang).behindRootLe;
+    return L(lang, mm, u) + std::string(behind.substr(std::min<size_t>(3, behind.size())));
+}
+
 const char* rowProblemText(const BalanceLabels& t, RowProblem p) {
     switch (p) {
     case RowProblem::MassMissing: return t.massMissing;
@@ -37,15 +52,15 @@ const char* changeRefusalText(const BalanceLabels& t, ChangeRefusal r) {
 
 } // namespace
 
-std::string cgMeasuresText(UiLanguage lang, const CgMeasures& m) {
+std::string cgMeasuresText(UiLanguage lang, const CgMeasures& m, const DisplayUnits& u) {
     const BalanceLabels& t = balanceLabels(lang);
-    return F(m.X, 1) + " mm = " + F(m.PercentMac, 1) + t.percentMac + " = " + F(m.BehindRootLe, 1) + t.behindRootLe;
+    return L(lang, m.X, u) + " = " + F(m.PercentMac, 1) + t.percentMac + " = " + behindRootLeText(lang, m.BehindRootLe, u);
 }
 
-std::string macReferenceLine(UiLanguage lang, const BalanceFigures& f) {
+std::string macReferenceLine(UiLanguage lang, const BalanceFigures& f, const DisplayUnits& u) {
     if (!f.Mac) return "";
     const BalanceLabels& t = balanceLabels(lang);
-    std::string line = t.percentMacOf + std::to_string(f.MacWing) + ": " + t.marginsChord + ", " + F(f.Mac->Length, 1) + " mm";
+    std::string line = t.percentMacOf + std::to_string(f.MacWing) + ": " + t.marginsChord + ", " + L(lang, f.Mac->Length, u);
     if (f.Mac->FilledGap > 0) line += std::string(", ") + t.gapFilled;
     return line;
 }
@@ -61,14 +76,14 @@ const char* verdictText(UiLanguage lang, CgVerdict v) {
     return "";
 }
 
-std::string marginLine(UiLanguage lang, const std::optional<CgMargin>& margin) {
+std::string marginLine(UiLanguage lang, const std::optional<CgMargin>& margin, const DisplayUnits& u) {
     const BalanceLabels& t = balanceLabels(lang);
     const std::string head = std::string(t.staticMargin) + ": ";
     if (!margin) return head + t.notCalculated;
-    return head + F(margin->Percent, 1) + " % (" + F(margin->Mm, 1) + " mm), " + verdictText(lang, margin->Verdict);
+    return head + F(margin->Percent, 1) + " % (" + L(lang, margin->Mm, u) + "), " + verdictText(lang, margin->Verdict);
 }
 
-std::string cgRefusalLine(UiLanguage lang, const CgEntry& entry, std::string_view typed) {
+std::string cgRefusalLine(UiLanguage lang, const CgEntry& entry, std::string_view typed, const DisplayUnits& u) {
     const BalanceLabels& t = balanceLabels(lang);
     switch (entry.Refusal) {
     case CgRefusal::Empty: return t.cgEmpty;
@@ -76,7 +91,7 @@ std::string cgRefusalLine(UiLanguage lang, const CgEntry& entry, std::string_vie
     case CgRefusal::BeyondLimit:
         // A % MAC entry can overflow to infinity; such an x is not worth writing out.
         if (!(std::fabs(entry.X) < 1e15)) return t.cgBeyondLimit;
-        return t.cgBeyondLimit + (": x = " + F(entry.X, 1)) + " mm";
+        return t.cgBeyondLimit + (": x = " + L(lang, entry.X, u));
     case CgRefusal::NoMeanChord: return t.cgNoMeanChord;
     case CgRefusal::NoTableCg: return t.cgNoTableCg;
     case CgRefusal::None: break;
@@ -92,26 +107,26 @@ std::string rowProblemLine(UiLanguage lang, int rowNumber, std::string_view name
     return line + ": " + rowProblemText(t, p) + t.leftOut;
 }
 
-std::string moveLine(UiLanguage lang, std::string_view name, const ChangeAnswer& a) {
+std::string moveLine(UiLanguage lang, std::string_view name, const ChangeAnswer& a, const DisplayUnits& u) {
     const BalanceLabels& t = balanceLabels(lang);
     if (!a.ok()) return changeRefusalText(t, a.Refusal);
     const char* direction = a.Value < 0 ? t.forward : a.Value > 0 ? t.rearward : "";
-    return t.moveBy + std::string(name) + t.by + F(a.Value, 1) + " mm" + direction;
+    return t.moveBy + std::string(name) + t.by + L(lang, a.Value, u) + direction;
 }
 
-std::string ballastLine(UiLanguage lang, double ballastX, const ChangeAnswer& a) {
+std::string ballastLine(UiLanguage lang, double ballastX, const ChangeAnswer& a, const DisplayUnits& u) {
     const BalanceLabels& t = balanceLabels(lang);
-    const std::string place = t.ballast + F(ballastX, 1) + " mm: ";
+    const std::string place = t.ballast + L(lang, ballastX, u) + ": ";
     if (!a.ok()) return place + changeRefusalText(t, a.Refusal);
     if (a.Value == 0) return place + t.noBallastNeeded;
-    return place + F(a.Value, 1) + " g";
+    return place + M(lang, a.Value, u);
 }
 
-std::vector<std::string> loadingLines(UiLanguage lang, const WingLoading& l) {
+std::vector<std::string> loadingLines(UiLanguage lang, const WingLoading& l, const DisplayUnits& u) {
     const BalanceLabels& t = balanceLabels(lang);
-    const std::string area = t.onArea + F(l.AreaDm2, 2) + " dm²";
-    return {std::string(t.wingLoading) + ": " + F(l.GramsPerDm2, 1) + " g/dm²" + area,
-            std::string(t.cubicLoading) + ": " + F(l.GramsPerDm3, 2) + " g/dm³" + area};
+    const std::string area = t.onArea + measureText(lang, l.AreaDm2, Unit::SquareDecimetre, u.area, 2);
+    return {std::string(t.wingLoading) + ": " + measureText(lang, l.GramsPerDm2, Unit::GramPerDm2, u.wingLoading, 1) + area,
+            std::string(t.cubicLoading) + ": " + measureText(lang, l.GramsPerDm3, Unit::GramPerDm3, u.cubicLoading, 2) + area};
 }
 
 std::string tailVolumeLine(UiLanguage lang, const TailVolume& v) {
@@ -122,51 +137,53 @@ std::string tailVolumeLine(UiLanguage lang, const TailVolume& v) {
 
 namespace {
 
-void meanChordLines(UiLanguage lang, const BalanceFigures& f, const StabilityNumbers& n,
+void meanChordLines(UiLanguage lang, const BalanceFigures& f, const StabilityNumbers& n, const DisplayUnits& u,
                     std::vector<std::string>& lines) {
     const BalanceLabels& t = balanceLabels(lang);
     const MeanChord& m = *f.Mac;
     const std::string which = t.meanChord + std::string(t.ofWing) + std::to_string(f.MacWing) + " (" + t.marginsChord +
                               (m.FilledGap > 0 ? std::string(", ") + t.gapFilled : std::string()) + "): ";
-    lines.push_back(which + F(m.Length, 1) + " mm, x " + F(m.LeadingEdgeX, 1) + " – " + F(m.LeadingEdgeX + m.Length, 1) +
-                    " mm, y " + F(m.StationY, 1) + " mm");
+    lines.push_back(which + L(lang, m.Length, u) + ", x " + rangeText(lang, m.LeadingEdgeX, m.LeadingEdgeX + m.Length, u) +
+                    ", y " + L(lang, m.StationY, u));
     const std::pair<double, const std::optional<CgMeasures>*> cgs[] = {
         {n.RecommendedMarginHigh, &f.High}, {n.RecommendedMarginLow, &f.Low}, {n.DesiredMargin, &f.Desired}};
     for (const auto& [margin, at] : cgs)
-        if (*at) lines.push_back(std::string(t.staticMargin) + " " + F(margin, 1) + " %: " + cgMeasuresText(lang, **at));
+        if (*at) lines.push_back(std::string(t.staticMargin) + " " + F(margin, 1) + " %: " + cgMeasuresText(lang, **at, u));
 }
 
-void myCgLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b, std::vector<std::string>& lines) {
+void myCgLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b, const DisplayUnits& u,
+               std::vector<std::string>& lines) {
     if (f.MyCg.Refusal == CgRefusal::Empty && !b.MyCgFromTable) return;
     std::string line = balanceLabels(lang).myCg + std::string(": ");
-    if (!f.MyCg.ok()) line += cgRefusalLine(lang, f.MyCg, b.MyCg);
-    else if (f.MyCgAt) line += cgMeasuresText(lang, *f.MyCgAt);
-    else line += F(f.MyCg.X, 1) + " mm";
+    if (!f.MyCg.ok()) line += cgRefusalLine(lang, f.MyCg, b.MyCg, u);
+    else if (f.MyCgAt) line += cgMeasuresText(lang, *f.MyCgAt, u);
+    else line += L(lang, f.MyCg.X, u);
     lines.push_back(line);
-    if (f.MyCg.ok()) lines.push_back(marginLine(lang, f.MyCgMargin));
+    if (f.MyCg.ok()) lines.push_back(marginLine(lang, f.MyCgMargin, u));
 }
 
-void tableLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b, std::vector<std::string>& lines) {
+void tableLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b, const DisplayUnits& u,
+                std::vector<std::string>& lines) {
     if (f.Masses.Rows.empty()) return; // no table, or figures not computed for it
     const BalanceLabels& t = balanceLabels(lang);
-    std::string total = std::string(t.totalMass) + ": " + F(f.Masses.TotalMass, 1) + " g";
-    if (f.Masses.CgX) total += std::string(", ") + t.massCg + ": " + F(*f.Masses.CgX, 1) + " mm";
+    std::string total = std::string(t.totalMass) + ": " + M(lang, f.Masses.TotalMass, u);
+    if (f.Masses.CgX) total += std::string(", ") + t.massCg + ": " + L(lang, *f.Masses.CgX, u);
     lines.push_back(total);
     for (size_t i = 0; i < f.Masses.Rows.size() && i < b.Rows.size(); ++i)
         if (!f.Masses.Rows[i].used())
             lines.push_back(rowProblemLine(lang, int(i) + 1, b.Rows[i].Name, f.Masses.Rows[i].Problem));
     if (f.Loading)
-        for (std::string& l : loadingLines(lang, *f.Loading)) lines.push_back(std::move(l));
+        for (std::string& l : loadingLines(lang, *f.Loading, u)) lines.push_back(std::move(l));
 }
 
 } // namespace
 
 std::vector<std::string> balanceReportLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b,
-                                            const StabilityNumbers& n, bool calculated) {
+                                            const StabilityNumbers& n, bool calculated, const DisplayUnits& u) {
     std::vector<std::string> lines;
-    if (calculated && f.Mac) meanChordLines(lang, f, n, lines);
-    myCgLines(lang, f, b, lines);
-    tableLines(lang, f, b, lines);
+    if (calculated && f.Mac) meanChordLines(lang, f, n, u, lines);
+    myCgLines(lang, f, b, u, lines);
+    tableLines(lang, f, b, u, lines);
     if (calculated)
         for (const TailVolume& v : f.TailVolumes) lines.push_back(tailVolumeLine(lang, v));
     return lines;

@@ -25,14 +25,14 @@ std::string variableLine(UiLanguage lang, const TrimResult& r) {
     return line;
 }
 
-void wingLines(UiLanguage lang, const TrimResult& r, std::vector<std::string>& out) {
+void wingLines(UiLanguage lang, const TrimResult& r, const DisplayUnits& u, std::vector<std::string>& out) {
     for (int w = 1; w <= r.WingCount && w <= kWingMax; ++w) {
         const WingTrim& wt = r.Wings[w];
         out.push_back(std::string(pick(lang, "  wing ", "  Fluegel ", "  ala ")) + std::to_string(w) + ": CL " +
                       fx(wt.Cl, 3) + pick(lang, ", lift share ", ", Auftriebsanteil ", ", parte de sustentacion ") +
                       fx(100 * wt.LiftShare, 1) + " %" + pick(lang, ", highest cl ", ", hoechstes cl ", ", cl maximo ") +
                       fx(wt.MaxCl, 3) + " (cl/CL " + fx(wt.MaxClRatio, 2) + ") " + pick(lang, "at y ", "bei y ", "en y ") +
-                      fx(wt.MaxClY, 0) + " mm");
+                      measureText(lang, wt.MaxClY, Unit::Millimetre, u.length, 0));
     }
     out.push_back(std::string(pick(lang, "  highest CL: wing ", "  hoechstes CL: Fluegel ", "  CL mas alto: ala ")) +
                   std::to_string(r.HigherClWing) + pick(lang, " (stalls first)", " (reisst zuerst ab)", " (entra primero en perdida)"));
@@ -40,13 +40,15 @@ void wingLines(UiLanguage lang, const TrimResult& r, std::vector<std::string>& o
 
 } // namespace
 
-std::string trimProblemText(UiLanguage lang, const TrimResult& r) {
+std::string trimProblemText(UiLanguage lang, const TrimResult& r, const DisplayUnits& u) {
     switch (r.Problem) {
     case TrimProblem::None: return "";
     case TrimProblem::NoResult: return pick(lang, "no trim: the calculation gave no result", "kein Trimm: die Berechnung ergab kein Ergebnis", "sin equilibrio: el calculo no dio resultado");
     case TrimProblem::Alpha0Beyond: return airfoilProblem(lang, r, "zero-lift angle beyond +-15 deg", "Nullauftriebswinkel ausserhalb +-15 Grad", "angulo de sustentacion nula fuera de +-15 grados");
     case TrimProblem::Cm0Beyond: return airfoilProblem(lang, r, "moment coefficient Cm0 beyond +-0.5", "Momentenbeiwert Cm0 ausserhalb +-0.5", "coeficiente de momento Cm0 fuera de +-0.5");
-    case TrimProblem::MassNotPositive: return pick(lang, "the flying mass must be above 0 g", "die Flugmasse muss ueber 0 g liegen", "la masa en vuelo debe ser mayor que 0 g");
+    case TrimProblem::MassNotPositive:
+        return pick(lang, "the flying mass must be above 0 ", "die Flugmasse muss ueber 0 ", "la masa en vuelo debe ser mayor que 0 ") +
+               unitSymbol(lang, u.mass) + pick(lang, "", " liegen", "");
     case TrimProblem::DensityNotPositive: return pick(lang, "the air density must be above 0 kg/m^3", "die Luftdichte muss ueber 0 kg/m^3 liegen", "la densidad del aire debe ser mayor que 0 kg/m^3");
     case TrimProblem::TrimWingNotInUse: return std::string(pick(lang, "the trim wing is not in use: ", "der Trimmfluegel ist nicht in Gebrauch: ", "el ala de equilibrado no esta en uso: ")) + std::to_string(r.ProblemWing);
     case TrimProblem::NoStableTrim: return pick(lang, "no stable trim: the CG is at or behind the neutral point", "kein stabiler Trimm: der Schwerpunkt liegt auf oder hinter dem Neutralpunkt", "sin equilibrio estable: el CG esta en o detras del punto neutro");
@@ -72,21 +74,21 @@ std::string airfoilErrorText(UiLanguage lang, const Airfoil& a) {
     return text;
 }
 
-std::vector<std::string> trimReportLines(UiLanguage lang, const TrimResult& r) {
+std::vector<std::string> trimReportLines(UiLanguage lang, const TrimResult& r, const DisplayUnits& u) {
     std::vector<std::string> out;
-    out.push_back(std::string(pick(lang, "Trim at CG ", "Trimm im Schwerpunkt ", "Equilibrio con CG ")) + fx(r.CgX, 1) + " mm");
+    out.push_back(std::string(pick(lang, "Trim at CG ", "Trimm im Schwerpunkt ", "Equilibrio con CG ")) + measureText(lang, r.CgX, Unit::Millimetre, u.length, 1));
     if (r.Problem != TrimProblem::None && r.Problem != TrimProblem::NoPositiveLift) {
-        out.push_back("  " + trimProblemText(lang, r));
+        out.push_back("  " + trimProblemText(lang, r, u));
         return out;
     }
     out.push_back(std::string(pick(lang, "  alpha ", "  Anstellwinkel ", "  alfa ")) + fx(r.Alpha, 2) + " deg, CL " +
-                  fx(r.Cl, 3) + (r.Speed ? std::string(pick(lang, ", speed ", ", Geschwindigkeit ", ", velocidad ")) + fx(*r.Speed, 1) + " m/s" : std::string()));
+                  fx(r.Cl, 3) + (r.Speed ? std::string(pick(lang, ", speed ", ", Geschwindigkeit ", ", velocidad ")) + measureText(lang, *r.Speed, Unit::MetrePerSecond, u.speed, 1) : std::string()));
     out.push_back("  " + variableLine(lang, r));
     if (r.Problem == TrimProblem::NoPositiveLift) {
-        out.push_back("  " + trimProblemText(lang, r));
+        out.push_back("  " + trimProblemText(lang, r, u));
         return out;
     }
-    wingLines(lang, r, out);
+    wingLines(lang, r, u, out);
     out.push_back("  CDi " + fx(r.Cdi, 5) + (r.SpanEfficiency ? std::string(", e ") + fx(*r.SpanEfficiency, 3) : std::string()));
     if (r.AlphaOutsideLinear || r.ClOutsideLinear)
         out.push_back(pick(lang, "  outside the linear model: |alpha| > 15 deg or a local cl > 1.5",

@@ -1,5 +1,6 @@
 #include "files/projectfile.h"
 #include "model/numformat.h"
+#include "model/parse.h"
 #include "model/planform.h"
 #include "report/json_report.h"
 
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <regex>
 #include <string>
 #include <sstream>
 #include <sys/wait.h>
@@ -428,4 +430,68 @@ TEST_F(BatchTest, TrimOptionsOutsideTheirRangeAreRefused) {
         EXPECT_EQ(runCalc(args, &err).status, 2) << args;
         EXPECT_NE(err.find("usage"), std::string::npos) << args;
     }
+}
+
+namespace {
+
+/// The number after the first `label` in the report.
+double figureAfter(const std::string& report, const std::string& label) {
+    const size_t at = report.find(label);
+    EXPECT_NE(at, std::string::npos) << label;
+    return at == std::string::npos ? NAN : parseReal(std::string_view(report).substr(at + label.size()));
+}
+
+} // namespace
+
+// The imperial report says what the metric one says, in the other units: a few figures converted by
+// hand agree to the decimals written, no metric unit is left, and the JSON does not change.
+TEST_F(BatchTest, ImperialReportIsTheMetricOneConverted) {
+    AircraftTexts texts;
+    ASSERT_FALSE(loadAircraftTexts(trimmedProject(dir_).string(), texts));
+    texts.Balance.MyCgFromTable = true;
+    texts.Balance.Rows = {{"Airframe", "1300", "80"}, {"Battery", "200", "-40"}};
+    const fs::path project = dir_ / "weighed.tv4";
+    ASSERT_FALSE(writeProjectFile(project.string(), computeAircraft(texts), std::nullopt));
+    const std::string args = "--trim-cl 0.5 " + project.string();
+    const std::string metric = runCalc(args).out;
+    const CalcRun imperial = runCalc("--units imperial " + args);
+    ASSERT_EQ(imperial.status, 0);
+    const struct {
+        const char* label;
+        double perImperialUnit; // metric units in one imperial unit
+        int metricDecimals, imperialDecimals;
+    } rows[] = {
+        {"Neutral point x: ", 25.4, 1, 3},
+        {"Reference area: ", 645.16 / 10000, 2, 1},
+        {"Total mass: ", 28.349523125, 1, 3},
+        {"Wing loading: ", 28.349523125 / 9.290304, 1, 2},
+        {"Trim at CG ", 25.4, 1, 3},
+        {", speed ", 0.44704, 1, 1},
+    };
+    for (const auto& r : rows) {
+        const double m = figureAfter(metric, r.label), i = figureAfter(imperial.out, r.label);
+        const double tolerance = 0.5 * std::pow(10, -r.imperialDecimals) + 0.5 * std::pow(10, -r.metricDecimals) / r.perImperialUnit;
+        EXPECT_NEAR(i, m / r.perImperialUnit, tolerance) << r.label;
+    }
+    const std::regex metricUnit(R"(\d (mm|g|dm\^2|g/dm²|g/dm³|dm²|m/s)(?=[\s,):]|$))");
+    EXPECT_FALSE(std::regex_search(imperial.out, metricUnit)) << imperial.out;
+    EXPECT_NE(imperial.out.find(" in = "), std::string::npos) << "the CG measures in inches";
+    EXPECT_EQ(runCalc("--json --units imperial " + args).out, runCalc("--json " + args).out);
+    EXPECT_EQ(runCalc("--units metric " + args).out, metric);
+    EXPECT_FALSE(std::regex_search(runCalc("--units imperial,mm " + args).out, std::regex(R"(\d in(?=[\s,):]|$))")))
+        << "lengths in mm, the rest imperial";
+}
+
+TEST_F(BatchTest, UnitsOptionsAreCheckedAndTakeUnits) {
+    for (const char* args : {"--units", "--units stone", "--units Imperial", "--units metric,furlong"}) {
+        std::string err;
+        EXPECT_EQ(runCalc(args, &err).status, 2) << args;
+        EXPECT_NE(err.find("usage"), std::string::npos) << args;
+    }
+    const std::string project = trimmedProject(dir_).string();
+    const auto trimSpeed = [&](const std::string& options) {
+        return nlohmann::json::parse(runCalc("--json --trim-cl 0.5 " + options + " " + project).out)["Trim"]["Speed"].get<double>();
+    };
+    EXPECT_NEAR(trimSpeed("--mass 1500"), trimSpeed("--mass 1.5kg"), 1e-9);
+    EXPECT_NEAR(trimSpeed("--mass 3000"), trimSpeed("--mass 105.82oz"), 1e-3); // 105.82 oz = 2999.95 g
 }

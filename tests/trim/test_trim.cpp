@@ -216,3 +216,15 @@ TEST(Trim, SweptTaillessWingBesideTheClassicTwistFormula) {
 
 } // namespace
 } // namespace tv
+
+namespace tv {
+// The one refusal that quotes a mass says it in the chosen unit; metric reads as it always has.
+TEST(TrimTexts, MassRefusalInTheChosenUnit) {
+    TrimResult r;
+    r.Problem = TrimProblem::MassNotPositive;
+    EXPECT_EQ(trimProblemText(UiLanguage::German, r), "die Flugmasse muss ueber 0 g liegen");
+    EXPECT_EQ(trimProblemText(UiLanguage::English, r, kImperialUnits), "the flying mass must be above 0 oz");
+    EXPECT_EQ(trimReportLines(UiLanguage::Spanish, r, kImperialUnits).back(), "  la masa en vuelo debe ser mayor que 0 oz");
+}
+
+} // namespace tv
