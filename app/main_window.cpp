@@ -6,6 +6,7 @@
 #include "app/calculation/calculation_controller.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/balance_panel.h"
+#include "app/pages/trim_page.h"
 #include "app/pages/wing_page.h"
 #include "app/window_layout.h"
 #include "app/span_loading_window.h"
@@ -94,6 +95,8 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_statusLine = named(new QLabel(this), QStringLiteral("StatusLine"));
     statusBar()->addWidget(m_statusLine, 1);
     statusBar()->addPermanentWidget(m_balance->strip());
+    m_trimStrip = named(new QLabel(this), QStringLiteral("TrimStrip"));
+    statusBar()->addPermanentWidget(m_trimStrip);
     m_statusLine->setMinimumWidth(1); // a narrow window cuts the pointer's note, never the strip's verdict
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
@@ -104,6 +107,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
     m_balance->setSceneSource([this] { return balanceScene(); });
+    m_trim->setSceneSource([this] { return balanceScene(); });
     m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
     m_building = false;
     Create1(options.arguments);
@@ -129,6 +133,8 @@ void TForm1::buildPages() {
     m_fields = std::make_unique<AircraftFields>(*m_aircraft, m_wing, *m_memo2, m_doc.texts());
     m_balance = new BalancePanel(m_pl);
     m_pages->addTab(m_balance, QString());
+    m_trim = new TrimPage(*m_dialogs);
+    m_pages->addTab(m_trim, QString());
 }
 
 void TForm1::connectCommands() {
@@ -215,6 +221,17 @@ void TForm1::connectPages() {
         recordEdit({tv::EditKind::Balance}, typing);
     });
     connect(m_balance, &BalancePanel::typingFinished, this, [this] { m_doc.history.closeMerge(); });
+    connect(m_trim, &TrimPage::edited, this, [this](const tv::TrimTexts& t, const tv::EditStep& step, bool typing) {
+        m_doc.setTrim(t);
+        showTrim();
+        if (m_spanLoading) m_spanLoading->update();
+        recordEdit(step, typing);
+    });
+    connect(m_trim, &TrimPage::typingFinished, this, [this] { m_doc.history.closeMerge(); });
+    connect(m_trim, &TrimPage::askChanged, this, [this] {
+        m_trimStrip->setText(QString::fromStdString(trimStripPart(UiLanguage, m_trim->shownState())));
+        if (m_spanLoading) m_spanLoading->update();
+    });
 }
 
 void TForm1::connectViews() {

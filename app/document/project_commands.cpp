@@ -39,6 +39,7 @@ tv::AircraftTexts startingAircraftTexts(const tv::ProjectTable& table) {
     for (int w = 1; w <= read.WingCount; ++w) texts.wings[w] = read.wings[w];
     texts.Comment = table.Comment.value_or(std::string());
     texts.Balance = read.Balance;
+    texts.Trim = read.Trim;
     return texts;
 }
 
