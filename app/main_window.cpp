@@ -83,7 +83,8 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_spanLoading = new TSpanLoadingWindow([this] { return spanLoadingScene(); }, this);
     m_results = std::make_unique<ResultCommands>(
         *m_calc, view(), *m_dialogs, *this, *m_aircraft, options.printerService,
-        ResultCommands::Window{[this] { Button4Click(); }, [this] { return m_balance->reportLines(); }});
+        ResultCommands::Window{[this] { Button4Click(); }, [this] { return m_balance->reportLines(); },
+                               [this] { return reportedTrim(); }});
     m_presenter = std::make_unique<ResultPresenter>(*m_calc, view(), *m_dialogs, *m_actions, *m_pages, *m_aircraft,
                                                     m_wing, presenterWindow());
     m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, view(), *m_calc, *m_actions, *m_pages,
@@ -97,6 +98,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     statusBar()->addPermanentWidget(m_balance->strip());
     m_trimStrip = named(new QLabel(this), QStringLiteral("TrimStrip"));
     statusBar()->addPermanentWidget(m_trimStrip);
+    m_trimStrip->hide(); // shown with a trim: the pointer's note keeps the room otherwise
     m_statusLine->setMinimumWidth(1); // a narrow window cuts the pointer's note, never the strip's verdict
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
@@ -133,7 +135,7 @@ void TForm1::buildPages() {
     m_fields = std::make_unique<AircraftFields>(*m_aircraft, m_wing, *m_memo2, m_doc.texts());
     m_balance = new BalancePanel(m_pl);
     m_pages->addTab(m_balance, QString());
-    m_trim = new TrimPage(*m_dialogs);
+    m_trim = new TrimPage(m_pl, *m_dialogs);
     m_pages->addTab(m_trim, QString());
 }
 
@@ -229,7 +231,7 @@ void TForm1::connectPages() {
     });
     connect(m_trim, &TrimPage::typingFinished, this, [this] { m_doc.history.closeMerge(); });
     connect(m_trim, &TrimPage::askChanged, this, [this] {
-        m_trimStrip->setText(QString::fromStdString(trimStripPart(UiLanguage, m_trim->shownState())));
+        showTrimStrip();
         if (m_spanLoading) m_spanLoading->update();
     });
 }

@@ -160,6 +160,8 @@ public:
     tv::ReportData reportData(double pictureScale = 1) const;
     /// The trim of the aircraft shown with the trim page's question (none without a result).
     TrimState trimState() const;
+    /// The trim the reports carry: when the project holds trim settings or the page asks a target.
+    std::optional<tv::TrimResult> reportedTrim() const;
     TForm3* printDialog() { return m_results->printDialog(); }
 
     // ---- Languages and about window (language_switch) -------------------------------------------
@@ -242,6 +244,7 @@ private:
     BalanceScene balanceScene() const;
     /// The trim page and the strip's trim part, from the scene as it is now.
     void showTrim();
+    void showTrimStrip();
     void redrawShownViews();
     /// The status line's pointer position; empty for none.
     void showPointerPosition(std::optional<tv::AircraftFramePoint> point);

@@ -35,5 +35,16 @@ TrimState TForm1::trimState() const { return m_trim->state(); }
 
 void TForm1::showTrim() {
     m_trim->refresh();
-    m_trimStrip->setText(QString::fromStdString(trimStripPart(UiLanguage, m_trim->shownState())));
+    showTrimStrip();
+}
+
+void TForm1::showTrimStrip() {
+    const QString text = QString::fromStdString(trimStripPart(UiLanguage, m_trim->shownState()));
+    m_trimStrip->setText(text);
+    m_trimStrip->setVisible(!text.isEmpty());
+}
+
+std::optional<tv::TrimResult> TForm1::reportedTrim() const {
+    if (m_doc.texts().Trim.empty() && m_trim->ask().question == tv::TrimQuestion::AsSet) return std::nullopt;
+    return m_trim->state().result;
 }

@@ -31,6 +31,7 @@ tv::ReportData composeReport(ReportInputs in, double pictureScale) {
     d.NeutralPointX = np ? r->reference.NeutralPointX : 0;
     d.numbers = np ? r->numbers : tv::StabilityNumbers{};
     d.balanceLines = in.balanceLines;
+    d.trimLines = in.trimLines;
     for (int w = 1; w <= tv::kWingMax; ++w) {
         d.WingAcX[w] = r && r->usable ? r->WingAcX[w] : 0;
         if (r && r->latticeKnown()) d.WingLiftSlope[w] = r->ws->WingLiftSlope[w];

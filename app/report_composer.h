@@ -15,6 +15,7 @@ struct ReportInputs {
     tv::View3DScene view3D;
     std::string flightCaption;
     std::vector<std::string> balanceLines; // the weight-and-balance block; empty: none
+    std::vector<std::string> trimLines;    // the trim block; empty: none
 };
 
 /// The report's values, and the views as a fresh recalculation draws them at the pictures' sizes

@@ -17,6 +17,7 @@
 #include "report/project_result.h"
 #include "report/text_report.h"
 #include "solver/strip_loads.h"
+#include "trim/trim_texts.h"
 #include "views/span_loading.h"
 
 #include <QClipboard>
@@ -75,6 +76,7 @@ std::string ResultCommands::resultsReport() const {
     b.stability = r->numbers;
     b.calculated = true;
     b.balance = tv::balanceFigures(b.aircraft, r->ws->ReferenceWing, r->reference, r->numbers);
+    if (m_hooks.trim) b.trim = m_hooks.trim();
     return tv::textReport(b, *r->ws, lang);
 }
 
@@ -156,9 +158,11 @@ TForm3* ResultCommands::printDialog() {
 tv::ReportData ResultCommands::reportData(double pictureScale) const {
     const CalculationResult* r = currentResult();
     const tv::Aircraft model = r ? reportedAircraft(*r) : m_doc.aircraft();
+    const std::optional<tv::TrimResult> trim = m_hooks.trim ? m_hooks.trim() : std::nullopt;
     return composeReport({language(), m_doc.fileName().toStdString(), model, r,
                           m_page.stabilityScene(StabilityCaller::Other), m_page.view3DScene(),
-                          m_view.catalogue().TxtFlightDirection, m_hooks.balanceLines()},
+                          m_view.catalogue().TxtFlightDirection, m_hooks.balanceLines(),
+                          trim ? tv::trimReportLines(language(), *trim) : std::vector<std::string>{}},
                          pictureScale);
 }
 

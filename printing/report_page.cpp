@@ -125,6 +125,14 @@ std::size_t utf8Bytes(const std::string& text, std::size_t from, int chars) {
     return i - from;
 }
 
+/// The trim block a blank line below the last line written (its first line names the CG).
+void appendTrimBlock(std::vector<ReportText>& out, const ReportData& d) {
+    if (d.trimLines.empty()) return;
+    int y = d.balanceLines.empty() ? reportUsedHeight(d.aircraft.WingCount) : out.back().y + kLineStep;
+    for (const std::string& line : d.trimLines)
+        for (std::string& piece : wrapReportLine(line)) out.push_back({0, y += kLineStep, std::move(piece)});
+}
+
 } // namespace
 
 std::vector<std::string> wrapReportLine(const std::string& line, int columns) {
@@ -152,6 +160,7 @@ std::vector<ReportText> reportPageTexts(const ReportData& d) {
     appendSummary(out, d, t);
     for (int w = 1; w <= std::clamp(d.aircraft.WingCount, 0, kWingMax); ++w) appendWingBlock(out, d, t, w);
     appendBalanceBlock(out, d);
+    appendTrimBlock(out, d);
     return out;
 }
 
@@ -161,7 +170,7 @@ int reportUsedHeight(int wingCount) {
 }
 
 int reportUsedHeight(const ReportData& d) {
-    if (d.balanceLines.empty()) return reportUsedHeight(d.aircraft.WingCount);
+    if (d.balanceLines.empty() && d.trimLines.empty()) return reportUsedHeight(d.aircraft.WingCount);
     const std::vector<ReportText> texts = reportPageTexts(d);
     return texts.back().y + kLineStep;
 }

@@ -37,6 +37,8 @@ struct ReportData {
     QImage view3DPicture;   // the 3D view drawn at kView3DPictureSize (or a multiple)
     /// The weight-and-balance block below the wing blocks (stability/balance_lines.h); empty: none.
     std::vector<std::string> balanceLines;
+    /// The trim block below it (trim/trim_texts.h: trimReportLines); empty: none.
+    std::vector<std::string> trimLines;
 };
 
 /// One text of the page, its top-left corner in page units.

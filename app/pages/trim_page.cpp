@@ -8,15 +8,12 @@
 #include "trim/trim_texts.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdio>
@@ -24,12 +21,6 @@
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-template <class T>
-T* named(T* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
 
 std::string fixed(double v, int decimals) {
     char buf[32];
@@ -47,7 +38,8 @@ void setIfDiffers(QLineEdit* e, const std::string& text) {
 
 } // namespace
 
-TrimPage::TrimPage(TDialogs& dialogs, QWidget* parent) : QWidget(parent), m_dialogs(dialogs) {
+TrimPage::TrimPage(const Placement& placement, TDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_pl(placement), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("TabSheetTrim"));
     build();
     connectControls();
@@ -60,70 +52,75 @@ void TrimPage::setSceneSource(std::function<BalanceScene()> source) {
 
 BalanceScene TrimPage::scene() const { return m_scene(); }
 
+namespace {
+// Design pixels: the settings' columns, the rows, and where the figures and the curve begin.
+constexpr int kRow = 22;
+constexpr int kColX[] = {4, 70, 185, 305, 395, 460};
+constexpr int kColW[] = {60, 110, 115, 85, 60, 130};
+constexpr int kSectionTop = 62, kSectionPitch = 28;
+constexpr int kLowerTop = 330;
+} // namespace
+
 void TrimPage::build() {
-    auto* top = new QVBoxLayout(this);
-    auto* upper = new QHBoxLayout;
-    top->addLayout(upper, 3);
-    auto* left = new QGridLayout;
-    upper->addLayout(left, 3);
-    int row = 0;
-    m_wingCaption = new QLabel(this);
+    const auto label = [this](int x, int y, int w) {
+        auto* l = new QLabel(this);
+        m_pl.place(l, x, y, w, kRow);
+        return l;
+    };
+    const auto edit = [this](const QString& name, int x, int y, int w) {
+        auto* e = named(new QLineEdit(this), name);
+        m_pl.place(e, x, y, w, kRow);
+        return e;
+    };
+    m_wingCaption = label(4, 8, 60);
     m_wing = named(new QComboBox(this), QStringLiteral("Combo_TrimWing"));
-    m_incidenceCaption = new QLabel(this);
-    m_incidence = named(new QLineEdit(this), QStringLiteral("Edit_Incidence"));
-    left->addWidget(m_wingCaption, row, 0);
-    left->addWidget(m_wing, row, 1);
-    left->addWidget(m_incidenceCaption, row, 2);
-    left->addWidget(m_incidence, row, 3);
-    ++row;
-    for (int c = 0; c < 5; ++c) {
-        m_headers[c] = new QLabel(this);
-        left->addWidget(m_headers[c], row, c);
-    }
-    ++row;
-    for (int s = 1; s <= tv::kTrimSectionMax; ++s, ++row) {
+    m_pl.place(m_wing, 70, 8, 60, kRow);
+    m_incidenceCaption = label(140, 8, 160);
+    m_incidence = edit(QStringLiteral("Edit_Incidence"), kColX[3], 8, kColW[3]);
+    for (int c = 0; c < 5; ++c) m_headers[c] = label(kColX[c], 38, kColW[c]);
+    for (int s = 1; s <= tv::kTrimSectionMax; ++s) {
         SectionRow& r = m_rows[s];
-        r.caption = named(new QLabel(QString::number(s), this), QStringLiteral("Label_TrimSection%1").arg(s));
-        r.twist = named(new QLineEdit(this), QStringLiteral("Edit_Twist%1").arg(s));
-        r.airfoil = named(new QLineEdit(this), QStringLiteral("Edit_Airfoil%1").arg(s));
-        r.alpha0 = named(new QLineEdit(this), QStringLiteral("Edit_Alpha0_%1").arg(s));
-        r.cm0 = named(new QLineEdit(this), QStringLiteral("Edit_Cm0_%1").arg(s));
+        const int y = kSectionTop + kSectionPitch * (s - 1);
+        r.caption = named(label(kColX[0], y, kColW[0]), QStringLiteral("Label_TrimSection%1").arg(s));
+        r.caption->setText(QString::number(s));
+        r.twist = edit(QStringLiteral("Edit_Twist%1").arg(s), kColX[1], y, kColW[1]);
+        r.airfoil = edit(QStringLiteral("Edit_Airfoil%1").arg(s), kColX[2], y, kColW[2]);
+        r.alpha0 = edit(QStringLiteral("Edit_Alpha0_%1").arg(s), kColX[3], y, kColW[3]);
+        r.cm0 = edit(QStringLiteral("Edit_Cm0_%1").arg(s), kColX[4], y, kColW[4]);
         r.load = named(new QPushButton(this), QStringLiteral("Button_LoadAirfoil%1").arg(s));
-        left->addWidget(r.caption, row, 0);
-        left->addWidget(r.twist, row, 1);
-        left->addWidget(r.airfoil, row, 2);
-        left->addWidget(r.alpha0, row, 3);
-        left->addWidget(r.cm0, row, 4);
-        left->addWidget(r.load, row, 5);
+        m_pl.place(r.load, kColX[5], y - 1, kColW[5], kRow + 2);
     }
-    m_massCaption = new QLabel(this);
-    m_mass = named(new QLineEdit(this), QStringLiteral("Edit_TrimMass"));
-    m_densityCaption = new QLabel(this);
-    m_density = named(new QLineEdit(this), QStringLiteral("Edit_TrimDensity"));
-    left->addWidget(m_massCaption, row, 0, 1, 2);
-    left->addWidget(m_mass, row, 2);
-    left->addWidget(m_densityCaption, row, 3, 1, 2);
-    left->addWidget(m_density, row, 5);
-    ++row;
-    m_questionCaption = new QLabel(this);
+    m_massCaption = label(4, 210, 190);
+    m_mass = edit(QStringLiteral("Edit_TrimMass"), 200, 210, 170);
+    m_densityCaption = label(4, 238, 190);
+    m_density = edit(QStringLiteral("Edit_TrimDensity"), 200, 238, 80);
+    m_questionCaption = label(4, 266, 190);
     m_question = named(new QComboBox(this), QStringLiteral("Combo_TrimQuestion"));
-    m_targetCaption = new QLabel(this);
-    m_target = named(new QLineEdit(this), QStringLiteral("Edit_TrimTarget"));
-    left->addWidget(m_questionCaption, row, 0, 1, 2);
-    left->addWidget(m_question, row, 2);
-    left->addWidget(m_targetCaption, row, 3, 1, 2);
-    left->addWidget(m_target, row, 5);
-    ++row;
-    m_variableCaption = new QLabel(this);
+    m_pl.place(m_question, 200, 266, 170, kRow);
+    m_targetCaption = label(378, 266, 75);
+    m_target = edit(QStringLiteral("Edit_TrimTarget"), 460, 266, 80);
+    m_variableCaption = label(4, 294, 190);
     m_variable = named(new QComboBox(this), QStringLiteral("Combo_TrimVariable"));
-    left->addWidget(m_variableCaption, row, 0, 1, 2);
-    left->addWidget(m_variable, row, 2, 1, 2);
-    left->setRowStretch(row + 1, 1);
-    m_chart = new TrimCurveChart(this);
-    upper->addWidget(m_chart, 2);
+    m_pl.place(m_variable, 200, 294, 170, kRow);
     m_figures = named(new QPlainTextEdit(this), QStringLiteral("MemoTrim"));
     m_figures->setReadOnly(true);
-    top->addWidget(m_figures, 2);
+    m_chart = new TrimCurveChart(this);
+    layOutLower();
+}
+
+void TrimPage::layOutLower() {
+    // The figures and the curve share the page below the settings, down to its foot.
+    const int top = m_pl.px(kLowerTop);
+    const int h = std::max(m_pl.px(120), height() - top - m_pl.px(4));
+    const int w = std::max(m_pl.px(400), width() - m_pl.px(8));
+    const int left = w * 9 / 20;
+    m_figures->setGeometry(m_pl.px(4), top, left - m_pl.px(4), h);
+    m_chart->setGeometry(m_pl.px(4) + left, top, w - left, h);
+}
+
+void TrimPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutLower();
 }
 
 void TrimPage::connectControls() {

@@ -5,6 +5,7 @@
 // trim unit gives on the current result and the trim curve. The page renders the project's trim
 // texts and reports every edit as the whole new texts: the window stores them and records the step.
 #include "app/pages/balance_state.h"
+#include "app/pages/placement.h"
 #include "app/pages/trim_state.h"
 #include "i18n/session_texts.h"
 
@@ -24,7 +25,7 @@ class TrimCurveChart;
 class TrimPage : public QWidget {
     Q_OBJECT
 public:
-    TrimPage(TDialogs& dialogs, QWidget* parent = nullptr);
+    TrimPage(const Placement& placement, TDialogs& dialogs, QWidget* parent = nullptr);
     /// Where the planforms, the trim texts and the result come from; read at each refresh.
     void setSceneSource(std::function<BalanceScene()> source);
     /// Shows the scene's texts (controls that differ are rewritten without an edit), the figures,
@@ -46,6 +47,9 @@ signals:
     /// The question changed: the figures elsewhere follow.
     void askChanged();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     struct SectionRow {
         QLabel* caption = nullptr;
@@ -53,6 +57,7 @@ private:
         QPushButton* load = nullptr;
     };
     void build();
+    void layOutLower();
     void connectControls();
     void retranslate(tv::UiLanguage lang);
     int shownWing() const;
@@ -64,6 +69,7 @@ private:
     void readAsk();
     BalanceScene scene() const;
 
+    Placement m_pl;
     TDialogs& m_dialogs;
     std::function<BalanceScene()> m_scene;
     tv::TrimTexts m_texts; // as the project holds them

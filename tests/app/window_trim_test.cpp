@@ -6,6 +6,7 @@
 #include "app/calculation/calculation_result.h"
 #include "app/pages/trim_curve_chart.h"
 #include "model/numformat.h"
+#include "printing/report_page.h"
 #include "trim/trim.h"
 #include "trim/trim_texts.h"
 
@@ -108,6 +109,12 @@ TEST_F(TrimTest, ThePageShowsTheTrimUnitsFiguresForTheGlider) {
     EXPECT_TRUE(figures().contains(QString::fromStdString("CL " + tv::formatFixed(core.Cl, 0, 3))));
     EXPECT_TRUE(text("TrimStrip").contains(QString::fromStdString(decalage))) << text("TrimStrip").toStdString();
     EXPECT_EQ(get<TrimCurveChart>("Chart_Trim")->clPoints(), int(core.Curve.size()));
+    // Copy results and the printed report carry the same trim block.
+    const std::string line = tv::trimReportLines(tv::UiLanguage::English, core)[2];
+    EXPECT_NE(f.resultsReport().find(line), std::string::npos) << f.resultsReport();
+    bool printed = false;
+    for (const tv::ReportText& t : tv::reportPageTexts(f.reportData())) printed = printed || t.text == line;
+    EXPECT_TRUE(printed) << line;
 
     // With a mass the page answers the speed, which the strip shows.
     ask(0, "", 0);
