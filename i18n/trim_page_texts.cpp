@@ -33,4 +33,8 @@ std::string trimStripText(UiLanguage lang, const std::string& speed, const std::
     return "";
 }
 
+std::string trimmedClTitle(UiLanguage lang, const std::string& cl) {
+    return std::string(pick(lang, "Local cl at trim, CL ", "Örtliches cl im Trimm, CL ", "cl local en equilibrio, CL ")) + cl;
+}
+
 } // namespace tv

@@ -40,4 +40,7 @@ const TrimPageTexts& trimPageTexts(UiLanguage lang);
 /// "Trim V 12.3 m/s" or "Trim: decalage 1.25 deg"; "" when there is nothing to say.
 std::string trimStripText(UiLanguage lang, const std::string& speed, const std::string& setting);
 
+/// The heading of the span loading's trimmed plot: "Local cl at trim, CL 0.500".
+std::string trimmedClTitle(UiLanguage lang, const std::string& cl);
+
 } // namespace tv

@@ -7,12 +7,15 @@
 #include "app/pages/trim_curve_chart.h"
 #include "model/numformat.h"
 #include "printing/report_page.h"
+#include "views/span_loading.h"
 #include "trim/trim.h"
 #include "trim/trim_texts.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -115,6 +118,10 @@ TEST_F(TrimTest, ThePageShowsTheTrimUnitsFiguresForTheGlider) {
     bool printed = false;
     for (const tv::ReportText& t : tv::reportPageTexts(f.reportData())) printed = printed || t.text == line;
     EXPECT_TRUE(printed) << line;
+    // The span loading shows the trimmed cl beside the unit loading, its highest the trim's.
+    const tv::SpanLoadingScene loading = f.spanLoadingScene();
+    ASSERT_EQ(loading.trimmed.size(), 2u);
+    EXPECT_NEAR(*std::max_element(loading.trimmed[0].load.begin(), loading.trimmed[0].load.end()), core.Wings[1].MaxCl, 1e-12);
 
     // With a mass the page answers the speed, which the strip shows.
     ask(0, "", 0);
