@@ -27,6 +27,7 @@ struct TrimPageTexts {
     const char* trimVariable;     // "Trim variable"
     const char* washoutOf;        // "washout of wing "
     const char* incidenceOf;      // "incidence of wing "
+    const char* automatic;        // the first wing other than the reference wing (one wing: its washout)
     const char* curveTitle;
     const char* curveAxis;        // x axis: the trim variable, deg
     const char* speedAxis;        // y axis: V m/s

@@ -74,9 +74,10 @@ void TrimCurveChart::show(const tv::TrimResult* r, tv::UiLanguage lang) {
     auto* mark = new QScatterSeries;
     mark->setName(qs(t.currentSetting));
     mark->setMarkerSize(11);
+    mark->setColor(Qt::black);
     auto* markCl = new QScatterSeries;
     markCl->setMarkerSize(11);
-    markCl->setColor(mark->color());
+    markCl->setColor(Qt::black);
     if (const auto p = pointAt(r->Curve, r->VariableSet)) {
         if (p->Speed) mark->append(p->Variable, *p->Speed);
         markCl->append(p->Variable, p->Cl);

@@ -245,8 +245,8 @@ void TrimPage::showTexts(const tv::TrimTexts& t, const tv::Aircraft& ac) {
     }
     if (m_variable->count() != count + 1) {
         m_variable->clear();
-        m_variable->addItem(QStringLiteral("—"), 0);
         const tv::TrimPageTexts& pt = tv::trimPageTexts(m_lang);
+        m_variable->addItem(qs(pt.automatic), 0);
         for (int w = 1; w <= count; ++w)
             m_variable->addItem(qs((count == 1 ? pt.washoutOf : pt.incidenceOf) + std::to_string(w)), w);
         const int index = m_variable->findData(m_ask.trimWing);

@@ -205,3 +205,41 @@ TEST_F(TrimTest, ARefusedTrimSaysWhyAndShowsNoNan) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TrimTest, AnAirfoilNameTheFileCannotHoldIsAskedAboutBeforeSaving) {
+    make();
+    showPage("TabSheetTrim");
+    get<QLineEdit>("Edit_Airfoil1")->insert(QString::fromUtf8("Ł-12")); // as typed: an edit
+    dialogs.confirmation = false;
+    dialogs.answers.push_back(path("foil.tv4"));
+    trigger("Save2");
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].contains(QString::fromUtf8("Ł")));
+    EXPECT_FALSE(QFile::exists(path("foil.tv4")));
+}
+
+TEST_F(TrimTest, LiveResultsAndTrimEditsKeepThePageCurrent) {
+    TForm1& f = makeLive();
+    showPage("TabSheetTrim");
+    ask(1, "0.5", 2);
+    const QString before = figures();
+    ASSERT_TRUE(before.contains("decalage ")) << before.toStdString();
+    type("Edit_TrimMass", "800");
+    EXPECT_TRUE(f.latticeKnown()) << "a trim setting leaves the calculation current";
+    EXPECT_NE(figures(), before) << "the speed joins the figures";
+    setText("Edit_x2", "1000"); // a longer tail arm: the live result brings another decalage
+    waitLive();
+    ASSERT_TRUE(f.latticeKnown());
+    const CalculationResult* r = f.currentResult();
+    tv::Aircraft ac = r->aircraft;
+    ac.Trim = f.fieldTexts().Trim;
+    const tv::TrimResult core = tv::computeTrim(ac, *r->ws, {tv::TrimQuestion::TargetCl, 0.5, 0, 2,
+                                                             f.stabilityNumbers().CgDesired, std::nullopt});
+    ASSERT_TRUE(core.Decalage);
+    EXPECT_TRUE(figures().contains(QString::fromStdString("decalage " + tv::formatFixed(*core.Decalage, 0, 2))))
+        << figures().toStdString();
+}
+
+} // namespace
