@@ -2,6 +2,7 @@
 // The printed report's values and pictures, from the model and the result that belongs to it.
 #include "printing/report_page.h"
 #include "views/stability_view.h"
+#include "trim/trim.h"
 #include "views/view3d.h"
 
 struct CalculationResult;
@@ -16,6 +17,7 @@ struct ReportInputs {
     std::string flightCaption;
     std::vector<std::string> balanceLines; // the weight-and-balance block; empty: none
     std::vector<std::string> trimLines;    // the trim block; empty: none
+    const tv::TrimResult* trim = nullptr;  // its curve is drawn under it; none: no curve
 };
 
 /// The report's values, and the views as a fresh recalculation draws them at the pictures' sizes

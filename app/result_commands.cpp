@@ -190,7 +190,8 @@ tv::ReportData ResultCommands::reportData(double pictureScale) const {
     return composeReport({language(), m_doc.fileName().toStdString(), model, r,
                           m_page.stabilityScene(StabilityCaller::Other), m_page.view3DScene(),
                           m_view.catalogue().TxtFlightDirection, m_hooks.balanceLines(),
-                          trim ? tv::trimReportLines(language(), *trim) : std::vector<std::string>{}},
+                          trim ? tv::trimReportLines(language(), *trim) : std::vector<std::string>{},
+                          trim ? &*trim : nullptr},
                          pictureScale);
 }
 

@@ -172,7 +172,8 @@ int reportUsedHeight(int wingCount) {
 int reportUsedHeight(const ReportData& d) {
     if (d.balanceLines.empty() && d.trimLines.empty()) return reportUsedHeight(d.aircraft.WingCount);
     const std::vector<ReportText> texts = reportPageTexts(d);
-    return texts.back().y + kLineStep;
+    const int textEnd = texts.back().y + kLineStep;
+    return d.trimCurvePicture.isNull() ? textEnd : textEnd + kLineStep + kTrimCurvePictureSize.height();
 }
 
 QSize reportPageSize(const ReportData& d) {
@@ -192,7 +193,10 @@ void drawReportPage(QPainter& p, const ReportData& d) {
     p.setPen(Qt::black);
     p.setBackground(Qt::white);
     p.setBackgroundMode(Qt::OpaqueMode);
-    for (const ReportText& t : reportPageTexts(d)) textOut(p, t.x, t.y, t.text);
+    const std::vector<ReportText> texts = reportPageTexts(d);
+    for (const ReportText& t : texts) textOut(p, t.x, t.y, t.text);
+    if (!d.trimCurvePicture.isNull() && !d.trimLines.empty())
+        p.drawImage(QRect(QPoint(0, texts.back().y + 2 * kLineStep), kTrimCurvePictureSize), d.trimCurvePicture);
     p.restore();
 }
 

@@ -23,6 +23,7 @@ inline constexpr QSize kView3DPictureSize{630, 200};   // Image7
 /// Where the pictures are stretched to on the page.
 inline constexpr QRect kAircraftPictureRect{0, 42, 616, 312};
 inline constexpr QRect kView3DPictureRect{0, 357, 616, 191};
+inline constexpr QSize kTrimCurvePictureSize{616, 260}; // under the trim block
 
 /// Everything the report shows, as values.
 struct ReportData {
@@ -39,6 +40,7 @@ struct ReportData {
     std::vector<std::string> balanceLines;
     /// The trim block below it (trim/trim_texts.h: trimReportLines); empty: none.
     std::vector<std::string> trimLines;
+    QImage trimCurvePicture; // the trim curve drawn at kTrimCurvePictureSize (or a multiple); null: none
 };
 
 /// One text of the page, its top-left corner in page units.

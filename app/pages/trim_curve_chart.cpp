@@ -2,6 +2,8 @@
 #include "i18n/trim_page_texts.h"
 
 #include <QtCharts/QChart>
+#include <QGraphicsScene>
+#include <QPainter>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
@@ -45,9 +47,25 @@ TrimCurveChart::TrimCurveChart(QWidget* parent) : QChartView(parent) {
     chart()->legend()->setAlignment(Qt::AlignBottom);
 }
 
-void TrimCurveChart::show(const tv::TrimResult* r, tv::UiLanguage lang) {
+void TrimCurveChart::show(const tv::TrimResult* r, tv::UiLanguage lang) { fillTrimCurve(chart(), r, lang); }
+
+QImage trimCurvePicture(const tv::TrimResult& r, tv::UiLanguage lang, QSize size, double scale) {
+    QGraphicsScene scene;
+    auto* c = new QChart;
+    scene.addItem(c); // the scene owns the chart
+    c->legend()->setAlignment(Qt::AlignBottom);
+    fillTrimCurve(c, &r, lang);
+    c->setGeometry(0, 0, size.width(), size.height());
+    QImage image(QSize(int(size.width() * scale), int(size.height() * scale)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    scene.render(&p, QRectF(image.rect()), QRectF(0, 0, size.width(), size.height()));
+    return image;
+}
+
+void fillTrimCurve(QChart* c, const tv::TrimResult* r, tv::UiLanguage lang) {
     const tv::TrimPageTexts& t = tv::trimPageTexts(lang);
-    QChart* c = chart();
     c->removeAllSeries();
     for (QAbstractAxis* a : c->axes()) {
         c->removeAxis(a);

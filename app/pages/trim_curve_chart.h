@@ -4,7 +4,13 @@
 #include "i18n/texts.h"
 #include "trim/trim.h"
 
+#include <QImage>
 #include <QtCharts/QChartView>
+
+/// Fills c with the curve of r (none, or a refused trim: only the title).
+void fillTrimCurve(QChart* c, const tv::TrimResult* r, tv::UiLanguage lang);
+/// The curve drawn at size (design units) times scale, for the report.
+QImage trimCurvePicture(const tv::TrimResult& r, tv::UiLanguage lang, QSize size, double scale);
 
 class TrimCurveChart : public QChartView {
 public:

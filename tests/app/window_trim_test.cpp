@@ -118,6 +118,7 @@ TEST_F(TrimTest, ThePageShowsTheTrimUnitsFiguresForTheGlider) {
     bool printed = false;
     for (const tv::ReportText& t : tv::reportPageTexts(f.reportData())) printed = printed || t.text == line;
     EXPECT_TRUE(printed) << line;
+    EXPECT_FALSE(f.reportData().trimCurvePicture.isNull()) << "the curve is drawn under the block";
     // The span loading shows the trimmed cl beside the unit loading, its highest the trim's.
     const tv::SpanLoadingScene loading = f.spanLoadingScene();
     ASSERT_EQ(loading.trimmed.size(), 2u);
