@@ -17,7 +17,7 @@ struct TrimPageTexts {
     const char* cm0;              // column: moment coefficient
     const char* loadAirfoil;      // "Load airfoil…"
     const char* mass;             // "Flying mass (g)"
-    const char* massPlaceholder;  // empty mass: the table's total
+    const char* massFromTable;    // "the balance table's total: " before its grams
     const char* density;          // "Air density (kg/m³)"
     const char* question;         // "Question"
     const char* asSet;

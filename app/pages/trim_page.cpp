@@ -5,6 +5,8 @@
 #include "files/airfoil_file.h"
 #include "i18n/trim_page_texts.h"
 #include "model/airfoil.h"
+#include "model/numformat.h"
+#include "stability/balance.h"
 #include "trim/trim_texts.h"
 
 #include <QComboBox>
@@ -271,6 +273,13 @@ void TrimPage::showTexts(const tv::TrimTexts& t, const tv::Aircraft& ac) {
         setIfDiffers(r.cm0, st.Cm0);
     }
     setIfDiffers(m_mass, t.Mass);
+    // The balance table's total is the flying mass when the table has one: the field is then not used.
+    const double table = tv::massBalance(ac.Balance.Rows).TotalMass;
+    m_mass->setEnabled(!(table > 0));
+    const QString fromTable =
+        table > 0 ? qs(tv::trimPageTexts(m_lang).massFromTable + tv::formatFixed(table, 0, 0) + " g") : QString();
+    m_mass->setPlaceholderText(fromTable);
+    m_mass->setToolTip(fromTable);
     setIfDiffers(m_density, t.Density);
     m_showing = false;
 }
@@ -285,7 +294,6 @@ void TrimPage::retranslate(tv::UiLanguage lang) {
     for (int c = 0; c < 5; ++c) m_headers[c]->setText(qs(headers[c]));
     for (int s = 1; s <= tv::kTrimSectionMax; ++s) m_rows[s].load->setText(qs(t.loadAirfoil));
     m_massCaption->setText(qs(t.mass));
-    m_mass->setPlaceholderText(qs(t.massPlaceholder));
     m_densityCaption->setText(qs(t.density));
     m_density->setPlaceholderText(QStringLiteral("1.225"));
     m_questionCaption->setText(qs(t.question));

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -131,6 +132,16 @@ TEST_F(TrimTest, ThePageShowsTheTrimUnitsFiguresForTheGlider) {
     EXPECT_TRUE(speedLine.contains("speed ")) << speedLine.toStdString();
     EXPECT_TRUE(text("TrimStrip").contains("m/s")) << text("TrimStrip").toStdString();
     EXPECT_GT(get<TrimCurveChart>("Chart_Trim")->speedPoints(), 0);
+    // A balance table's total is the flying mass: the typed one is greyed and not used.
+    showPage("TabSheetBalance");
+    click("ButtonRowAdd");
+    auto* table = get<QTableWidget>("TableBalance");
+    table->item(0, 1)->setText("1400");
+    table->item(0, 2)->setText("90");
+    showPage("TabSheetTrim");
+    EXPECT_FALSE(get<QLineEdit>("Edit_TrimMass")->isEnabled());
+    EXPECT_TRUE(get<QLineEdit>("Edit_TrimMass")->toolTip().contains("1400 g"));
+    EXPECT_NE(figures(), speedLine) << "the table's 1400 g, not the typed 700 g";
 }
 
 TEST_F(TrimTest, ABadAirfoilFileShowsItsErrorAndChangesNothing) {
