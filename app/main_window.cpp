@@ -6,6 +6,7 @@
 #include "app/calculation/calculation_controller.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/balance_panel.h"
+#include "app/pages/trim_page.h"
 #include "app/pages/wing_page.h"
 #include "app/window_layout.h"
 #include "app/span_loading_window.h"
@@ -82,7 +83,8 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_spanLoading = new TSpanLoadingWindow([this] { return spanLoadingScene(); }, this);
     m_results = std::make_unique<ResultCommands>(
         *m_calc, view(), *m_dialogs, *this, *m_aircraft, options.printerService,
-        ResultCommands::Window{[this] { Button4Click(); }, [this] { return m_balance->reportLines(); }});
+        ResultCommands::Window{[this] { Button4Click(); }, [this] { return m_balance->reportLines(); },
+                               [this] { return reportedTrim(); }});
     m_presenter = std::make_unique<ResultPresenter>(*m_calc, view(), *m_dialogs, *m_actions, *m_pages, *m_aircraft,
                                                     m_wing, presenterWindow());
     m_language = std::make_unique<LanguageSwitch>(UiLanguage, Catalogue, view(), *m_calc, *m_actions, *m_pages,
@@ -94,6 +96,9 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     m_statusLine = named(new QLabel(this), QStringLiteral("StatusLine"));
     statusBar()->addWidget(m_statusLine, 1);
     statusBar()->addPermanentWidget(m_balance->strip());
+    m_trimStrip = named(new QLabel(this), QStringLiteral("TrimStrip"));
+    statusBar()->addPermanentWidget(m_trimStrip);
+    m_trimStrip->hide(); // shown with a trim: the pointer's note keeps the room otherwise
     m_statusLine->setMinimumWidth(1); // a narrow window cuts the pointer's note, never the strip's verdict
     statusBar()->setSizeGripEnabled(false);
     resize(width(), height() + statusBar()->sizeHint().height());
@@ -104,6 +109,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
     m_balance->setSceneSource([this] { return balanceScene(); });
+    m_trim->setSceneSource([this] { return balanceScene(); });
     m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
     m_building = false;
     Create1(options.arguments);
@@ -129,6 +135,8 @@ void TForm1::buildPages() {
     m_fields = std::make_unique<AircraftFields>(*m_aircraft, m_wing, *m_memo2, m_doc.texts());
     m_balance = new BalancePanel(m_pl);
     m_pages->addTab(m_balance, QString());
+    m_trim = new TrimPage(m_pl, *m_dialogs);
+    m_pages->addTab(m_trim, QString());
 }
 
 void TForm1::connectCommands() {
@@ -215,6 +223,17 @@ void TForm1::connectPages() {
         recordEdit({tv::EditKind::Balance}, typing);
     });
     connect(m_balance, &BalancePanel::typingFinished, this, [this] { m_doc.history.closeMerge(); });
+    connect(m_trim, &TrimPage::edited, this, [this](const tv::TrimTexts& t, const tv::EditStep& step, bool typing) {
+        m_doc.setTrim(t);
+        showTrim();
+        if (m_spanLoading) m_spanLoading->update();
+        recordEdit(step, typing);
+    });
+    connect(m_trim, &TrimPage::typingFinished, this, [this] { m_doc.history.closeMerge(); });
+    connect(m_trim, &TrimPage::askChanged, this, [this] {
+        showTrimStrip();
+        if (m_spanLoading) m_spanLoading->update();
+    });
 }
 
 void TForm1::connectViews() {

@@ -11,6 +11,7 @@
 #include "app/language_switch.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/balance_state.h"
+#include "app/pages/trim_state.h"
 #include "app/pages/planform_editor.h"
 #include "app/pages/placement.h"
 #include "app/result_commands.h"
@@ -33,6 +34,7 @@
 #include <vector>
 
 class BalancePanel;
+class TrimPage;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -156,6 +158,10 @@ public:
     void Button6Click() { m_results->print(); }
     void ExportPdf1Click() { m_results->exportPdf(); }
     tv::ReportData reportData(double pictureScale = 1) const;
+    /// The trim of the aircraft shown with the trim page's question (none without a result).
+    TrimState trimState() const;
+    /// The trim the reports carry: when the project holds trim settings or the page asks a target.
+    std::optional<tv::TrimResult> reportedTrim() const;
     TForm3* printDialog() { return m_results->printDialog(); }
 
     // ---- Languages and about window (language_switch) -------------------------------------------
@@ -236,6 +242,9 @@ private:
     tv::SystemColours systemColours() const;
     AircraftPage::Scene aircraftScene() const;
     BalanceScene balanceScene() const;
+    /// The trim page and the strip's trim part, from the scene as it is now.
+    void showTrim();
+    void showTrimStrip();
     void redrawShownViews();
     /// The status line's pointer position; empty for none.
     void showPointerPosition(std::optional<tv::AircraftFramePoint> point);
@@ -269,6 +278,8 @@ private:
     std::unique_ptr<AircraftFields> m_fields;
     QWidget* m_remarksPage = nullptr;
     BalancePanel* m_balance = nullptr;
+    TrimPage* m_trim = nullptr;
+    QLabel* m_trimStrip = nullptr; // the trim speed or the required setting, beside the results strip
     QPlainTextEdit* m_memo2 = nullptr; // remarks
     QWidget* m_central = nullptr;
     QWidget* m_toolBar = nullptr;

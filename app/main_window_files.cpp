@@ -57,6 +57,7 @@ void TForm1::writeAircraftTexts(const tv::AircraftTexts& texts, std::optional<tv
     const EditScope scope(*this, step);
     if (texts.WingCount != m_doc.wingCount()) SetWingCount(texts.WingCount);
     m_doc.setBalance(texts.Balance);
+    m_doc.setTrim(texts.Trim);
     m_fields->writeWings(texts, 1, tv::kWingMax);
     m_fields->writeRemarks(texts.Comment);
 }

@@ -3,6 +3,7 @@
 #include "app/actions.h"
 #include "app/main_window.h"
 #include "app/pages/balance_panel.h"
+#include "app/pages/trim_page.h"
 #include "printing/report_page.h"
 #include "views/span_loading.h"
 
@@ -17,7 +18,10 @@ ResultPresenter::Window TForm1::presenterWindow() {
                 // The result's marks belong to the dragged shape: its rubber band stays over the view.
                 m_planform.showDrag();
             },
-            .showBalance = [this] { m_balance->refresh(); },
+            .showBalance = [this] {
+                m_balance->refresh();
+                showTrim();
+            },
             .windowState = [this](ActionState& s) {
                 s.activeWing = activeWing();
                 s.clipboardHasWing = clipboardHasWing();
@@ -26,3 +30,21 @@ ResultPresenter::Window TForm1::presenterWindow() {
 
 tv::SpanLoadingScene TForm1::spanLoadingScene() const { return m_results->spanLoadingScene(); }
 tv::ReportData TForm1::reportData(double pictureScale) const { return m_results->reportData(pictureScale); }
+
+TrimState TForm1::trimState() const { return m_trim->state(); }
+
+void TForm1::showTrim() {
+    m_trim->refresh();
+    showTrimStrip();
+}
+
+void TForm1::showTrimStrip() {
+    const QString text = QString::fromStdString(trimStripPart(UiLanguage, m_trim->shownState()));
+    m_trimStrip->setText(text);
+    m_trimStrip->setVisible(!text.isEmpty());
+}
+
+std::optional<tv::TrimResult> TForm1::reportedTrim() const {
+    if (m_doc.texts().Trim.empty() && m_trim->ask().question == tv::TrimQuestion::AsSet) return std::nullopt;
+    return m_trim->state().result;
+}

@@ -34,10 +34,11 @@ AircraftPage::Scene TForm1::aircraftScene() const {
 
 BalanceScene TForm1::balanceScene() const {
     // The planforms of the result shown (a live drag's shape among them), else the document's; the
-    // balance texts are always the document's.
+    // balance and trim texts are always the document's (a trim edit leaves the result current).
     const CalculationResult* r = currentResult();
     tv::Aircraft aircraft = r ? r->aircraft : m_doc.aircraft();
     aircraft.Balance = m_doc.texts().Balance;
+    aircraft.Trim = m_doc.texts().Trim;
     return {aircraft, r, UiLanguage};
 }
 

@@ -1,4 +1,5 @@
 #include "app/report_composer.h"
+#include "app/pages/trim_curve_chart.h"
 #include "app/calculation/calculation_result.h"
 
 #include <QPainter>
@@ -31,6 +32,9 @@ tv::ReportData composeReport(ReportInputs in, double pictureScale) {
     d.NeutralPointX = np ? r->reference.NeutralPointX : 0;
     d.numbers = np ? r->numbers : tv::StabilityNumbers{};
     d.balanceLines = in.balanceLines;
+    d.trimLines = in.trimLines;
+    if (in.trim && !in.trimLines.empty() && !in.trim->Curve.empty())
+        d.trimCurvePicture = trimCurvePicture(*in.trim, in.lang, tv::kTrimCurvePictureSize, pictureScale);
     for (int w = 1; w <= tv::kWingMax; ++w) {
         d.WingAcX[w] = r && r->usable ? r->WingAcX[w] : 0;
         if (r && r->latticeKnown()) d.WingLiftSlope[w] = r->ws->WingLiftSlope[w];

@@ -17,9 +17,14 @@
 #include "report/project_result.h"
 #include "report/text_report.h"
 #include "solver/strip_loads.h"
+#include "trim/trim_texts.h"
+#include "i18n/trim_page_texts.h"
+#include "model/numformat.h"
 #include "views/span_loading.h"
 
 #include <QClipboard>
+
+#include <algorithm>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -35,6 +40,27 @@ QString withSuffix(const QString& name, const char* suffix, Suffix rule) {
     const QString own = QLatin1Char('.') + QLatin1String(suffix);
     const bool has = rule == Suffix::UnlessOwn ? name.endsWith(own, Qt::CaseInsensitive) : !QFileInfo(name).suffix().isEmpty();
     return has ? name : name + own;
+}
+
+/// The trim's local lift coefficients beside the unit loading: per wing, on the unit loading's
+/// strips and edges.
+void addTrimmedCl(tv::SpanLoadingScene& scene, const tv::TrimResult& trim) {
+    for (const tv::SpanLoadingWing& unit : scene.wings) {
+        tv::SpanLoadingWing w;
+        w.wing = unit.wing;
+        w.innerEdge = unit.innerEdge;
+        w.tip = unit.tip;
+        std::vector<std::pair<double, double>> points;
+        for (const tv::StripCl& s : trim.Strips)
+            if (s.Wing == unit.wing) points.emplace_back(s.Y, s.Cl);
+        std::sort(points.begin(), points.end());
+        for (const auto& [y, cl] : points) {
+            w.y.push_back(y);
+            w.load.push_back(cl);
+        }
+        if (!w.y.empty()) scene.trimmed.push_back(std::move(w));
+    }
+    scene.trimmedTitle = tv::trimmedClTitle(scene.lang, tv::formatFixed(trim.Cl, 0, 3));
 }
 
 } // namespace
@@ -75,6 +101,7 @@ std::string ResultCommands::resultsReport() const {
     b.stability = r->numbers;
     b.calculated = true;
     b.balance = tv::balanceFigures(b.aircraft, r->ws->ReferenceWing, r->reference, r->numbers);
+    if (m_hooks.trim) b.trim = m_hooks.trim();
     return tv::textReport(b, *r->ws, lang);
 }
 
@@ -92,7 +119,10 @@ tv::SpanLoadingScene ResultCommands::spanLoadingScene() const {
         none.lang = language();
         return none;
     }
-    return tv::spanLoadingScene(wingCount(), *r->ws, language());
+    tv::SpanLoadingScene scene = tv::spanLoadingScene(wingCount(), *r->ws, language());
+    if (const std::optional<tv::TrimResult> trim = m_hooks.trim ? m_hooks.trim() : std::nullopt; trim && trim->ok())
+        addTrimmedCl(scene, *trim);
+    return scene;
 }
 
 bool ResultCommands::ensureLattice() {
@@ -156,9 +186,12 @@ TForm3* ResultCommands::printDialog() {
 tv::ReportData ResultCommands::reportData(double pictureScale) const {
     const CalculationResult* r = currentResult();
     const tv::Aircraft model = r ? reportedAircraft(*r) : m_doc.aircraft();
+    const std::optional<tv::TrimResult> trim = m_hooks.trim ? m_hooks.trim() : std::nullopt;
     return composeReport({language(), m_doc.fileName().toStdString(), model, r,
                           m_page.stabilityScene(StabilityCaller::Other), m_page.view3DScene(),
-                          m_view.catalogue().TxtFlightDirection, m_hooks.balanceLines()},
+                          m_view.catalogue().TxtFlightDirection, m_hooks.balanceLines(),
+                          trim ? tv::trimReportLines(language(), *trim) : std::vector<std::string>{},
+                          trim ? &*trim : nullptr},
                          pictureScale);
 }
 

@@ -5,6 +5,7 @@
 // they write can belong to another aircraft.
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "trim/trim.h"
 
 #include <QString>
 
@@ -36,6 +37,7 @@ public:
     struct Window {
         std::function<void()> calculate;               // the calculate command, an export's first step
         std::function<std::vector<std::string>()> balanceLines; // the report's balance block; none: no block
+        std::function<std::optional<tv::TrimResult>()> trim;     // the reports' trim; none: no block
     };
     /// window parents the dialogs and the print dialog; page, the hidden report page bitmap
     /// (Image_P). printerService nullptr: the system's printers.

@@ -77,6 +77,8 @@ std::string editStepName(UiLanguage lang, const EditStep& step) {
                              "separación automática en altura"});
     case EditKind::Balance:
         return choose(lang, {"weight and balance", "Schwerpunkt und Massen", "centrado y masas"});
+    case EditKind::Trim:
+        return choose(lang, {"trim settings", "Trimmeinstellungen", "ajustes de equilibrado"});
     }
     return {};
 }

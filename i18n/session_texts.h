@@ -21,6 +21,7 @@ enum class EditKind {
     Remarks,
     HeightSeparation, // the calculation moved wings in height
     Balance,          // My CG or the weight-and-balance table
+    Trim,             // a trim setting: wing (0: mass, density), field
 };
 
 struct EditStep {

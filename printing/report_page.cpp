@@ -127,6 +127,14 @@ std::size_t utf8Bytes(const std::string& text, std::size_t from, int chars) {
     return i - from;
 }
 
+/// The trim block a blank line below the last line written (its first line names the CG).
+void appendTrimBlock(std::vector<ReportText>& out, const ReportData& d) {
+    if (d.trimLines.empty()) return;
+    int y = d.balanceLines.empty() ? reportUsedHeight(d.aircraft.WingCount) : out.back().y + kLineStep;
+    for (const std::string& line : d.trimLines)
+        for (std::string& piece : wrapReportLine(line)) out.push_back({0, y += kLineStep, std::move(piece)});
+}
+
 } // namespace
 
 std::vector<std::string> wrapReportLine(const std::string& line, int columns) {
@@ -154,6 +162,7 @@ std::vector<ReportText> reportPageTexts(const ReportData& d) {
     appendSummary(out, d, t);
     for (int w = 1; w <= std::clamp(d.aircraft.WingCount, 0, kWingMax); ++w) appendWingBlock(out, d, t, w);
     appendBalanceBlock(out, d);
+    appendTrimBlock(out, d);
     return out;
 }
 
@@ -163,9 +172,10 @@ int reportUsedHeight(int wingCount) {
 }
 
 int reportUsedHeight(const ReportData& d) {
-    if (d.balanceLines.empty()) return reportUsedHeight(d.aircraft.WingCount);
+    if (d.balanceLines.empty() && d.trimLines.empty()) return reportUsedHeight(d.aircraft.WingCount);
     const std::vector<ReportText> texts = reportPageTexts(d);
-    return texts.back().y + kLineStep;
+    const int textEnd = texts.back().y + kLineStep;
+    return d.trimCurvePicture.isNull() ? textEnd : textEnd + kLineStep + kTrimCurvePictureSize.height();
 }
 
 QSize reportPageSize(const ReportData& d) {
@@ -185,7 +195,10 @@ void drawReportPage(QPainter& p, const ReportData& d) {
     p.setPen(Qt::black);
     p.setBackground(Qt::white);
     p.setBackgroundMode(Qt::OpaqueMode);
-    for (const ReportText& t : reportPageTexts(d)) textOut(p, t.x, t.y, t.text);
+    const std::vector<ReportText> texts = reportPageTexts(d);
+    for (const ReportText& t : texts) textOut(p, t.x, t.y, t.text);
+    if (!d.trimCurvePicture.isNull() && !d.trimLines.empty())
+        p.drawImage(QRect(QPoint(0, texts.back().y + 2 * kLineStep), kTrimCurvePictureSize), d.trimCurvePicture);
     p.restore();
 }
 

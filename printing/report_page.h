@@ -23,6 +23,7 @@ inline constexpr QSize kView3DPictureSize{630, 200};   // Image7
 /// Where the pictures are stretched to on the page.
 inline constexpr QRect kAircraftPictureRect{0, 42, 616, 312};
 inline constexpr QRect kView3DPictureRect{0, 357, 616, 191};
+inline constexpr QSize kTrimCurvePictureSize{616, 260}; // under the trim block
 
 /// Everything the report shows, as values.
 struct ReportData {
@@ -37,6 +38,9 @@ struct ReportData {
     QImage view3DPicture;   // the 3D view drawn at kView3DPictureSize (or a multiple)
     /// The weight-and-balance block below the wing blocks (stability/balance_lines.h); empty: none.
     std::vector<std::string> balanceLines;
+    /// The trim block below it (trim/trim_texts.h: trimReportLines); empty: none.
+    std::vector<std::string> trimLines;
+    QImage trimCurvePicture; // the trim curve drawn at kTrimCurvePictureSize (or a multiple); null: none
 };
 
 /// One text of the page, its top-left corner in page units.

@@ -6,7 +6,7 @@ set -euo pipefail
 
 TARVOLIN_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
   libopenblas-dev liblapacke-dev
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev

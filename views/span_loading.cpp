@@ -66,9 +66,9 @@ int decimalsOf(double step) { return step >= 1 ? 0 : int(std::ceil(-std::log10(s
 
 // The axes' ranges: the span symmetric about the centre line, the load from 0 (or the lowest
 // value) to the highest of the loads and the ellipses.
-SpanLoadingFrame frameFor(const SpanLoadingScene& scene, int plotWidth) {
+SpanLoadingFrame frameFor(const std::vector<SpanLoadingWing>& wings, int plotWidth) {
     double tip = 0, low = 0, high = 0;
-    for (const SpanLoadingWing& w : scene.wings) {
+    for (const SpanLoadingWing& w : wings) {
         tip = std::max(tip, w.tip);
         high = std::max(high, ellipticLoad(w, 0));
         for (double v : w.load) low = std::min(low, v), high = std::max(high, v);
@@ -170,33 +170,75 @@ void drawLegend(QPainter& p, const SpanLoadingFrame& f, const SpanLoadingScene& 
     p.drawText(box.left() + 32, y + fm.ascent() / 2 - 1, QString::fromUtf8(t.elliptic));
 }
 
-} // namespace
-
-SpanLoadingFrame drawSpanLoading(QPainter& p, QRect target, const SpanLoadingScene& scene) {
-    const SpanLoadingTexts& t = spanLoadingTexts(scene.lang);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(target, Qt::white);
+/// Draws the plot's heading over target; the frame inside its axes with the ranges of the wings.
+SpanLoadingFrame titledFrame(QPainter& p, QRect target, const QString& title, const std::vector<SpanLoadingWing>& wings) {
     const QFontMetrics fm = p.fontMetrics();
-    setPen(p, Qt::black);
-    if (scene.wings.empty()) {
-        p.drawText(target, Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(t.noLoads));
-        p.restore();
-        return {};
-    }
     const QFont normal = p.font();
     QFont bold = normal;
     bold.setBold(true);
     p.setFont(bold);
-    const QString title = QString::fromUtf8(t.title);
+    setPen(p, Qt::black);
     p.drawText(target.center().x() - p.fontMetrics().horizontalAdvance(title) / 2, target.top() + 6 + fm.ascent(), title);
     p.setFont(normal);
     const int left = 24 + fm.height() + fm.horizontalAdvance(QStringLiteral("-00.00"));
     QRect plot(target.left() + left, target.top() + 12 + 2 * fm.height(), 0, 0);
     plot.setRight(target.right() - 24);
     plot.setBottom(target.bottom() - 16 - 2 * fm.height());
-    SpanLoadingFrame f = frameFor(scene, plot.width());
+    SpanLoadingFrame f = frameFor(wings, plot.width());
     f.plot = plot;
+    return f;
+}
+
+/// The trimmed local lift coefficients, each wing's highest one ringed (where it stalls first).
+void drawTrimmedCl(QPainter& p, QRect target, const SpanLoadingScene& scene, const SpanLoadingTexts& t) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(target, Qt::white);
+    SpanLoadingTexts axes = t;
+    axes.loadAxis = "cl";
+    const QString title = QString::fromStdString(scene.trimmedTitle);
+    const SpanLoadingFrame f = titledFrame(p, target, title, scene.trimmed);
+    if (f.plot.width() >= 20 && f.plot.height() >= 20) {
+        drawAxes(p, f, axes);
+        p.setClipRect(f.plot.adjusted(0, 0, 1, 1));
+        for (const SpanLoadingWing& w : scene.trimmed) {
+            drawLoad(p, f, w);
+            const auto top = std::max_element(w.load.begin(), w.load.end());
+            if (top == w.load.end()) continue;
+            const double y = w.y[std::size_t(top - w.load.begin())];
+            setPen(p, wingColour(w.wing), 2);
+            p.setBrush(Qt::NoBrush);
+            for (double side : {-y, y}) p.drawEllipse(QPointF(f.column(side), f.row(*top)), 5, 5);
+        }
+    }
+    p.restore();
+}
+
+} // namespace
+
+SpanLoadingFrame drawSpanLoading(QPainter& p, QRect target, const SpanLoadingScene& scene) {
+    const SpanLoadingTexts& t = spanLoadingTexts(scene.lang);
+    if (!scene.trimmed.empty() && !scene.wings.empty()) {
+        // The unit loading above, the trimmed cl below, on spans of the same scale.
+        SpanLoadingScene unit = scene;
+        unit.trimmed.clear();
+        QRect upper = target, lower = target;
+        upper.setBottom(target.top() + target.height() / 2);
+        lower.setTop(upper.bottom() + 1);
+        const SpanLoadingFrame f = drawSpanLoading(p, upper, unit);
+        drawTrimmedCl(p, lower, scene, t);
+        return f;
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(target, Qt::white);
+    setPen(p, Qt::black);
+    if (scene.wings.empty()) {
+        p.drawText(target, Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(t.noLoads));
+        p.restore();
+        return {};
+    }
+    const SpanLoadingFrame f = titledFrame(p, target, QString::fromUtf8(t.title), scene.wings);
     if (f.plot.width() < 20 || f.plot.height() < 20) {
         p.restore();
         return f;

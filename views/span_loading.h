@@ -27,6 +27,10 @@ struct SpanLoadingScene {
     std::vector<SpanLoadingWing> wings; // empty: no calculation belongs to the model
     UiLanguage lang = UiLanguage::English;
     std::array<std::string, kWingMax + 1> names; // legend, [1..5]
+    /// The local lift coefficient at trim along every wing (load holds cl), drawn under the unit
+    /// loading with each wing's highest cl marked; empty: no trim.
+    std::vector<SpanLoadingWing> trimmed;
+    std::string trimmedTitle; // "Local cl at trim, CL 0.500"
 };
 
 /// The scene of the lattice and loads in ws for the wings 1..wingCount (after a calculation).

@@ -3,7 +3,7 @@
 namespace tv {
 
 bool sameTexts(const AircraftTexts& a, const AircraftTexts& b) {
-    if (a.WingCount != b.WingCount || a.Comment != b.Comment || a.Balance != b.Balance) return false;
+    if (a.WingCount != b.WingCount || a.Comment != b.Comment || a.Balance != b.Balance || a.Trim != b.Trim) return false;
     for (int w = 1; w <= kWingMax; ++w)
         if (a.wings[w].TrapeziumCount != b.wings[w].TrapeziumCount || a.wings[w].field != b.wings[w].field)
             return false;

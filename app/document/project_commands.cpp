@@ -39,6 +39,7 @@ tv::AircraftTexts startingAircraftTexts(const tv::ProjectTable& table) {
     for (int w = 1; w <= read.WingCount; ++w) texts.wings[w] = read.wings[w];
     texts.Comment = table.Comment.value_or(std::string());
     texts.Balance = read.Balance;
+    texts.Trim = read.Trim;
     return texts;
 }
 
@@ -121,9 +122,11 @@ void ProjectCommands::save(SaveMode mode) {
     }
     const tv::AircraftTexts texts = m_doc.texts();
     const tv::Aircraft& aircraft = m_doc.aircraft();
-    // The remark and the balance items' names are the texts the file may not hold whole.
+    // The remark, the balance items' and the airfoils' names are the texts the file may not hold whole.
     std::string names = aircraft.Comment;
     for (const tv::BalanceRowTexts& row : aircraft.Balance.Rows) names += row.Name;
+    for (const tv::TrimWingTexts& wing : aircraft.Trim.Wings)
+        for (const tv::TrimSectionTexts& section : wing.Sections) names += section.Airfoil;
     if (!confirmReplacedCharacters(lang, m_dialogs, m_win.parent, names)) return;
     if (auto error = m_doc.save(name, aircraft, currentReference(texts), fingerprint())) {
         showError(saveErrorText(lang, *error));

@@ -31,6 +31,12 @@ void ProjectDocument::setBalance(const tv::BalanceTexts& balance) {
     setTexts(t);
 }
 
+void ProjectDocument::setTrim(const tv::TrimTexts& trim) {
+    tv::AircraftTexts t = m_texts;
+    t.Trim = trim;
+    setTexts(t);
+}
+
 std::string ProjectDocument::reportName(tv::UiLanguage lang) const {
     switch (m_origin) {
     case Origin::BuiltIn: return {};

@@ -28,6 +28,7 @@ public:
     void setTexts(const tv::AircraftTexts& texts);
     void setWingCount(int n);
     void setBalance(const tv::BalanceTexts& balance);
+    void setTrim(const tv::TrimTexts& trim);
 
     /// The name of an aircraft that has no file (the built-in one, a new one).
     static constexpr const char* kUnnamed = "Unknown.tv4";

@@ -39,6 +39,7 @@ tv::AircraftTexts AircraftFields::texts() const {
     for (int w = 1; w <= tv::kWingMax; ++w) t.wings[w] = wingTexts(w);
     t.Comment = m_remarks.toPlainText().toStdString();
     t.Balance = m_document.Balance;
+    t.Trim = m_document.Trim;
     return t;
 }
 

@@ -1,0 +1,257 @@
+// The trim page: every edit is one undoable step kept with the project and carried by Save, Open
+// and New; its figures are the trim unit's for the current result; a bad airfoil file is refused
+// with its error and changes nothing; a refused trim says why and never shows a NaN.
+#include "window_fixture.h"
+
+#include "app/calculation/calculation_result.h"
+#include "app/pages/trim_curve_chart.h"
+#include "model/numformat.h"
+#include "printing/report_page.h"
+#include "views/span_loading.h"
+#include "trim/trim.h"
+#include "trim/trim_texts.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+class TrimTest : public WindowTest {
+protected:
+    QString figures() { return get<QPlainTextEdit>("MemoTrim")->toPlainText(); }
+    /// Typed over whatever the field holds, as the user types it; the typing ends with Tab.
+    void type(const char* field, const QString& t) {
+        auto* e = get<QLineEdit>(field);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, t);
+        QTest::keyClick(e, Qt::Key_Tab);
+    }
+    void ask(int question, const QString& target, int trimWing) {
+        get<QComboBox>("Combo_TrimQuestion")->setCurrentIndex(question);
+        type("Edit_TrimTarget", target);
+        auto* v = get<QComboBox>("Combo_TrimVariable");
+        v->setCurrentIndex(v->findData(trimWing));
+    }
+    static bool holdsNan(const QString& s) {
+        return s.contains("nan", Qt::CaseInsensitive) || s.contains("inf", Qt::CaseInsensitive);
+    }
+};
+
+TEST_F(TrimTest, AnEditIsOneUndoableStepCarriedBySaveOpenAndNew) {
+    TForm1& f = make();
+    showPage("TabSheetTrim");
+    const std::size_t steps = f.history().undoCount();
+    type("Edit_Incidence", "2.5");
+    EXPECT_EQ(f.fieldTexts().Trim.Wings[1].Incidence, "2.5");
+    EXPECT_EQ(f.history().undoCount(), steps + 1) << "the typing is one step";
+    EXPECT_EQ(get<QAction>("Undo1")->text(), "Undo trim settings");
+    EXPECT_TRUE(f.aircraftModified());
+    // A NACA name fills the zero-lift angle and the moment with its thin-airfoil values, one step.
+    type("Edit_Airfoil1", "NACA 2412");
+    EXPECT_EQ(f.history().undoCount(), steps + 2);
+    EXPECT_NEAR(text("Edit_Alpha0_1").toDouble(), -2.08, 0.02);
+    EXPECT_NEAR(text("Edit_Cm0_1").toDouble(), -0.053, 0.002);
+    // A wing field typed afterwards keeps the trim settings.
+    setText("Edit_x2", "900");
+    EXPECT_EQ(f.fieldTexts().Trim.Wings[1].Sections[1].Airfoil, "NACA 2412");
+    trigger("Undo1");
+    trigger("Undo1");
+    EXPECT_EQ(text("Edit_Airfoil1"), "");
+    trigger("Undo1");
+    EXPECT_EQ(text("Edit_Incidence"), "");
+    EXPECT_TRUE(f.fieldTexts().Trim.empty());
+    for (int i = 0; i < 3; ++i) trigger("Redo1");
+    EXPECT_EQ(text("Edit_Incidence"), "2.5");
+    EXPECT_EQ(text("Edit_Airfoil1"), "NACA 2412");
+
+    dialogs.answers.push_back(path("trimmed.tv4"));
+    trigger("Save2");
+    const QByteArray saved = readAll(path("trimmed.tv4"));
+    EXPECT_TRUE(saved.contains("<incidence>2.5</incidence>"));
+    EXPECT_FALSE(f.aircraftModified());
+    f.startNewAircraft(0);
+    EXPECT_TRUE(f.fieldTexts().Trim.empty()) << "New starts without the last project's settings";
+    EXPECT_EQ(text("Edit_Incidence"), "");
+    f.openProject(path("trimmed.tv4"));
+    EXPECT_EQ(text("Edit_Incidence"), "2.5");
+    EXPECT_FALSE(f.aircraftModified());
+    dialogs.answers.push_back(path("again.tv4"));
+    trigger("Save2");
+    EXPECT_EQ(readAll(path("again.tv4")), saved) << "the trim block is kept through Open and Save";
+}
+
+TEST_F(TrimTest, ThePageShowsTheTrimUnitsFiguresForTheGlider) {
+    TForm1& f = make();
+    f.startNewAircraft(0);
+    showPage("TabSheetTrim");
+    type("Edit_Airfoil1", "NACA 2412");
+    click("Button4");
+    ASSERT_TRUE(f.latticeKnown());
+    showPage("TabSheetTrim");
+    ask(1, "0.5", 2);
+
+    const CalculationResult* r = f.currentResult();
+    tv::Aircraft ac = r->aircraft;
+    ac.Trim = f.fieldTexts().Trim;
+    tv::TrimRequest request;
+    request.Question = tv::TrimQuestion::TargetCl;
+    request.TargetCl = 0.5;
+    request.TrimWing = 2;
+    request.CgX = f.stabilityNumbers().CgDesired;
+    const tv::TrimResult core = tv::computeTrim(ac, *r->ws, request);
+    ASSERT_TRUE(core.ok()) << tv::trimProblemText(tv::UiLanguage::English, core);
+    ASSERT_TRUE(core.Decalage);
+    EXPECT_GT(*core.Decalage, 0) << "a cambered wing and a symmetric tail: a small positive decalage";
+    const std::string decalage = tv::formatFixed(*core.Decalage, 0, 2);
+    EXPECT_TRUE(figures().contains(QString::fromStdString("decalage " + decalage + " deg"))) << figures().toStdString();
+    EXPECT_TRUE(figures().contains(QString::fromStdString("CL " + tv::formatFixed(core.Cl, 0, 3))));
+    EXPECT_TRUE(text("TrimStrip").contains(QString::fromStdString(decalage))) << text("TrimStrip").toStdString();
+    EXPECT_EQ(get<TrimCurveChart>("Chart_Trim")->clPoints(), int(core.Curve.size()));
+    // Copy results and the printed report carry the same trim block.
+    const std::string line = tv::trimReportLines(tv::UiLanguage::English, core)[2];
+    EXPECT_NE(f.resultsReport().find(line), std::string::npos) << f.resultsReport();
+    bool printed = false;
+    for (const tv::ReportText& t : tv::reportPageTexts(f.reportData())) printed = printed || t.text == line;
+    EXPECT_TRUE(printed) << line;
+    EXPECT_FALSE(f.reportData().trimCurvePicture.isNull()) << "the curve is drawn under the block";
+    // The span loading shows the trimmed cl beside the unit loading, its highest the trim's.
+    const tv::SpanLoadingScene loading = f.spanLoadingScene();
+    ASSERT_EQ(loading.trimmed.size(), 2u);
+    EXPECT_NEAR(*std::max_element(loading.trimmed[0].load.begin(), loading.trimmed[0].load.end()), core.Wings[1].MaxCl, 1e-12);
+
+    // With a mass the page answers the speed, which the strip shows.
+    ask(0, "", 0);
+    type("Edit_TrimMass", "700");
+    const QString speedLine = figures();
+    EXPECT_TRUE(speedLine.contains("speed ")) << speedLine.toStdString();
+    EXPECT_TRUE(text("TrimStrip").contains("m/s")) << text("TrimStrip").toStdString();
+    EXPECT_GT(get<TrimCurveChart>("Chart_Trim")->speedPoints(), 0);
+    // A balance table's total is the flying mass: the typed one is greyed and not used.
+    showPage("TabSheetBalance");
+    click("ButtonRowAdd");
+    auto* table = get<QTableWidget>("TableBalance");
+    table->item(0, 1)->setText("1400");
+    table->item(0, 2)->setText("90");
+    showPage("TabSheetTrim");
+    EXPECT_FALSE(get<QLineEdit>("Edit_TrimMass")->isEnabled());
+    EXPECT_TRUE(get<QLineEdit>("Edit_TrimMass")->toolTip().contains("1400 g"));
+    EXPECT_NE(figures(), speedLine) << "the table's 1400 g, not the typed 700 g";
+}
+
+TEST_F(TrimTest, ABadAirfoilFileShowsItsErrorAndChangesNothing) {
+    TForm1& f = make();
+    showPage("TabSheetTrim");
+    type("Edit_Airfoil1", "NACA 0012");
+    const tv::AircraftTexts before = f.fieldTexts();
+    const std::size_t steps = f.history().undoCount();
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        const char* error;
+    };
+    const Row rows[] = {
+        {"words.dat", "MY FOIL\n1.0 0.0\n0.5 abc\n", "not two numbers (line 3)"},
+        {"empty.dat", "", "no coordinates"},
+        {"missing.dat", QByteArray(), "cannot be read"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (QByteArray(row.name) != "missing.dat") {
+            QFile file(path(row.name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(row.bytes);
+        }
+        dialogs.errors.clear();
+        dialogs.answers.push_back(path(row.name));
+        click("Button_LoadAirfoil1");
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].contains(row.error)) << dialogs.errors[0].toStdString();
+        EXPECT_EQ(text("Edit_Airfoil1"), "NACA 0012");
+        EXPECT_EQ(f.fieldTexts().Trim, before.Trim);
+        EXPECT_EQ(f.history().undoCount(), steps);
+    }
+    QFile good(path("good.dat"));
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+    good.write("FLAT PLATE\n1 0\n0.5 0.01\n0 0\n0.5 -0.01\n1 0\n");
+    good.close();
+    dialogs.answers.push_back(path("good.dat"));
+    click("Button_LoadAirfoil1");
+    EXPECT_EQ(text("Edit_Airfoil1"), "FLAT PLATE");
+    EXPECT_EQ(f.history().undoCount(), steps + 1);
+}
+
+TEST_F(TrimTest, ARefusedTrimSaysWhyAndShowsNoNan) {
+    TForm1& f = make();
+    click("Button4");
+    ASSERT_TRUE(f.latticeKnown());
+    const QString behind = QString::number(f.reference().NeutralPointX + 20, 'f', 1);
+    struct Row {
+        const char* what;
+        QString myCg, mass;
+        int question;
+        QString target;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"CG behind the NP", behind, "", 0, "", "no stable trim: the CG is at or behind the neutral point"},
+        {"target CL 0", "", "", 1, "0", "the target CL or speed must be above 0"},
+        {"mass below 0", "", "-5", 2, "12", "the flying mass must be above 0 g"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        showPage("TabSheetBalance");
+        type("Edit_MyCg", row.myCg);
+        showPage("TabSheetTrim");
+        type("Edit_TrimMass", row.mass);
+        ask(row.question, row.target, 0);
+        EXPECT_TRUE(figures().contains(row.says)) << figures().toStdString();
+        EXPECT_FALSE(holdsNan(figures())) << figures().toStdString();
+        EXPECT_FALSE(holdsNan(text("TrimStrip")));
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TrimTest, AnAirfoilNameTheFileCannotHoldIsAskedAboutBeforeSaving) {
+    make();
+    showPage("TabSheetTrim");
+    get<QLineEdit>("Edit_Airfoil1")->insert(QString::fromUtf8("Ł-12")); // as typed: an edit
+    dialogs.confirmation = false;
+    dialogs.answers.push_back(path("foil.tv4"));
+    trigger("Save2");
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].contains(QString::fromUtf8("Ł")));
+    EXPECT_FALSE(QFile::exists(path("foil.tv4")));
+}
+
+TEST_F(TrimTest, LiveResultsAndTrimEditsKeepThePageCurrent) {
+    TForm1& f = makeLive();
+    showPage("TabSheetTrim");
+    ask(1, "0.5", 2);
+    const QString before = figures();
+    ASSERT_TRUE(before.contains("decalage ")) << before.toStdString();
+    type("Edit_TrimMass", "800");
+    EXPECT_TRUE(f.latticeKnown()) << "a trim setting leaves the calculation current";
+    EXPECT_NE(figures(), before) << "the speed joins the figures";
+    setText("Edit_x2", "1000"); // a longer tail arm: the live result brings another decalage
+    waitLive();
+    ASSERT_TRUE(f.latticeKnown());
+    const CalculationResult* r = f.currentResult();
+    tv::Aircraft ac = r->aircraft;
+    ac.Trim = f.fieldTexts().Trim;
+    const tv::TrimResult core = tv::computeTrim(ac, *r->ws, {tv::TrimQuestion::TargetCl, 0.5, 0, 2,
+                                                             f.stabilityNumbers().CgDesired, std::nullopt});
+    ASSERT_TRUE(core.Decalage);
+    EXPECT_TRUE(figures().contains(QString::fromStdString("decalage " + tv::formatFixed(*core.Decalage, 0, 2))))
+        << figures().toStdString();
+}
+
+} // namespace
