@@ -243,6 +243,7 @@ private:
     AircraftPage::Scene aircraftScene() const;
     BalanceScene balanceScene() const;
     /// The trim page and the strip's trim part, from the scene as it is now.
+    bool trimWanted() const;
     void showTrim();
     void showTrimStrip();
     void redrawShownViews();

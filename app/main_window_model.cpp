@@ -3,6 +3,7 @@
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/main_window.h"
+#include "app/pages/trim_page.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
 #include "model/parse.h"
@@ -108,6 +109,7 @@ void TForm1::PageControl1Change() {
     if (m_hiddenViewsStale) FormResize();
     updateActions();
     if (!neutralPointKnown()) Calc();
+    if (m_pages->currentWidget() == m_trim) showTrim();
 }
 
 // ---- Pressure and stability switches --------------------------------------------------------------

@@ -33,7 +33,20 @@ tv::ReportData TForm1::reportData(double pictureScale) const { return m_results-
 
 TrimState TForm1::trimState() const { return m_trim->state(); }
 
+// The trim is solved on the window's thread for every result shown, a live one too (about 7 ms on
+// the default aircraft): only while its page is open or the project holds trim settings or asks
+// for a target, so that a drag of an aircraft without them keeps its pace. The page is brought up
+// to date when it is opened.
+bool TForm1::trimWanted() const {
+    return m_pages->currentWidget() == m_trim || !m_doc.texts().Trim.empty() ||
+           m_trim->ask().question != tv::TrimQuestion::AsSet;
+}
+
 void TForm1::showTrim() {
+    if (!trimWanted()) {
+        m_trimStrip->setVisible(false);
+        return;
+    }
     m_trim->refresh();
     showTrimStrip();
 }

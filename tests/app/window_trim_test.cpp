@@ -254,4 +254,16 @@ TEST_F(TrimTest, LiveResultsAndTrimEditsKeepThePageCurrent) {
         << figures().toStdString();
 }
 
+TEST_F(TrimTest, WithoutTrimSettingsTheTrimWaitsForItsPageAndThenShowsTheCurrentAircraft) {
+    TForm1& f = makeLive();
+    setText("Edit_x2", "1000"); // a live result with the page closed: no trim is solved for it
+    waitLive();
+    ASSERT_TRUE(f.latticeKnown());
+    EXPECT_FALSE(get<QLabel>("TrimStrip")->isVisible()) << "no trim part without trim settings";
+    showPage("TabSheetTrim");
+    QString expected;
+    for (const std::string& l : trimPageLines(tv::UiLanguage::English, f.trimState())) expected += QString::fromStdString(l) + "\n";
+    EXPECT_EQ(figures(), expected) << "the page opened shows the trim of the aircraft on screen";
+}
+
 } // namespace
