@@ -21,6 +21,11 @@ const Tri kRowsLeftOut[3]{
     {" rows; ", " Zeilen; ", " filas; se omitieron "},
     {" were left out. A save keeps only the rows read.", " wurden weggelassen. Gespeichert werden nur die gelesenen Zeilen.",
      ". Al guardar solo se conservan las filas leídas."}};
+// The same sentence for a single row left out.
+const Tri kRowLeftOut[2]{{" rows; ", " Zeilen; ", " filas; se omitió "},
+                         {" was left out. A save keeps only the rows read.",
+                          " wurde weggelassen. Gespeichert werden nur die gelesenen Zeilen.",
+                          ". Al guardar solo se conservan las filas leídas."}};
 const Tri kReplaced{"These characters cannot be stored in a project file and will be saved as \"?\": ",
                     "Diese Zeichen kann eine Projektdatei nicht speichern, sie werden als \"?\" gespeichert: ",
                     "Estos caracteres no caben en un archivo de proyecto y se guardarán como \"?\": "};
@@ -58,8 +63,10 @@ std::string projectTooLargeToSaveText(UiLanguage lang, const std::string& path, 
            groupedNumber(lang, limit) + choose(lang, kTooLargeToSave[2]);
 }
 std::string balanceRowsLeftOutText(UiLanguage lang, const std::string& path, int rowMax, std::size_t leftOut) {
-    return path + choose(lang, kRowsLeftOut[0]) + std::to_string(rowMax) + choose(lang, kRowsLeftOut[1]) +
-           groupedNumber(lang, leftOut) + choose(lang, kRowsLeftOut[2]);
+    const bool one = leftOut == 1;
+    return path + choose(lang, kRowsLeftOut[0]) + std::to_string(rowMax) +
+           choose(lang, one ? kRowLeftOut[0] : kRowsLeftOut[1]) + groupedNumber(lang, leftOut) +
+           choose(lang, one ? kRowLeftOut[1] : kRowsLeftOut[2]);
 }
 std::string replacedCharactersText(UiLanguage lang, const std::string& characters) {
     return choose(lang, kReplaced) + characters;

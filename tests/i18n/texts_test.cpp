@@ -193,3 +193,20 @@ TEST(AboutTexts, PurposeLinesExactAndAddressesSharedByAllLanguages) {
 }
 
 } // namespace
+
+TEST(FileTexts, RowsLeftOutAgreeWithTheirCount) {
+    struct Row {
+        tv::UiLanguage lang;
+        std::size_t leftOut;
+        const char* expected;
+    } rows[] = {
+        {tv::UiLanguage::English, 1, "p: the weight table holds 30 rows; 1 was left out."},
+        {tv::UiLanguage::English, 9970, "p: the weight table holds 30 rows; 9,970 were left out."},
+        {tv::UiLanguage::German, 1, "p: die Gewichtstabelle fasst 30 Zeilen; 1 wurde weggelassen."},
+        {tv::UiLanguage::Spanish, 1, "p: la tabla de pesos admite 30 filas; se omitió 1."},
+        {tv::UiLanguage::Spanish, 2, "p: la tabla de pesos admite 30 filas; se omitieron 2."},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(tv::balanceRowsLeftOutText(r.lang, "p", 30, r.leftOut).rfind(r.expected, 0), 0u)
+            << tv::balanceRowsLeftOutText(r.lang, "p", 30, r.leftOut);
+}
