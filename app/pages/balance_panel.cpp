@@ -1,4 +1,5 @@
 #include "app/pages/balance_panel.h"
+#include "app/pages/combo_items.h"
 #include "i18n/balance_window_texts.h"
 #include "model/numformat.h"
 #include "stability/balance_lines.h"
@@ -329,13 +330,7 @@ void BalancePanel::retranslate(tv::UiLanguage lang) {
     const tv::BalanceWindowTexts& t = tv::balanceWindowTexts(lang);
     const tv::BalanceLabels& l = tv::balanceLabels(lang);
     m_myCgCaption->setText(qs(t.myCgCaption));
-    {
-        const QSignalBlocker block(m_mode);
-        const int index = std::max(0, m_mode->currentIndex());
-        m_mode->clear();
-        m_mode->addItems({qs(l.inputAircraftFrame), qs(l.inputBehindRootLe), qs(l.inputPercentMac)});
-        m_mode->setCurrentIndex(index);
-    }
+    retranslateItems(m_mode, {qs(l.inputAircraftFrame), qs(l.inputBehindRootLe), qs(l.inputPercentMac)});
     m_fromTable->setText(qs(l.fromTable));
     m_table->setHorizontalHeaderLabels({qs(l.itemColumn), qs(l.massColumn), qs(l.xColumn)});
     m_add->setText(qs(t.addRow));

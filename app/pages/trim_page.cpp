@@ -1,4 +1,5 @@
 #include "app/pages/trim_page.h"
+#include "app/pages/combo_items.h"
 #include "app/dialogs.h"
 #include "app/document/project_document.h"
 #include "app/pages/trim_curve_chart.h"
@@ -299,13 +300,7 @@ void TrimPage::retranslate(tv::UiLanguage lang) {
     m_questionCaption->setText(qs(t.question));
     m_targetCaption->setText(qs(t.target));
     m_variableCaption->setText(qs(t.trimVariable));
-    {
-        const QSignalBlocker block(m_question);
-        const int index = std::max(0, m_question->currentIndex());
-        m_question->clear();
-        m_question->addItems({qs(t.asSet), qs(t.targetCl), qs(t.targetSpeed)});
-        m_question->setCurrentIndex(index);
-    }
+    retranslateItems(m_question, {qs(t.asSet), qs(t.targetCl), qs(t.targetSpeed)});
     {
         const QSignalBlocker block(m_variable);
         m_variable->clear(); // rebuilt in the language by showTexts

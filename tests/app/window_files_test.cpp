@@ -98,10 +98,7 @@ TEST_F(WindowTest, OpeningAFileThatIsNotAProjectKeepsTheAircraft) {
     make();
     click("RadioButton2");
     setText("Edit4", "310");
-    QFile junk(path("junk.tv4"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a project at all\r\n");
-    junk.close();
+    ASSERT_TRUE(writeAll(path("junk.tv4"), "not a project at all\r\n"));
     dialogs.answers.push_back(path("junk.tv4"));
     trigger("Open2");
     EXPECT_EQ(form->wingCount(), 2);
@@ -112,11 +109,8 @@ TEST_F(WindowTest, OpeningAFileThatIsNotAProjectKeepsTheAircraft) {
 
 TEST_F(WindowTest, SavingOverAReadOnlyFileFailsAndKeepsIt) {
     make();
-    QFile old(path("locked.tv4"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("<aircraft>\r\n");
-    old.close();
-    ASSERT_TRUE(old.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(writeAll(path("locked.tv4"), "<aircraft>\r\n"));
+    ASSERT_TRUE(QFile::setPermissions(path("locked.tv4"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     dialogs.answers.push_back(path("locked.tv4"));
     trigger("Save2");
     ASSERT_EQ(dialogs.errors.size(), 1);
@@ -232,10 +226,7 @@ TEST_F(WindowTest, SettingsAreWrittenOnCloseAndReadAtStart) {
     EXPECT_EQ(again.width(), 900);
     EXPECT_EQ(text("Button4"), "Berechnung Neutralpunkt");
 
-    QFile file(path("Default.pa4"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x\r\n");
-    file.close();
+    ASSERT_TRUE(writeAll(path("Default.pa4"), "x\r\n"));
     // Settings in the working directory (an older install) are read and written there.
     EXPECT_EQ(make().uiLanguage(), tv::UiLanguage::Spanish);
     trigger("english1");

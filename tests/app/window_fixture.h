@@ -26,6 +26,12 @@ inline QByteArray readAll(const QString& path) {
     return f.readAll();
 }
 
+/// Writes the bytes as the whole file; false when it cannot be written.
+inline bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 class ScriptedDialogs : public TDialogs {
 public:
     std::deque<std::optional<QString>> answers; // next open/save dialog result; empty = cancel

@@ -163,9 +163,7 @@ TEST_F(TrimTest, ABadAirfoilFileShowsItsErrorAndChangesNothing) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         if (QByteArray(row.name) != "missing.dat") {
-            QFile file(path(row.name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(row.bytes);
+            ASSERT_TRUE(writeAll(path(row.name), row.bytes));
         }
         dialogs.errors.clear();
         dialogs.answers.push_back(path(row.name));
@@ -176,10 +174,7 @@ TEST_F(TrimTest, ABadAirfoilFileShowsItsErrorAndChangesNothing) {
         EXPECT_EQ(f.fieldTexts().Trim, before.Trim);
         EXPECT_EQ(f.history().undoCount(), steps);
     }
-    QFile good(path("good.dat"));
-    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
-    good.write("FLAT PLATE\n1 0\n0.5 0.01\n0 0\n0.5 -0.01\n1 0\n");
-    good.close();
+    ASSERT_TRUE(writeAll(path("good.dat"), "FLAT PLATE\n1 0\n0.5 0.01\n0 0\n0.5 -0.01\n1 0\n"));
     dialogs.answers.push_back(path("good.dat"));
     click("Button_LoadAirfoil1");
     EXPECT_EQ(text("Edit_Airfoil1"), "FLAT PLATE");
