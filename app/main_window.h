@@ -255,6 +255,7 @@ private:
     /// The model the window shows: the field texts, with a planform drag's shape while one runs.
     tv::AircraftTexts shownTexts() const override { return m_planform.shownTexts(); }
     tv::UiLanguage language() const override { return UiLanguage; }
+    const tv::DisplayUnits& units() const override { return m_units; }
     /// The fields' texts taken into the document after an edit (it derives the aircraft once).
     void takeFieldTexts() { m_doc.setTexts(m_fields->texts()); }
     void cancelPlanformDrag() { m_planform.cancel(); }
@@ -296,6 +297,7 @@ private:
     // ---- Window state ---------------------------------------------------------------------------
     tv::UiLanguage UiLanguage = tv::UiLanguage::English; // set by the language switch
     tv::MessageCatalogue Catalogue;                       // the language's messages, set with it
+    tv::DisplayUnits m_units;                             // what figures are shown and typed in
     tv::DragState m_drag; // shared by the planform views and the aircraft page's views
     HistoryRecorder m_recorder;
     PlanformEditor m_planform;

@@ -1,6 +1,6 @@
 #pragma once
 // A document view over a document alone, for units tested without a window: no drag runs, the
-// language is English.
+// language is English, the units metric unless a test sets others.
 #include "app/document/document_view.h"
 
 class DocumentOnlyView : public DocumentView {
@@ -10,6 +10,9 @@ public:
     tv::AircraftTexts shownTexts() const override { return m_doc.texts(); }
     tv::UiLanguage language() const override { return tv::UiLanguage::English; }
     const tv::MessageCatalogue& catalogue() const override { return m_catalogue; }
+    const tv::DisplayUnits& units() const override { return shownUnits; }
+
+    tv::DisplayUnits shownUnits;
 
 private:
     const ProjectDocument& m_doc;
