@@ -30,7 +30,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
+#include <sched.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -252,11 +254,90 @@ void compare(benchmark::State& state, const Comparison& c) {
     state.SetLabel("reference " + referenceCores[fastest].name);
 }
 
+/// One busy loop per processor this process may run on, for as long as the object lives.
+class BusyLoops {
+public:
+    BusyLoops() {
+        cpu_set_t set;
+        const int cpus = sched_getaffinity(0, sizeof set, &set) == 0 ? CPU_COUNT(&set) : 2;
+        for (int i = 0; i < cpus; ++i) {
+            const pid_t pid = fork();
+            if (pid == 0)
+                for (;;) asm volatile("" ::: "memory");
+            if (pid > 0) m_pids.push_back(pid);
+        }
+    }
+    ~BusyLoops() {
+        for (const pid_t pid : m_pids) kill(pid, SIGKILL);
+        for (const pid_t pid : m_pids) waitpid(pid, nullptr, 0);
+    }
+    BusyLoops(const BusyLoops&) = delete;
+    BusyLoops& operator=(const BusyLoops&) = delete;
+
+private:
+    std::vector<pid_t> m_pids;
+};
+
+/// The calculator's wall time over every reference's, one pair run in the order given.
+std::vector<double> pairRatios(const Comparison& c, bool forward) {
+    std::vector<int> order{c.calc};
+    order.insert(order.end(), c.references.begin(), c.references.end());
+    if (!forward) std::reverse(order.begin(), order.end());
+    std::vector<double> seconds(commands.size(), 0);
+    for (const int which : order) {
+        const ProcessRun run = launcher.run(which);
+        if (!run.ok) return {};
+        seconds[which] = run.seconds;
+    }
+    std::vector<double> ratios;
+    for (const int r : c.references) ratios.push_back(seconds[c.calc] / seconds[r]);
+    return ratios;
+}
+
+/// Quiet and loaded pairs alternated; the reference is the kernel set fastest when quiet (the
+/// largest ratio).
+void compareUnderLoad(benchmark::State& state, const Comparison& c) {
+    std::vector<std::vector<double>> quiet, loaded;
+    bool forward = true;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        quiet.push_back(pairRatios(c, forward));
+        {
+            const BusyLoops busy;
+            loaded.push_back(pairRatios(c, !forward));
+        }
+        forward = !forward;
+        if (quiet.back().empty() || loaded.back().empty())
+            return state.SkipWithError("a process failed or could not be started");
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    std::size_t fastest = 0;
+    std::vector<std::vector<double>> quietOf(c.references.size()), loadedOf(c.references.size());
+    for (std::size_t i = 0; i < quiet.size(); ++i)
+        for (std::size_t k = 0; k < c.references.size(); ++k)
+            quietOf[k].push_back(quiet[i][k]), loadedOf[k].push_back(loaded[i][k]);
+    for (std::size_t k = 0; k < c.references.size(); ++k)
+        if (tvbench::median(quietOf[k]) > tvbench::median(quietOf[fastest])) fastest = k;
+    const double quietMedian = tvbench::median(quietOf[fastest]);
+    std::vector<double> factor;
+    for (const double r : loadedOf[fastest]) factor.push_back(r / quietMedian);
+    addSpread(state, "quiet_ratio", quietOf[fastest]);
+    addSpread(state, "loaded_ratio", loadedOf[fastest]);
+    addSpread(state, "load_factor", factor);
+    state.SetLabel("reference " + referenceCores[fastest].name);
+}
+
 void BM_Calculator3000VsDgesv(benchmark::State& state) { compare(state, large); }
 BENCHMARK(BM_Calculator3000VsDgesv)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_DefaultCalculatorVsDgesv(benchmark::State& state) { compare(state, small); }
 BENCHMARK(BM_DefaultCalculatorVsDgesv)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_Calculator3000UnderLoad(benchmark::State& state) { compareUnderLoad(state, large); }
+BENCHMARK(BM_Calculator3000UnderLoad)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_DefaultCalculatorUnderLoad(benchmark::State& state) { compareUnderLoad(state, small); }
+BENCHMARK(BM_DefaultCalculatorUnderLoad)->Iterations(9)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int add(Command c) {
     commands.push_back(std::move(c));
