@@ -1,4 +1,5 @@
 #include "model/planform.h"
+#include "model/shown_figure.h"
 
 #include "model/numformat.h"
 #include "model/parse.h"
@@ -87,6 +88,28 @@ PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p) {
 
 AerodynamicCentreTexts aerodynamicCentreTexts(const Wing& wing, double acX, double acY) {
     return {formatFixed(acX - wing.PositionX, 0, 1), formatFixed(acY, 0, 1)};
+}
+
+std::array<std::string, kSectionMax + 1> stationLabelTexts(const Wing& wing, UiLanguage lang, Unit length) {
+    if (isMetricDefault(length)) return stationLabelTexts(wing);
+    std::array<std::string, kSectionMax + 1> out;
+    for (int s = 1; s <= kSectionMax; ++s) out[s] = shownFigure(lang, wing.SectionY[s], length, 0, 0, "");
+    return out;
+}
+
+PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p, UiLanguage lang, const DisplayUnits& units) {
+    if (isMetricDefault(units.length) && isMetricDefault(units.area)) return planformLabelTexts(wing, p);
+    PlanformLabelTexts t = planformLabelTexts(wing, p);
+    const Unit mm = units.length;
+    t.b = shownFigure(lang, p.b, mm, 0, 0, "mm");
+    t.S = shownFigure(lang, p.S, units.area, 0, 2, "dm^2");
+    t.lm = shownFigure(lang, p.lm, mm, 0, 1, "mm");
+    t.r25 = shownFigure(lang, p.r25, mm, 0, 1, "mm");
+    return t;
+}
+
+AerodynamicCentreTexts aerodynamicCentreTexts(const Wing& wing, double acX, double acY, UiLanguage lang, Unit length) {
+    return {shownFigure(lang, acX - wing.PositionX, length, 0, 1, "mm"), shownFigure(lang, acY, length, 0, 1, "mm")};
 }
 
 } // namespace tv
