@@ -6,7 +6,11 @@
 #include "printing/report_page.h"
 #include "stability/stability.h"
 
+#include <QString>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include <cctype>
 #include <map>
@@ -179,4 +183,31 @@ TEST(FigureUnits, EveryFigureOfTheReportCarriesItsUnit) {
             for (int w = 1; w <= 2; ++w) d.WingAcX[w] = d.aircraft.Wings[w].PositionX + 55.5;
             expectEveryFigureWithItsUnit(reportFigures(d), lang, row);
         }
+}
+
+// Section lines in inches are longer than in mm: with five sections and stations beyond 100 in the
+// right column moves aside, one blank clear of the longest, in every language.
+TEST(FigureUnits, TheRightColumnStandsClearOfLongSectionLines) {
+    tv::AircraftTexts texts = tv::defaultAircraftTexts();
+    texts.wings[1].TrapeziumCount = 4;
+    for (tv::WingField f : {tv::WingField::Span1, tv::WingField::Span2, tv::WingField::Span3, tv::WingField::Span4})
+        texts.wings[1][f] = "900";
+    for (tv::UiLanguage lang : kLanguages) {
+        tv::ReportData d;
+        d.lang = lang;
+        d.units = tv::kImperialUnits;
+        d.aircraft = tv::computeAircraft(texts);
+        d.aircraft.WingCount = 1;
+        const auto page = tv::reportPageTexts(d);
+        int leftEnd = 0, rightStart = 10000;
+        for (const tv::ReportText& t : page) {
+            if (t.y <= 683 || t.y > 683 + 140) continue;
+            if (t.x == 0)
+                leftEnd = std::max(leftEnd, int(std::ceil(9.6 * QString::fromStdString(t.text).trimmed().size())));
+            else
+                rightStart = std::min(rightStart, t.x);
+        }
+        EXPECT_GT(leftEnd, 320) << "the rows are long enough to push the column";
+        EXPECT_GE(rightStart, leftEnd + 9) << int(lang);
+    }
 }
