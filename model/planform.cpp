@@ -98,13 +98,14 @@ std::array<std::string, kSectionMax + 1> stationLabelTexts(const Wing& wing, UiL
 }
 
 PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p, UiLanguage lang, const DisplayUnits& units) {
-    if (isMetricDefault(units.length) && isMetricDefault(units.area)) return planformLabelTexts(wing, p);
+    // Figures in a metric default keep their texts (and the per-wing widths) as they are.
     PlanformLabelTexts t = planformLabelTexts(wing, p);
-    const Unit mm = units.length;
-    t.b = shownFigure(lang, p.b, mm, 0, 0, "mm");
-    t.S = shownFigure(lang, p.S, units.area, 0, 2, "dm^2");
-    t.lm = shownFigure(lang, p.lm, mm, 0, 1, "mm");
-    t.r25 = shownFigure(lang, p.r25, mm, 0, 1, "mm");
+    if (const Unit u = units.length; !isMetricDefault(u)) {
+        t.b = shownFigure(lang, p.b, u, 0, 0, "");
+        t.lm = shownFigure(lang, p.lm, u, 0, 1, "");
+        t.r25 = shownFigure(lang, p.r25, u, 0, 1, "");
+    }
+    if (!isMetricDefault(units.area)) t.S = shownFigure(lang, p.S, units.area, 0, 2, "");
     return t;
 }
 

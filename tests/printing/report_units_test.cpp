@@ -15,6 +15,7 @@
 #include <cctype>
 #include <map>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -209,5 +210,26 @@ TEST(FigureUnits, TheRightColumnStandsClearOfLongSectionLines) {
         }
         EXPECT_GT(leftEnd, 320) << "the rows are long enough to push the column";
         EXPECT_GE(rightStart, leftEnd + 9) << int(lang);
+    }
+}
+
+// A quantity left in its metric unit keeps its text, widths included, whatever the others are in.
+TEST(FigureUnits, AQuantityInItsMetricUnitKeepsItsTextBesideOthers) {
+    tv::DisplayUnits squareInches = tv::kMetricUnits;
+    squareInches.area = tv::Unit::SquareInch;
+    tv::DisplayUnits inches = tv::kMetricUnits;
+    inches.length = tv::Unit::Inch;
+    tv::PlanformData small; // padded to each wing's widths
+    small.b = 10, small.S = 10000, small.lm = 5, small.r25 = 5, small.lam = 5;
+    const auto texts = [&](int w, const tv::DisplayUnits& u) { return tv::planformLabelTexts(w, small, tv::UiLanguage::German, u); };
+    for (int w = 1; w <= tv::kWingMax; ++w) {
+        const tv::PlanformLabelTexts old = tv::planformLabelTexts(w, small);
+        const tv::PlanformLabelTexts metric = texts(w, tv::kMetricUnits);
+        const tv::PlanformLabelTexts area = texts(w, squareInches);
+        const tv::PlanformLabelTexts length = texts(w, inches);
+        EXPECT_EQ(std::tie(metric.b, metric.S, metric.lm, metric.r25, metric.lam), std::tie(old.b, old.S, old.lm, old.r25, old.lam));
+        EXPECT_EQ(std::tie(area.b, area.lm, area.r25), std::tie(old.b, old.lm, old.r25)) << w;
+        EXPECT_NE(area.S, old.S);
+        EXPECT_EQ(length.S, old.S) << w;
     }
 }
