@@ -46,7 +46,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
                                  [this] { updateUndoTexts(); }}),
       m_planform(m_drag, m_wing, m_doc.aircraft(), m_recorder,
                  {[this] { return m_doc.texts(); }, [this] { return currentResult(); },
-                  [this] { return systemColours(); }}) {
+                  [this] { return systemColours(); }, [this](int w, const tv::Wing& wing) { showWingFigures(w, wing); }}) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {

@@ -54,7 +54,7 @@ void TForm1::computeWing(int w) {
     showWingFigures(w, m_doc.aircraft().Wings[w]);
 }
 
-void TForm1::showWingFigures(int w, const tv::Wing& wing) { m_wing[w]->showFigures(wing); }
+void TForm1::showWingFigures(int w, const tv::Wing& wing) { m_wing[w]->showFigures(wing, UiLanguage, m_units); }
 
 void TForm1::Space1() { m_fields->showGapQuestions(Catalogue.TxtGapQuestion1, Catalogue.TxtGapQuestion2); }
 

@@ -23,13 +23,13 @@ tv::SystemColours TForm1::systemColours() const {
 // ---- Wing pages -------------------------------------------------------------------------------------
 
 void TForm1::drawDimensionDiagram(int w) {
-    if (w >= 1 && w <= tv::kWingMax) m_wing[w]->drawDiagram(UiLanguage);
+    if (w >= 1 && w <= tv::kWingMax) m_wing[w]->drawDiagram(UiLanguage, m_units.length);
 }
 
 // ---- Aircraft page: its views draw the model and the current result ---------------------------------
 
 AircraftPage::Scene TForm1::aircraftScene() const {
-    return {&m_doc.aircraft(), currentResult(), UiLanguage, Catalogue.TxtFlightDirection, systemColours()};
+    return {&m_doc.aircraft(), currentResult(), UiLanguage, Catalogue.TxtFlightDirection, systemColours(), m_units};
 }
 
 BalanceScene TForm1::balanceScene() const {
@@ -53,7 +53,7 @@ void TForm1::showPointerPosition(std::optional<tv::AircraftFramePoint> p) {
         m_statusLine->setText(p ? tv::fittedPointerText(m_statusLine->fontMetrics(), // unshown: the whole text
                                                         m_statusLine->isVisible() ? m_statusLine->contentsRect().width()
                                                                                   : QWIDGETSIZE_MAX,
-                                                        UiLanguage, *p)
+                                                        UiLanguage, *p, m_units.length)
                                 : QString());
 }
 

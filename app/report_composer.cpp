@@ -27,6 +27,7 @@ tv::ReportData composeReport(ReportInputs in, double pictureScale) {
     const bool np = r && r->neutralPointKnown();
     tv::ReportData d;
     d.lang = in.lang;
+    d.units = in.units;
     d.projectFileName = in.projectFileName;
     d.aircraft = in.model;
     d.NeutralPointX = np ? r->reference.NeutralPointX : 0;

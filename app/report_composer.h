@@ -9,6 +9,7 @@ struct CalculationResult;
 
 struct ReportInputs {
     tv::UiLanguage lang = tv::UiLanguage::English;
+    tv::DisplayUnits units;      // every figure of the page is written in them
     std::string projectFileName;
     tv::Aircraft model;                         // WingCount wings are reported
     const CalculationResult* result = nullptr;  // current, or none

@@ -102,7 +102,7 @@ std::string ResultCommands::resultsReport() const {
     b.calculated = true;
     b.balance = tv::balanceFigures(b.aircraft, r->ws->ReferenceWing, r->reference, r->numbers);
     if (m_hooks.trim) b.trim = m_hooks.trim();
-    return tv::textReport(b, *r->ws, lang);
+    return tv::textReport(b, *r->ws, lang, m_view.units());
 }
 
 void ResultCommands::copyResults() const {
@@ -117,9 +117,11 @@ tv::SpanLoadingScene ResultCommands::spanLoadingScene() const {
     if (!hasLattice(r)) {
         tv::SpanLoadingScene none;
         none.lang = language();
+        none.length = m_view.units().length;
         return none;
     }
     tv::SpanLoadingScene scene = tv::spanLoadingScene(wingCount(), *r->ws, language());
+    scene.length = m_view.units().length;
     if (const std::optional<tv::TrimResult> trim = m_hooks.trim ? m_hooks.trim() : std::nullopt; trim && trim->ok())
         addTrimmedCl(scene, *trim);
     return scene;
@@ -187,10 +189,10 @@ tv::ReportData ResultCommands::reportData(double pictureScale) const {
     const CalculationResult* r = currentResult();
     const tv::Aircraft model = r ? reportedAircraft(*r) : m_doc.aircraft();
     const std::optional<tv::TrimResult> trim = m_hooks.trim ? m_hooks.trim() : std::nullopt;
-    return composeReport({language(), m_doc.fileName().toStdString(), model, r,
+    return composeReport({language(), m_view.units(), m_doc.fileName().toStdString(), model, r,
                           m_page.stabilityScene(StabilityCaller::Other), m_page.view3DScene(),
                           m_view.catalogue().TxtFlightDirection, m_hooks.balanceLines(),
-                          trim ? tv::trimReportLines(language(), *trim) : std::vector<std::string>{},
+                          trim ? tv::trimReportLines(language(), *trim, m_view.units()) : std::vector<std::string>{},
                           trim ? &*trim : nullptr},
                          pictureScale);
 }

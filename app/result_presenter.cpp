@@ -52,10 +52,12 @@ void ResultPresenter::showResultState() {
     const CalculationResult* r = currentResult();
     for (int w = 1; w <= tv::kWingMax; ++w) {
         std::optional<tv::AerodynamicCentreTexts> ac;
-        if (r && r->usable) ac = tv::aerodynamicCentreTexts(r->aircraft.Wings[w], r->WingAcX[w], r->WingAcY[w]);
+        if (r && r->usable)
+            ac = tv::aerodynamicCentreTexts(r->aircraft.Wings[w], r->WingAcX[w], r->WingAcY[w], m_view.language(),
+                                            m_view.units().length);
         m_wing[w]->showAerodynamicCentre(ac);
     }
-    m_aircraft.showResult(r, m_view.language(), m_view.catalogue().TxtErrorHeader);
+    m_aircraft.showResult(r, m_view.language(), m_view.catalogue().TxtErrorHeader, m_view.units());
     if (m_hooks.spanLoading) m_hooks.spanLoading->update();
     if (m_hooks.showBalance) m_hooks.showBalance();
     updateActions();

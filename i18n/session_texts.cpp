@@ -143,10 +143,14 @@ std::string pointerPositionText(UiLanguage lang, int xMm, int yMm) {
 }
 
 std::vector<std::string> pointerPositionForms(UiLanguage lang, int xMm, int yMm) {
-    const std::string figures = "x " + std::to_string(xMm) + " mm, y " + std::to_string(yMm) + " mm";
+    return pointerPositionForms(lang, std::to_string(xMm) + " mm", std::to_string(yMm) + " mm");
+}
+
+std::vector<std::string> pointerPositionForms(UiLanguage lang, const std::string& x, const std::string& y) {
+    const std::string figures = "x " + x + ", y " + y;
     const std::string shortNote = choose(lang, {"x from wing 1's root LE", "x ab Wurzelnasenleiste Flügel 1",
                                                 "x desde BA raíz ala 1"});
-    return {pointerPositionText(lang, xMm, yMm), figures + " (" + shortNote + ")", figures};
+    return {figures + " (" + xOriginNote(lang, 1) + ")", figures + " (" + shortNote + ")", figures};
 }
 
 std::string xOriginNote(UiLanguage lang, int wing) {

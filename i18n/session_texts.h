@@ -60,6 +60,8 @@ std::string pointerPositionText(UiLanguage lang, int xMm, int yMm);
 /// The same from the longest form to the shortest, for a narrow status line: the whole text, the
 /// note shortened ("x 123 mm, y 456 mm (x from wing 1's root LE)"), the figures alone.
 std::vector<std::string> pointerPositionForms(UiLanguage lang, int xMm, int yMm);
+/// The same forms for figures written with their unit ("0.47 in").
+std::vector<std::string> pointerPositionForms(UiLanguage lang, const std::string& x, const std::string& y);
 /// Tooltip of a length measured along x from wing w's root leading edge:
 /// "x from the root leading edge of wing 1".
 std::string xOriginNote(UiLanguage lang, int wing);

@@ -1,4 +1,5 @@
 #include "model/planform.h"
+#include "model/shown_figure.h"
 
 #include "model/numformat.h"
 #include "model/parse.h"
@@ -87,6 +88,29 @@ PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p) {
 
 AerodynamicCentreTexts aerodynamicCentreTexts(const Wing& wing, double acX, double acY) {
     return {formatFixed(acX - wing.PositionX, 0, 1), formatFixed(acY, 0, 1)};
+}
+
+std::array<std::string, kSectionMax + 1> stationLabelTexts(const Wing& wing, UiLanguage lang, Unit length) {
+    if (isMetricDefault(length)) return stationLabelTexts(wing);
+    std::array<std::string, kSectionMax + 1> out;
+    for (int s = 1; s <= kSectionMax; ++s) out[s] = shownFigure(lang, wing.SectionY[s], length, 0, 0, "");
+    return out;
+}
+
+PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p, UiLanguage lang, const DisplayUnits& units) {
+    // Figures in a metric default keep their texts (and the per-wing widths) as they are.
+    PlanformLabelTexts t = planformLabelTexts(wing, p);
+    if (const Unit u = units.length; !isMetricDefault(u)) {
+        t.b = shownFigure(lang, p.b, u, 0, 0, "");
+        t.lm = shownFigure(lang, p.lm, u, 0, 1, "");
+        t.r25 = shownFigure(lang, p.r25, u, 0, 1, "");
+    }
+    if (!isMetricDefault(units.area)) t.S = shownFigure(lang, p.S, units.area, 0, 2, "");
+    return t;
+}
+
+AerodynamicCentreTexts aerodynamicCentreTexts(const Wing& wing, double acX, double acY, UiLanguage lang, Unit length) {
+    return {shownFigure(lang, acX - wing.PositionX, length, 0, 1, "mm"), shownFigure(lang, acY, length, 0, 1, "mm")};
 }
 
 } // namespace tv

@@ -1,6 +1,7 @@
 #pragma once
 // Planform computation of one wing: parse its fields, fill the section tables, integrate.
 #include "model/aircraft.h"
+#include "model/units.h"
 
 #include <array>
 #include <string>
@@ -23,6 +24,8 @@ Aircraft computeAircraft(const AircraftTexts& texts);
 
 /// Texts of the five station labels above the wing's diagram: SectionY[1..5] as integers.
 std::array<std::string, kSectionMax + 1> stationLabelTexts(const Wing& wing);
+/// The same in the length unit chosen: in mm the integers above, otherwise "19.69 in".
+std::array<std::string, kSectionMax + 1> stationLabelTexts(const Wing& wing, UiLanguage lang, Unit length);
 
 /// Texts of the result labels b, S, lm, r25, lam of wing 1..5, with the unit suffixes and the
 /// per-wing widths: "1000mm", "20.00dm^2", " 200.0mm", "  50.0mm", "   5.0".
@@ -30,6 +33,9 @@ struct PlanformLabelTexts {
     std::string b, S, lm, r25, lam;
 };
 PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p);
+/// The same in the units chosen: in the metric defaults exactly the texts above; in other units
+/// each figure followed by a blank and its symbol in `lang` ("39.370 in", "310.00 in²").
+PlanformLabelTexts planformLabelTexts(int wing, const PlanformData& p, UiLanguage lang, const DisplayUnits& units);
 
 /// A calculated wing's aerodynamic centre as the window's result labels and the batch report show
 /// it, numbers in mm with one decimal: x from the wing's position (acX is the aircraft's x), y
@@ -38,5 +44,8 @@ struct AerodynamicCentreTexts {
     std::string x, y;
 };
 AerodynamicCentreTexts aerodynamicCentreTexts(const Wing& wing, double acX, double acY);
+/// The window's labels with their unit: "123.4mm" in mm (as they have always read), else
+/// "4.858 in".
+AerodynamicCentreTexts aerodynamicCentreTexts(const Wing& wing, double acX, double acY, UiLanguage lang, Unit length);
 
 } // namespace tv

@@ -2,6 +2,7 @@
 
 #include "i18n/balance_window_texts.h"
 #include "model/numformat.h"
+#include "model/shown_figure.h"
 #include "views/view_common.h"
 
 #include <tarvolin_version.h>
@@ -42,16 +43,49 @@ int valueColumn(const std::vector<std::string>& labels, int labelX, int column, 
     return std::max(column, labelX + static_cast<int>(std::ceil((widest + blanks) * kCharAdvance)));
 }
 
+// The section lines of the metric page end in this column; the right column starts at
+// kRightLabelX beside them. Longer lines (other units) push it right.
+constexpr int kMetricSectionColumns = 33;
+
 // "xf: " and five section fields separated by one blank; sections 3..5 beyond the wing's count
-// stay empty, their blanks stay.
+// stay empty, their blanks stay. In mm the fields are bare whole millimetres; in another unit
+// they are finer, and the unit follows the last field written ("xf:  0.00  1.18 in").
 template <class Value>
-std::string sectionLine(const char* prefix, const Wing& wing, Value value) {
+std::string sectionLine(const char* prefix, const Wing& wing, const ReportData& d, Value value) {
+    const Unit u = d.units.length;
     std::string line = prefix;
+    std::string last = line;
     for (int s = 1; s <= kSectionMax; ++s) {
         if (s > 1) line += ' ';
-        if (s <= 2 || wing.SectionCount >= s) line += F(value(s), 5, 0);
+        if (s <= 2 || wing.SectionCount >= s) {
+            line += u == Unit::Millimetre ? F(value(s), 5, 0) : F(fromBase(value(s), u), 5, decimalsIn(u, 0));
+            last = line;
+        }
     }
-    return line;
+    return u == Unit::Millimetre ? line : last + " " + unitSymbol(d.lang, u);
+}
+
+/// The wing block's left lines: the section lines, then zf and x0.
+std::vector<std::string> leftLines(const ReportData& d, int w) {
+    const Wing& wing = d.aircraft.Wings[w];
+    const double x0 = wing.PositionX;
+    const auto single = [&](const char* prefix, int mm) {
+        return d.units.length == Unit::Millimetre ? prefix + formatInt(mm, 5)
+                                                  : prefix + shownFigure(d.lang, mm, d.units.length, 5, 0, "");
+    };
+    return {sectionLine("xf: ", wing, d, [&](int s) { return wing.LeadingEdgeX[s] - x0; }),
+            sectionLine("lf: ", wing, d, [&](int s) { return wing.StationChord[s]; }),
+            sectionLine("yf: ", wing, d, [&](int s) { return wing.StationY[s]; }),
+            single("zf: ", wing.PositionZ), single("x0: ", wing.PositionX)};
+}
+
+/// The right column's labels: at kRightLabelX, or one blank after the longest left line of any
+/// wing block where that runs past the metric page's column.
+int rightLabelX(const ReportData& d) {
+    int widest = 0;
+    for (int w = 1; w <= std::clamp(d.aircraft.WingCount, 0, kWingMax); ++w)
+        for (const std::string& line : leftLines(d, w)) widest = std::max(widest, visibleChars(line));
+    return widest <= kMetricSectionColumns ? kRightLabelX : static_cast<int>(std::ceil((widest + 1) * kCharAdvance));
 }
 
 void appendSummary(std::vector<ReportText>& out, const ReportData& d, const tv::ReportTexts& t) {
@@ -68,42 +102,44 @@ void appendSummary(std::vector<ReportText>& out, const ReportData& d, const tv::
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const int row = y + 20 * int(i + 1);
         out.push_back({0, row, labels[i]});
-        out.push_back({valueX, row, F(values[i], 5, 1) + " mm"});
+        out.push_back({valueX, row, shownFigure(d.lang, values[i], d.units.length, 5, 1, " mm")});
     }
 }
 
-/// The figures of the wing blocks' right column: at kRightValueX, or two blanks after the longest
-/// label (the Spanish ones would end one blank before kRightValueX).
-int rightValueX(const tv::ReportTexts& t) {
+/// The figures of the wing blocks' right column: at kRightValueX (as far right of the labels as
+/// the labels' column was moved), or two blanks after the longest label (the Spanish ones would
+/// end one blank before kRightValueX).
+int rightValueX(const tv::ReportTexts& t, int labelX) {
     return valueColumn({t.span, t.area, t.aspectRatio, t.meanChord, t.geometricCenter, t.wingAerodynamicCenter,
                         t.liftSlope},
-                       kRightLabelX, kRightValueX, 2);
+                       labelX, kRightValueX + labelX - kRightLabelX, 2);
 }
 
-void appendWingBlock(std::vector<ReportText>& out, const ReportData& d, const tv::ReportTexts& t, int w) {
+void appendWingBlock(std::vector<ReportText>& out, const ReportData& d, const tv::ReportTexts& t, int w, int labelX) {
     const Wing& wing = d.aircraft.Wings[w];
     const PlanformData& pf = wing.planform;
     const int y = kFirstBlockTop + kBlockPitch * (w - 1);
     const double x0 = wing.PositionX;
     out.push_back({0, y, t.wingHeading[size_t(w)]});
-    out.push_back({0, y + 20, sectionLine("xf: ", wing, [&](int s) { return wing.LeadingEdgeX[s] - x0; })});
-    out.push_back({0, y + 40, sectionLine("lf: ", wing, [&](int s) { return wing.StationChord[s]; })});
-    out.push_back({0, y + 60, sectionLine("yf: ", wing, [&](int s) { return wing.StationY[s]; })});
-    out.push_back({0, y + 80, "zf: " + formatInt(wing.PositionZ, 5)});
-    out.push_back({0, y + 100, "x0: " + formatInt(wing.PositionX, 5)});
+    int row = y + 20;
+    for (std::string& line : leftLines(d, w)) {
+        out.push_back({0, row, std::move(line)});
+        row += kLineStep;
+    }
+    const auto length = [&](double mm, int decimals) { return shownFigure(d.lang, mm, d.units.length, 5, decimals, " mm"); };
     const std::pair<const char*, std::string> right[] = {
-        {t.span, F(pf.b, 5, 0) + " mm"},
-        {t.area, F(pf.S / 10000, 5, 1) + " dm**2"},
+        {t.span, length(pf.b, 0)},
+        {t.area, shownFigure(d.lang, pf.S, d.units.area, 5, 1, " dm**2")},
         {t.aspectRatio, F(pf.lam, 5, 1)},
-        {t.meanChord, F(pf.lm, 5, 1) + " mm"},
-        {t.geometricCenter, F(pf.r25, 5, 1) + " mm"},
-        {t.wingAerodynamicCenter, F(d.WingAcX[size_t(w)] - x0, 5, 1) + " mm"},
+        {t.meanChord, length(pf.lm, 1)},
+        {t.geometricCenter, length(pf.r25, 1)},
+        {t.wingAerodynamicCenter, length(d.WingAcX[size_t(w)] - x0, 1)},
         {t.liftSlope, F(d.WingLiftSlope[size_t(w)], 5, 2)},
     };
-    int row = y + 20;
-    const int valueX = rightValueX(t);
+    row = y + 20;
+    const int valueX = rightValueX(t, labelX);
     for (const auto& [label, value] : right) {
-        out.push_back({kRightLabelX, row, label});
+        out.push_back({labelX, row, label});
         out.push_back({valueX, row, value});
         row += kLineStep;
     }
@@ -160,7 +196,8 @@ std::vector<ReportText> reportPageTexts(const ReportData& d) {
     const tv::ReportTexts& t = tv::reportTexts(d.lang);
     std::vector<ReportText> out{{0, 0, std::string("Tarvolin4  V") + tv::kProgramVersion + " "}, {0, 20, d.projectFileName}};
     appendSummary(out, d, t);
-    for (int w = 1; w <= std::clamp(d.aircraft.WingCount, 0, kWingMax); ++w) appendWingBlock(out, d, t, w);
+    const int labelX = rightLabelX(d);
+    for (int w = 1; w <= std::clamp(d.aircraft.WingCount, 0, kWingMax); ++w) appendWingBlock(out, d, t, w, labelX);
     appendBalanceBlock(out, d);
     appendTrimBlock(out, d);
     return out;

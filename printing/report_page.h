@@ -5,6 +5,7 @@
 // bitmap of the print dialog and the PDF export use the same drawing.
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "stability/stability.h"
 
 #include <QImage>
@@ -28,6 +29,7 @@ inline constexpr QSize kTrimCurvePictureSize{616, 260}; // under the trim block
 /// Everything the report shows, as values.
 struct ReportData {
     UiLanguage lang = UiLanguage::English;
+    DisplayUnits units; // every length and area of the page; the metric ones give the page as it always was
     std::string projectFileName;
     Aircraft aircraft;                              // computed model; WingCount wings are reported
     double NeutralPointX = 0;                       // mm, aircraft frame

@@ -1,6 +1,7 @@
 #include "stability/stability.h"
 
 #include "model/numformat.h"
+#include "model/shown_figure.h"
 #include "model/parse.h"
 
 #include <cmath>
@@ -36,31 +37,40 @@ StabilityNumbers computeStability(int wingCount, double neutralPointX, double re
 double desiredMarginFromText(const std::string& text) { return parseReal(text); }
 
 std::vector<ResultLine> stabilityResultLines(UiLanguage lang, bool manual, const ReferenceValues& ref,
-                                             const StabilityNumbers& n) {
+                                             const StabilityNumbers& n, const DisplayUnits& units) {
     const StabilityTexts& t = stabilityTexts(lang);
+    // The reference lines carry their metric units with a blank after them; a position is
+    // glued to its "mm" and padded after it.
+    const auto length = [&](double mm, const char* metricSuffix) {
+        return shownFigure(lang, mm, units.length, 0, 1, metricSuffix);
+    };
+    const auto position = [&](double mm, const char* padding) {
+        return length(mm, "mm") + padding;
+    };
     std::vector<ResultLine> lines;
     lines.push_back({232, kBlack,
-                     t.referenceAreaPrefix + F(ref.ReferenceArea / 10000.0, 2) + t.referenceAreaSuffix, std::nullopt});
-    lines.push_back({249, kBlack, t.referenceLengthPrefix + F(ref.ReferenceChord, 1) + t.referenceLengthSuffix,
+                     t.referenceAreaPrefix + shownFigure(lang, ref.ReferenceArea, units.area, 0, 2, t.referenceAreaSuffix),
+                     std::nullopt});
+    lines.push_back({249, kBlack, t.referenceLengthPrefix + length(ref.ReferenceChord, t.referenceLengthSuffix),
                      std::nullopt});
     if (manual && !n.DesiredMarginAccepted) {
         lines.push_back({282, kBlue, t.marginRefused, std::nullopt});
     } else if (manual) {
-        lines.push_back({282, kBlue,
-                         t.cgPrefix + F(n.DesiredMargin, 1) + "% lµ): " + F(n.CgDesired, 1) + "mm     ", n.CgDesired});
+        lines.push_back({282, kBlue, t.cgPrefix + F(n.DesiredMargin, 1) + "% lµ): " + position(n.CgDesired, "     "),
+                         n.CgDesired});
     } else {
-        lines.push_back({266, kBlue,
-                         t.cgPrefix + F(n.RecommendedMarginHigh, 0) + "% lµ): " + F(n.CgHigh, 1) + "mm   ", n.CgHigh});
-        lines.push_back({282, kBlue,
-                         t.cgPrefix + F(n.RecommendedMarginLow, 0) + "% lµ): " + F(n.CgLow, 1) + "mm   ", n.CgLow});
+        lines.push_back({266, kBlue, t.cgPrefix + F(n.RecommendedMarginHigh, 0) + "% lµ): " + position(n.CgHigh, "   "),
+                         n.CgHigh});
+        lines.push_back({282, kBlue, t.cgPrefix + F(n.RecommendedMarginLow, 0) + "% lµ): " + position(n.CgLow, "   "),
+                         n.CgLow});
     }
-    lines.push_back({298, kRed, t.neutralPointPrefix + F(ref.NeutralPointX, 1) + "mm    ", ref.NeutralPointX});
+    lines.push_back({298, kRed, t.neutralPointPrefix + position(ref.NeutralPointX, "    "), ref.NeutralPointX});
     return lines;
 }
 
-std::string marginLabelText(UiLanguage lang, double neutralPointX, const StabilityNumbers& n) {
+std::string marginLabelText(UiLanguage lang, double neutralPointX, const StabilityNumbers& n, const DisplayUnits& units) {
     if (!n.DesiredMarginAccepted) return kMarginLabelUnknown;
-    return stabilityTexts(lang).marginLabelPrefix + F(neutralPointX - n.CgDesired, 1) + "mm";
+    return stabilityTexts(lang).marginLabelPrefix + shownFigure(lang, neutralPointX - n.CgDesired, units.length, 0, 1, "mm");
 }
 
 std::string marginTextForSlider(int position) {

@@ -4,6 +4,7 @@
 // gravity lies ahead of (at smaller x than) the neutral point.
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 
 #include <cstdint>
 #include <optional>
@@ -45,13 +46,15 @@ inline constexpr int kResultColumn = 9;
 /// The result lines: reference area and length, the centre-of-gravity line(s) of the automatic
 /// (high and low recommended margin) or manual (desired margin) choice, and the neutral point.
 /// A refused desired margin gives, in place of its centre-of-gravity line, the line that says
-/// which margins are accepted.
+/// which margins are accepted. Lengths and the area are written in `units`; the metric ones give
+/// the lines as they have always read ("123.4mm", "20.00dm^2").
 std::vector<ResultLine> stabilityResultLines(UiLanguage lang, bool manual, const ReferenceValues& ref,
-                                             const StabilityNumbers& n);
+                                             const StabilityNumbers& n, const DisplayUnits& units = kMetricUnits);
 
 /// The label beside the margin field: "%  AC-CG= 15.0mm" (German and Spanish "%  NP-SP= ...");
 /// "%" alone for a refused desired margin.
-std::string marginLabelText(UiLanguage lang, double neutralPointX, const StabilityNumbers& n);
+std::string marginLabelText(UiLanguage lang, double neutralPointX, const StabilityNumbers& n,
+                            const DisplayUnits& units = kMetricUnits);
 /// The label's text while no neutral point is known.
 inline const char* kMarginLabelUnknown = "%";
 

@@ -3,6 +3,8 @@
 #include "views/arrows.h"
 #include "views/view_common.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 #include <array>
 
@@ -69,7 +71,13 @@ std::string diagramFlightCaption(UiLanguage lang) {
     return text;
 }
 
-void DimensionDiagram(QPainter& p, int trapeziumCount, UiLanguage lang) {
+std::array<std::string, 2> diagramAxisNames(UiLanguage lang, Unit length) {
+    if (length == Unit::Millimetre) return {"x", "y"};
+    const std::string unit = " (" + unitSymbol(lang, length) + ")";
+    return {"x" + unit, "y" + unit};
+}
+
+void DimensionDiagram(QPainter& p, int trapeziumCount, UiLanguage lang, Unit length) {
     const int count = std::clamp(trapeziumCount, 1, 4);
     p.setRenderHint(QPainter::Antialiasing, false);
     clearImage(p, kDiagramSize, kSilver, kSilver);
@@ -77,8 +85,12 @@ void DimensionDiagram(QPainter& p, int trapeziumCount, UiLanguage lang) {
     drawDimensionArrows(p, count);
     drawFlightDirection(p, lang);
     setPen(p, Qt::black, 1);
-    textOut(p, 8, 174, "x");
-    textOut(p, 722, 15, "y");
+    const auto [x, y] = diagramAxisNames(lang, length);
+    textOut(p, 8, 174, x);
+    // The y axis's name ends where its letter alone ends, at the arrow's head.
+    const QFontMetrics fm = p.fontMetrics();
+    const int yEnd = 722 + fm.horizontalAdvance(QStringLiteral("y"));
+    textOut(p, yEnd - fm.horizontalAdvance(QString::fromStdString(y)), 15, y);
 }
 
 } // namespace tv

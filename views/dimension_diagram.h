@@ -3,10 +3,12 @@
 // arrows, the legend of the input fields standing over it. It depends only on the wing's
 // trapezium count and the language, never on the wing's proportions.
 #include "i18n/texts.h"
+#include "model/units.h"
 
 #include <QPainter>
 #include <QSize>
 
+#include <array>
 #include <string>
 
 namespace tv {
@@ -26,7 +28,11 @@ DiagramTrapezium diagramTrapezium(int k);
 std::string diagramFlightCaption(UiLanguage lang);
 
 /// Draws the diagram of a wing with trapeziumCount trapezia (clamped to 1..4) onto the painter,
-/// whose device is the 750 x 200 diagram image. Leaves font and pen black.
-void DimensionDiagram(QPainter& p, int trapeziumCount, UiLanguage lang);
+/// whose device is the 750 x 200 diagram image. Leaves font and pen black. In any length unit but
+/// mm the axes name the unit the fields are typed in ("x (in)", "y (in)"); in mm they read "x", "y".
+void DimensionDiagram(QPainter& p, int trapeziumCount, UiLanguage lang, Unit length = Unit::Millimetre);
+
+/// The axis names of the diagram in `length`: {"x", "y"} in mm, else {"x (in)", "y (in)"}.
+std::array<std::string, 2> diagramAxisNames(UiLanguage lang, Unit length);
 
 } // namespace tv

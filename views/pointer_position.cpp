@@ -29,9 +29,10 @@ std::optional<AircraftFramePoint> planformViewPointAt(QSize image, double scale,
     return AircraftFramePoint{wholeMm(positionX + (pixel.y() - o.p) / scale), wholeMm((pixel.x() - o.a) / scale)};
 }
 
-QString fittedPointerText(const QFontMetrics& fm, int width, UiLanguage lang, AircraftFramePoint p) {
+QString fittedPointerText(const QFontMetrics& fm, int width, UiLanguage lang, AircraftFramePoint p, Unit length) {
     QString text;
-    for (const std::string& form : pointerPositionForms(lang, p.x, p.y)) {
+    const auto figure = [&](int mm) { return measureText(lang, mm, length, 0); };
+    for (const std::string& form : pointerPositionForms(lang, figure(p.x), figure(p.y))) {
         text = QString::fromStdString(form);
         if (fm.horizontalAdvance(text) <= width) return text;
     }

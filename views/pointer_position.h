@@ -3,6 +3,7 @@
 // spanwise with the right half positive and the left half negative. Pure functions of a view's
 // scale and origin; the window shows the result in its status line.
 #include "i18n/texts.h"
+#include "model/units.h"
 #include "views/aircraft_view.h"
 
 #include <QFontMetrics>
@@ -31,6 +32,8 @@ std::optional<AircraftFramePoint> planformViewPointAt(QSize image, double scale,
 
 /// The status line's text for p within `width` pixels: the longest of pointerPositionForms that
 /// fits; where none does, the figures alone cut at their end.
-QString fittedPointerText(const QFontMetrics& fm, int width, UiLanguage lang, AircraftFramePoint p);
+/// The figures are written in `length` ("x 12 mm", "x 0.47 in").
+QString fittedPointerText(const QFontMetrics& fm, int width, UiLanguage lang, AircraftFramePoint p,
+                          Unit length = Unit::Millimetre);
 
 } // namespace tv

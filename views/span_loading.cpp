@@ -33,6 +33,14 @@ SpanLoadingScene spanLoadingScene(int wingCount, const SolverWorkspace& ws, UiLa
     return scene;
 }
 
+std::string spanAxisCaption(UiLanguage lang, Unit length) {
+    std::string caption = spanLoadingTexts(lang).spanAxis;
+    const std::string mm = "[mm]";
+    if (const std::size_t at = caption.rfind(mm); at != std::string::npos && length != Unit::Millimetre)
+        caption.replace(at + 1, mm.size() - 2, unitSymbol(lang, length));
+    return caption;
+}
+
 double ellipticLoad(const SpanLoadingWing& w, double y) {
     if (w.tip <= 0 || std::abs(y) >= w.tip) return 0;
     const double l0 = 2 * w.lift / (std::numbers::pi * w.tip);
@@ -53,7 +61,7 @@ PlotAxis niceAxis(double lo, double hi, int maxTicks) {
 }
 
 double SpanLoadingFrame::column(double y) const {
-    return plot.left() + (y - span.lo) / (span.hi - span.lo) * plot.width();
+    return plot.left() + (y * spanPerMm - span.lo) / (span.hi - span.lo) * plot.width();
 }
 
 double SpanLoadingFrame::row(double v) const {
@@ -66,7 +74,7 @@ int decimalsOf(double step) { return step >= 1 ? 0 : int(std::ceil(-std::log10(s
 
 // The axes' ranges: the span symmetric about the centre line, the load from 0 (or the lowest
 // value) to the highest of the loads and the ellipses.
-SpanLoadingFrame frameFor(const std::vector<SpanLoadingWing>& wings, int plotWidth) {
+SpanLoadingFrame frameFor(const std::vector<SpanLoadingWing>& wings, int plotWidth, Unit length) {
     double tip = 0, low = 0, high = 0;
     for (const SpanLoadingWing& w : wings) {
         tip = std::max(tip, w.tip);
@@ -74,16 +82,17 @@ SpanLoadingFrame frameFor(const std::vector<SpanLoadingWing>& wings, int plotWid
         for (double v : w.load) low = std::min(low, v), high = std::max(high, v);
     }
     SpanLoadingFrame f;
-    f.span = niceAxis(-tip, tip, std::max(4, plotWidth / 55));
+    f.spanPerMm = fromBase(1, length);
+    f.span = niceAxis(-tip * f.spanPerMm, tip * f.spanPerMm, std::max(4, plotWidth / 55));
     f.load = niceAxis(low, high * 1.05, 6);
     return f;
 }
 
-void drawAxes(QPainter& p, const SpanLoadingFrame& f, const SpanLoadingTexts& t) {
+void drawAxes(QPainter& p, const SpanLoadingFrame& f, const SpanLoadingTexts& t, const std::string& spanCaption) {
     const QFontMetrics fm = p.fontMetrics();
     const int decimalsX = decimalsOf(f.span.step), decimalsY = decimalsOf(f.load.step);
     for (double y = f.span.lo; y <= f.span.hi + f.span.step / 2; y += f.span.step) {
-        const int x = roundPixel(f.column(y));
+        const int x = roundPixel(f.column(y / f.spanPerMm));
         setPen(p, QColor(225, 225, 225));
         p.drawLine(x, f.plot.top(), x, f.plot.bottom());
         setPen(p, Qt::black);
@@ -104,7 +113,7 @@ void drawAxes(QPainter& p, const SpanLoadingFrame& f, const SpanLoadingTexts& t)
     p.setBrush(Qt::NoBrush);
     p.drawRect(f.plot);
     if (f.load.lo < 0) p.drawLine(f.plot.left(), roundPixel(f.row(0)), f.plot.right(), roundPixel(f.row(0)));
-    const QString spanAxis = QString::fromUtf8(t.spanAxis);
+    const QString spanAxis = QString::fromStdString(spanCaption);
     p.drawText(f.plot.center().x() - fm.horizontalAdvance(spanAxis) / 2, f.plot.bottom() + 8 + fm.height() + fm.ascent(),
                spanAxis);
     p.save();
@@ -171,7 +180,8 @@ void drawLegend(QPainter& p, const SpanLoadingFrame& f, const SpanLoadingScene& 
 }
 
 /// Draws the plot's heading over target; the frame inside its axes with the ranges of the wings.
-SpanLoadingFrame titledFrame(QPainter& p, QRect target, const QString& title, const std::vector<SpanLoadingWing>& wings) {
+SpanLoadingFrame titledFrame(QPainter& p, QRect target, const QString& title, const std::vector<SpanLoadingWing>& wings,
+                             Unit length) {
     const QFontMetrics fm = p.fontMetrics();
     const QFont normal = p.font();
     QFont bold = normal;
@@ -184,7 +194,7 @@ SpanLoadingFrame titledFrame(QPainter& p, QRect target, const QString& title, co
     QRect plot(target.left() + left, target.top() + 12 + 2 * fm.height(), 0, 0);
     plot.setRight(target.right() - 24);
     plot.setBottom(target.bottom() - 16 - 2 * fm.height());
-    SpanLoadingFrame f = frameFor(wings, plot.width());
+    SpanLoadingFrame f = frameFor(wings, plot.width(), length);
     f.plot = plot;
     return f;
 }
@@ -197,9 +207,9 @@ void drawTrimmedCl(QPainter& p, QRect target, const SpanLoadingScene& scene, con
     SpanLoadingTexts axes = t;
     axes.loadAxis = "cl";
     const QString title = QString::fromStdString(scene.trimmedTitle);
-    const SpanLoadingFrame f = titledFrame(p, target, title, scene.trimmed);
+    const SpanLoadingFrame f = titledFrame(p, target, title, scene.trimmed, scene.length);
     if (f.plot.width() >= 20 && f.plot.height() >= 20) {
-        drawAxes(p, f, axes);
+        drawAxes(p, f, axes, spanAxisCaption(scene.lang, scene.length));
         p.setClipRect(f.plot.adjusted(0, 0, 1, 1));
         for (const SpanLoadingWing& w : scene.trimmed) {
             drawLoad(p, f, w);
@@ -238,12 +248,12 @@ SpanLoadingFrame drawSpanLoading(QPainter& p, QRect target, const SpanLoadingSce
         p.restore();
         return {};
     }
-    const SpanLoadingFrame f = titledFrame(p, target, QString::fromUtf8(t.title), scene.wings);
+    const SpanLoadingFrame f = titledFrame(p, target, QString::fromUtf8(t.title), scene.wings, scene.length);
     if (f.plot.width() < 20 || f.plot.height() < 20) {
         p.restore();
         return f;
     }
-    drawAxes(p, f, t);
+    drawAxes(p, f, t, spanAxisCaption(scene.lang, scene.length));
     p.setClipRect(f.plot.adjusted(0, 0, 1, 1));
     for (const SpanLoadingWing& w : scene.wings) drawEllipse(p, f, w);
     for (const SpanLoadingWing& w : scene.wings) drawLoad(p, f, w);

@@ -3,6 +3,7 @@
 // both halves, in the wing's colour, with an elliptic load of the same lift dashed beside it.
 // Drawn with a QPainter into any rectangle (window, printed page, test image).
 #include "i18n/texts.h"
+#include "model/units.h"
 #include "solver/workspace.h"
 
 #include <QPainter>
@@ -31,6 +32,7 @@ struct SpanLoadingScene {
     /// loading with each wing's highest cl marked; empty: no trim.
     std::vector<SpanLoadingWing> trimmed;
     std::string trimmedTitle; // "Local cl at trim, CL 0.500"
+    Unit length = Unit::Millimetre; // the span axis's unit (the wings' stations stay in mm)
 };
 
 /// The scene of the lattice and loads in ws for the wings 1..wingCount (after a calculation).
@@ -50,10 +52,14 @@ PlotAxis niceAxis(double lo, double hi, int maxTicks);
 /// Where the plot put its axes: pixel of a span station and of a load value.
 struct SpanLoadingFrame {
     QRect plot;          // the area inside the axes
-    PlotAxis span, load;
-    double column(double y) const;
+    PlotAxis span, load;     // span in the axis's unit
+    double spanPerMm = 1;    // the axis's unit per mm
+    double column(double y) const; // y in mm
     double row(double load) const;
 };
+
+/// The span axis's caption with its unit: "span station y [mm]", "... [in]".
+std::string spanAxisCaption(UiLanguage lang, Unit length);
 
 /// Draws the plot into `target` (white background, title, axes with ticks and units, legend);
 /// without wings, the note that a calculation is needed. Returns the frame used.

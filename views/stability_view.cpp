@@ -70,7 +70,7 @@ StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, cons
         return out;
     }
     out.numbers = sc.numbers;
-    const auto lines = stabilityResultLines(sc.lang, sc.manual, sc.reference, out.numbers);
+    const auto lines = stabilityResultLines(sc.lang, sc.manual, sc.reference, out.numbers, sc.units);
     const bool latticeShown = !sc.fromOpenFile && sc.LatticeKnown && sc.solver != nullptr;
     const QRect box = resultLinesBox(p.fontMetrics(), lines);
     const Outline* outline = latticeShown ? &sc.solver->ReferenceOutline : nullptr;
@@ -93,14 +93,14 @@ StabilityPicture STABIL(QPainter& p, QSize image, const StabilityScene& sc, cons
     drawBalanceMarks(p, g, sc.balance, {out.resultBox, drawnWingAreas(*sc.aircraft, outline, image.width(), g), image});
     p.restore();
     out.drawn = true;
-    out.label21 = marginLabelText(sc.lang, sc.reference.NeutralPointX, out.numbers);
+    out.label21 = marginLabelText(sc.lang, sc.reference.NeutralPointX, out.numbers, sc.units);
     return out;
 }
 
 std::vector<LeaderLine> leaderLines(const QFontMetrics& fm, int imageWidth, UiLanguage lang, bool manual,
                                     const ReferenceValues& ref, const StabilityNumbers& n,
-                                    const AircraftViewGeometry& g) {
-    const auto lines = stabilityResultLines(lang, manual, ref, n);
+                                    const AircraftViewGeometry& g, const DisplayUnits& units) {
+    const auto lines = stabilityResultLines(lang, manual, ref, n, units);
     int widest = 0;
     for (const ResultLine& l : lines) widest = std::max(widest, textWidth(fm, l.text));
     // Each leader leaves its line 8 pixels below the line's top, after the text; the turn lies
@@ -119,10 +119,10 @@ std::vector<LeaderLine> leaderLines(const QFontMetrics& fm, int imageWidth, UiLa
 }
 
 void Zeiger(QPainter& p, int imageWidth, UiLanguage lang, bool manual, const ReferenceValues& ref,
-            const StabilityNumbers& n, const AircraftViewGeometry& g) {
+            const StabilityNumbers& n, const AircraftViewGeometry& g, const DisplayUnits& units) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (const LeaderLine& l : leaderLines(p.fontMetrics(), imageWidth, lang, manual, ref, n, g)) {
+    for (const LeaderLine& l : leaderLines(p.fontMetrics(), imageWidth, lang, manual, ref, n, g, units)) {
         setPen(p, l.colour);
         drawLeader(p, l);
     }

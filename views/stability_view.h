@@ -20,6 +20,7 @@ struct StabilityScene {
     const Aircraft* aircraft = nullptr;     // computed model
     const SolverWorkspace* solver = nullptr; // lattice, loads and ReferenceOutline (may be null without a lattice)
     UiLanguage lang = UiLanguage::English;
+    DisplayUnits units;             // what the result lines' lengths and area are written in
     bool manual = false;            // RadioButton16 "Manual choice of stability"
     bool NeutralPointKnown = false;
     bool LatticeKnown = false;
@@ -64,10 +65,10 @@ inline constexpr int kLeaderKnee = 176;  // and turns here at the least
 /// the right of the widest line and then to (c - 7, marker row).
 std::vector<LeaderLine> leaderLines(const QFontMetrics& fm, int imageWidth, UiLanguage lang, bool manual,
                                     const ReferenceValues& ref, const StabilityNumbers& n,
-                                    const AircraftViewGeometry& g);
+                                    const AircraftViewGeometry& g, const DisplayUnits& units = kMetricUnits);
 
 /// Draws the leader lines (Zeiger) with the painter's font.
 void Zeiger(QPainter& p, int imageWidth, UiLanguage lang, bool manual, const ReferenceValues& ref,
-            const StabilityNumbers& n, const AircraftViewGeometry& g);
+            const StabilityNumbers& n, const AircraftViewGeometry& g, const DisplayUnits& units = kMetricUnits);
 
 } // namespace tv

@@ -194,14 +194,15 @@ void AircraftPage::showMessages(const std::vector<std::string>& lines, const std
     Memo1->show();
 }
 
-void AircraftPage::showResult(const CalculationResult* r, tv::UiLanguage lang, const std::string& errorHeader) {
+void AircraftPage::showResult(const CalculationResult* r, tv::UiLanguage lang, const std::string& errorHeader,
+                              const tv::DisplayUnits& units) {
     std::vector<std::string> lines;
     if (r) lines = r->source == ResultSource::ProjectFile ? tv::storedNeutralPointLines(lang) : r->messages;
     const std::string ownHeader = tv::zSeparationNotice(lang).front();
     // The stored neutral point's lines are a notice, not errors: they head the box themselves.
     showMessages(lines, errorHeader, r && r->source == ResultSource::ProjectFile ? lines.front() : ownHeader);
     const bool np = r && r->neutralPointKnown();
-    Label21->setText(np ? QString::fromStdString(tv::marginLabelText(lang, r->reference.NeutralPointX, r->numbers))
+    Label21->setText(np ? QString::fromStdString(tv::marginLabelText(lang, r->reference.NeutralPointX, r->numbers, units))
                         : QString::fromLatin1(tv::kMarginLabelUnknown));
     if (np)
         Image2->setCursor(Qt::DragMoveCursor);

@@ -53,6 +53,7 @@ public:
         tv::UiLanguage lang = tv::UiLanguage::English;
         std::string flightCaption;
         tv::SystemColours colours;
+        tv::DisplayUnits units; // the result lines' and the margin label's
     };
     /// drag: the mouse state the views share with the planform views.
     AircraftPage(const Placement& placement, tv::DragState& drag, QWidget* parent = nullptr);
@@ -105,7 +106,8 @@ public:
     void showMessages(const std::vector<std::string>& lines, const std::string& header, const std::string& ownHeader);
     /// The result on the page (none: nothing known): its lines in the results box (a stored neutral
     /// point says so), the margin label and the view's cursor.
-    void showResult(const CalculationResult* r, tv::UiLanguage lang, const std::string& errorHeader);
+    void showResult(const CalculationResult* r, tv::UiLanguage lang, const std::string& errorHeader,
+                    const tv::DisplayUnits& units = tv::kMetricUnits);
     /// The calculate button gives way to its busy labels while a calculation runs.
     void showBusy(bool busy);
     void showColumnsLeft(int columns);

@@ -79,6 +79,7 @@ tv::StabilityScene AircraftPage::stabilityScene(StabilityCaller caller) const {
     sc.aircraft = s.model;
     sc.solver = r ? r->ws.get() : nullptr;
     sc.lang = s.lang;
+    sc.units = s.units;
     sc.manual = RadioButton16->isChecked();
     sc.NeutralPointKnown = r && r->neutralPointKnown();
     sc.LatticeKnown = r && r->latticeKnown();
@@ -113,7 +114,9 @@ void AircraftPage::drawLeaderLines() {
     const CalculationResult* r = scene().result;
     if (!r || !r->neutralPointKnown()) return;
     QPainter p(&Image2->canvas());
-    tv::Zeiger(p, Image2->bitmapSize().width(), scene().lang, RadioButton16->isChecked(), r->reference, r->numbers, m_geom);
+    const Scene s = scene();
+    tv::Zeiger(p, Image2->bitmapSize().width(), s.lang, RadioButton16->isChecked(), r->reference, r->numbers, m_geom,
+               s.units);
     p.end();
     Image2->update();
 }

@@ -70,11 +70,18 @@ void PlanformEditor::show(int w, std::optional<QPoint> dragTo, Qt::KeyboardModif
         // The outline the release would leave: the drag's values put into a copy of the fields.
         const tv::Wing dragged = tv::computeWing(dragTexts(w, *dragTo, shift).wings[w]);
         page.drawRubberBand(dragged, m_scale[w]);
-        page.showFigures(dragged);
+        showFigures(w, dragged);
     } else {
         page.drawHandles(m_model.Wings[w], m_scale[w], m_drag.HandleIndex);
-        page.showFigures(m_model.Wings[w]);
+        showFigures(w, m_model.Wings[w]);
     }
+}
+
+void PlanformEditor::showFigures(int w, const tv::Wing& wing) {
+    if (m_hooks.showFigures)
+        m_hooks.showFigures(w, wing);
+    else
+        m_pages[w]->showFigures(wing);
 }
 
 void PlanformEditor::showDrag() {

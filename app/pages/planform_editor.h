@@ -29,6 +29,9 @@ public:
         std::function<tv::AircraftTexts()> texts;         // the field texts
         std::function<const CalculationResult*()> result; // the result of the model shown, if any
         std::function<tv::SystemColours()> colours;
+        /// Wing w's station labels and planform figures in the window's language and units
+        /// (none: the page's own, in English and metric units).
+        std::function<void(int w, const tv::Wing& wing)> showFigures;
     };
     using Pages = std::array<WingPage*, tv::kWingMax + 1>;
     using Scales = std::array<double, tv::kWingMax + 1>;
@@ -73,6 +76,7 @@ signals:
 
 private:
     tv::AircraftTexts dragTexts(int w, QPoint pos, Qt::KeyboardModifiers shift) const;
+    void showFigures(int w, const tv::Wing& wing);
 
     tv::DragState& m_drag;
     const Pages& m_pages;

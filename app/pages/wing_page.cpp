@@ -109,9 +109,9 @@ void WingPage::showTrapeziumFields(int n) {
     for (int s = 1; s <= tv::kSectionMax; ++s) m_station[s]->setVisible(s <= n + 1);
 }
 
-void WingPage::drawDiagram(tv::UiLanguage lang) {
+void WingPage::drawDiagram(tv::UiLanguage lang, tv::Unit length) {
     QPainter p(&m_diagram->canvas());
-    tv::DimensionDiagram(p, trapeziumCount(), lang);
+    tv::DimensionDiagram(p, trapeziumCount(), lang, length);
     p.end();
     m_diagram->update();
 }
@@ -138,10 +138,10 @@ void WingPage::drawHandles(const tv::Wing& wing, double scale, int handleIndex) 
     m_planform->update();
 }
 
-void WingPage::showFigures(const tv::Wing& wing) {
-    const auto stations = tv::stationLabelTexts(wing);
+void WingPage::showFigures(const tv::Wing& wing, tv::UiLanguage lang, const tv::DisplayUnits& units) {
+    const auto stations = tv::stationLabelTexts(wing, lang, units.length);
     for (int s = 1; s <= tv::kSectionMax; ++s) m_station[s]->setText(QString::fromStdString(stations[s]));
-    const tv::PlanformLabelTexts labels = tv::planformLabelTexts(m_w, wing.planform);
+    const tv::PlanformLabelTexts labels = tv::planformLabelTexts(m_w, wing.planform, lang, units);
     m_b->setText(QString::fromStdString(labels.b));
     m_s->setText(QString::fromStdString(labels.S));
     m_lm->setText(QString::fromStdString(labels.lm));
@@ -151,8 +151,8 @@ void WingPage::showFigures(const tv::Wing& wing) {
 
 void WingPage::showAerodynamicCentre(const std::optional<tv::AerodynamicCentreTexts>& ac) {
     if (ac) {
-        m_anp->setText(QString::fromStdString(ac->x + "mm"));
-        m_ynp->setText(QString::fromStdString(ac->y + "mm"));
+        m_anp->setText(QString::fromStdString(ac->x));
+        m_ynp->setText(QString::fromStdString(ac->y));
     }
     m_anpCaption->setEnabled(ac.has_value());
     m_yCaption->setEnabled(ac.has_value());

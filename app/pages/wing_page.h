@@ -35,15 +35,17 @@ public:
     TImage* planformImage() const { return m_planform; }
     QPushButton* insertButton() const { return m_insertButton; }
 
-    void drawDiagram(tv::UiLanguage lang);
+    void drawDiagram(tv::UiLanguage lang, tv::Unit length = tv::Unit::Millimetre);
     /// The planform view; returns its scale (pixels per mm).
     double drawPlanform(const tv::PlanformScene& scene);
     /// Over the drawn view: the rubber band of a dragged outline, or the corners' handles.
     void drawRubberBand(const tv::Wing& dragged, double scale);
     void drawHandles(const tv::Wing& wing, double scale, int handleIndex);
-    /// Station labels and planform figures of wing.
-    void showFigures(const tv::Wing& wing);
-    /// The aerodynamic centre's labels: shown with their captions enabled, or hidden and greyed.
+    /// Station labels and planform figures of wing, in the units chosen.
+    void showFigures(const tv::Wing& wing, tv::UiLanguage lang = tv::UiLanguage::English,
+                     const tv::DisplayUnits& units = tv::kMetricUnits);
+    /// The aerodynamic centre's labels (texts with their unit): shown with their captions enabled,
+    /// or hidden and greyed.
     void showAerodynamicCentre(const std::optional<tv::AerodynamicCentreTexts>& ac);
     void showGapQuestion(const std::string& line1, const std::string& line2);
     /// The fields a planform handle moves, in yellow; the others on base.

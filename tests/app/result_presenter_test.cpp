@@ -3,6 +3,9 @@
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
 #include "app/result_presenter.h"
+#include "app/result_commands.h"
+#include "printing/report_page.h"
+#include "views/span_loading.h"
 #include "app/document/project_document.h"
 #include "app/imagecontrol.h"
 #include "app/pages/aircraft_page.h"
@@ -16,7 +19,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cmath>
 #include <functional>
+#include <regex>
 
 namespace {
 
@@ -143,6 +148,44 @@ TEST_F(ResultPresenterTest, OnlyTheCommandWritesMovedHeightsAndNeverIntoTheField
         EXPECT_EQ(aircraft->positionZ[3]->text() != "-180", r.written);
         EXPECT_EQ(doc.aircraft().Wings[3].PositionZ, r.written ? now->aircraft.Wings[3].PositionZ : -180);
     }
+}
+
+/// The number after `label` in the report text, and its decimals.
+std::pair<double, int> figureAfter(const std::string& report, const std::string& label) {
+    std::smatch m;
+    const std::regex re(std::regex_replace(label, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)") +
+                        R"((-?\d+)(?:\.(\d+))?)");
+    if (!std::regex_search(report, m, re)) return {NAN, 0};
+    return {std::stod(m.str(0).substr(label.size())), int(m.length(2))};
+}
+
+// Copy results in imperial units is the metric report converted by hand: span and neutral point
+// in inches, area in square inches, each within the rounding of both texts. The page's margin
+// label, the report page and the span loading follow the view's units too.
+TEST_F(ResultPresenterTest, CopyResultsInImperialUnitsIsTheMetricReportConverted) {
+    presenter->calculate();
+    ResultCommands commands(calc, view, dialogs, window, *aircraft, nullptr,
+                            {.calculate = [] {}, .balanceLines = [] { return std::vector<std::string>{}; }, .trim = {}});
+    const std::string metric = commands.resultsReport();
+    view.shownUnits = tv::kImperialUnits;
+    const std::string imperial = commands.resultsReport();
+    ASSERT_NE(metric.find(" mm"), std::string::npos);
+    const std::string np = tv::batchReportTexts(tv::UiLanguage::English).neutralPoint;
+    struct Row {
+        std::string metricLabel, imperialLabel;
+        double perImperial; // metric units per imperial unit
+    };
+    for (const Row& r : {Row{": b ", ": b ", 25.4}, Row{", S ", ", S ", 645.16 / 10000}, Row{np, np, 25.4}}) {
+        const auto [m, metricDecimals] = figureAfter(metric, r.metricLabel);
+        const auto [i, imperialDecimals] = figureAfter(imperial, r.imperialLabel);
+        const double tolerance = 0.5 * std::pow(10, -metricDecimals) / r.perImperial + 0.5 * std::pow(10, -imperialDecimals);
+        EXPECT_NEAR(i, m / r.perImperial, tolerance) << r.metricLabel << "\n" << metric << imperial;
+    }
+    EXPECT_EQ(imperial.find(" mm"), std::string::npos) << imperial;
+    presenter->showResultState();
+    EXPECT_TRUE(aircraft->Label21->text().endsWith(" in")) << aircraft->Label21->text().toStdString();
+    EXPECT_EQ(commands.reportData().units, tv::kImperialUnits);
+    EXPECT_EQ(commands.spanLoadingScene().length, tv::Unit::Inch);
 }
 
 } // namespace

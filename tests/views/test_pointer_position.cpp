@@ -35,4 +35,21 @@ TEST(PointerPosition, PlanformViewAddsTheWingsPositionAndRefusesAScaleOfZero) {
     EXPECT_FALSE(tv::aircraftViewPointAt(tv::AircraftViewGeometry{0}, QPoint(1, 1)));
 }
 
+// The status line writes the position in the chosen unit, in each of its forms.
+TEST(PointerPosition, TheStatusLineWritesThePositionInTheChosenUnit) {
+    const QFontMetrics fm{QFont()};
+    struct Row {
+        tv::UiLanguage lang;
+        tv::Unit unit;
+        const char* figures;
+    };
+    for (const Row& r : {Row{tv::UiLanguage::English, tv::Unit::Millimetre, "x 254 mm, y -12 mm"},
+                         Row{tv::UiLanguage::German, tv::Unit::Inch, "x 10.00 in, y -0.47 in"},
+                         Row{tv::UiLanguage::Spanish, tv::Unit::Inch, "x 10.00 pulg, y -0.47 pulg"},
+                         Row{tv::UiLanguage::English, tv::Unit::Centimetre, "x 25.4 cm, y -1.2 cm"}})
+        for (int width : {100000, fm.horizontalAdvance(QString::fromUtf8(r.figures)) + 1})
+            EXPECT_TRUE(tv::fittedPointerText(fm, width, r.lang, {254, -12}, r.unit).startsWith(QString::fromUtf8(r.figures)))
+                << r.figures << " in " << width;
+}
+
 } // namespace

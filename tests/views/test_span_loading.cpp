@@ -1,6 +1,7 @@
 // The span-loading plot: its axes, the elliptic reference and the picture's symmetry.
 #include "model/planform.h"
 #include "solver/calculation.h"
+#include "i18n/export_texts.h"
 #include "views/span_loading.h"
 #include "views/view_common.h"
 #include "views_fixture.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -69,6 +71,28 @@ TEST_F(SpanLoadingPicture, SceneHoldsTheWingsLiftOverTheReferenceChord) {
     EXPECT_NEAR(w.lift * ws->ReferenceChord, ws->WingLiftSlope[1] * ac.Wings[1].planform.S, 1e-9 * w.lift * ws->ReferenceChord);
     EXPECT_DOUBLE_EQ(w.tip, ac.Wings[1].planform.b / 2);
     EXPECT_EQ(scene.names[1], "Flügel-1");
+}
+
+// In inches the span axis runs in whole inch steps around the tips, and the loads stand where
+// their stations in mm put them on it; its caption names the unit in every language.
+TEST_F(SpanLoadingPicture, TheSpanAxisInInchesCarriesTheStationsInMillimetres) {
+    tv::SpanLoadingScene scene = tv::spanLoadingScene(1, *ws, tv::UiLanguage::English);
+    scene.length = tv::Unit::Inch;
+    QImage img = tvtest::blankImage(900, 500);
+    QPainter p(&img);
+    const tv::SpanLoadingFrame f = tv::drawSpanLoading(p, img.rect(), scene);
+    p.end();
+    const tv::SpanLoadingWing& w = scene.wings[0];
+    EXPECT_GE(f.span.hi, w.tip / 25.4);
+    EXPECT_LT(f.span.hi, w.tip / 25.4 + f.span.step);
+    const std::size_t s = w.y.size() / 2;
+    const QPoint c(tv::roundPixel(f.column(w.y[s])), tv::roundPixel(f.row(w.load[s])));
+    EXPECT_TRUE(tvtest::anyPixel(img, QRect(c - QPoint(2, 2), QSize(5, 5)), tv::wingColour(1)));
+    for (const auto& [lang, unit] : {std::pair{tv::UiLanguage::English, "[in]"}, std::pair{tv::UiLanguage::German, "[in]"},
+                                     std::pair{tv::UiLanguage::Spanish, "[pulg]"}}) {
+        EXPECT_NE(tv::spanAxisCaption(lang, tv::Unit::Inch).find(unit), std::string::npos) << int(lang);
+        EXPECT_EQ(tv::spanAxisCaption(lang, tv::Unit::Millimetre), tv::spanLoadingTexts(lang).spanAxis);
+    }
 }
 
 TEST_F(SpanLoadingPicture, BothHalvesInTheWingsColourAndNothingWithoutLoads) {
