@@ -29,6 +29,8 @@ public:
         std::function<tv::AircraftTexts()> texts;         // the field texts
         std::function<const CalculationResult*()> result; // the result of the model shown, if any
         std::function<tv::SystemColours()> colours;
+        /// Writes a field's millimetre text as the field shows it (in the chosen length unit).
+        std::function<void(int w, tv::WingField f, const std::string& text)> writeField;
     };
     using Pages = std::array<WingPage*, tv::kWingMax + 1>;
     using Scales = std::array<double, tv::kWingMax + 1>;
