@@ -7,7 +7,10 @@
 #include "files/units_settings.h"
 #include "model/parse.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -124,6 +127,41 @@ TEST_F(UnitsTest, TheChoiceIsWrittenOnChangeAndAFailedWriteIsSaidAndKeepsIt) {
     EXPECT_EQ(f.displayUnits().length, tv::Unit::Inch) << "the choice holds for the session";
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(readAll(path("config")), "not a folder");
+}
+
+TEST_F(UnitsTest, TheBalancePageShowsAndReadsMassesAndPlacesInTheUnitsChosen) {
+    TForm1& f = make();
+    trigger("UnitsImperial1");
+    showPage("TabSheetBalance");
+    auto* table = get<QTableWidget>("TableBalance");
+    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "Mass (oz)");
+    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), "x (in)");
+    EXPECT_EQ(get<QComboBox>("ComboMyCgInput")->itemText(0), "in (aircraft frame)");
+    click("ButtonRowAdd");
+    table->item(0, 0)->setText("Battery");
+    table->item(0, 1)->setText("4");
+    table->item(0, 2)->setText("2.5");
+    const tv::BalanceRowTexts& row = f.fieldTexts().Balance.Rows.at(0);
+    EXPECT_EQ(row.Mass, "113.3981") << "grams to four decimals";
+    EXPECT_EQ(row.X, "63.5");
+    EXPECT_EQ(table->item(0, 1)->text(), "4") << "shown again as typed";
+    table->item(0, 1)->setText("100 g"); // a unit written after the number
+    EXPECT_EQ(f.fieldTexts().Balance.Rows.at(0).Mass, "100");
+    EXPECT_EQ(table->item(0, 1)->text(), "3.5274") << "the cell shows what was stored";
+
+    auto* myCg = get<QLineEdit>("Edit_MyCg");
+    myCg->setFocus();
+    QTest::keyClicks(myCg, "3.1");
+    EXPECT_EQ(myCg->text(), "3.1") << "the entry is not rewritten while typed";
+    EXPECT_EQ(f.fieldTexts().Balance.MyCg, "78.74");
+    EXPECT_TRUE(text("ResultsStrip").contains("3.100 in")) << text("ResultsStrip").toStdString();
+
+    trigger("UnitsMetric1");
+    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "Mass (g)");
+    EXPECT_EQ(table->item(0, 1)->text(), "100");
+    EXPECT_EQ(table->item(0, 2)->text(), "63.5");
+    EXPECT_EQ(myCg->text(), "78.74");
+    EXPECT_TRUE(text("ResultsStrip").contains("78.7 mm")) << text("ResultsStrip").toStdString();
 }
 
 } // namespace
