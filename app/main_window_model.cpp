@@ -89,6 +89,7 @@ void TForm1::setDisplayUnits(const tv::DisplayUnits& units) {
     m_fields->showAllStored();
     if (m_building) return;
     // Everything that shows a figure reads the units as it draws: all of it is shown again.
+    m_calc->relocalise(UiLanguage); // a refused length in the results box
     showResultState();
     for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
     FormResize();

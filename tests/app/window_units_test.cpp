@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -107,6 +108,18 @@ TEST_F(UnitsTest, ALengthBeyondTheRangeIsRefusedWithTheLimitInInchesAndTheValueK
     QTest::keyClick(span, Qt::Key_Return);
     EXPECT_EQ(span->text(), "4000.000") << "the value kept is shown again";
     EXPECT_TRUE(span->toolTip().isEmpty());
+}
+
+TEST_F(UnitsTest, ARefusedCalculationQuotesTheLengthAndItsLimitInTheUnitChosen) {
+    TForm1& f = make();
+    f.field(1, WingField::Span1)->setText("5000000"); // millimetres: the calculation refuses it
+    trigger("Calc1");
+    ASSERT_TRUE(f.abortCalculation());
+    auto* memo = get<QPlainTextEdit>("Memo1");
+    EXPECT_TRUE(memo->toPlainText().contains("span 1 is 5000000 mm, beyond the limit of ±1000000 mm"));
+    trigger("UnitsImperial1");
+    EXPECT_TRUE(memo->toPlainText().contains("span 1 is 196850.394 in, beyond the limit of ±39370.079 in"))
+        << memo->toPlainText().toStdString();
 }
 
 TEST_F(UnitsTest, TheChoiceIsWrittenOnChangeAndAFailedWriteIsSaidAndKeepsIt) {
