@@ -5,7 +5,9 @@
 
 #include "app/pages/balance_panel.h"
 #include "files/units_settings.h"
+#include "app/imagecontrol.h"
 #include "model/parse.h"
+#include "views/planform_view.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -69,6 +71,53 @@ TEST_F(UnitsTest, AProjectEditedInInchesSavesTheFileOfTheSameEditsInMillimetres)
     const QByteArray mm = saveAs("mm.tv4");
     ASSERT_FALSE(mm.isEmpty());
     EXPECT_EQ(inches, mm);
+}
+
+struct ProgramEdit {
+    const char* name;
+    void (*edit)(TForm1&);
+};
+
+const ProgramEdit kProgramEdits[] = {
+    {"drag of wing 1's root trailing edge",
+     [](TForm1& f) {
+         const tv::PlanformOrigin o = tv::planformOrigin(f.findChild<TImage*>("Image1")->bitmapSize());
+         const QPoint corner(o.a, o.p + int(std::lround(f.model().Wings[1].Chord[1] * f.planformScale()[1])));
+         f.planformMouseDown(1, corner, Qt::LeftButton, {});
+         f.planformMouseUp(1, corner + QPoint(0, 20), Qt::LeftButton, {});
+     }},
+    {"scaling by 1.37",
+     [](TForm1& f) {
+         f.findChild<QLineEdit*>("E_scale")->setText("1.37");
+         f.Bscale1Click();
+     }},
+};
+
+// Every length of the aircraft as the document holds it.
+std::vector<int32_t> documentLengths(const TForm1& f) {
+    std::vector<int32_t> out;
+    for (int w = 1; w <= tv::kWingMax; ++w)
+        for (const std::string& t : f.fieldTexts().wings[w].field) out.push_back(tv::parseLenientInt(t));
+    return out;
+}
+
+TEST_F(UnitsTest, EditsTheProgramWritesIntoTheFieldsGiveTheSameMillimetresInInches) {
+    for (const ProgramEdit& e : kProgramEdits) {
+        TForm1& metric = make();
+        trigger("UnitsMetric1");
+        showPage("TabSheet1");
+        e.edit(metric);
+        const std::vector<int32_t> expected = documentLengths(metric);
+        ASSERT_NE(expected, documentLengths(make())) << e.name << " changes something";
+
+        TForm1& imperial = make();
+        trigger("UnitsImperial1");
+        showPage("TabSheet1");
+        e.edit(imperial);
+        EXPECT_EQ(documentLengths(imperial), expected) << e.name;
+        EXPECT_EQ(imperial.field(1, WingField::Chord1)->text().toStdString(),
+                  tv::lengthFieldText(expected[size_t(WingField::Chord1)], tv::Unit::Inch)) << e.name;
+    }
 }
 
 TEST_F(UnitsTest, MillimetresKeepTheTextAsTypedAndUnitsChangeNoText) {
