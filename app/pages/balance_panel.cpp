@@ -320,7 +320,7 @@ void BalancePanel::showFigures(const BalanceState& s, tv::UiLanguage lang) {
     setTextColour(m_margin, colour);
     m_macReference->setText(qs(tv::macReferenceLine(lang, f, s.units)));
 
-    std::vector<std::string> lines = tv::balanceReportLines(lang, f, s.texts, s.numbers, s.calculated);
+    std::vector<std::string> lines = tv::balanceReportLines(lang, f, s.texts, s.numbers, s.calculated, s.units);
     lines.push_back({});
     for (std::string& line : changeLines(lang, s, m_table->currentRow(), m_ballast->text().toStdString()))
         lines.push_back(std::move(line));

@@ -218,6 +218,14 @@ TEST_F(UnitsTest, TheBalancePageShowsAndReadsMassesAndPlacesInTheUnitsChosen) {
     EXPECT_EQ(f.fieldTexts().Balance.MyCg, "78.74");
     EXPECT_TRUE(text("ResultsStrip").contains("3.100 in")) << text("ResultsStrip").toStdString();
 
+    trigger("Calc1");
+    showPage("TabSheetBalance");
+    const QString figures = get<QPlainTextEdit>("MemoBalance")->toPlainText();
+    for (const char* metric : {" mm", " g,", " g/dm", " dm²"})
+        EXPECT_FALSE(figures.contains(QString::fromUtf8(metric))) << metric << "\n" << figures.toStdString();
+    for (const char* imperial : {" in", " oz,", " oz/ft²", " in²"})
+        EXPECT_TRUE(figures.contains(QString::fromUtf8(imperial))) << imperial << "\n" << figures.toStdString();
+
     trigger("UnitsMetric1");
     EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "Mass (g)");
     EXPECT_EQ(table->item(0, 1)->text(), "100");
