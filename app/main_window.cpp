@@ -47,8 +47,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
                                  [this] { updateUndoTexts(); }}),
       m_planform(m_drag, m_wing, m_doc.aircraft(), m_recorder,
                  {[this] { return m_doc.texts(); }, [this] { return currentResult(); },
-                  [this] { return systemColours(); },
-                  [this](int w, tv::WingField f, const std::string& text) { m_fields->writeField(w, f, text); }}) {
+                  [this] { return systemColours(); }}) {
     if (options.dialogs) {
         m_dialogs = options.dialogs;
     } else {
@@ -79,6 +78,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     // 830 x 777 with the frame: less a 4-pixel border on each side and a 29-pixel title bar.
     setMinimumSize(m_pl.px(822), m_pl.px(744));
 
+    m_planform.setFieldWriter([this](int w, tv::WingField f, const std::string& text) { m_fields->writeField(w, f, text); });
     m_about = new TForm2(this);
     m_calc = new CalculationController(view(), this);
     connect(m_calc, &CalculationController::liveResultReady, this, [this] { presentResult(true); });

@@ -29,8 +29,6 @@ public:
         std::function<tv::AircraftTexts()> texts;         // the field texts
         std::function<const CalculationResult*()> result; // the result of the model shown, if any
         std::function<tv::SystemColours()> colours;
-        /// Writes a field's millimetre text as the field shows it (in the chosen length unit).
-        std::function<void(int w, tv::WingField f, const std::string& text)> writeField;
     };
     using Pages = std::array<WingPage*, tv::kWingMax + 1>;
     using Scales = std::array<double, tv::kWingMax + 1>;
@@ -40,6 +38,9 @@ public:
                    Hooks hooks);
     /// Routes the mouse on the five wing pages' views here.
     void connectViews();
+    /// What a release writes into a field: the millimetre text, shown in the chosen length unit.
+    using FieldWriter = std::function<void(int w, tv::WingField f, const std::string& text)>;
+    void setFieldWriter(FieldWriter write) { m_writeField = std::move(write); }
 
     /// Wing w's view from its planform, with the result's aerodynamic centre.
     void draw(int w);
@@ -85,4 +86,5 @@ private:
     int m_wing = 0; // the drag being shaped: wing, last position and keys
     QPoint m_pos;
     Qt::KeyboardModifiers m_shift;
+    FieldWriter m_writeField;
 };
