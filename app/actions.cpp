@@ -3,6 +3,7 @@
 #include "i18n/menu_bar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -26,11 +27,27 @@ WindowActions::WindowActions(QMainWindow& window, QWidget* toolBar, const Placem
 void WindowActions::buildMenus(QMainWindow& window) {
     // The menus and their items in the order of the one table; the texts come with the language.
     QMenu* current = nullptr;
+    QMenu* sub = nullptr;
+    QActionGroup* subGroup = nullptr; // the units of one quantity: one of them is checked
     for (const tv::MenuEntry& e : tv::menuBarEntries()) {
         const QString name = QString::fromLatin1(e.objectName ? e.objectName : "");
         switch (e.row) {
         case tv::MenuRow::Menu: current = named(window.menuBar()->addMenu(QString()), name); break;
-        case tv::MenuRow::Submenu: current->addMenu(named(new QMenu(current), name)); break;
+        case tv::MenuRow::Submenu:
+            current->addMenu(sub = named(new QMenu(current), name));
+            subGroup = nullptr;
+            break;
+        case tv::MenuRow::SubItem: {
+            auto* a = named(new QAction(&window), name);
+            sub->addAction(a);
+            if (const auto u = e.unitKey ? tv::unitFromKey(e.unitKey) : std::nullopt) {
+                if (!subGroup) subGroup = new QActionGroup(sub);
+                a->setCheckable(true);
+                subGroup->addAction(a);
+                unit[size_t(*u)] = a;
+            }
+            break;
+        }
         case tv::MenuRow::Separator: current->addSeparator(); break;
         case tv::MenuRow::Item: current->addAction(named(new QAction(&window), name)); break;
         case tv::MenuRow::BarItem:
@@ -52,6 +69,7 @@ void WindowActions::buildMenus(QMainWindow& window) {
         {"InsertCopiedWing1", &WindowActions::InsertCopiedWing1}, {"Mscale1", &WindowActions::Mscale1},
         {"CopyResults1", &WindowActions::CopyResults1}, {"LiveNeutralPoint1", &WindowActions::LiveNeutralPoint1},
         {"Calc1", &WindowActions::Calc1}, {"SpanLoading1", &WindowActions::SpanLoading1}, {"Info1", &WindowActions::Info1},
+        {"UnitsMetric1", &WindowActions::UnitsMetric1}, {"UnitsImperial1", &WindowActions::UnitsImperial1},
     };
     for (const auto& [name, member] : members) this->*member = action(QString::fromLatin1(name));
     for (int i = 1; i <= 5; ++i) chng[i] = action(QStringLiteral("chng%1").arg(i));
@@ -143,6 +161,11 @@ void WindowActions::layOutToolBar(int width) {
     m_toolBarWidth = width;
     const int left = m_scaleShown ? kNameLeftBesideScale : kNameLeft;
     m_pl.place(Lab_FName, left, 4, std::max(20, width - left - 8), 20);
+}
+
+void WindowActions::showUnits(const tv::DisplayUnits& units) {
+    for (std::size_t i = 0; i < unit.size(); ++i)
+        if (unit[i]) unit[i]->setChecked(units.of(tv::quantityOf(tv::Unit(i))) == tv::Unit(i));
 }
 
 void WindowActions::showLanguage(int index) {

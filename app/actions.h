@@ -4,6 +4,7 @@
 // one place from the state of the document and the result.
 #include "app/pages/placement.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 
 #include <QObject>
 
@@ -41,6 +42,8 @@ public:
     void layOutToolBar(int width);
     /// The flag button of lang is shown, the others hidden.
     void showLanguage(int languageIndex);
+    /// The units menu checks the unit of every quantity in `units`.
+    void showUnits(const tv::DisplayUnits& units);
 
     // Menu items, by their names in the menu table.
     QAction *New1 = nullptr, *Open2 = nullptr, *Save2 = nullptr, *Save3 = nullptr, *Print1 = nullptr,
@@ -50,6 +53,8 @@ public:
             *LiveNeutralPoint1 = nullptr, *Calc1 = nullptr, *SpanLoading1 = nullptr, *Info1 = nullptr;
     std::array<QAction*, 6> chng{};        // [1..5] wing exchanges
     std::array<QAction*, 3> language{};    // German, English, Spanish
+    QAction *UnitsMetric1 = nullptr, *UnitsImperial1 = nullptr;
+    std::array<QAction*, 17> unit{};        // by tv::Unit: each chooses its quantity's unit
     QMenu* Recent1 = nullptr;
     /// Ctrl+S while the Save command is not offered: Save As.
     QShortcut* saveAsKey = nullptr;

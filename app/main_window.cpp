@@ -11,6 +11,7 @@
 #include "app/window_layout.h"
 #include "app/span_loading_window.h"
 #include "app/window_events.h"
+#include "files/units_settings.h"
 #include "model/planform.h"
 #include "views/view3d.h"
 
@@ -77,6 +78,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     // 830 x 777 with the frame: less a 4-pixel border on each side and a 29-pixel title bar.
     setMinimumSize(m_pl.px(822), m_pl.px(744));
 
+    m_planform.setFieldWriter([this](int w, tv::WingField f, const std::string& text) { m_fields->writeField(w, f, text); });
     m_about = new TForm2(this);
     m_calc = new CalculationController(view(), this);
     connect(m_calc, &CalculationController::liveResultReady, this, [this] { presentResult(true); });
@@ -108,15 +110,22 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     qApp->installEventFilter(m_events);
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
-    m_balance->setSceneSource([this] { return balanceScene(); });
+    m_balance->setSceneSource([this] {
+        BalanceScene scene = balanceScene();
+        scene.units = m_units;
+        return scene;
+    });
     m_trim->setSceneSource([this] { return balanceScene(); });
     m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
+    // The fields show the default aircraft in the units remembered before the first is read.
+    setDisplayUnits(tv::readUnitsSettings(tv::unitsSettingsPath()));
     m_building = false;
     Create1(options.arguments);
     startHistory();
 }
 
 TForm1::~TForm1() {
+    m_building = true; // the focus leaving a field as the window goes hides nothing to show
     if (qApp) qApp->removeEventFilter(m_events);
 }
 
@@ -170,6 +179,10 @@ void TForm1::connectCommands() {
     };
     for (const auto& [action, handler] : items) connect(action, &QAction::triggered, this, command(handler));
     for (int i = 1; i <= 5; ++i) connect(a.chng[i], &QAction::triggered, this, command([this, i] { chngClick(i); }));
+    connect(a.UnitsMetric1, &QAction::triggered, this, command([this] { chooseUnits(tv::kMetricUnits); }));
+    connect(a.UnitsImperial1, &QAction::triggered, this, command([this] { chooseUnits(tv::kImperialUnits); }));
+    for (std::size_t i = 0; i < a.unit.size(); ++i)
+        if (a.unit[i]) connect(a.unit[i], &QAction::triggered, this, command([this, i] { chooseUnit(tv::Unit(i)); }));
     connect(a.LiveNeutralPoint1, &QAction::toggled, this, [this](bool on) { setLiveNeutralPoint(on); });
     connect(a.saveAsKey, &QShortcut::activated, this, command([this] { Save1Click(SaveMode::As); }));
     const std::pair<QToolButton*, std::function<void()>> buttons[] = {
@@ -203,7 +216,10 @@ void TForm1::connectPages() {
         for (tv::WingField f : {tv::WingField::PositionX, tv::WingField::PositionZ})
             connect(field(w, f), &QLineEdit::textChanged, this, [this, w, f] { onFieldEdited(w, f); });
         for (int f = 0; f < tv::kWingFieldCount; ++f)
-            connect(field(w, tv::WingField(f)), &QLineEdit::editingFinished, this, [this] { m_doc.history.closeMerge(); });
+            connect(field(w, tv::WingField(f)), &QLineEdit::editingFinished, this, [this, w, f] {
+                m_doc.history.closeMerge();
+                onFieldFinished(w, tv::WingField(f));
+            });
     }
     connect(m_aircraft->wingCountGroup, &QButtonGroup::idToggled, this, [this](int n, bool on) {
         if (on && !m_building) chooseWingCount(n);

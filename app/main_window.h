@@ -119,6 +119,17 @@ public:
     const tv::AircraftTexts& fieldTexts() const { return m_doc.texts(); }
     tv::WingTexts wingTexts(int w) const { return m_fields->wingTexts(w); }
 
+    // ---- Units (main_window_model.cpp) ----------------------------------------------------------
+    /// The one routine that sets the units: every field shows its stored value in them, and
+    /// everything shown (results, drawings, balance, trim, span loading) is shown again.
+    void setDisplayUnits(const tv::DisplayUnits& units);
+    const tv::DisplayUnits& displayUnits() const { return m_units; }
+    /// The units chosen in the menu: set, and remembered in units.conf (a failed write is said and
+    /// the choice still holds for this session).
+    void chooseUnits(const tv::DisplayUnits& units);
+    /// The unit u for its quantity, the others as they are.
+    void chooseUnit(tv::Unit u);
+
     // ---- Files (the project commands, app/document/project_commands.h) --------------------------
     void Save1Click(SaveMode mode) { m_files->save(mode); }
     void Load1Click() { m_files->open(); }
@@ -214,6 +225,10 @@ private:
 
     // Model edits (main_window_model.cpp).
     void onFieldEdited(int w, tv::WingField f);
+    /// Typing in field w/f ended: it shows what the document stored.
+    void onFieldFinished(int w, tv::WingField f);
+    /// A refused field text is said in the status line and the field's tooltip; nothing otherwise.
+    void showFieldRefusal(int w, tv::WingField f);
     /// Wing w's planform figures and view from its fields, nothing else.
     void computeWing(int w);
     void chooseWingCount(int n);

@@ -2,7 +2,11 @@
 // scaling, the stability switches and the edit history.
 #include "app/actions.h"
 #include "app/calculation/calculation_controller.h"
+#include "app/document/file_messages.h"
 #include "app/main_window.h"
+#include "app/pages/balance_panel.h"
+#include "app/span_loading_window.h"
+#include "files/units_settings.h"
 #include "app/pages/trim_page.h"
 #include "app/pages/aircraft_page.h"
 #include "app/pages/wing_page.h"
@@ -11,6 +15,7 @@
 #include "i18n/session_texts.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -38,6 +43,22 @@ void TForm1::onFieldEdited(int w, tv::WingField f) {
         CalcWing(w);
     }
     recordEdit({tv::EditKind::Field, w, int(f)}, true);
+    showFieldRefusal(w, f);
+}
+
+void TForm1::onFieldFinished(int w, tv::WingField f) {
+    if (m_building) return;
+    // Refused text gives way to the value kept; in inches "12.5" becomes "12.520", what was stored.
+    m_fields->showStored(w, f);
+    field(w, f)->setToolTip(QString());
+}
+
+void TForm1::showFieldRefusal(int w, tv::WingField f) {
+    const QString why = QString::fromStdString(m_fields->refusal(w, f, UiLanguage));
+    QLineEdit* e = field(w, f);
+    if (e->toolTip() == why) return;
+    e->setToolTip(why);
+    if (!why.isEmpty() && m_statusLine) m_statusLine->setText(why);
 }
 
 void TForm1::CalcWing(int w) {
@@ -57,6 +78,39 @@ void TForm1::computeWing(int w) {
 void TForm1::showWingFigures(int w, const tv::Wing& wing) { m_wing[w]->showFigures(wing, UiLanguage, m_units); }
 
 void TForm1::Space1() { m_fields->showGapQuestions(Catalogue.TxtGapQuestion1, Catalogue.TxtGapQuestion2); }
+
+// ---- Units ---------------------------------------------------------------------------------------
+
+void TForm1::setDisplayUnits(const tv::DisplayUnits& units) {
+    cancelPlanformDrag();
+    m_units = units;
+    m_actions->showUnits(units);
+    m_fields->setLengthUnit(units.length);
+    m_fields->showAllStored();
+    if (m_building) return;
+    // Everything that shows a figure reads the units as it draws: all of it is shown again.
+    m_calc->relocalise(UiLanguage); // a refused length in the results box
+    showResultState();
+    for (int w = 1; w <= tv::kWingMax; ++w) drawDimensionDiagram(w);
+    FormResize();
+    STABIL();
+    showTrim();
+    if (m_spanLoading) m_spanLoading->update();
+}
+
+void TForm1::chooseUnits(const tv::DisplayUnits& units) {
+    if (units != m_units) setDisplayUnits(units);
+    m_actions->showUnits(m_units); // a checked item clicked again stays checked
+    const std::string path = tv::unitsSettingsPath();
+    if (tv::readUnitsSettings(path) == units) return;
+    if (const auto error = tv::writeUnitsSettings(path, units)) m_dialogs->showError(this, saveErrorText(UiLanguage, *error));
+}
+
+void TForm1::chooseUnit(tv::Unit u) {
+    tv::DisplayUnits units = m_units;
+    units.set(u);
+    chooseUnits(units);
+}
 
 // ---- Counts ------------------------------------------------------------------------------------------
 

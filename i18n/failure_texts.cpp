@@ -37,7 +37,7 @@ const std::array<Tri, 6> kFieldName{{
     {"position z", "Position z", "posición z"},
 }};
 const Tri kIs{" is ", " ist ", " es "};
-const Tri kBeyondLimit{" mm, beyond the limit of ", " mm, jenseits der Grenze von ", " mm, fuera del límite de "};
+const Tri kBeyondLimit{", beyond the limit of ", ", jenseits der Grenze von ", ", fuera del límite de "};
 const Tri kSeparationImpossible{"it can not be moved far enough in z-direction. ",
                                 "er lässt sich nicht weit genug in z-Richtung verschieben. ",
                                 "no se puede mover lo suficiente en dirección Z. "};
@@ -71,10 +71,14 @@ bool hasIndex(GeometryField f) {
 
 std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field, int index, long long value,
                                   long long limit) {
+    return lengthBeyondLimitLine(lang, wing, field, index, std::to_string(value) + " mm", std::to_string(limit) + " mm");
+}
+
+std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field, int index, const std::string& value,
+                                  const std::string& limit) {
     std::string line = numbered(lang, kCanNotCalculateWing, wing) + choose(lang, kFieldName[int(field)]);
     if (hasIndex(field)) line += std::to_string(index);
-    return line + choose(lang, kIs) + std::to_string(value) + choose(lang, kBeyondLimit) + "±" +
-           std::to_string(limit) + " mm. ";
+    return line + choose(lang, kIs) + value + choose(lang, kBeyondLimit) + "±" + limit + ". ";
 }
 
 std::string tooLargeFileText(UiLanguage lang, const std::string& path) { return path + choose(lang, kTooLargeFile); }

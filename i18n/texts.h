@@ -108,6 +108,9 @@ enum class GeometryField { RootOffset, Chord, Span, XOffset, PositionX, Position
 /// the section (chord, x offset) or trapezium (span) and is left out for the other fields.
 std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field, int index, long long value,
                                   long long limit);
+/// The same with the value and the limit given as figures with their unit ("196.850 in").
+std::string lengthBeyondLimitLine(UiLanguage lang, int wing, GeometryField field, int index, const std::string& value,
+                                  const std::string& limit);
 /// "Can not calculate wing-3: it can not be moved far enough in z-direction. "
 std::string separationImpossibleLine(UiLanguage lang, int wing);
 

@@ -5,6 +5,7 @@
 #include "i18n/session_texts.h"
 #include "i18n/texts.h"
 #include "i18n/tri.h"
+#include "i18n/unit_texts.h"
 
 namespace tv {
 
@@ -80,6 +81,12 @@ struct MenuBarRow {
     std::string (*other)(UiLanguage) = nullptr;
 };
 
+// A unit's item names its symbol and its name: "in (inches)", "in (Zoll)", "pulg (pulgadas)".
+std::string unitCaption(UiLanguage lang, const char* key) {
+    const UnitWords w = unitWords(lang, key);
+    return std::string(w.symbol) + " (" + w.name + ")";
+}
+
 constexpr Tri kNoCaption{nullptr, nullptr, nullptr};
 // The language items keep their own names in every language.
 constexpr Tri kSameInEveryLanguage(const char* name) { return {name, name, name}; }
@@ -87,6 +94,8 @@ constexpr Tri kSameInEveryLanguage(const char* name) { return {name, name, name}
 MenuBarRow menu(const char* name, Tri caption) { return {{MenuRow::Menu, name}, caption}; }
 MenuBarRow item(const char* name, Tri caption) { return {{MenuRow::Item, name}, caption}; }
 MenuBarRow separator() { return {{MenuRow::Separator, nullptr}, kNoCaption}; }
+MenuBarRow submenu(const char* name, Tri caption) { return {{MenuRow::Submenu, name}, caption}; }
+MenuBarRow unitItem(const char* name, const char* key) { return {{MenuRow::SubItem, name, key}, kNoCaption}; }
 
 const std::array kMenuBar{
     menu("Open1", {"File", "Datei", "archivar"}),
@@ -135,6 +144,35 @@ const std::array kMenuBar{
     item("english1", kSameInEveryLanguage("english")),
     item("spain1", kSameInEveryLanguage("español")),
 
+    // The units figures are shown and typed in: both systems at once, or one quantity at a time.
+    menu("Units1", {"Units", "Einheiten", "Unidades"}),
+    MenuBarRow{{MenuRow::Item, "UnitsMetric1"}, kNoCaption, [](UiLanguage l) { return std::string(unitSystemName(l, false)); }},
+    MenuBarRow{{MenuRow::Item, "UnitsImperial1"}, kNoCaption, [](UiLanguage l) { return std::string(unitSystemName(l, true)); }},
+    separator(),
+    submenu("UnitsLength1", {"Length", "Länge", "Longitud"}),
+    unitItem("UnitMm1", "mm"),
+    unitItem("UnitCm1", "cm"),
+    unitItem("UnitIn1", "in"),
+    submenu("UnitsArea1", {"Area", "Fläche", "Superficie"}),
+    unitItem("UnitDm2_1", "dm2"),
+    unitItem("UnitCm2_1", "cm2"),
+    unitItem("UnitIn2_1", "in2"),
+    unitItem("UnitFt2_1", "ft2"),
+    submenu("UnitsMass1", {"Mass", "Masse", "Masa"}),
+    unitItem("UnitG1", "g"),
+    unitItem("UnitKg1", "kg"),
+    unitItem("UnitOz1", "oz"),
+    submenu("UnitsWingLoading1", {"Wing loading", "Flächenbelastung", "Carga alar"}),
+    unitItem("UnitGDm2_1", "g/dm2"),
+    unitItem("UnitOzFt2_1", "oz/ft2"),
+    submenu("UnitsCubicLoading1", {"Cubic wing loading", "Kubische Flächenbelastung", "Carga alar cúbica"}),
+    unitItem("UnitGDm3_1", "g/dm3"),
+    unitItem("UnitOzFt3_1", "oz/ft3"),
+    submenu("UnitsSpeed1", {"Speed", "Geschwindigkeit", "Velocidad"}),
+    unitItem("UnitMs1", "m/s"),
+    unitItem("UnitKmh1", "km/h"),
+    unitItem("UnitMph1", "mph"),
+
     // The item shares its caption with the span-loading window's title.
     MenuBarRow{{MenuRow::BarItem, "SpanLoading1"}, kNoCaption,
                [](UiLanguage l) { return std::string(spanLoadingTexts(l).title); }},
@@ -176,7 +214,10 @@ std::vector<ControlText> menuTexts(UiLanguage lang) {
     std::vector<ControlText> out;
     for (const MenuBarRow& r : kMenuBar) {
         if (r.entry.row == MenuRow::Separator) continue;
-        out.push_back({r.entry.objectName, r.other ? r.other(lang) : std::string(choose(lang, r.caption))});
+        std::string caption = r.entry.unitKey ? unitCaption(lang, r.entry.unitKey)
+                              : r.other     ? r.other(lang)
+                                            : std::string(choose(lang, r.caption));
+        out.push_back({r.entry.objectName, std::move(caption)});
     }
     return out;
 }

@@ -18,8 +18,8 @@ void appendLines(SolverWorkspace& ws, const std::vector<std::string>& lines) {
     ws.Messages.insert(ws.Messages.end(), lines.begin(), lines.end());
 }
 
-void runSteps(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
-    if (!checkLengthLimits(ac, ws, lang)) return;
+void runSteps(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress, Unit length) {
+    if (!checkLengthLimits(ac, ws, lang, length)) return;
     GRID(ac, ws, lang);
 
     // The notice follows whatever GRID reported, so a refused wing stays visible.
@@ -43,12 +43,13 @@ void runSteps(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const Eliminat
 
 } // namespace
 
-void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress) {
+void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, const EliminationProgress& progress,
+                    Unit length) {
     ws.clearStatus();
     // The large buffers were taken with the workspace; the panel arrays grow with a larger
     // lattice. Memory that is not there becomes a message, never an escaping exception.
     try {
-        runSteps(ac, ws, lang, progress);
+        runSteps(ac, ws, lang, progress, length);
     } catch (const std::bad_alloc&) {
         ws.fail(notEnoughMemoryLine(lang));
         ws.EvaluationRan = false;

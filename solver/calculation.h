@@ -30,6 +30,7 @@
 //   SolverWorkspace     workspace.{h,cpp}           every array at its fixed capacity, made once
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "solver/simq902.h"
 #include "solver/workspace.h"
 
@@ -44,8 +45,9 @@ namespace tv {
 /// with the lattice values.
 /// Afterwards ws.Messages holds the lines for the results box and ws.AbortCalculation tells
 /// whether the results may be shown. progress (may be empty) sees the elimination's column count.
+/// A refused length is written in `length`.
 void runCalculation(Aircraft& ac, SolverWorkspace& ws, UiLanguage lang,
-                    const EliminationProgress& progress = {});
+                    const EliminationProgress& progress = {}, Unit length = Unit::Millimetre);
 
 /// Whether the last run's results may be shown: the evaluation ran and no step set
 /// AbortCalculation (a singular system, a wing or aircraft without lift, no reference wing).

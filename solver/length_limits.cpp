@@ -7,19 +7,20 @@ namespace tv {
 namespace {
 
 /// True when the value lies within the limit; otherwise its line is added and the run aborted.
-bool checkOne(SolverWorkspace& ws, UiLanguage lang, int w, GeometryField f, int index, int32_t value) {
+bool checkOne(SolverWorkspace& ws, UiLanguage lang, Unit u, int w, GeometryField f, int index, int32_t value) {
     if (std::llabs(value) <= kLengthLimit) return true;
-    ws.Messages.push_back(lengthBeyondLimitLine(lang, w, f, index, value, kLengthLimit));
+    const auto figure = [&](int64_t mm) { return lengthFieldText(mm, u) + " " + unitSymbol(lang, u); };
+    ws.Messages.push_back(lengthBeyondLimitLine(lang, w, f, index, figure(value), figure(kLengthLimit)));
     ws.AbortCalculation = true;
     return false;
 }
 
 } // namespace
 
-bool checkLengthLimits(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang) {
+bool checkLengthLimits(const Aircraft& ac, SolverWorkspace& ws, UiLanguage lang, Unit length) {
     bool within = true;
     auto check = [&](int w, GeometryField f, int index, int32_t value) {
-        within = checkOne(ws, lang, w, f, index, value) && within;
+        within = checkOne(ws, lang, length, w, f, index, value) && within;
     };
     for (int w = 1; w <= ac.WingCount; ++w) {
         const Wing& wg = ac.Wings[w];

@@ -86,6 +86,7 @@ const CalculationResult& CalculationController::calculate(const tv::AircraftText
     r->source = ResultSource::Command;
     r->texts = texts;
     r->lang = lang;
+    r->lengthUnit = m_view.units().length;
     r->aircraft = tv::computeAircraft(texts);
     r->ws = freeWorkspace();
     if (!r->ws) { // refused for want of memory: the next command tries again
@@ -98,7 +99,7 @@ const CalculationResult& CalculationController::calculate(const tv::AircraftText
     tv::SolverWorkspace& ws = *r->ws;
     tv::runCalculation(r->aircraft, ws, lang, [&](int columnsLeft) {
         if (progress) progress(columnsLeft, ws);
-    });
+    }, r->lengthUnit);
     takeFigures(*r);
     replaceResult(std::move(r));
     return *m_result;
@@ -141,15 +142,17 @@ void CalculationController::setDesiredMargin(double margin) {
 
 void CalculationController::relocalise(tv::UiLanguage lang) {
     m_liveLang = lang;
-    if (!m_result || m_result->lang == lang) return;
+    const tv::Unit length = m_view.units().length;
+    if (!m_result || (m_result->lang == lang && m_result->lengthUnit == length)) return;
     m_result->lang = lang;
+    m_result->lengthUnit = length;
     if (m_result->messages.empty()) return;
     if (!m_result->ws) {
         m_result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
         return;
     }
     tv::Aircraft aircraft = tv::computeAircraft(m_result->texts);
-    tv::runCalculation(aircraft, *m_result->ws, lang);
+    tv::runCalculation(aircraft, *m_result->ws, lang, {}, length);
     m_result->messages = m_result->ws->Messages;
 }
 
@@ -180,9 +183,10 @@ void CalculationController::requestLiveNow() {
 void CalculationController::requestLive(const tv::AircraftTexts& texts, tv::UiLanguage lang) {
     if (resultFor(texts)) return; // already calculated: a drag released where its last step was
     m_liveLang = lang;
+    m_liveLength = m_view.units().length;
     if (!m_live)
         m_live = std::make_unique<LiveCalculation>([this](std::shared_ptr<LiveResult> r) { acceptLive(r); });
-    m_live->request(texts, lang);
+    m_live->request(texts, lang, m_liveLength);
 }
 
 bool CalculationController::liveBusy() const {
@@ -204,6 +208,7 @@ void CalculationController::acceptLive(const std::shared_ptr<LiveResult>& live) 
     r->source = ResultSource::Live;
     r->texts = live->texts;
     r->lang = m_liveLang;
+    r->lengthUnit = m_liveLength;
     r->aircraft = live->aircraft;
     r->ws = std::move(live->ws);
     if (r->ws) {

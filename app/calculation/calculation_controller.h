@@ -42,6 +42,7 @@ public:
     void setDesiredMargin(double margin);
     /// The result's lines again in lang (the language was switched): a run with lines is repeated
     /// for the same texts, which gives the same figures.
+    /// So too when the length unit the window shows is another.
     void relocalise(tv::UiLanguage lang);
 
     // ---- Live neutral point -------------------------------------------------------------------
@@ -80,6 +81,7 @@ private:
     std::unique_ptr<tv::SolverWorkspace> m_spare;
     std::unique_ptr<LiveCalculation> m_live;
     tv::UiLanguage m_liveLang = tv::UiLanguage::English;
+    tv::Unit m_liveLength = tv::Unit::Millimetre;
     double m_desiredMargin = 7.5;
     int m_liveShown = 0, m_liveDropped = 0;
     bool m_liveMode = false;

@@ -4,6 +4,7 @@
 // exported or saved reads this value, and only while its texts are the window's texts.
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "solver/workspace.h"
 #include "stability/stability.h"
 
@@ -28,6 +29,7 @@ struct CalculationResult {
     bool usable = false;      // the run finished without a failure (neutral point, loads)
     bool retry = false;       // refused for want of memory: the next calculate command tries again
     tv::UiLanguage lang = tv::UiLanguage::English; // of the messages
+    tv::Unit lengthUnit = tv::Unit::Millimetre;    // of a refused length in them
     std::vector<std::string> messages;             // the run's lines, as the results box shows them
     tv::ReferenceValues reference;                 // NeutralPointX, ReferenceChord, ReferenceArea
     std::array<double, tv::kWingMax + 1> WingAcX{}, WingAcY{}; // [1..5] mm

@@ -22,8 +22,8 @@ LiveCalculation::~LiveCalculation() {
     m_thread.wait();
 }
 
-void LiveCalculation::request(const tv::AircraftTexts& texts, tv::UiLanguage lang) {
-    Request r{texts, lang};
+void LiveCalculation::request(const tv::AircraftTexts& texts, tv::UiLanguage lang, tv::Unit length) {
+    Request r{texts, lang, length};
     if (m_running) {
         m_pending = std::move(r);
         return;
@@ -54,7 +54,8 @@ void LiveCalculation::start(Request r) {
     }
     result->ws = m_spare ? std::move(m_spare) : tv::makeSolverWorkspace();
     const tv::UiLanguage lang = r.lang;
-    QMetaObject::invokeMethod(m_context, [this, result, lang] {
+    const tv::Unit length = r.length;
+    QMetaObject::invokeMethod(m_context, [this, result, lang, length] {
         // The influence matrix is filled by one thread here, so that the window's thread keeps a
         // processor of its own on a two-core machine (the setting belongs to this thread only).
         tv::setSolverThreads(1);
@@ -64,7 +65,7 @@ void LiveCalculation::start(Request r) {
                 result->messages = {tv::notEnoughMemoryLine(lang, tv::kWorkspaceBytes)};
                 result->refused = true;
             } else {
-                tv::runCalculation(result->aircraft, *result->ws, lang);
+                tv::runCalculation(result->aircraft, *result->ws, lang, {}, length);
                 result->messages = result->ws->Messages;
                 result->refused = !tv::resultsUsable(*result->ws);
             }

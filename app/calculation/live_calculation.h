@@ -5,6 +5,7 @@
 // calculation takes the texts by value and a workspace of its own, and the result, workspace
 // included, comes back as a value on the window's thread.
 #include "i18n/texts.h"
+#include "model/units.h"
 #include "model/aircraft.h"
 #include "solver/blas_pool.h"
 #include "solver/workspace.h"
@@ -48,7 +49,7 @@ public:
     /// Calculates texts in language lang: at once when idle, else after the running one (a
     /// request that has not started yet is replaced). When the thread cannot be started (no
     /// memory for its stack), the result is a refusal naming the amount.
-    void request(const tv::AircraftTexts& texts, tv::UiLanguage lang);
+    void request(const tv::AircraftTexts& texts, tv::UiLanguage lang, tv::Unit length = tv::Unit::Millimetre);
     /// Takes back a workspace for the next calculation (one the window no longer shows).
     void recycle(std::unique_ptr<tv::SolverWorkspace> ws);
     /// A calculation runs or waits.
@@ -58,6 +59,7 @@ private:
     struct Request {
         tv::AircraftTexts texts;
         tv::UiLanguage lang;
+        tv::Unit length = tv::Unit::Millimetre; // of a refused length
     };
     void start(Request r);
     /// The worker's thread runs, started now if it was not (false when it cannot be).

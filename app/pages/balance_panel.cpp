@@ -47,6 +47,17 @@ bool showableIn(const BalanceState& s, tv::CgInput mode) {
     return !s.texts.MyCgFromTable && s.figures.MyCg.ok() && (s.figures.Mac || mode == tv::CgInput::AircraftFrame);
 }
 
+/// A caption written for millimetres or grams with the symbol of the unit chosen instead:
+/// "x (mm)" -> "x (in)", "mm (aircraft frame)" -> "in (aircraft frame)".
+QString withUnit(const char* caption, const char* metric, const std::string& symbol) {
+    QString c = qs(caption);
+    const QString m = QString::fromLatin1(metric);
+    const QString in = QStringLiteral("(%1)").arg(m);
+    if (c.contains(in)) return c.replace(in, QStringLiteral("(%1)").arg(qs(symbol)));
+    if (c.startsWith(m + QLatin1Char(' '))) return qs(symbol) + c.mid(m.size());
+    return c;
+}
+
 void setTextColour(QLabel* label, const std::optional<QColor>& colour) {
     label->setStyleSheet(colour ? QStringLiteral("color: %1;").arg(colour->name()) : QString());
 }
@@ -107,11 +118,19 @@ void BalancePanel::build() {
 
 void BalancePanel::connectControls() {
     connect(m_myCg, &QLineEdit::textEdited, this, [this](const QString& typed) {
-        m_entryText = typed.toStdString();
+        const std::string before = m_shownMode == m_entryMode ? m_entryText : std::string();
+        m_entryText = storedEntry(typed.toStdString(), before, entryUnit(m_shownMode));
         m_entryMode = m_shownMode;
         emitEdit(true);
     });
-    connect(m_myCg, &QLineEdit::editingFinished, this, [this] { emit typingFinished(); });
+    connect(m_myCg, &QLineEdit::editingFinished, this, [this] {
+        // The entry shows what was stored: "2.5in" typed reads "63.5" in millimetres.
+        if (m_shownMode == m_entryMode) {
+            const QSignalBlocker block(m_myCg);
+            m_myCg->setText(qs(shownEntry(m_entryText, entryUnit(m_entryMode))));
+        }
+        emit typingFinished();
+    });
     connect(m_mode, &QComboBox::activated, this, [this](int index) { chooseMode(tv::CgInput(index)); });
     connect(m_fromTable, &QCheckBox::clicked, this, [this](bool on) {
         m_myCg->setEnabled(!on);
@@ -140,7 +159,12 @@ void BalancePanel::resizeEvent(QResizeEvent* event) {
 
 // ---- Texts into the controls and back -------------------------------------------------------------
 
-tv::BalanceTexts BalancePanel::controlTexts() const {
+tv::Unit BalancePanel::entryUnit(tv::CgInput mode) const {
+    // % MAC is no length: its text is kept as typed, as in millimetres.
+    return mode == tv::CgInput::PercentMac ? tv::Unit::Millimetre : m_units.length;
+}
+
+tv::BalanceTexts BalancePanel::controlTexts(const tv::BalanceTexts& stored) const {
     tv::BalanceTexts b;
     b.MyCg = m_entryText;
     b.MyCgInput = m_entryMode;
@@ -150,9 +174,22 @@ tv::BalanceTexts BalancePanel::controlTexts() const {
             const QTableWidgetItem* item = m_table->item(r, c);
             return item ? item->text().toStdString() : std::string();
         };
-        b.Rows.push_back({cell(NameColumn), cell(MassColumn), cell(XColumn)});
+        const tv::BalanceRowTexts was = size_t(r) < stored.Rows.size() ? stored.Rows[size_t(r)] : tv::BalanceRowTexts{};
+        b.Rows.push_back({cell(NameColumn), storedEntry(cell(MassColumn), was.Mass, m_units.mass),
+                          storedEntry(cell(XColumn), was.X, m_units.length)});
     }
     return b;
+}
+
+bool BalancePanel::showsStored(const tv::BalanceTexts& b) const {
+    if (m_table->rowCount() != int(b.Rows.size())) return false;
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        const QTableWidgetItem *mass = m_table->item(r, MassColumn), *x = m_table->item(r, XColumn);
+        if (!mass || !x || mass->text() != qs(shownEntry(b.Rows[size_t(r)].Mass, m_units.mass)) ||
+            x->text() != qs(shownEntry(b.Rows[size_t(r)].X, m_units.length)))
+            return false;
+    }
+    return true;
 }
 
 void BalancePanel::showTexts(const tv::BalanceTexts& b) {
@@ -162,7 +199,8 @@ void BalancePanel::showTexts(const tv::BalanceTexts& b) {
         // Another entry (undo, an opened project): shown as stored.
         m_entryText = b.MyCg;
         m_entryMode = m_shownMode = b.MyCgInput;
-        if (m_myCg->text() != qs(b.MyCg)) m_myCg->setText(qs(b.MyCg));
+        const QString shown = qs(shownEntry(b.MyCg, entryUnit(b.MyCgInput)));
+        if (m_myCg->text() != shown) m_myCg->setText(shown);
         m_mode->setCurrentIndex(int(b.MyCgInput));
     }
     m_fromTable->setChecked(b.MyCgFromTable);
@@ -173,11 +211,11 @@ void BalancePanel::showTexts(const tv::BalanceTexts& b) {
     m_table->setRowCount(int(b.Rows.size()));
     for (int r = 0; r < int(b.Rows.size()); ++r) {
         const tv::BalanceRowTexts& row = b.Rows[size_t(r)];
-        const std::string* cells[] = {&row.Name, &row.Mass, &row.X};
+        const std::string cells[] = {row.Name, shownEntry(row.Mass, m_units.mass), shownEntry(row.X, m_units.length)};
         for (int c = 0; c < ColumnCount; ++c) {
             QTableWidgetItem* item = m_table->item(r, c);
             if (!item) m_table->setItem(r, c, item = new QTableWidgetItem);
-            if (item->text() != qs(*cells[c])) item->setText(qs(*cells[c]));
+            if (item->text() != qs(cells[c])) item->setText(qs(cells[c]));
         }
     }
     if (current >= m_table->rowCount()) m_table->setCurrentCell(m_table->rowCount() - 1, 0);
@@ -187,12 +225,17 @@ void BalancePanel::showTexts(const tv::BalanceTexts& b) {
 void BalancePanel::showEntry(const BalanceState& s) {
     // The stored text in its own mode; in another one converted, while the CG can be shown there.
     if (m_shownMode != m_entryMode && !showableIn(s, m_shownMode)) m_shownMode = m_entryMode;
-    const QString shown = m_shownMode == m_entryMode
-                              ? qs(m_entryText)
-                              : entryText(s.figures.Mac ? tv::cgInMode(s.figures.MyCg.X, m_shownMode, *s.figures.Mac)
-                                                        : s.figures.MyCg.X);
+    const tv::Unit u = entryUnit(m_shownMode);
     const QSignalBlocker b1(m_myCg), b2(m_mode);
-    if (m_myCg->text() != shown) m_myCg->setText(shown);
+    if (m_shownMode == m_entryMode) {
+        // The entry being typed keeps its text while it reads as what was stored.
+        if (storedEntry(m_myCg->text().toStdString(), m_entryText, u) != m_entryText)
+            m_myCg->setText(qs(shownEntry(m_entryText, u)));
+    } else {
+        const double x = s.figures.Mac ? tv::cgInMode(s.figures.MyCg.X, m_shownMode, *s.figures.Mac) : s.figures.MyCg.X;
+        const QString shown = qs(shownEntry(entryText(x).toStdString(), u));
+        if (m_myCg->text() != shown) m_myCg->setText(shown);
+    }
     m_mode->setCurrentIndex(int(m_shownMode));
 }
 
@@ -250,8 +293,11 @@ void BalancePanel::moveRow(int by) {
 void BalancePanel::refresh() {
     if (!m_scene) return;
     const BalanceScene sc = scene();
-    if (!m_captionsSet || sc.lang != m_lang) retranslate(sc.lang);
-    if (controlTexts() != sc.aircraft.Balance) showTexts(sc.aircraft.Balance);
+    const bool unitsChanged = sc.units != m_units;
+    if (!m_captionsSet || sc.lang != m_lang || unitsChanged) retranslate(sc.lang, sc.units);
+    // Other units show every entry anew; a cell typed in shows what was stored.
+    if (unitsChanged || controlTexts(sc.aircraft.Balance) != sc.aircraft.Balance || !showsStored(sc.aircraft.Balance))
+        showTexts(sc.aircraft.Balance);
     const BalanceState s = balanceState(sc);
     showEntry(s);
     showFigures(s, sc.lang);
@@ -262,19 +308,19 @@ void BalancePanel::showFigures(const BalanceState& s, tv::UiLanguage lang) {
     const tv::BalanceLabels& l = tv::balanceLabels(lang);
     const tv::BalanceFigures& f = s.figures;
     std::string at = std::string(l.myCg) + ": ";
-    if (!f.MyCg.ok()) at += tv::cgRefusalLine(lang, f.MyCg, s.texts.MyCg);
-    else if (f.MyCgAt) at += tv::cgMeasuresText(lang, *f.MyCgAt);
-    else at += tv::formatFixed(f.MyCg.X, 0, 1) + " mm";
+    if (!f.MyCg.ok()) at += tv::cgRefusalLine(lang, f.MyCg, s.texts.MyCg, s.units);
+    else if (f.MyCgAt) at += tv::cgMeasuresText(lang, *f.MyCgAt, s.units);
+    else at += tv::measureText(lang, f.MyCg.X, s.units.length, 1);
     setFittedText(m_myCgAt, at);
     // The verdict in words and in its colour; without a result "not calculated", never an old figure.
     const bool marginShown = !s.calculated || f.MyCg.ok();
-    setFittedText(m_margin, marginShown ? tv::marginLine(lang, f.MyCgMargin) : std::string());
+    setFittedText(m_margin, marginShown ? tv::marginLine(lang, f.MyCgMargin, s.units) : std::string());
     const std::optional<QColor> colour =
         f.MyCgMargin ? std::optional<QColor>(tv::verdictColour(f.MyCgMargin->Verdict)) : std::nullopt;
     setTextColour(m_margin, colour);
-    m_macReference->setText(qs(tv::macReferenceLine(lang, f)));
+    m_macReference->setText(qs(tv::macReferenceLine(lang, f, s.units)));
 
-    std::vector<std::string> lines = tv::balanceReportLines(lang, f, s.texts, s.numbers, s.calculated);
+    std::vector<std::string> lines = tv::balanceReportLines(lang, f, s.texts, s.numbers, s.calculated, s.units);
     lines.push_back({});
     for (std::string& line : changeLines(lang, s, m_table->currentRow(), m_ballast->text().toStdString()))
         lines.push_back(std::move(line));
@@ -283,7 +329,7 @@ void BalancePanel::showFigures(const BalanceState& s, tv::UiLanguage lang) {
     if (m_figures->toPlainText() != text.join(QLatin1Char('\n'))) m_figures->setPlainText(text.join(QLatin1Char('\n')));
 
     m_strip->setText(qs(resultsStripText(lang, s)));
-    m_strip->setToolTip(f.MyCg.ok() ? qs(tv::marginLine(lang, f.MyCgMargin)) : QString());
+    m_strip->setToolTip(f.MyCg.ok() ? qs(tv::marginLine(lang, f.MyCgMargin, s.units)) : QString());
     setTextColour(m_strip, colour);
     const bool full = int(s.texts.Rows.size()) >= tv::kBalanceRowMax;
     m_add->setEnabled(!full);
@@ -324,20 +370,24 @@ std::vector<std::string> BalancePanel::reportLines() const {
 
 // ---- Captions -------------------------------------------------------------------------------------
 
-void BalancePanel::retranslate(tv::UiLanguage lang) {
+void BalancePanel::retranslate(tv::UiLanguage lang, const tv::DisplayUnits& units) {
     m_lang = lang;
+    m_units = units;
     m_captionsSet = true;
     const tv::BalanceWindowTexts& t = tv::balanceWindowTexts(lang);
     const tv::BalanceLabels& l = tv::balanceLabels(lang);
+    const std::string length = tv::unitSymbol(lang, units.length), mass = tv::unitSymbol(lang, units.mass);
     m_myCgCaption->setText(qs(t.myCgCaption));
-    retranslateItems(m_mode, {qs(l.inputAircraftFrame), qs(l.inputBehindRootLe), qs(l.inputPercentMac)});
+    retranslateItems(m_mode, {withUnit(l.inputAircraftFrame, "mm", length), withUnit(l.inputBehindRootLe, "mm", length),
+                              qs(l.inputPercentMac)});
     m_fromTable->setText(qs(l.fromTable));
-    m_table->setHorizontalHeaderLabels({qs(l.itemColumn), qs(l.massColumn), qs(l.xColumn)});
+    m_table->setHorizontalHeaderLabels(
+        {qs(l.itemColumn), withUnit(l.massColumn, "g", mass), withUnit(l.xColumn, "mm", length)});
     m_add->setText(qs(t.addRow));
     m_remove->setText(qs(t.removeRow));
     m_up->setText(qs(t.moveUp));
     m_down->setText(qs(t.moveDown));
-    m_ballastCaption->setText(qs(t.ballastCaption));
+    m_ballastCaption->setText(withUnit(t.ballastCaption, "mm", length));
     // The page names its own tab.
     for (QWidget* w = parentWidget(); w; w = w->parentWidget())
         if (auto* tabs = qobject_cast<QTabWidget*>(w)) {

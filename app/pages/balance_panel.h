@@ -47,15 +47,21 @@ protected:
 private:
     void build();
     void connectControls();
-    void retranslate(tv::UiLanguage lang);
+    void retranslate(tv::UiLanguage lang, const tv::DisplayUnits& units);
     void showTexts(const tv::BalanceTexts& b);
     /// The stored entry in the mode the box shows: as typed in its own mode, converted in another.
     void showEntry(const BalanceState& s);
     void chooseMode(tv::CgInput mode);
     void showFigures(const BalanceState& s, tv::UiLanguage lang);
     void markRows(const BalanceState& s, tv::UiLanguage lang);
-    /// The texts the controls hold.
-    tv::BalanceTexts controlTexts() const;
+    /// The texts the controls hold, in grams and millimetres (b: the texts stored, which a control
+    /// showing just them keeps).
+    tv::BalanceTexts controlTexts(const tv::BalanceTexts& b) const;
+    tv::BalanceTexts controlTexts() const { return controlTexts(scene().aircraft.Balance); }
+    /// Every mass and x of the table shows the stored text in the units chosen.
+    bool showsStored(const tv::BalanceTexts& b) const;
+    /// The unit My CG is typed in while the box shows `mode`: the length unit, or % MAC.
+    tv::Unit entryUnit(tv::CgInput mode) const;
     void emitEdit(bool mergeable = false);
     void addRow();
     void removeRow();
@@ -66,6 +72,7 @@ private:
     std::function<BalanceScene()> m_scene;
     bool m_showing = false; // controls are being written: no edit
     tv::UiLanguage m_lang = tv::UiLanguage::English;
+    tv::DisplayUnits m_units; // of the captions and the entries shown
     bool m_captionsSet = false;
     // My CG as stored (the text and the mode it was typed in). The box may show it in another
     // measure: that converts the field's text only, never the stored entry.

@@ -9,6 +9,20 @@ namespace {
 
 std::string F1(double v) { return tv::formatFixed(v, 0, 1); }
 
+/// A length to a tenth of a millimetre in the unit chosen, without and with its symbol.
+std::string lengthNumber(double mm, tv::Unit u) { return tv::formatFixed(tv::fromBase(mm, u), 0, tv::decimalsIn(u, 1)); }
+std::string lengthText(tv::UiLanguage lang, double mm, tv::Unit u) { return tv::measureText(lang, mm, u, 1); }
+
+/// v to 4 decimals, trailing zeros dropped ("-0" is "0").
+std::string fourDecimals(double v) {
+    std::string t = tv::formatFixed(v, 0, 4);
+    while (!t.empty() && t.back() == '0') t.pop_back();
+    if (!t.empty() && t.back() == '.') t.pop_back();
+    return t == "-0" ? "0" : t;
+}
+
+bool isBaseUnit(tv::Unit u) { return tv::basePerUnit(u) == 1.0; }
+
 /// My CG is asked for: entered, or taken from the table.
 bool myCgAsked(const BalanceState& s) {
     return s.texts.MyCgFromTable || s.figures.MyCg.Refusal != tv::CgRefusal::Empty;
@@ -19,6 +33,7 @@ bool myCgAsked(const BalanceState& s) {
 BalanceState balanceState(const BalanceScene& scene) {
     BalanceState s;
     s.texts = scene.aircraft.Balance;
+    s.units = scene.units;
     const CalculationResult* r = scene.result;
     if (!r || !r->neutralPointKnown()) {
         s.figures = tv::uncalculatedBalanceFigures(scene.aircraft.Balance);
@@ -49,22 +64,23 @@ std::string resultsStripText(tv::UiLanguage lang, const BalanceState& s) {
     const tv::BalanceWindowTexts& t = tv::balanceWindowTexts(lang);
     const tv::BalanceLabels& l = tv::balanceLabels(lang);
     const tv::BalanceFigures& f = s.figures;
+    const tv::Unit u = s.units.length;
     std::string line = t.stripNeutralPoint;
     if (!s.calculated) line += std::string(": ") + l.notCalculated;
     else
-        line += " " + F1(s.reference.NeutralPointX) + " mm | " + t.stripCgRange + " " + F1(s.numbers.CgHigh) + " … " +
-                F1(s.numbers.CgLow) + " mm";
+        line += " " + lengthText(lang, s.reference.NeutralPointX, u) + " | " + t.stripCgRange + " " +
+                lengthNumber(s.numbers.CgHigh, u) + " … " + lengthText(lang, s.numbers.CgLow, u);
     if (!myCgAsked(s)) return line;
     line += std::string(" | ") + l.myCg;
     if (!f.MyCg.ok()) return line + ": " + t.stripNoCg;
-    line += " " + F1(f.MyCg.X) + " mm: ";
+    line += " " + lengthText(lang, f.MyCg.X, u) + ": ";
     if (!f.MyCgMargin) return line + l.notCalculated;
     return line + F1(f.MyCgMargin->Percent) + " % (" + shortVerdictText(lang, f.MyCgMargin->Verdict) + ")";
 }
 
 std::vector<std::string> balanceReportBlock(tv::UiLanguage lang, const BalanceState& s) {
     if (s.texts.empty()) return {};
-    return tv::balanceReportLines(lang, s.figures, s.texts, s.numbers, s.calculated);
+    return tv::balanceReportLines(lang, s.figures, s.texts, s.numbers, s.calculated, s.units);
 }
 
 tv::BalanceMarks balanceMarks(tv::UiLanguage lang, const BalanceState& s) {
@@ -90,17 +106,34 @@ std::vector<std::string> changeLines(tv::UiLanguage lang, const BalanceState& s,
     const tv::BalanceLabels& l = tv::balanceLabels(lang);
     const tv::BalanceFigures& f = s.figures;
     if (!s.calculated || !f.TargetX) return {t.noTarget};
-    std::vector<std::string> lines{std::string(l.targetCg) + ": " + F1(*f.TargetX) + " mm"};
+    const tv::Unit u = s.units.length;
+    std::vector<std::string> lines{std::string(l.targetCg) + ": " + lengthText(lang, *f.TargetX, u)};
     // The answers move the table's masses, whatever My CG says.
-    if (f.Masses.CgX) lines.push_back(t.changesFrom + F1(*f.Masses.CgX) + " mm");
+    if (f.Masses.CgX) lines.push_back(t.changesFrom + lengthText(lang, *f.Masses.CgX, u));
     if (row >= 0 && size_t(row) < s.texts.Rows.size())
-        lines.push_back(tv::moveLine(lang, s.texts.Rows[size_t(row)].Name, tv::rowMoveFor(f.Masses, row, *f.TargetX)));
+        lines.push_back(tv::moveLine(lang, s.texts.Rows[size_t(row)].Name, tv::rowMoveFor(f.Masses, row, *f.TargetX),
+                                     s.units));
     else if (!s.texts.Rows.empty())
         lines.push_back(t.chooseRow);
     if (ballastText.find_first_not_of(" \t") == std::string::npos) return lines;
-    if (const std::optional<double> x = tv::parseStrictReal(ballastText))
-        lines.push_back(tv::ballastLine(lang, *x, tv::ballastFor(f.Masses, *x, *f.TargetX)));
+    // The place is typed in the length unit (or with its own unit after it).
+    if (const std::optional<double> x = tv::readEntry(ballastText, u))
+        lines.push_back(tv::ballastLine(lang, *x, tv::ballastFor(f.Masses, *x, *f.TargetX), s.units));
     else
         lines.push_back(std::string(l.ballast) + l.cgNotANumber + "\"" + ballastText + "\"");
     return lines;
+}
+
+std::string shownEntry(const std::string& stored, tv::Unit u) {
+    if (isBaseUnit(u)) return stored;
+    const std::optional<double> v = tv::parseStrictReal(stored);
+    return v ? fourDecimals(tv::fromBase(*v, u)) : stored;
+}
+
+std::string storedEntry(const std::string& typed, const std::string& stored, tv::Unit u) {
+    if (typed == shownEntry(stored, u)) return stored;
+    // In grams and millimetres a plain number stays as typed: only another unit written after it converts.
+    if (isBaseUnit(u) && tv::parseStrictReal(typed)) return typed;
+    const std::optional<double> base = tv::readEntry(typed, u);
+    return base ? fourDecimals(*base) : typed;
 }

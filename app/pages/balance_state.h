@@ -5,6 +5,7 @@
 // the margins are "not calculated", never the figures of an older result.
 #include "i18n/texts.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "stability/balance.h"
 #include "stability/stability.h"
 #include "views/balance_marks.h"
@@ -19,6 +20,7 @@ struct BalanceScene {
     tv::Aircraft aircraft;                     // planforms of the shown texts, Balance as the project holds it
     const CalculationResult* result = nullptr; // current for the shown texts, or none
     tv::UiLanguage lang = tv::UiLanguage::English;
+    tv::DisplayUnits units;                    // what the figures are shown and typed in
 };
 
 struct BalanceState {
@@ -27,14 +29,27 @@ struct BalanceState {
     bool calculated = false;       // a neutral point belongs to the shown aircraft
     tv::ReferenceValues reference; // of that neutral point (zero without one)
     tv::StabilityNumbers numbers;
+    tv::DisplayUnits units;        // the scene's
 };
 
 BalanceState balanceState(const BalanceScene& scene);
 
+// ---- Entries in the chosen units ----------------------------------------------------------------
+// The project keeps the balance entries in grams and millimetres as texts. In those units an entry
+// is shown and kept as typed; in another unit it is shown converted (to 4 decimals, trailing zeros
+// dropped) and what is typed is kept as grams or millimetres to 4 decimals, which shows again as
+// the figure typed. A number with a unit written after it ("4 oz", "2.5in") is read in that unit
+// whatever the choice; text that is no number is kept as typed, for the figures to refuse it.
+
+/// The stored entry as the page shows it in unit u (g or mm: as stored).
+std::string shownEntry(const std::string& stored, tv::Unit u);
+/// What is stored for text typed in unit u: `stored` itself while the text shows just that.
+std::string storedEntry(const std::string& typed, const std::string& stored, tv::Unit u);
+
 /// The verdict in one or two words, for the strip and the view's mark.
 const char* shortVerdictText(tv::UiLanguage lang, tv::CgVerdict v);
 
-/// The one line under the pages: "NP 116.5 mm | CG 63.8 … 90.1 mm | My CG 72.0 mm: 10.0 % (inside)";
+/// The one line under the pages, lengths in the state's unit: "NP 116.5 mm | CG 63.8 … 90.1 mm | My CG 72.0 mm: 10.0 % (inside)";
 /// without a current result "NP: not calculated" (and "My CG: not calculated" when one is entered).
 std::string resultsStripText(tv::UiLanguage lang, const BalanceState& s);
 

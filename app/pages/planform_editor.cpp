@@ -126,7 +126,7 @@ void PlanformEditor::mouseUp(int w, QPoint pos, Qt::KeyboardModifiers shift) {
         tv::planformMouseUp(m_drag, wing, scale, pos, tv::isShiftAlone(shift, Qt::NoButton));
     m_wing = 0;
     const tv::WingTexts before = m_hooks.texts().wings[w];
-    for (const tv::FieldWrite& fw : writes) m_pages[w]->field(fw.field)->setText(QString::fromStdString(fw.text));
+    for (const tv::FieldWrite& fw : writes) m_writeField(w, fw.field, fw.text);
     if (m_hooks.texts().wings[w].field != before.field) return;
     // Released where it was pressed: the fields keep the shape the last result no longer has.
     show(w, std::nullopt, shift);

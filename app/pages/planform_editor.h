@@ -41,6 +41,9 @@ public:
                    Hooks hooks);
     /// Routes the mouse on the five wing pages' views here.
     void connectViews();
+    /// What a release writes into a field: the millimetre text, shown in the chosen length unit.
+    using FieldWriter = std::function<void(int w, tv::WingField f, const std::string& text)>;
+    void setFieldWriter(FieldWriter write) { m_writeField = std::move(write); }
 
     /// Wing w's view from its planform, with the result's aerodynamic centre.
     void draw(int w);
@@ -87,4 +90,5 @@ private:
     int m_wing = 0; // the drag being shaped: wing, last position and keys
     QPoint m_pos;
     Qt::KeyboardModifiers m_shift;
+    FieldWriter m_writeField;
 };

@@ -134,7 +134,12 @@ std::vector<std::pair<tv::MenuRow, QString>> shownMenuBar(QMenuBar* bar) {
         rows.push_back({tv::MenuRow::Menu, top->menu()->objectName()});
         for (QAction* a : top->menu()->actions()) {
             if (a->isSeparator()) rows.push_back({tv::MenuRow::Separator, QString()});
-            else if (a->menu()) rows.push_back({tv::MenuRow::Submenu, a->menu()->objectName()});
+            else if (a->menu()) {
+                rows.push_back({tv::MenuRow::Submenu, a->menu()->objectName()});
+                // The recent projects' entries are filled at run time; the other submenus are the table's.
+                if (a->menu()->objectName() != QLatin1String("Recent1"))
+                    for (QAction* item : a->menu()->actions()) rows.push_back({tv::MenuRow::SubItem, item->objectName()});
+            }
             else rows.push_back({tv::MenuRow::Item, a->objectName()});
         }
     }

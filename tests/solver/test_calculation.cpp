@@ -104,6 +104,29 @@ TEST(Calculation, LengthsBeyondAKilometreAreRefusedBeforeTheSizing) {
     }
 }
 
+TEST(Calculation, ARefusedLengthIsWrittenInTheUnitChosen) {
+    struct Row {
+        Unit unit;
+        UiLanguage lang;
+        const char* line;
+    } rows[] = {
+        {Unit::Inch, UiLanguage::English, "Can not calculate wing-1: span 1 is 196850.394 in, beyond the limit of ±39370.079 in. "},
+        {Unit::Centimetre, UiLanguage::German,
+         "Flügel-1 kann nicht berechnet werden: Spannweite 1 ist 500000.0 cm, jenseits der Grenze von ±100000.0 cm. "},
+        {Unit::Inch, UiLanguage::Spanish,
+         "No se puede calcular el ala-1: envergadura 1 es 196850.394 pulg, fuera del límite de ±39370.079 pulg. "},
+    };
+    for (const Row& row : rows) {
+        WingTexts wing = trapeziumWing(200, 200, 500);
+        wing[WingField::Span1] = "5000000";
+        Aircraft ac = aircraftOf({wing});
+        SolverWorkspace& ws = sharedWorkspace();
+        runCalculation(ac, ws, row.lang, {}, row.unit);
+        ASSERT_EQ(ws.Messages.size(), 1u);
+        EXPECT_EQ(ws.Messages[0], row.line);
+    }
+}
+
 TEST(Calculation, LengthsOfAKilometreAreAccepted) {
     Aircraft ac = aircraftOf({trapeziumWing(200, 200, 500, 0, 0, -1000000, 1000000)});
     SolverWorkspace& ws = sharedWorkspace();
