@@ -109,7 +109,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
     m_balance->setSceneSource([this] { return balanceScene(); });
-    m_trim->setSceneSource([this] { return balanceScene(); });
+    connectTrim();
     m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
     m_building = false;
     Create1(options.arguments);

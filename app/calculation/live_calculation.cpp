@@ -22,8 +22,8 @@ LiveCalculation::~LiveCalculation() {
     m_thread.wait();
 }
 
-void LiveCalculation::request(const tv::AircraftTexts& texts, tv::UiLanguage lang) {
-    Request r{texts, lang};
+void LiveCalculation::request(const tv::AircraftTexts& texts, tv::UiLanguage lang, std::optional<TrimInputs> trim) {
+    Request r{texts, lang, std::move(trim)};
     if (m_running) {
         m_pending = std::move(r);
         return;
@@ -44,6 +44,7 @@ void LiveCalculation::start(Request r) {
     m_running = true;
     auto result = std::make_shared<LiveResult>();
     result->texts = std::move(r.texts);
+    result->trimInputs = std::move(r.trim);
     if (!threadStarted()) {
         // No room for the thread's stack (a memory limit): a refusal like the probe's, at once.
         result->aircraft = tv::computeAircraft(result->texts);
@@ -67,6 +68,10 @@ void LiveCalculation::start(Request r) {
                 tv::runCalculation(result->aircraft, *result->ws, lang);
                 result->messages = result->ws->Messages;
                 result->refused = !tv::resultsUsable(*result->ws);
+                // A few more right-hand sides on the factor just made, here rather than on the
+                // window's thread while the user drags.
+                if (!result->refused && result->trimInputs)
+                    result->trim = solveTrim(result->aircraft, *result->ws, *result->trimInputs);
             }
         } catch (const std::bad_alloc&) {
             // an allocation the probe did not count, refused under a memory limit: this thread
