@@ -47,7 +47,7 @@ const TrimWords& trimWords(UiLanguage lang) {
         "sin equilibrio en vuelo horizontal: el avión se equilibra con CL ≤ 0",
         "sin equilibrio: el sistema de ecuaciones no se pudo resolver para los ajustes",
         "el archivo del perfil no se puede leer", "el archivo del perfil no contiene coordenadas",
-        "el archivo del perfil contiene una línea que no son dos números",
+        "el archivo del perfil contiene una línea que no consta de dos números",
         "las coordenadas del perfil no están en orden", "el archivo del perfil no describe el extradós y el intradós",
         " (línea "};
     return lang == UiLanguage::German ? de : lang == UiLanguage::Spanish ? es : en;
