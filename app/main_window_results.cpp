@@ -37,7 +37,8 @@ tv::ReportData TForm1::reportData(double pictureScale) const { return m_results-
 // page, the strip, the span loading's paints and the reports alike.
 
 void TForm1::connectTrim() {
-    m_calc->setTrimInputsSource([this] { return trimInputsFor(m_doc.texts(), m_trim->ask(), m_units); });
+    m_calc->setTrimSource([this] { return trimInputsFor(m_doc.texts(), m_trim->ask(), m_units); },
+                          [this] { return trimWanted(); });
     m_trim->setSceneSource([this] { return trimScene(); });
 }
 

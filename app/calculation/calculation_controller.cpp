@@ -200,7 +200,9 @@ void CalculationController::requestLive(const tv::AircraftTexts& texts, tv::UiLa
     m_liveLang = lang;
     if (!m_live)
         m_live = std::make_unique<LiveCalculation>([this](std::shared_ptr<LiveResult> r) { acceptLive(r); });
-    m_live->request(texts, lang, trimInputs());
+    std::optional<TrimInputs> trim;
+    if (!m_trimWanted || m_trimWanted()) trim = trimInputs();
+    m_live->request(texts, lang, std::move(trim));
 }
 
 bool CalculationController::liveBusy() const {

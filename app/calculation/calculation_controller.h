@@ -47,8 +47,13 @@ public:
     void relocalise(tv::UiLanguage lang);
 
     // ---- Trim -----------------------------------------------------------------------------------
-    /// The trim inputs the window holds now (the desired margin is the controller's own).
-    void setTrimInputsSource(std::function<TrimInputs()> source) { m_trimInputs = std::move(source); }
+    /// The trim inputs the window holds now (the desired margin is the controller's own), and
+    /// whether the window shows a trim at all: only then does a live request take the inputs
+    /// along, so that the worker solves no trim nobody reads.
+    void setTrimSource(std::function<TrimInputs()> inputs, std::function<bool()> wanted) {
+        m_trimInputs = std::move(inputs);
+        m_trimWanted = std::move(wanted);
+    }
     /// The inputs a trim is solved for now: the window's, with the desired margin.
     TrimInputs trimInputs() const;
     /// The trim of the result shown for the inputs as they are now: the one the live worker
@@ -91,6 +96,7 @@ private:
     std::unique_ptr<CalculationResult> m_result;
     std::uint64_t m_generation = 0; // names m_result for the trim: every replacement or rerun counts
     std::function<TrimInputs()> m_trimInputs;
+    std::function<bool()> m_trimWanted;
     mutable TrimCache m_trim;
     std::unique_ptr<tv::SolverWorkspace> m_spare;
     std::unique_ptr<LiveCalculation> m_live;
