@@ -34,8 +34,6 @@ public:
     void refresh();
     /// The current trim of the scene as it is now.
     TrimState state() const;
-    /// The trim the last refresh showed.
-    const TrimState& shownState() const { return m_state; }
     const TrimAsk& ask() const { return m_ask; }
     /// "Load airfoil…" of section s (1..5) of the wing shown.
     void loadAirfoil(int s);
