@@ -6,6 +6,22 @@
 
 #include <new>
 
+namespace {
+
+/// A few more right-hand sides on the factor the run just made, on the worker rather than on the
+/// window's thread while the user drags. Without room for them the result comes without its trim
+/// (the window solves it when it is read).
+void solveLiveTrim(LiveResult& result) {
+    if (result.refused || !result.ws || !result.trimInputs) return;
+    try {
+        result.trim = solveTrim(result.aircraft, *result.ws, *result.trimInputs);
+    } catch (const std::bad_alloc&) {
+        result.trim = {};
+    }
+}
+
+} // namespace
+
 LiveCalculation::LiveCalculation(Finished onFinished, QObject* parent)
     : QObject(parent), m_onFinished(std::move(onFinished)) {
     m_context = new QObject;
@@ -68,10 +84,6 @@ void LiveCalculation::start(Request r) {
                 tv::runCalculation(result->aircraft, *result->ws, lang);
                 result->messages = result->ws->Messages;
                 result->refused = !tv::resultsUsable(*result->ws);
-                // A few more right-hand sides on the factor just made, here rather than on the
-                // window's thread while the user drags.
-                if (!result->refused && result->trimInputs)
-                    result->trim = solveTrim(result->aircraft, *result->ws, *result->trimInputs);
             }
         } catch (const std::bad_alloc&) {
             // an allocation the probe did not count, refused under a memory limit: this thread
@@ -79,6 +91,7 @@ void LiveCalculation::start(Request r) {
             result->messages = {tv::notEnoughMemoryLine(lang)};
             result->refused = true;
         }
+        solveLiveTrim(*result);
         QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
 }
