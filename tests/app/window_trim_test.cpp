@@ -316,6 +316,11 @@ TEST_F(TrimTest, NoEditLeavesAStaleTrimOnThePageTheStripTheSpanLoadingOrTheRepor
         {"undo", [&] { trigger("Undo1"); }},
         {"redo", [&] { trigger("Redo1"); }},
         {"twist", [&] { type("Edit_Twist2", "-2"); }},
+        {"trim setting while the worker solves", [&] {
+             setText("Edit_x2", "1050");
+             f.requestLiveCalculation(); // the worker's trim is for the incidence before the typing
+             type("Edit_Incidence", "0.5");
+         }},
         {"open project", [&] {
              dialogs.answers.push_back(path("trim.tv4"));
              trigger("Save2");
