@@ -115,7 +115,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
         scene.units = m_units;
         return scene;
     });
-    m_trim->setSceneSource([this] { return balanceScene(); });
+    connectTrim();
     m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
     // The fields show the default aircraft in the units remembered before the first is read.
     setDisplayUnits(tv::readUnitsSettings(tv::unitsSettingsPath()));

@@ -169,8 +169,11 @@ public:
     void Button6Click() { m_results->print(); }
     void ExportPdf1Click() { m_results->exportPdf(); }
     tv::ReportData reportData(double pictureScale = 1) const;
-    /// The trim of the aircraft shown with the trim page's question (none without a result).
+    /// The one current trim of the aircraft shown with the trim page's question (not calculated
+    /// without a result).
     TrimState trimState() const;
+    /// How often the window solved a trim itself (a live result brings its own along).
+    int trimSolves() const;
     /// The trim the reports carry: when the project holds trim settings or the page asks a target.
     std::optional<tv::TrimResult> reportedTrim() const;
     TForm3* printDialog() { return m_results->printDialog(); }
@@ -257,7 +260,9 @@ private:
     tv::SystemColours systemColours() const;
     AircraftPage::Scene aircraftScene() const;
     BalanceScene balanceScene() const;
-    /// The trim page and the strip's trim part, from the scene as it is now.
+    /// The trim page and the strip's trim part, from the current trim (main_window_results.cpp).
+    void connectTrim();
+    TrimScene trimScene() const;
     bool trimWanted() const;
     void showTrim();
     void showTrimStrip();

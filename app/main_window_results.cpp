@@ -31,33 +31,46 @@ ResultPresenter::Window TForm1::presenterWindow() {
 tv::SpanLoadingScene TForm1::spanLoadingScene() const { return m_results->spanLoadingScene(); }
 tv::ReportData TForm1::reportData(double pictureScale) const { return m_results->reportData(pictureScale); }
 
-TrimState TForm1::trimState() const { return m_trim->state(); }
+// ---- Trim ------------------------------------------------------------------------------------------
+// The one current trim is the calculation controller's: brought along by the live worker with its
+// lattice, else solved once on this thread when a result or an input changed, and then read by the
+// page, the strip, the span loading's paints and the reports alike.
 
-// The trim is solved on the window's thread for every result shown, a live one too (about 7 ms on
-// the default aircraft): only while its page is open or the project holds trim settings or asks
-// for a target, so that a drag of an aircraft without them keeps its pace. The page is brought up
-// to date when it is opened.
+void TForm1::connectTrim() {
+    m_calc->setTrimSource([this] { return trimInputsFor(m_doc.texts(), m_trim->ask(), m_units); },
+                          [this] { return trimWanted(); });
+    m_trim->setSceneSource([this] { return trimScene(); });
+}
+
+TrimScene TForm1::trimScene() const {
+    BalanceScene b = balanceScene();
+    return {std::move(b.aircraft), [this]() -> const TrimState& { return m_calc->currentTrim(); }, UiLanguage, m_units};
+}
+
+TrimState TForm1::trimState() const { return m_calc->currentTrim(); }
+
+int TForm1::trimSolves() const { return m_calc->trimSolves(); }
+
+// The trim shows while its page is open, the project holds trim settings or the page asks for a
+// target; an aircraft without them keeps no trim part in the strip and no block in the reports.
 bool TForm1::trimWanted() const {
     return m_pages->currentWidget() == m_trim || !m_doc.texts().Trim.empty() ||
            m_trim->ask().question != tv::TrimQuestion::AsSet;
 }
 
 void TForm1::showTrim() {
-    if (!trimWanted()) {
-        m_trimStrip->setVisible(false);
-        return;
-    }
-    m_trim->refresh();
+    m_trim->refresh(); // the figures of a page not shown follow when it is opened
     showTrimStrip();
 }
 
 void TForm1::showTrimStrip() {
-    const QString text = QString::fromStdString(trimStripPart(UiLanguage, m_trim->shownState()));
+    const QString text =
+        trimWanted() ? QString::fromStdString(trimStripPart(UiLanguage, m_calc->currentTrim(), m_units)) : QString();
     m_trimStrip->setText(text);
     m_trimStrip->setVisible(!text.isEmpty());
 }
 
 std::optional<tv::TrimResult> TForm1::reportedTrim() const {
     if (m_doc.texts().Trim.empty() && m_trim->ask().question == tv::TrimQuestion::AsSet) return std::nullopt;
-    return m_trim->state().result;
+    return m_calc->currentTrim().result;
 }

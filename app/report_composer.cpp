@@ -35,7 +35,7 @@ tv::ReportData composeReport(ReportInputs in, double pictureScale) {
     d.balanceLines = in.balanceLines;
     d.trimLines = in.trimLines;
     if (in.trim && !in.trimLines.empty() && !in.trim->Curve.empty())
-        d.trimCurvePicture = trimCurvePicture(*in.trim, in.lang, tv::kTrimCurvePictureSize, pictureScale);
+        d.trimCurvePicture = trimCurvePicture(*in.trim, in.lang, tv::kTrimCurvePictureSize, pictureScale, in.units);
     for (int w = 1; w <= tv::kWingMax; ++w) {
         d.WingAcX[w] = r && r->usable ? r->WingAcX[w] : 0;
         if (r && r->latticeKnown()) d.WingLiftSlope[w] = r->ws->WingLiftSlope[w];

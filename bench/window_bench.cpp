@@ -6,6 +6,7 @@
 // (16 ms). And the longest stall of the event loop during a live drag. Reported as medians of repetitions.
 #include "app/imagecontrol.h"
 #include "app/main_window.h"
+#include "app/span_loading_window.h"
 
 #include "views/planform_view.h"
 
@@ -99,14 +100,28 @@ void BM_Turn3DWithLoads(benchmark::State& state) {
 /// goes without running it (the longest stall: the window thread's blocking, target below 16 ms).
 /// One iteration is one whole drag with its release; counters: stall medians and extremes over
 /// the iterations, live results shown per drag. Argument 0 drags with the live mode off: the
-/// machine's own stalls, for comparison in the same run.
+/// machine's own stalls, for comparison in the same run. Argument 2 drags with trim settings in
+/// the project (the trim of every live result is shown in the strip, on its page and in the
+/// reports), argument 3 with them and the span loading window open (its trimmed loading painted
+/// for every live result). Counter trim_solves_per_drag: trims the window's thread solved itself.
 void BM_LiveDragStall(benchmark::State& state) {
     TForm1& f = window();
-    f.setLiveNeutralPoint(state.range(0) != 0);
+    const int mode = int(state.range(0));
+    if (mode >= 2 && f.fieldTexts().Trim.empty()) {
+        // An incidence of wing 1 typed on the trim page: the project holds trim settings.
+        child<QTabWidget>("PageControl1")->setCurrentWidget(child<QWidget>("TabSheetTrim"));
+        QLineEdit* incidence = child<QLineEdit>("Edit_Incidence");
+        incidence->selectAll();
+        incidence->insert(QStringLiteral("1")); // as typed: an edit
+        QApplication::processEvents();
+    }
+    if (mode == 3) f.SpanLoading1Click();
+    f.setLiveNeutralPoint(mode != 0);
     child<QTabWidget>("PageControl1")->setCurrentWidget(child<QWidget>("TabSheet2"));
     QApplication::processEvents();
     std::vector<double> stalls;
     int shown = f.liveResultsShown();
+    const int solves = f.trimSolves();
     for (auto _ : state) {
         const tv::Wing tail = f.model().Wings[2];
         const tv::PlanformOrigin o = tv::planformOrigin(child<TImage>("Image11")->bitmapSize());
@@ -154,12 +169,14 @@ void BM_LiveDragStall(benchmark::State& state) {
     state.counters["stall_ms_min"] = stalls.front();
     state.counters["stall_ms_max"] = stalls.back();
     state.counters["shown_per_drag"] = double(f.liveResultsShown() - shown) / stalls.size();
+    state.counters["trim_solves_per_drag"] = double(f.trimSolves() - solves) / stalls.size();
     f.setLiveNeutralPoint(false);
+    if (mode == 3) f.spanLoadingWindow()->hide();
 }
 
 BENCHMARK(BM_WingFieldEdit)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PositionFieldEdit)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Turn3DWithLoads)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_LiveDragStall)->Unit(benchmark::kMillisecond)->Iterations(7)->Arg(0)->Arg(1);
+BENCHMARK(BM_LiveDragStall)->Unit(benchmark::kMillisecond)->Iterations(7)->Arg(0)->Arg(1)->Arg(2)->Arg(3);
 
 } // namespace

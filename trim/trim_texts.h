@@ -1,6 +1,6 @@
 #pragma once
-// The trim's texts in the three languages: why there is no trim, and the lines of the trim block
-// of the report.
+// The trim's texts: why there is no trim, and the lines of the trim block of the report, composed
+// from the words of i18n/trim_texts.h with the figures in the units given.
 #include "i18n/texts.h"
 #include "model/airfoil.h"
 #include "model/units.h"

@@ -78,6 +78,7 @@ void CalculationController::replaceResult(std::unique_ptr<CalculationResult> res
             m_live->recycle(std::move(m_result->ws));
     }
     m_result = std::move(result);
+    ++m_generation;
 }
 
 const CalculationResult& CalculationController::calculate(const tv::AircraftTexts& texts, tv::UiLanguage lang,
@@ -154,6 +155,23 @@ void CalculationController::relocalise(tv::UiLanguage lang) {
     tv::Aircraft aircraft = tv::computeAircraft(m_result->texts);
     tv::runCalculation(aircraft, *m_result->ws, lang, {}, length);
     m_result->messages = m_result->ws->Messages;
+    ++m_generation; // the workspace was run again: its trim is solved again when asked
+}
+
+// ---- Trim -------------------------------------------------------------------------------------------
+
+TrimInputs CalculationController::trimInputs() const {
+    TrimInputs in = m_trimInputs ? m_trimInputs() : TrimInputs{};
+    if (!m_trimInputs) {
+        in.trim = m_view.document().texts().Trim;
+        in.balance = m_view.document().texts().Balance;
+    }
+    in.desiredMargin = m_desiredMargin;
+    return in;
+}
+
+const TrimState& CalculationController::currentTrim() const {
+    return m_trim.get(resultFor(m_view.shownTexts()), m_generation, trimInputs());
 }
 
 // ---- Live neutral point -----------------------------------------------------------------------------
@@ -186,7 +204,9 @@ void CalculationController::requestLive(const tv::AircraftTexts& texts, tv::UiLa
     m_liveLength = m_view.units().length;
     if (!m_live)
         m_live = std::make_unique<LiveCalculation>([this](std::shared_ptr<LiveResult> r) { acceptLive(r); });
-    m_live->request(texts, lang, m_liveLength);
+    std::optional<TrimInputs> trim;
+    if (!m_trimWanted || m_trimWanted()) trim = trimInputs();
+    m_live->request(texts, lang, m_liveLength, std::move(trim));
 }
 
 bool CalculationController::liveBusy() const {
@@ -218,6 +238,9 @@ void CalculationController::acceptLive(const std::shared_ptr<LiveResult>& live) 
         r->movedTexts = r->texts;
         r->messages = live->messages;
     }
+    const bool solved = r->latticeKnown() && live->trim.calculated;
     replaceResult(std::move(r));
+    // The trim came with the lattice, for the inputs of the request: kept for as long as they hold.
+    if (solved && live->trimInputs) m_trim.adopt(m_generation, *live->trimInputs, std::move(live->trim));
     emit liveResultReady();
 }

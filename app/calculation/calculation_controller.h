@@ -4,11 +4,13 @@
 // counts only for the texts it was calculated from (resultFor); the window never copies figures
 // out of it, so an edit, a cancelled drag or a superseded live run cannot leave a figure behind.
 #include "app/calculation/calculation_result.h"
+#include "app/calculation/trim_cache.h"
 #include "app/document/document_view.h"
 #include "app/document/neutral_point_store.h"
 
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -45,6 +47,21 @@ public:
     /// So too when the length unit the window shows is another.
     void relocalise(tv::UiLanguage lang);
 
+    // ---- Trim -----------------------------------------------------------------------------------
+    /// The trim inputs the window holds now (the desired margin is the controller's own), and
+    /// whether the window shows a trim at all: only then does a live request take the inputs
+    /// along, so that the worker solves no trim nobody reads.
+    void setTrimSource(std::function<TrimInputs()> inputs, std::function<bool()> wanted) {
+        m_trimInputs = std::move(inputs);
+        m_trimWanted = std::move(wanted);
+    }
+    /// The inputs a trim is solved for now: the window's, with the desired margin.
+    TrimInputs trimInputs() const;
+    /// The trim of the result shown for the inputs as they are now: the one the live worker
+    /// brought with its result, else solved once here and kept while result and inputs stay.
+    const TrimState& currentTrim() const;
+    int trimSolves() const { return m_trim.solves(); }
+
     // ---- Live neutral point -------------------------------------------------------------------
     /// Live mode on or off; switched on, the shown model is calculated soon.
     void setLiveMode(bool on);
@@ -78,6 +95,10 @@ private:
 
     const DocumentView& m_view;
     std::unique_ptr<CalculationResult> m_result;
+    std::uint64_t m_generation = 0; // names m_result for the trim: every replacement or rerun counts
+    std::function<TrimInputs()> m_trimInputs;
+    std::function<bool()> m_trimWanted;
+    mutable TrimCache m_trim;
     std::unique_ptr<tv::SolverWorkspace> m_spare;
     std::unique_ptr<LiveCalculation> m_live;
     tv::UiLanguage m_liveLang = tv::UiLanguage::English;

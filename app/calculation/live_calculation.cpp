@@ -6,6 +6,22 @@
 
 #include <new>
 
+namespace {
+
+/// A few more right-hand sides on the factor the run just made, on the worker rather than on the
+/// window's thread while the user drags. Without room for them the result comes without its trim
+/// (the window solves it when it is read).
+void solveLiveTrim(LiveResult& result) {
+    if (result.refused || !result.ws || !result.trimInputs) return;
+    try {
+        result.trim = solveTrim(result.aircraft, *result.ws, *result.trimInputs);
+    } catch (const std::bad_alloc&) {
+        result.trim = {};
+    }
+}
+
+} // namespace
+
 LiveCalculation::LiveCalculation(Finished onFinished, QObject* parent)
     : QObject(parent), m_onFinished(std::move(onFinished)) {
     m_context = new QObject;
@@ -22,8 +38,9 @@ LiveCalculation::~LiveCalculation() {
     m_thread.wait();
 }
 
-void LiveCalculation::request(const tv::AircraftTexts& texts, tv::UiLanguage lang, tv::Unit length) {
-    Request r{texts, lang, length};
+void LiveCalculation::request(const tv::AircraftTexts& texts, tv::UiLanguage lang, tv::Unit length,
+                              std::optional<TrimInputs> trim) {
+    Request r{texts, lang, length, std::move(trim)};
     if (m_running) {
         m_pending = std::move(r);
         return;
@@ -44,6 +61,7 @@ void LiveCalculation::start(Request r) {
     m_running = true;
     auto result = std::make_shared<LiveResult>();
     result->texts = std::move(r.texts);
+    result->trimInputs = std::move(r.trim);
     if (!threadStarted()) {
         // No room for the thread's stack (a memory limit): a refusal like the probe's, at once.
         result->aircraft = tv::computeAircraft(result->texts);
@@ -75,6 +93,7 @@ void LiveCalculation::start(Request r) {
             result->messages = {tv::notEnoughMemoryLine(lang)};
             result->refused = true;
         }
+        solveLiveTrim(*result);
         QMetaObject::invokeMethod(this, [this, result] { done(result); }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
 }

@@ -4,6 +4,7 @@
 // finished result still belongs to its model; the worker shares nothing mutable with it: each
 // calculation takes the texts by value and a workspace of its own, and the result, workspace
 // included, comes back as a value on the window's thread.
+#include "app/calculation/trim_solve.h"
 #include "i18n/texts.h"
 #include "model/units.h"
 #include "model/aircraft.h"
@@ -30,6 +31,10 @@ struct LiveResult {
     std::vector<std::string> messages;
     /// The run was refused or failed: nothing of it is to be shown as a result.
     bool refused = false;
+    /// The trim inputs of the request, and the trim solved for them on this run's lattice (not
+    /// calculated when the run was refused or none was asked).
+    std::optional<TrimInputs> trimInputs;
+    TrimState trim;
 };
 
 /// The live thread's stack: the linear algebra library's recursion (kBlasStackBytes) and the
@@ -47,9 +52,11 @@ public:
     ~LiveCalculation() override;
 
     /// Calculates texts in language lang: at once when idle, else after the running one (a
-    /// request that has not started yet is replaced). When the thread cannot be started (no
-    /// memory for its stack), the result is a refusal naming the amount.
-    void request(const tv::AircraftTexts& texts, tv::UiLanguage lang, tv::Unit length = tv::Unit::Millimetre);
+    /// request that has not started yet is replaced), and the trim for `trim` on its lattice; a
+    /// refused length is quoted in `length`. When the thread cannot be started (no memory for its
+    /// stack), the result is a refusal naming the amount.
+    void request(const tv::AircraftTexts& texts, tv::UiLanguage lang, tv::Unit length = tv::Unit::Millimetre,
+                 std::optional<TrimInputs> trim = std::nullopt);
     /// Takes back a workspace for the next calculation (one the window no longer shows).
     void recycle(std::unique_ptr<tv::SolverWorkspace> ws);
     /// A calculation runs or waits.
@@ -60,6 +67,7 @@ private:
         tv::AircraftTexts texts;
         tv::UiLanguage lang;
         tv::Unit length = tv::Unit::Millimetre; // of a refused length
+        std::optional<TrimInputs> trim;
     };
     void start(Request r);
     /// The worker's thread runs, started now if it was not (false when it cannot be).

@@ -47,14 +47,16 @@ TrimCurveChart::TrimCurveChart(QWidget* parent) : QChartView(parent) {
     chart()->legend()->setAlignment(Qt::AlignBottom);
 }
 
-void TrimCurveChart::show(const tv::TrimResult* r, tv::UiLanguage lang) { fillTrimCurve(chart(), r, lang); }
+void TrimCurveChart::show(const tv::TrimResult* r, tv::UiLanguage lang, const tv::DisplayUnits& u) {
+    fillTrimCurve(chart(), r, lang, u);
+}
 
-QImage trimCurvePicture(const tv::TrimResult& r, tv::UiLanguage lang, QSize size, double scale) {
+QImage trimCurvePicture(const tv::TrimResult& r, tv::UiLanguage lang, QSize size, double scale, const tv::DisplayUnits& u) {
     QGraphicsScene scene;
     auto* c = new QChart;
     scene.addItem(c); // the scene owns the chart
     c->legend()->setAlignment(Qt::AlignBottom);
-    fillTrimCurve(c, &r, lang);
+    fillTrimCurve(c, &r, lang, u);
     c->setGeometry(0, 0, size.width(), size.height());
     QImage image(QSize(int(size.width() * scale), int(size.height() * scale)), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -64,7 +66,7 @@ QImage trimCurvePicture(const tv::TrimResult& r, tv::UiLanguage lang, QSize size
     return image;
 }
 
-void fillTrimCurve(QChart* c, const tv::TrimResult* r, tv::UiLanguage lang) {
+void fillTrimCurve(QChart* c, const tv::TrimResult* r, tv::UiLanguage lang, const tv::DisplayUnits& u) {
     const tv::TrimPageTexts& t = tv::trimPageTexts(lang);
     c->removeAllSeries();
     for (QAbstractAxis* a : c->axes()) {
@@ -85,8 +87,9 @@ void fillTrimCurve(QChart* c, const tv::TrimResult* r, tv::UiLanguage lang) {
         clMin = std::min(clMin, p.Cl);
         clMax = std::max(clMax, p.Cl);
         if (p.Speed && std::isfinite(*p.Speed)) {
-            speed->append(p.Variable, *p.Speed);
-            vMax = std::max(vMax, *p.Speed);
+            const double v = tv::fromBase(*p.Speed, u.speed);
+            speed->append(p.Variable, v);
+            vMax = std::max(vMax, v);
         }
     }
     auto* mark = new QScatterSeries;
@@ -97,7 +100,7 @@ void fillTrimCurve(QChart* c, const tv::TrimResult* r, tv::UiLanguage lang) {
     markCl->setMarkerSize(11);
     markCl->setColor(Qt::black);
     if (const auto p = pointAt(r->Curve, r->VariableSet)) {
-        if (p->Speed) mark->append(p->Variable, *p->Speed);
+        if (p->Speed) mark->append(p->Variable, tv::fromBase(*p->Speed, u.speed));
         markCl->append(p->Variable, p->Cl);
     }
     c->addSeries(speed);
@@ -105,7 +108,8 @@ void fillTrimCurve(QChart* c, const tv::TrimResult* r, tv::UiLanguage lang) {
     c->addSeries(mark);
     c->addSeries(markCl);
     auto* x = axis(qs(t.curveAxis), r->Curve.front().Variable, r->Curve.back().Variable);
-    auto* yV = axis(qs(t.speedAxis), 0, std::min(vMax * 1.1, 100.0));
+    const QString speedTitle = qs(std::string(t.speedAxis) + " (" + tv::unitSymbol(lang, u.speed) + ")");
+    auto* yV = axis(speedTitle, 0, std::min(vMax * 1.1, tv::fromBase(100.0, u.speed)));
     auto* yCl = axis(QStringLiteral("CL"), clMin, clMax * 1.1);
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(yV, Qt::AlignLeft);

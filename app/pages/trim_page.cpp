@@ -48,12 +48,12 @@ TrimPage::TrimPage(const Placement& placement, TDialogs& dialogs, QWidget* paren
     connectControls();
 }
 
-void TrimPage::setSceneSource(std::function<BalanceScene()> source) {
+void TrimPage::setSceneSource(std::function<TrimScene()> source) {
     m_scene = std::move(source);
     refresh();
 }
 
-BalanceScene TrimPage::scene() const { return m_scene(); }
+TrimScene TrimPage::scene() const { return m_scene(); }
 
 namespace {
 // Design pixels: the settings' columns, the rows, and where the figures and the curve begin.
@@ -174,14 +174,18 @@ tv::TrimTexts TrimPage::controlTexts() const {
         w.Sections[s] = {r.twist->text().toStdString(), r.airfoil->text().toStdString(), r.alpha0->text().toStdString(),
                          r.cm0->text().toStdString()};
     }
-    t.Mass = m_mass->text().toStdString();
     t.Density = m_density->text().toStdString();
     return t;
 }
 
 void TrimPage::emitEdit(int field, bool mergeable) {
     if (m_showing) return;
-    const tv::TrimTexts t = controlTexts();
+    tv::TrimTexts t = controlTexts();
+    if (field == kMass) {
+        // The mass is typed in the chosen unit (or with its unit after it); the project keeps grams.
+        m_massTyped = m_mass->text().toStdString();
+        t.Mass = storedMassText(m_massTyped, m_units.mass);
+    }
     if (t == m_texts) return;
     m_texts = t;
     const int wing = field == kMass || field == kDensity ? 0 : shownWing();
@@ -220,20 +224,26 @@ void TrimPage::loadAirfoil(int s) {
 
 TrimState TrimPage::state() const {
     if (!m_scene) return {};
-    return trimState(scene(), m_ask);
+    const TrimScene sc = scene();
+    return sc.trim ? sc.trim() : TrimState{};
 }
 
 void TrimPage::refresh() {
     if (!m_scene) return;
-    const BalanceScene sc = scene();
-    if (!m_captionsSet || sc.lang != m_lang) retranslate(sc.lang);
+    const TrimScene sc = scene();
+    if (!m_captionsSet || sc.lang != m_lang || !(sc.units == m_units)) {
+        m_units = sc.units;
+        retranslate(sc.lang);
+    }
     showTexts(sc.aircraft.Trim, sc.aircraft);
-    m_state = trimState(sc, m_ask);
+    // A page not shown keeps its texts current only: its figures and curve follow when it is opened.
+    if (isHidden()) return;
+    m_state = sc.trim ? sc.trim() : TrimState{};
     const TrimState& s = m_state;
     std::string lines;
-    for (const std::string& l : trimPageLines(sc.lang, s)) lines += l + "\n";
+    for (const std::string& l : trimPageLines(sc.lang, s, m_units)) lines += l + "\n";
     if (m_figures->toPlainText() != qs(lines)) m_figures->setPlainText(qs(lines));
-    m_chart->show(s.result ? &*s.result : nullptr, sc.lang);
+    m_chart->show(s.result ? &*s.result : nullptr, sc.lang, m_units);
 }
 
 void TrimPage::showTexts(const tv::TrimTexts& t, const tv::Aircraft& ac) {
@@ -273,16 +283,21 @@ void TrimPage::showTexts(const tv::TrimTexts& t, const tv::Aircraft& ac) {
         setIfDiffers(r.alpha0, st.Alpha0);
         setIfDiffers(r.cm0, st.Cm0);
     }
-    setIfDiffers(m_mass, t.Mass);
+    showMass(t, ac);
+    setIfDiffers(m_density, t.Density);
+    m_showing = false;
+}
+
+void TrimPage::showMass(const tv::TrimTexts& t, const tv::Aircraft& ac) {
+    setIfDiffers(m_mass, massFieldText(t.Mass, m_massTyped, m_units.mass));
     // The balance table's total is the flying mass when the table has one: the field is then not used.
     const double table = tv::massBalance(ac.Balance.Rows).TotalMass;
     m_mass->setEnabled(!(table > 0));
     const QString fromTable =
-        table > 0 ? qs(tv::trimPageTexts(m_lang).massFromTable + tv::formatFixed(table, 0, 0) + " g") : QString();
+        table > 0 ? qs(tv::trimPageTexts(m_lang).massFromTable + tv::measureText(m_lang, table, m_units.mass, 0))
+                  : QString();
     m_mass->setPlaceholderText(fromTable);
     m_mass->setToolTip(fromTable);
-    setIfDiffers(m_density, t.Density);
-    m_showing = false;
 }
 
 void TrimPage::retranslate(tv::UiLanguage lang) {
@@ -294,13 +309,16 @@ void TrimPage::retranslate(tv::UiLanguage lang) {
     const char* headers[] = {t.section, t.twist, t.airfoil, t.alpha0, t.cm0};
     for (int c = 0; c < 5; ++c) m_headers[c]->setText(qs(headers[c]));
     for (int s = 1; s <= tv::kTrimSectionMax; ++s) m_rows[s].load->setText(qs(t.loadAirfoil));
-    m_massCaption->setText(qs(t.mass));
+    const auto withUnit = [lang](const char* caption, tv::Unit u) {
+        return qs(std::string(caption) + " (" + tv::unitSymbol(lang, u) + ")");
+    };
+    m_massCaption->setText(withUnit(t.mass, m_units.mass));
     m_densityCaption->setText(qs(t.density));
     m_density->setPlaceholderText(QStringLiteral("1.225"));
     m_questionCaption->setText(qs(t.question));
     m_targetCaption->setText(qs(t.target));
     m_variableCaption->setText(qs(t.trimVariable));
-    retranslateItems(m_question, {qs(t.asSet), qs(t.targetCl), qs(t.targetSpeed)});
+    retranslateItems(m_question, {qs(t.asSet), qs(t.targetCl), withUnit(t.targetSpeed, m_units.speed)});
     {
         const QSignalBlocker block(m_variable);
         m_variable->clear(); // rebuilt in the language by showTexts

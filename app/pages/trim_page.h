@@ -4,7 +4,7 @@
 // the air density, the question (as set, a target CL or speed, the trim variable), the figures the
 // trim unit gives on the current result and the trim curve. The page renders the project's trim
 // texts and reports every edit as the whole new texts: the window stores them and records the step.
-#include "app/pages/balance_state.h"
+// It solves nothing itself: its figures are the one current trim its scene hands it.
 #include "app/pages/placement.h"
 #include "app/pages/trim_state.h"
 #include "i18n/session_texts.h"
@@ -26,15 +26,14 @@ class TrimPage : public QWidget {
     Q_OBJECT
 public:
     TrimPage(const Placement& placement, TDialogs& dialogs, QWidget* parent = nullptr);
-    /// Where the planforms, the trim texts and the result come from; read at each refresh.
-    void setSceneSource(std::function<BalanceScene()> source);
+    /// Where the planforms, the trim texts, the current trim, the language and the units come
+    /// from; read at each refresh.
+    void setSceneSource(std::function<TrimScene()> source);
     /// Shows the scene's texts (controls that differ are rewritten without an edit), the figures,
     /// the curve and the captions of the scene's language.
     void refresh();
-    /// The trim of the scene as it is now, for the strip, the span loading and the report.
+    /// The current trim of the scene as it is now.
     TrimState state() const;
-    /// The trim the last refresh showed.
-    const TrimState& shownState() const { return m_state; }
     const TrimAsk& ask() const { return m_ask; }
     /// "Load airfoil…" of section s (1..5) of the wing shown.
     void loadAirfoil(int s);
@@ -62,22 +61,25 @@ private:
     void retranslate(tv::UiLanguage lang);
     int shownWing() const;
     void showTexts(const tv::TrimTexts& t, const tv::Aircraft& ac);
+    void showMass(const tv::TrimTexts& t, const tv::Aircraft& ac);
     /// The project's texts with the controls' values of the wing shown.
     tv::TrimTexts controlTexts() const;
     void emitEdit(int field, bool mergeable = true);
     void airfoilTyped(int s);
     void readAsk();
-    BalanceScene scene() const;
+    TrimScene scene() const;
 
     Placement m_pl;
     TDialogs& m_dialogs;
-    std::function<BalanceScene()> m_scene;
+    std::function<TrimScene()> m_scene;
     tv::TrimTexts m_texts; // as the project holds them
     TrimAsk m_ask;
     TrimState m_state;
     bool m_showing = false;
     bool m_captionsSet = false;
     tv::UiLanguage m_lang = tv::UiLanguage::English;
+    tv::DisplayUnits m_units;   // of the captions and the mass field
+    std::string m_massTyped;    // the mass field's text as typed last (kept while it gives the stored mass)
 
     QLabel *m_wingCaption = nullptr, *m_incidenceCaption = nullptr, *m_massCaption = nullptr,
            *m_densityCaption = nullptr, *m_questionCaption = nullptr, *m_targetCaption = nullptr,

@@ -4,6 +4,9 @@
 #include "window_fixture.h"
 
 #include "app/calculation/calculation_result.h"
+#include "app/span_loading_window.h"
+#include "i18n/trim_page_texts.h"
+#include "stability/balance.h"
 #include "app/pages/trim_curve_chart.h"
 #include "model/numformat.h"
 #include "printing/report_page.h"
@@ -17,6 +20,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -259,6 +263,125 @@ TEST_F(TrimTest, WithoutTrimSettingsTheTrimWaitsForItsPageAndThenShowsTheCurrent
     QString expected;
     for (const std::string& l : trimPageLines(tv::UiLanguage::English, f.trimState())) expected += QString::fromStdString(l) + "\n";
     EXPECT_EQ(figures(), expected) << "the page opened shows the trim of the aircraft on screen";
+}
+
+} // namespace
+
+namespace {
+
+/// The trim of the aircraft on screen solved afresh from what the window holds now: the current
+/// result, the project's trim and balance texts, My CG or else the recommended CG, the question.
+tv::TrimResult freshTrim(TForm1& f, tv::TrimQuestion question, double target, int trimWing) {
+    const CalculationResult* r = f.currentResult();
+    tv::Aircraft ac = r->aircraft;
+    ac.Trim = f.fieldTexts().Trim;
+    ac.Balance = f.fieldTexts().Balance;
+    const tv::BalanceFigures b = tv::balanceFigures(ac, r->ws->ReferenceWing, f.reference(), f.stabilityNumbers());
+    tv::TrimRequest q;
+    q.Question = question;
+    (question == tv::TrimQuestion::TargetSpeed ? q.TargetSpeed : q.TargetCl) = target;
+    q.TrimWing = trimWing;
+    q.CgX = b.MyCg.ok() ? b.MyCg.X : f.stabilityNumbers().CgDesired;
+    return tv::computeTrim(ac, *r->ws, q);
+}
+
+TEST_F(TrimTest, NoEditLeavesAStaleTrimOnThePageTheStripTheSpanLoadingOrTheReport) {
+    TForm1& f = makeLive();
+    showPage("TabSheetTrim");
+    tv::TrimQuestion question = tv::TrimQuestion::AsSet;
+    double target = 0;
+    int trimWing = 0;
+    const auto asked = [&](int q, const QString& t, int wing) {
+        ask(q, t, wing);
+        question = tv::TrimQuestion(q), target = t.toDouble(), trimWing = wing;
+    };
+    const auto myCg = [&](const QString& x) {
+        showPage("TabSheetBalance");
+        type("Edit_MyCg", x);
+        showPage("TabSheetTrim");
+    };
+    struct Row {
+        const char* edit;
+        std::function<void()> apply;
+    };
+    const Row rows[] = {
+        {"trim setting", [&] { type("Edit_Incidence", "1.5"); }},
+        {"flying mass", [&] { type("Edit_TrimMass", "900"); }},
+        {"target CL", [&] { asked(1, "0.45", 2); }},
+        {"target speed", [&] { asked(2, "14", 2); }},
+        {"My CG", [&] { myCg(QString::number(f.reference().NeutralPointX - 25, 'f', 1)); }},
+        {"My CG cleared", [&] { myCg(""); }},
+        {"desired margin", [&] { setText("Edit_Mstab", "12"); }},
+        {"geometry", [&] { setText("Edit_x2", "1000"); }},
+        {"undo", [&] { trigger("Undo1"); }},
+        {"redo", [&] { trigger("Redo1"); }},
+        {"twist", [&] { type("Edit_Twist2", "-2"); }},
+        {"trim setting while the worker solves", [&] {
+             setText("Edit_x2", "1050");
+             f.requestLiveCalculation(); // the worker's trim is for the incidence before the typing
+             type("Edit_Incidence", "0.5");
+         }},
+        {"open project", [&] {
+             dialogs.answers.push_back(path("trim.tv4"));
+             trigger("Save2");
+             type("Edit_Incidence", "3");
+             f.openProject(path("trim.tv4"));
+             waitLive();
+             if (!f.latticeKnown()) click("Button4");
+             showPage("TabSheetTrim");
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.edit);
+        row.apply();
+        waitLive();
+        ASSERT_TRUE(f.latticeKnown());
+        const tv::TrimResult expected = freshTrim(f, question, target, trimWing);
+        ASSERT_TRUE(expected.ok()) << tv::trimProblemText(tv::UiLanguage::English, expected);
+        const std::optional<tv::TrimResult> reported = f.reportedTrim();
+        ASSERT_TRUE(reported && reported->ok());
+        EXPECT_NEAR(reported->CgX, expected.CgX, 1e-9);
+        EXPECT_NEAR(reported->Alpha, expected.Alpha, 1e-9);
+        EXPECT_NEAR(reported->Cl, expected.Cl, 1e-9);
+        EXPECT_NEAR(reported->VariableTrim, expected.VariableTrim, 1e-9);
+        EXPECT_EQ(reported->Speed.has_value(), expected.Speed.has_value());
+        const TrimState state{true, expected.CgX, expected};
+        QString lines;
+        for (const std::string& l : trimPageLines(tv::UiLanguage::English, state)) lines += QString::fromStdString(l) + "\n";
+        EXPECT_EQ(figures(), lines);
+        EXPECT_EQ(text("TrimStrip").toStdString(), trimStripPart(tv::UiLanguage::English, state));
+        EXPECT_EQ(f.spanLoadingScene().trimmedTitle,
+                  tv::trimmedClTitle(tv::UiLanguage::English, tv::formatFixed(expected.Cl, 0, 3)));
+        EXPECT_NE(f.resultsReport().find(tv::trimReportLines(tv::UiLanguage::English, expected)[1]), std::string::npos);
+    }
+}
+
+TEST_F(TrimTest, ALiveResultBringsItsTrimAndPaintsAndReportsNeverSolveItAgain) {
+    TForm1& f = makeLive();
+    showPage("TabSheetTrim");
+    type("Edit_Incidence", "1"); // trim settings: every result shows its trim
+    f.SpanLoading1Click();
+    showPage("TabSheet2");
+    const int solves = f.trimSolves();
+    setText("Edit_x2", "1000");
+    waitLive();
+    ASSERT_TRUE(f.latticeKnown());
+    for (int i = 0; i < 3; ++i) f.spanLoadingWindow()->picture(QSize(400, 300));
+    f.reportData();
+    f.resultsReport();
+    showPage("TabSheetTrim");
+    EXPECT_EQ(f.trimSolves(), solves) << "the live worker solved it beside the lattice";
+    ASSERT_TRUE(f.reportedTrim());
+    EXPECT_NEAR(f.reportedTrim()->Alpha, freshTrim(f, tv::TrimQuestion::AsSet, 0, 0).Alpha, 1e-9);
+    // A trim input alone is solved on the window's thread when it changes, then only read.
+    get<QComboBox>("Combo_TrimQuestion")->setCurrentIndex(1);
+    type("Edit_TrimTarget", "5");
+    const int asked = f.trimSolves();
+    EXPECT_GT(asked, solves);
+    for (int i = 0; i < 3; ++i) f.spanLoadingWindow()->picture(QSize(400, 300));
+    f.resultsReport();
+    f.reportData();
+    EXPECT_EQ(f.trimSolves(), asked);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Trim on the neutral point's factorisation: hand checks of the linear model, the speed, the
 // refusals, the induced drag and a swept tailless wing next to the classic twist formula.
+#include "../i18n/utf8_check.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
 #include "solver/einfluss.h"
@@ -222,9 +223,54 @@ namespace tv {
 TEST(TrimTexts, MassRefusalInTheChosenUnit) {
     TrimResult r;
     r.Problem = TrimProblem::MassNotPositive;
-    EXPECT_EQ(trimProblemText(UiLanguage::German, r), "die Flugmasse muss ueber 0 g liegen");
+    EXPECT_EQ(trimProblemText(UiLanguage::German, r), "die Flugmasse muss über 0 g liegen");
     EXPECT_EQ(trimProblemText(UiLanguage::English, r, kImperialUnits), "the flying mass must be above 0 oz");
     EXPECT_EQ(trimReportLines(UiLanguage::Spanish, r, kImperialUnits).back(), "  la masa en vuelo debe ser mayor que 0 oz");
+}
+
+
+/// Every text the trim gives in a language: the block of a full result with all flags, every
+/// refusal and every airfoil file error.
+std::string everyTrimText(UiLanguage lang) {
+    TrimResult r;
+    r.WingCount = 2, r.VariableWing = 2, r.Decalage = 1.5, r.Speed = 12, r.SpanEfficiency = 0.95;
+    r.AlphaOutsideLinear = true, r.HigherClWing = 1;
+    std::string all;
+    for (const std::string& l : trimReportLines(lang, r)) all += l + "\n";
+    r.Variable = TrimVariable::Washout;
+    all += trimReportLines(lang, r)[2] + "\n";
+    for (int p = int(TrimProblem::NoResult); p <= int(TrimProblem::SolveFailed); ++p) {
+        r.Problem = TrimProblem(p);
+        all += trimProblemText(lang, r) + "\n";
+    }
+    for (int e = int(AirfoilError::Unreadable); e <= int(AirfoilError::SingleSurface); ++e) {
+        Airfoil a;
+        a.Error = AirfoilError(e), a.Line = 3;
+        all += airfoilErrorText(lang, a) + "\n";
+    }
+    return all;
+}
+
+// German and Spanish readers get their letters and the degree sign, never ASCII stand-ins.
+TEST(TrimTexts, GermanAndSpanishUseTheirOwnLettersAndTheDegreeSign) {
+    struct Row {
+        UiLanguage lang;
+        std::vector<const char*> standIns;
+        const char* mustHold;
+    };
+    const Row rows[] = {
+        {UiLanguage::German, {" deg", "+-", "Fluegel", "ueber", "hoechst", "ausserhalb", "oertlich", "reisst", "laesst",
+                              "enthaelt", "groesse", "aendert", "loesen"}, "1.50°"},
+        {UiLanguage::Spanish, {" deg", "+-", "seccion", "sustentacion", "maximo", "calculo", "angulo", " esta ", " linea ",
+                               "numeros", "avion", "perdida", "mas alto"}, "1.50°"},
+    };
+    for (const Row& row : rows) {
+        const std::string all = everyTrimText(row.lang);
+        SCOPED_TRACE(all);
+        EXPECT_TRUE(isValidUtf8(all));
+        EXPECT_NE(all.find(row.mustHold), std::string::npos);
+        for (const char* s : row.standIns) EXPECT_EQ(all.find(s), std::string::npos) << s;
+    }
 }
 
 } // namespace tv
