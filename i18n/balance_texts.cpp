@@ -40,9 +40,9 @@ const Tri kUnstable{"unstable: at or behind the neutral point", "instabil: am od
 const Tri kCgEmpty{"no CG entered", "kein Schwerpunkt eingegeben", "no se ha introducido el CG"};
 const Tri kCgNotANumber{"not a number (use \".\" as decimal point): ", "keine Zahl (Dezimalpunkt \".\" verwenden): ",
                         "no es un número (use \".\" como separador decimal): "};
-const Tri kCgBeyondLimit{"the CG lies beyond the limit of ±1000000 mm",
-                         "der Schwerpunkt liegt jenseits der Grenze von ±1000000 mm",
-                         "el CG está fuera del límite de ±1000000 mm"};
+// The limits are followed by the limit itself, in the units shown.
+const Tri kCgBeyondLimit{"the CG lies beyond the limit of ±", "der Schwerpunkt liegt jenseits der Grenze von ±",
+                         "el CG está fuera del límite de ±"};
 const Tri kCgNoMeanChord{"needs a calculated reference wing (% MAC, from the root LE)",
                          "braucht einen berechneten Bezugsflügel (% MAC, ab Wurzelnasenleiste)",
                          "necesita un ala de referencia calculada (% CAM, desde el borde de ataque de la raíz)"};
@@ -63,12 +63,11 @@ const Tri kMassMissing{"no mass", "keine Masse", "sin masa"};
 const Tri kMassNotANumber{"the mass is not a number", "die Masse ist keine Zahl", "la masa no es un número"};
 const Tri kMassNotPositive{"the mass is not above 0 g", "die Masse ist nicht größer als 0 g",
                            "la masa no es mayor que 0 g"};
-const Tri kMassBeyondLimit{"the mass is above 1000000 g", "die Masse ist größer als 1000000 g",
-                           "la masa es mayor que 1000000 g"};
+const Tri kMassBeyondLimit{"the mass is above ", "die Masse ist größer als ", "la masa es mayor que "};
 const Tri kXMissing{"no x", "kein x", "sin x"};
 const Tri kXNotANumber{"x is not a number", "x ist keine Zahl", "x no es un número"};
-const Tri kXBeyondLimit{"x is beyond the limit of ±1000000 mm", "x liegt jenseits der Grenze von ±1000000 mm",
-                        "x está fuera del límite de ±1000000 mm"};
+const Tri kXBeyondLimit{"x is beyond the limit of ±", "x liegt jenseits der Grenze von ±",
+                        "x está fuera del límite de ±"};
 
 const Tri kMoveBy{"Move ", "Verschiebe ", "Mueva "};
 const Tri kBy{" by ", " um ", " "};

@@ -29,7 +29,7 @@ struct BalanceLabels {
     // Why an entered CG gives no position.
     const char* cgEmpty;
     const char* cgNotANumber;     // followed by the text in quotes
-    const char* cgBeyondLimit;    // "the CG lies beyond the limit of ±1000000 mm"
+    const char* cgBeyondLimit;    // "the CG lies beyond the limit of ±", the limit follows
     const char* cgNoMeanChord;
     const char* cgNoTableCg;
     // The weight-and-balance table.
@@ -44,10 +44,10 @@ struct BalanceLabels {
     const char* massMissing;      // the row problems
     const char* massNotANumber;
     const char* massNotPositive;
-    const char* massBeyondLimit;
+    const char* massBeyondLimit;  // "the mass is above ", the limit follows
     const char* xMissing;
     const char* xNotANumber;
-    const char* xBeyondLimit;
+    const char* xBeyondLimit;     // "x is beyond the limit of ±", the limit follows
     // What to change to reach the target CG.
     const char* moveBy;           // "Move " (item) " by " ...
     const char* by;

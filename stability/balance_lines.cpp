@@ -24,15 +24,25 @@ std::string behindRootLeText(UiLanguage lang, double mm, const DisplayUnits& u) 
     return L(lang, mm, u) + std::string(behind.substr(std::min<size_t>(3, behind.size())));
 }
 
-const char* rowProblemText(const BalanceLabels& t, RowProblem p) {
+/// The limit of a length, "1000000 mm" or "39370.079 in", as a length field writes it.
+std::string lengthLimitText(UiLanguage lang, const DisplayUnits& u) {
+    return lengthFieldText(kLengthLimit, u.length) + " " + unitSymbol(lang, u.length);
+}
+
+/// The limit of a mass, "1000000 g" or "35273.96 oz".
+std::string massLimitText(UiLanguage lang, const DisplayUnits& u) {
+    return measureText(lang, kMassLimit, Unit::Gram, u.mass, 0);
+}
+
+std::string rowProblemText(UiLanguage lang, const BalanceLabels& t, RowProblem p, const DisplayUnits& u) {
     switch (p) {
     case RowProblem::MassMissing: return t.massMissing;
     case RowProblem::MassNotANumber: return t.massNotANumber;
     case RowProblem::MassNotPositive: return t.massNotPositive;
-    case RowProblem::MassBeyondLimit: return t.massBeyondLimit;
+    case RowProblem::MassBeyondLimit: return t.massBeyondLimit + massLimitText(lang, u);
     case RowProblem::XMissing: return t.xMissing;
     case RowProblem::XNotANumber: return t.xNotANumber;
-    case RowProblem::XBeyondLimit: return t.xBeyondLimit;
+    case RowProblem::XBeyondLimit: return t.xBeyondLimit + lengthLimitText(lang, u);
     case RowProblem::None: break;
     }
     return "";
@@ -90,8 +100,8 @@ std::string cgRefusalLine(UiLanguage lang, const CgEntry& entry, std::string_vie
     case CgRefusal::NotANumber: return std::string(t.cgNotANumber) + "\"" + std::string(typed) + "\"";
     case CgRefusal::BeyondLimit:
         // A % MAC entry can overflow to infinity; such an x is not worth writing out.
-        if (!(std::fabs(entry.X) < 1e15)) return t.cgBeyondLimit;
-        return t.cgBeyondLimit + (": x = " + L(lang, entry.X, u));
+        if (!(std::fabs(entry.X) < 1e15)) return t.cgBeyondLimit + lengthLimitText(lang, u);
+        return t.cgBeyondLimit + lengthLimitText(lang, u) + ": x = " + L(lang, entry.X, u);
     case CgRefusal::NoMeanChord: return t.cgNoMeanChord;
     case CgRefusal::NoTableCg: return t.cgNoTableCg;
     case CgRefusal::None: break;
@@ -99,12 +109,12 @@ std::string cgRefusalLine(UiLanguage lang, const CgEntry& entry, std::string_vie
     return "";
 }
 
-std::string rowProblemLine(UiLanguage lang, int rowNumber, std::string_view name, RowProblem p) {
+std::string rowProblemLine(UiLanguage lang, int rowNumber, std::string_view name, RowProblem p, const DisplayUnits& u) {
     if (p == RowProblem::None) return "";
     const BalanceLabels& t = balanceLabels(lang);
     std::string line = t.row + std::to_string(rowNumber);
     if (!name.empty()) line += " (" + std::string(name) + ")";
-    return line + ": " + rowProblemText(t, p) + t.leftOut;
+    return line + ": " + rowProblemText(lang, t, p, u) + t.leftOut;
 }
 
 std::string moveLine(UiLanguage lang, std::string_view name, const ChangeAnswer& a, const DisplayUnits& u) {
@@ -171,7 +181,7 @@ void tableLines(UiLanguage lang, const BalanceFigures& f, const BalanceTexts& b,
     lines.push_back(total);
     for (size_t i = 0; i < f.Masses.Rows.size() && i < b.Rows.size(); ++i)
         if (!f.Masses.Rows[i].used())
-            lines.push_back(rowProblemLine(lang, int(i) + 1, b.Rows[i].Name, f.Masses.Rows[i].Problem));
+            lines.push_back(rowProblemLine(lang, int(i) + 1, b.Rows[i].Name, f.Masses.Rows[i].Problem, u));
     if (f.Loading)
         for (std::string& l : loadingLines(lang, *f.Loading, u)) lines.push_back(std::move(l));
 }

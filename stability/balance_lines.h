@@ -36,7 +36,8 @@ std::string cgRefusalLine(UiLanguage lang, const CgEntry& entry, std::string_vie
 
 /// "Row 3 (Battery): the mass is not a number; the row is left out of the sums" (row 1-based);
 /// "" for a row without a problem. A nameless row is "Row 3: ...".
-std::string rowProblemLine(UiLanguage lang, int rowNumber, std::string_view name, RowProblem p);
+std::string rowProblemLine(UiLanguage lang, int rowNumber, std::string_view name, RowProblem p,
+                           const DisplayUnits& u = kMetricUnits);
 
 /// "Move Battery by -133.3 mm (forward)", or the refusal ("no answer: ...").
 std::string moveLine(UiLanguage lang, std::string_view name, const ChangeAnswer& a,

@@ -348,7 +348,7 @@ void BalancePanel::markRows(const BalanceState& s, tv::UiLanguage lang) {
         const bool used = size_t(r) < rows.size() && rows[size_t(r)].used();
         const std::string why = used || size_t(r) >= rows.size()
                                     ? std::string()
-                                    : tv::rowProblemLine(lang, r + 1, s.texts.Rows[size_t(r)].Name, rows[size_t(r)].Problem);
+                                    : tv::rowProblemLine(lang, r + 1, s.texts.Rows[size_t(r)].Name, rows[size_t(r)].Problem, m_units);
         for (int c = 0; c < ColumnCount; ++c) {
             QTableWidgetItem* item = m_table->item(r, c);
             if (!item) continue;

@@ -316,3 +316,23 @@ TEST(BalanceTexts, EveryLabelInEveryLanguage) {
               "der Schwerpunkt liegt jenseits der Grenze von ±1000000 mm");
     EXPECT_EQ(ballastLine(UiLanguage::Spanish, 80, {ChangeRefusal::BallastAtTarget}).rfind("Lastre en x = 80.0 mm: ", 0), 0u);
 }
+
+// A refusal quotes its limit in the units the figures are shown in, not in millimetres and grams
+// beside a value in inches; metric keeps its texts.
+TEST(BalanceTexts, ALimitIsQuotedInTheUnitsShown) {
+    const CgEntry beyond = cgFromEntry("5000000", CgInput::AircraftFrame, std::nullopt);
+    struct Row {
+        std::string line, expected;
+    };
+    const Row rows[] = {
+        {cgRefusalLine(UiLanguage::English, beyond, "5000000", kImperialUnits),
+         "the CG lies beyond the limit of ±39370.079 in: x = 196850.394 in"},
+        {rowProblemLine(UiLanguage::German, 2, "", RowProblem::XBeyondLimit, kImperialUnits),
+         "Zeile 2: x liegt jenseits der Grenze von ±39370.079 in; die Zeile zählt nicht mit"},
+        {rowProblemLine(UiLanguage::English, 3, "Ballast", RowProblem::MassBeyondLimit, kImperialUnits),
+         "Row 3 (Ballast): the mass is above 35273.96 oz; the row is left out of the sums"},
+        {rowProblemLine(UiLanguage::Spanish, 3, "", RowProblem::MassBeyondLimit),
+         "Fila 3: la masa es mayor que 1000000 g; la fila no se incluye en las sumas"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(r.line, r.expected);
+}
