@@ -1,9 +1,10 @@
 // Every figure of the aircraft page and of the report carries its unit, in metric and imperial
 // units and in every language: a number is followed by a unit symbol of its quantity (or by "%"),
-// directly or after further numbers of the same row ("0.00  1.18  2.36 in").
+// directly or after further numbers of the same row ("0.00  1.18  2.36 in") or range ("2.3 – 9.7 in").
 #include "model/planform.h"
 #include "model/shown_figure.h"
 #include "printing/report_page.h"
+#include "stability/balance_lines.h"
 #include "stability/stability.h"
 
 #include <QString>
@@ -58,6 +59,7 @@ std::vector<std::string> bareNumbers(const std::string& text, const std::vector<
         pending.push_back(text.substr(i, end - i));
         std::size_t next = end;
         while (next < text.size() && text[next] == ' ') ++next;
+        if (text.compare(next, 4, "\u2013 ") == 0) next += 4; // a range "30.0 – 230.0 mm" names its unit once
         if (next < text.size() && std::isdigit(static_cast<unsigned char>(text[next]))) {
             i = next; // another number of the same row: the unit follows the row
             continue;
@@ -183,6 +185,34 @@ TEST(FigureUnits, EveryFigureOfTheReportCarriesItsUnit) {
             d.numbers = tv::computeStability(2, kReference.NeutralPointX, kReference.ReferenceChord, 7.5);
             for (int w = 1; w <= 2; ++w) d.WingAcX[w] = d.aircraft.Wings[w].PositionX + 55.5;
             expectEveryFigureWithItsUnit(reportFigures(d), lang, row);
+        }
+}
+
+// The balance page's figures: the mean chord, the margins, My CG, the table's total, a row left out
+// and the loadings. Its lines mix lengths, masses and loadings, so any of their symbols may follow a
+// number; the counts it names (a wing, a row, the tail volume coefficient) carry none.
+TEST(FigureUnits, EveryFigureOfTheBalancePageCarriesItsUnit) {
+    tv::Aircraft a = glider();
+    a.Balance.MyCg = "80";
+    a.Balance.Rows = {{"Battery", "120", "40"}, {"Servo", "9", "abc"}, {"Ballast", "2000000", "10"}};
+    const tv::StabilityNumbers n = tv::computeStability(2, kReference.NeutralPointX, kReference.ReferenceChord, 7.5);
+    const tv::BalanceFigures f = tv::balanceFigures(a, 1, kReference, n);
+    for (const UnitsRow& row : kSystems)
+        for (tv::UiLanguage lang : kLanguages) {
+            std::vector<std::string> symbols;
+            for (Quantity q : {Quantity::Length, Quantity::Mass, Quantity::Area, Quantity::WingLoading, Quantity::CubicLoading})
+                for (const std::string& s : symbolsOf(lang, row.units, q)) symbols.push_back(s);
+            const auto lines = tv::balanceReportLines(lang, f, a.Balance, n, true, row.units);
+            ASSERT_GT(lines.size(), 6u);
+            const tv::BalanceLabels& t = tv::balanceLabels(lang);
+            for (std::string line : lines) {
+                if (line.rfind(t.volumeOf, 0) == 0) continue; // a coefficient
+                for (const std::string word : {std::string(t.row), std::string("wing "), std::string("Flügel "), std::string("ala ")})
+                    for (auto at = line.find(word); at != std::string::npos; at = line.find(word, at + 1))
+                        if (std::isdigit(static_cast<unsigned char>(line[at + word.size()]))) line.erase(at + word.size(), 1);
+                const auto bare = bareNumbers(line, symbols);
+                EXPECT_TRUE(bare.empty()) << row.name << ", language " << int(lang) << ": '" << line << "'";
+            }
         }
 }
 
