@@ -110,11 +110,7 @@ TForm1::TForm1(const Options& options, QWidget* parent)
     qApp->installEventFilter(m_events);
 
     m_aircraft->setSceneSource([this] { return aircraftScene(); });
-    m_balance->setSceneSource([this] {
-        BalanceScene scene = balanceScene();
-        scene.units = m_units;
-        return scene;
-    });
+    m_balance->setSceneSource([this] { return balanceScene(); });
     connectTrim();
     m_aircraft->setBalanceMarksSource([this] { return m_balance->marks(); });
     // The fields show the default aircraft in the units remembered before the first is read.

@@ -39,7 +39,7 @@ BalanceScene TForm1::balanceScene() const {
     tv::Aircraft aircraft = r ? r->aircraft : m_doc.aircraft();
     aircraft.Balance = m_doc.texts().Balance;
     aircraft.Trim = m_doc.texts().Trim;
-    return {aircraft, r, UiLanguage};
+    return {aircraft, r, UiLanguage, m_units};
 }
 
 const tv::AircraftViewGeometry& TForm1::aircraftViewGeometry() const { return m_aircraft->geometry(); }
