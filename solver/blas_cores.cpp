@@ -95,6 +95,7 @@ void useFastestBlasKernels(char** argv, const char* detected) {
 void prepareBlasLibrary(char** argv) {
     const bool waitChosen = std::getenv(kThreadTimeoutVariable) != nullptr;
     if (!waitChosen) setenv(kThreadTimeoutVariable, std::to_string(kBlasThreadTimeout).c_str(), 1);
+    letTheStackHoldTheLibrarysDepth();
     useFastestBlasKernels(argv); // a restart reads the wait with the core type
     keepBlasWorkersFromWaiting(argv);
     // Stopping joins the workers: never one that is still retrying its buffer.

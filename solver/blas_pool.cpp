@@ -40,6 +40,15 @@ std::optional<std::size_t> roomUnder(int resource, const std::optional<std::size
 
 bool onMainThread() { return gettid() == getpid(); }
 
+bool limited(int resource) {
+    rlimit limit{};
+    return getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+}
+
+/// Only an address-space or data limit makes a growing stack fail where an allocation would
+/// fail softly; without one, the pages the library's recursion needs come as it needs them.
+bool addressSpaceLimited() { return limited(RLIMIT_AS) || limited(RLIMIT_DATA); }
+
 /// Touches `bytes` of stack below the caller's frame, from the top down, page by page.
 __attribute__((noinline)) void touchStack(std::size_t bytes) {
     volatile char* below = static_cast<volatile char*>(__builtin_alloca(bytes));
@@ -132,11 +141,18 @@ void keepBlasWorkersFromWaiting(char** argv) {
 }
 
 std::size_t blasStackStillToGrow() {
-    if (!onMainThread()) return 0;
+    if (!onMainThread() || !addressSpaceLimited()) return 0;
     const auto status = readSystemText("/proc/self/status");
     const auto grown = status ? statusBytes(*status, "VmStk:") : std::nullopt;
     const std::size_t want = stackDepthForBlas();
     return grown && want > *grown ? want - *grown : 0;
+}
+
+bool stackHoldsTheLibrarysDepth() {
+    if (!onMainThread()) return true;
+    rlimit limit{};
+    return getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+           limit.rlim_cur >= kBlasStackBytes + (std::size_t{1} << 20);
 }
 
 void growStackForBlas() {
@@ -146,5 +162,13 @@ void growStackForBlas() {
 }
 
 bool blasWorkerMayBeStuck() { return g_workerMayBeStuck; }
+
+void letTheStackHoldTheLibrarysDepth() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= kMainStackBytes)
+        return;
+    limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? kMainStackBytes : std::min<rlim_t>(kMainStackBytes, limit.rlim_max);
+    setrlimit(RLIMIT_STACK, &limit);
+}
 
 } // namespace tv

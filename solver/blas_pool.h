@@ -47,9 +47,24 @@ void keepBlasWorkersFromWaiting(char** argv);
 /// factorisation of 3000 unknowns went 4.2 MB deep (about 540 KB per level of its recursion).
 inline constexpr std::size_t kBlasStackBytes = std::size_t{6} << 20;
 
+/// The main thread's stack limit the program asks for: the library's depth and the frames of the
+/// program and the window above it.
+inline constexpr std::size_t kMainStackBytes = kBlasStackBytes + (std::size_t{2} << 20);
+
+/// Raises the soft limit of the main thread's stack to kMainStackBytes (as far as the hard limit
+/// allows) where it is lower: under "ulimit -s 4096" the factorisation of the default aircraft
+/// overran the stack and ended the program with SIGSEGV.
+void letTheStackHoldTheLibrarysDepth();
+
 /// What the main thread's stack still has to grow by to hold kBlasStackBytes (within its own
-/// limit), bytes; 0 on any other thread, whose stack was mapped whole when it started.
+/// limit), bytes; 0 on any other thread, whose stack was mapped whole when it started, and
+/// without an address-space or data limit, under which nothing else can take its room.
 std::size_t blasStackStillToGrow();
+
+/// False on the main thread when its stack limit (a hard limit letTheStackHoldTheLibrarysDepth
+/// could not raise) leaves less than the library's depth: the calculation is refused for want of
+/// memory instead of ending in SIGSEGV.
+bool stackHoldsTheLibrarysDepth();
 
 /// Grows the main thread's stack by blasStackStillToGrow() now. Under an address-space limit a
 /// stack that cannot grow ends the process (SIGSEGV) where an allocation would fail softly: the

@@ -144,8 +144,8 @@ bool reserveCalculationMemory(SolverWorkspace& ws, UiLanguage lang) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     // A worker that maps its buffer between the count and the probe would be counted twice: the
     // probe is repeated while the count moves.
-    std::size_t bytes = 0;
-    for (int attempt = 0; attempt < 4; ++attempt) {
+    std::size_t bytes = latticeBytes(ws) + kBlasStackBytes; // named when the stack is what is missing
+    for (int attempt = 0; attempt < 4 && stackHoldsTheLibrarysDepth(); ++attempt) {
         const int mapped = blasBuffersMapped();
         bytes = latticeBytes(ws) + blasBytesStillToTake(mapped) + blasStackStillToGrow() + g_reserve;
         if (g_probe ? g_probe(bytes) : defaultProbe(bytes)) {

@@ -6,6 +6,7 @@
 #include "solver_fixture.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -66,14 +67,21 @@ TEST(BlasPool, UnderAMemoryLimitNeitherAForkNorTheEndWaitsForAWorker) {
 
 // The parallel factorisation recurses about 540 KB of stack per level on the calling thread; the
 // main thread's stack grows on demand, and under a limit a growth that finds no room is SIGSEGV.
-// The probe finds the room and the stack is grown before the library runs.
-TEST(BlasPool, AfterTheProbeTheMainThreadsStackHoldsTheLibrarysDepth) {
+// The probe finds the room and the stack is grown before the library runs. Without a limit
+// nothing can take that room, and the stack is left to grow as the library goes.
+TEST(BlasPool, UnderALimitTheProbeGrowsTheMainThreadsStackToTheLibrarysDepth) {
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
+    rlimit vast = before;
+    vast.rlim_cur = std::min<rlim_t>(before.rlim_max, rlim_t{1} << 60); // a limit none here reaches
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &vast), 0);
     auto ws = makeSolverWorkspace();
     ASSERT_NE(ws, nullptr);
     Aircraft ac = testing::aircraftOf({testing::trapeziumWing(200, 150, 600)});
     runCalculation(ac, *ws, UiLanguage::English);
     ASSERT_TRUE(resultsUsable(*ws));
     EXPECT_EQ(blasStackStillToGrow(), 0u);
+    setrlimit(RLIMIT_AS, &before);
 }
 
 } // namespace
