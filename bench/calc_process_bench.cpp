@@ -6,7 +6,7 @@
 // yardstick. The calculator runs as a user starts it (no core type set: it chooses its own), with
 // and without --exact-solve, and its peak memory is compared with dgesv's.
 //   bench_calc_process [benchmark flags] <tarvolin4-calc> <project.tv4> [calculator arguments...]
-// The reference fills its system with a linear congruential sequence and reports its own fill and
+// The reference fills its system with a hash of each entry's index and reports its own fill and
 // solve times: dgesv_fill_share is the fill's share of the reference process (a few per cent; a
 // larger share means the yardstick is slow). load is the one-minute load average after each round.
 // cpu_ratio compares the processor time of the processes (user and system, all threads): on a

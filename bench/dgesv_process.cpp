@@ -1,6 +1,6 @@
 // A process that only fills one system cheaply and solves it with LAPACKE dgesv: the yardstick of
 // the batch calculator as a process (bench_calc_process), run on each kernel set the processor
-// can use (OPENBLAS_CORETYPE). The fill is a linear congruential sequence into memory that is not
+// can use (OPENBLAS_CORETYPE). The fill hashes each entry's index into huge pages that are not
 // zeroed first, so that nearly all of the process is the library's start and dgesv itself; the
 // process prints its own fill and solve times, so that a fill that grows into a visible share of
 // the yardstick is seen at once.
