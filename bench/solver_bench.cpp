@@ -9,6 +9,7 @@
 #include "solver/grid.h"
 #include "solver/konflikt2.h"
 #include "solver/loes.h"
+#include "solver/solver_threads.h"
 #include "solver/trawy2.h"
 #include "solver/workspace.h"
 #include "solver/wirbel_erg.h"
@@ -43,23 +44,28 @@ const tv::Aircraft& defaultAircraft() {
 
 double seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-/// EINFLUSS alone on the lattice of the 3000-panel aircraft. Target: below 0.2 s.
+/// EINFLUSS alone: on the lattice of the 3000-panel aircraft (argument 0; target: below 0.2 s)
+/// or of the default aircraft (1), on every processor or on one (second argument 1).
 void BM_EINFLUSS(benchmark::State& state) {
     tv::SolverWorkspace& ws = workspace();
-    tv::Aircraft ac = largeAircraft();
+    tv::Aircraft ac = state.range(0) == 0 ? largeAircraft() : defaultAircraft();
+    tv::setSolverThreads(state.range(1) == 1 ? 1 : 0);
     ws.clearStatus();
     tv::GRID(ac, ws, tv::UiLanguage::English);
     tv::KONFLIKT2(ac, ws);
     tv::TRAWY2(ac, ws, tv::UiLanguage::English);
-    if (ws.AbortCalculation) return state.SkipWithError("the large aircraft was refused");
+    if (ws.AbortCalculation) return state.SkipWithError("the aircraft was refused");
     for (auto _ : state) {
         tv::EINFLUSS(ac, ws);
         benchmark::ClobberMemory();
     }
+    tv::setSolverThreads(0);
     state.counters["panels"] = ws.PanelTotal;
+    state.counters["corner_runs"] = double(ws.Packed.Runs.size());
+    state.counters["nodes"] = ws.Packed.NodeCount;
     if (ws.AbortCalculation) state.SkipWithError("EINFLUSS failed");
 }
-BENCHMARK(BM_EINFLUSS)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_EINFLUSS)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 /// The calculation from the lattice sizing to the neutral point, as the calculate command runs
 /// it (the aircraft copied first, since the height separation may move wings).

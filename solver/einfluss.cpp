@@ -5,8 +5,11 @@
 #include "solver/solver_threads.h"
 
 #include <atomic>
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace tv {
 
@@ -14,11 +17,12 @@ namespace {
 
 // Copies A, B and C of every panel, in panel order, into flat vectors; returns the count, or
 // -1 when more panels exist than the vectors hold.
-int packLattice(const Aircraft& ac, SolverWorkspace& ws) {
+int packLattice(const Aircraft& ac, SolverWorkspace& ws, std::vector<PanelBlock>& wings) {
     PackedLattice& p = ws.Packed;
     int i = 0;
     for (int w = 1; w <= ac.WingCount; ++w) {
         const int n = ws.ChordwisePanels[w];
+        wings.push_back({i, n, ws.SpanwiseStrips[w]});
         for (int s = 1; s <= ws.SpanwiseStrips[w]; ++s) {
             const double* vl = ws.VortexXLeft.strip(s, w);
             const double* vr = ws.VortexXRight.strip(s, w);
@@ -35,34 +39,102 @@ int packLattice(const Aircraft& ac, SolverWorkspace& ws) {
     return i;
 }
 
+bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+/// Whether corner B of panel j is corner A of panel k (the same row of the next strip).
+bool sharesCorner(const PackedLattice& p, int j, int k) {
+    return sameBits(p.Bx[j], p.Ax[k]) && sameBits(p.By[j], p.Ay[k]) && sameBits(p.Z[j], p.Z[k]);
+}
+
+void addNode(PackedLattice& p, double x, double y, double z) {
+    p.Nx[p.NodeCount] = x, p.Ny[p.NodeCount] = y, p.Nz[p.NodeCount] = z;
+    ++p.NodeCount;
+}
+
 } // namespace
 
-// Row of control point i of the system matrix: the horseshoes j = 0..n-1 and their mirror images
-// (y negated, running +inf -> B' -> A' -> +inf, hence the end points exchanged), times
-// kSystemScale. Built for AVX2 and AVX-512 as well, chosen at run time where the processor has
-// them: more kernels per instruction, the same operations lane by lane (no contraction into fused
-// multiply-adds), so the same bits on every processor.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#endif
-void fillSystemRow(const PackedLattice& p, int i, int n, double* row) {
-    const double cx = p.Cx[i], cy = p.Cy[i], cz = p.Z[i];
-#pragma omp simd
-    for (int j = 0; j < n; ++j) {
-        const double ax = cx - p.Ax[j], bx = cx - p.Bx[j], dz = cz - p.Z[j];
-        const double direct = induComponents(ax, cy - p.Ay[j], dz, bx, cy - p.By[j], dz);
-        const double mirror = induComponents(bx, cy + p.By[j], dz, ax, cy + p.Ay[j], dz);
-        row[j] = (direct + mirror) * kSystemScale;
+void shareCorners(PackedLattice& p, const std::vector<PanelBlock>& wings) {
+    p.NodeCount = 0;
+    p.Runs.clear();
+    for (const PanelBlock& b : wings) {
+        for (int s = 0; b.rows > 0 && s < b.strips; ++s) {
+            const int first = b.first + s * b.rows;
+            bool joins = s > 0;
+            for (int k = 0; joins && k < b.rows; ++k) joins = sharesCorner(p, first - b.rows + k, first + k);
+            if (!joins) {
+                p.Runs.push_back({first, 0, p.NodeCount, b.rows});
+                for (int k = first; k < first + b.rows; ++k) addNode(p, p.Ax[k], p.Ay[k], p.Z[k]);
+            }
+            p.Runs.back().count += b.rows;
+            for (int k = first; k < first + b.rows; ++k) addNode(p, p.Bx[k], p.By[k], p.Z[k]);
+        }
     }
+}
+
+// The horseshoes j and their mirror images (y negated, running +inf -> B' -> A' -> +inf, hence
+// the end points exchanged). Built for AVX2 and AVX-512 as well, chosen at run time where the
+// processor has them: more kernels per instruction, the same operations lane by lane (no
+// contraction into fused multiply-adds), so the same bits on every processor.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+#define TV_WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#else
+#define TV_WIDEST_VECTORS
+#endif
+
+namespace {
+
+/// The terms of every node at the control point (cx, cy, cz): its root and trailing leg, and its
+/// mirror image's (y + cy instead of cy - y).
+TV_WIDEST_VECTORS
+void nodeTerms(const PackedLattice& p, double cx, double cy, double cz, CornerTerms& t) {
+    const double *nx = p.Nx.data(), *ny = p.Ny.data(), *nz = p.Nz.data();
+    double *ia = t.Ia.data(), *leg = t.Leg.data(), *mia = t.MirrorIa.data(), *mleg = t.MirrorLeg.data();
+#pragma omp simd
+    for (int e = 0; e < p.NodeCount; ++e) {
+        const double ax = cx - nx[e], ay = cy - ny[e], az = cz - nz[e], my = cy + ny[e];
+        const double direct = inverseLength(squaredLength(ax, ay, az));
+        const double mirror = inverseLength(squaredLength(ax, my, az));
+        ia[e] = direct, leg[e] = legTerm(ax, ay, az, direct);
+        mia[e] = mirror, mleg[e] = legTerm(ax, my, az, mirror);
+    }
+}
+
+/// The entries of run r: each horseshoe's bound segment and its mirror's, with the legs and roots
+/// of its corners from the node terms.
+TV_WIDEST_VECTORS
+void runEntries(const PackedLattice& p, const CornerRun& r, double cx, double cy, double cz, const CornerTerms& t,
+                double* row) {
+    const double *nx = p.Nx.data() + r.node, *ny = p.Ny.data() + r.node, *nz = p.Nz.data() + r.node;
+    const double *ia = t.Ia.data() + r.node, *leg = t.Leg.data() + r.node;
+    const double *mia = t.MirrorIa.data() + r.node, *mleg = t.MirrorLeg.data() + r.node;
+    const int b = r.rows;
+    double* out = row + r.first;
+#pragma omp simd
+    for (int q = 0; q < r.count; ++q) {
+        const double ax = cx - nx[q], ay = cy - ny[q], az = cz - nz[q];
+        const double bx = cx - nx[q + b], by = cy - ny[q + b], bz = cz - nz[q + b];
+        const double direct = boundTerm(ax, ay, az, bx, by, bz, squaredLength(ax, ay, az), ia[q], ia[q + b]) - leg[q] +
+                              leg[q + b];
+        const double may = cy + ny[q], mby = cy + ny[q + b];
+        const double mirror = boundTerm(bx, mby, bz, ax, may, az, squaredLength(bx, mby, bz), mia[q + b], mia[q]) -
+                              mleg[q + b] + mleg[q];
+        out[q] = (direct + mirror) * kSystemScale;
+    }
+}
+
+} // namespace
+
+void fillSystemRow(const PackedLattice& p, int i, double* row, CornerTerms& terms) {
+    const double cx = p.Cx[i], cy = p.Cy[i], cz = p.Z[i];
+    nodeTerms(p, cx, cy, cz, terms);
+    for (const CornerRun& r : p.Runs) runEntries(p, r, cx, cy, cz, terms, row);
 }
 
 namespace {
 
 /// The single-precision copy of a row, read while the row is still in the cache; false when an
 /// entry does not fit a float (or is not a number): f * 0 is then not a number, and so the sum.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#endif
+TV_WIDEST_VECTORS
 bool copyRowToSingle(const double* row, int n, float* out) {
     float check = 0;
 #pragma omp simd reduction(+ : check)
@@ -79,11 +151,13 @@ bool copyRowToSingle(const double* row, int n, float* out) {
 void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws) {
     RefinementWork& refinement = ws.Refinement;
     refinement.CopyFor = refinement.FactoredFor = 0;
-    const int n = packLattice(ac, ws);
+    std::vector<PanelBlock> wings;
+    const int n = packLattice(ac, ws, wings);
     if (n < 0 || n != ws.PanelTotal) {
         ws.fail("EINFLUSS: Irgend ein Kuddel-Muddel");
         return;
     }
+    shareCorners(ws.Packed, wings);
     const PackedLattice& p = ws.Packed;
     double* M = ws.Matrix.data();
     const bool single = refinedSolveApplies(ws);
@@ -92,9 +166,10 @@ void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws) {
     std::atomic<bool> finite{true};
     forEachRange(n, 8, [&](int begin, int end) {
         bool rangeFinite = true;
+        CornerTerms terms; // on the thread's own stack: no thread takes an arena of its own for it
         for (int i = begin; i < end; ++i) {
             double* row = M + std::size_t(i) * n;
-            fillSystemRow(p, i, n, row);
+            fillSystemRow(p, i, row, terms);
             if (S) rangeFinite &= copyRowToSingle(row, n, S + std::size_t(i) * n);
         }
         if (!rangeFinite) finite = false;

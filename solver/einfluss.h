@@ -4,6 +4,9 @@
 #include "model/aircraft.h"
 #include "solver/workspace.h"
 
+#include <array>
+#include <vector>
+
 namespace tv {
 
 /// 1/(4 pi) to seven digits: the influence of a unit horseshoe becomes the normal velocity.
@@ -23,9 +26,29 @@ inline constexpr double kSystemScale = 0.0795775;
 /// ("EINFLUSS: Irgend ein Kuddel-Muddel", AbortCalculation; the matrix is then not filled).
 void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws);
 
-/// Row i (0-based) of the system matrix from the packed lattice: row[j] for j = 0..n-1, the
-/// horseshoe j and its mirror image at the control point i, times kSystemScale; nothing beyond
-/// row[n - 1] is written. Vectorised across j; equal to INDU entry by entry.
-void fillSystemRow(const PackedLattice& p, int i, int n, double* row);
+/// A wing's panels in the packed order: `strips` strips of `rows` panels from panel `first`
+/// (0-based).
+struct PanelBlock {
+    int first = 0, rows = 0, strips = 0;
+};
+
+/// The corners of the packed panels (p.Ax..p.By, p.Z) as nodes, and the runs of strips that
+/// share them (p.Nx, p.Ny, p.Nz, p.NodeCount, p.Runs). An edge is shared only where every row
+/// of it is bit for bit the same on both sides, so that a shared corner gives the bits its two
+/// panels would give on their own.
+void shareCorners(PackedLattice& p, const std::vector<PanelBlock>& wings);
+
+/// What a control point takes from each node: 1/|a| and the trailing leg's term, of the node and
+/// of its mirror image. Left uninitialised: a row writes the p.NodeCount entries it reads.
+struct CornerTerms {
+    std::array<double, 2 * kPanelLimit> Ia, Leg, MirrorIa, MirrorLeg;
+};
+
+/// Row i (0-based) of the system matrix from the packed lattice: row[j] for the panels of p.Runs,
+/// the horseshoe j and its mirror image at the control point i, times kSystemScale; nothing beyond
+/// them is written. Each corner's root and leg are taken once for the two strips that share it;
+/// the loops run across the nodes and across the panels of a run in the widest vectors. Equal to
+/// INDU entry by entry.
+void fillSystemRow(const PackedLattice& p, int i, double* row, CornerTerms& terms);
 
 } // namespace tv

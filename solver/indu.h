@@ -8,6 +8,38 @@ struct Vec3 {
     double x, y, z;
 };
 
+/// 1/|a| from |a|^2; 0 for a point on the corner itself. The select is on the operand, never
+/// around the division, so that the loops over panels vectorise.
+inline double inverseLength(double a2) {
+    const double any = 1.0 / std::sqrt(a2 > 0 ? a2 : 1.0);
+    return a2 > 0 ? any : 0.0;
+}
+
+/// The trailing leg of a corner at a = C - corner with ia = 1/|a|: a.y (1 + a.x/|a|) / (a.y^2 +
+/// a.z^2). It enters the horseshoe negative from A and positive to B.
+inline double legTerm(double ax, double ay, double az, double ia) {
+    const double d = ay * ay + az * az;
+    const double T = (1.0 + ax * ia) / (d > 0 ? d : 1e-34);
+    return ay * T;
+}
+
+/// The bound segment from A to B, with a2 = |a|^2, ia = 1/|a| and ib = 1/|b|.
+inline double boundTerm(double ax, double ay, double az, double bx, double by, double bz, double a2, double ia,
+                        double ib) {
+    const double rx = bx - ax, ry = by - ay, rz = bz - az; // r0 = A - B
+    const double sa = rx * ax + ry * ay + rz * az;
+    const double sb = rx * bx + ry * by + rz * bz;
+    const double qx = ry * az - rz * ay, qy = rz * ax - rx * az, qz = rx * ay - ry * ax; // r0 x a
+    const double Q = qx * qx + qy * qy + qz * qz;
+    const double r2 = rx * rx + ry * ry + rz * rz;
+    const bool offLine = Q > 1e-20 * r2 * a2;
+    const double FAny = (sa * ia - sb * ib) / (offLine ? Q : 1.0);
+    const double F = offLine ? FAny : 0.0;
+    return qz * F;
+}
+
+inline double squaredLength(double x, double y, double z) { return x * x + y * y + z * z; }
+
 /// The same as INDU(a, b) on the components, for loops the compiler can vectorise.
 /// a = C - A and b = C - B (mm) for the horseshoe +inf -> A -> B -> +inf and the point C.
 /// Round-off makes a point on the line of the bound segment give a cross product of 1e-24..1e-32
@@ -16,25 +48,9 @@ struct Vec3 {
 /// behind a corner (a.y = a.z = 0) uses 1e-34 for a.y^2 + a.z^2; its leg term is 0 either way.
 /// A point on a corner itself (a = 0) contributes no bound term and no leg term of that corner.
 inline double induComponents(double ax, double ay, double az, double bx, double by, double bz) {
-    const double rx = bx - ax, ry = by - ay, rz = bz - az; // r0 = A - B
-    const double a2 = ax * ax + ay * ay + az * az;
-    const double b2 = bx * bx + by * by + bz * bz;
-    // Selects are on operands, never around a division, so the loops over panels vectorise.
-    const double iaAny = 1.0 / std::sqrt(a2 > 0 ? a2 : 1.0), ibAny = 1.0 / std::sqrt(b2 > 0 ? b2 : 1.0);
-    const double ia = a2 > 0 ? iaAny : 0.0; // 1/|a|
-    const double ib = b2 > 0 ? ibAny : 0.0; // 1/|b|
-    const double sa = rx * ax + ry * ay + rz * az;
-    const double sb = rx * bx + ry * by + rz * bz;
-    const double qx = ry * az - rz * ay, qy = rz * ax - rx * az, qz = rx * ay - ry * ax; // r0 x a
-    const double Q = qx * qx + qy * qy + qz * qz;
-    const double r2 = rx * rx + ry * ry + rz * rz;
-    const bool offLine = Q > 1e-20 * r2 * a2;
-    const double FAny = (sa * ia - sb * ib) / (offLine ? Q : 1.0);
-    const double F = offLine ? FAny : 0.0; // bound segment
-    const double da = ay * ay + az * az, db = by * by + bz * bz;
-    const double Ta = (1.0 + ax * ia) / (da > 0 ? da : 1e-34); // trailing leg from A
-    const double Tb = (1.0 + bx * ib) / (db > 0 ? db : 1e-34); // trailing leg to B
-    return qz * F - ay * Ta + by * Tb;
+    const double a2 = squaredLength(ax, ay, az), b2 = squaredLength(bx, by, bz);
+    const double ia = inverseLength(a2), ib = inverseLength(b2);
+    return boundTerm(ax, ay, az, bx, by, bz, a2, ia, ib) - legTerm(ax, ay, az, ia) + legTerm(bx, by, bz, ib);
 }
 
 /// INDU(a, b): z-velocity at C of the unit horseshoe +inf -> A -> B -> +inf, a = C - A,

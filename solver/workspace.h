@@ -132,10 +132,21 @@ struct Outline {
     std::array<double, 2 * kSectionMax + 3> y{};
 };
 
+/// Strips side by side whose corners are shared: each right edge is bit for bit the next strip's
+/// left edge, so the `rows` corners of an edge are one set of nodes for both strips. Panel
+/// first + q (q = 0..count-1) has corner A at node node + q and corner B at node + q + rows.
+struct CornerRun {
+    int first = 0, count = 0, node = 0, rows = 0;
+};
+
 /// One panel of the packed lattice (index i - 1 for panel i): the bound vortex from A to B and
-/// the control point C, mm. Filled by EINFLUSS from the layout arrays.
+/// the control point C, mm. Filled by EINFLUSS from the layout arrays, with the corners as nodes
+/// (Nx, Ny, Nz: at most two per panel, where no strip shares an edge) and the runs that use them.
 struct PackedLattice {
     std::array<double, kPanelLimit> Ax{}, Ay{}, Bx{}, By{}, Z{}, Cx{}, Cy{};
+    std::array<double, 2 * kPanelLimit> Nx{}, Ny{}, Nz{};
+    int NodeCount = 0;
+    std::vector<CornerRun> Runs;
 };
 
 enum class RefinedOutcome {

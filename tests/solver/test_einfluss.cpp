@@ -1,6 +1,6 @@
 // System matrix: entries against the kernel with its mirror image, across wings, and the sign of
-// a panel's own downwash; the vectorised row against the kernel entry by entry on random geometry
-// and at the kernel's near-singular thresholds; the single copy written beside the matrix.
+// a panel's own downwash; the row with shared corners against the kernel bit for bit on random
+// strips and at the kernel's near-singular thresholds; the single copy written beside the matrix.
 #include "solver/einfluss.h"
 #include "solver/indu.h"
 #include "solver/loes.h"
@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -51,43 +52,88 @@ double scalarEntry(const PackedLattice& p, int i, int j) {
     return (direct + mirror) * kSystemScale;
 }
 
-/// Random horseshoes (swept, raked, at different heights) with control points among them, then
-/// control points put where the kernel switches terms off: on the line of a swept bound segment
-/// beyond its end (cross product of round-off size), straight behind a corner, on a corner, and
-/// on the trailing leg of a mirror image.
-PackedLattice randomLattice(int n, unsigned seed) {
+/// Random wings of strips side by side (swept, raked, at different heights), each strip's right
+/// corners the next one's left, except where `breaks` names a panel whose left corner is moved by
+/// the last bit; then control points where the kernel switches terms off: on the line of a swept
+/// bound segment beyond its end (cross product of round-off size), straight behind a corner, on a
+/// corner, and on the trailing leg of a mirror image.
+struct RandomLattice {
     PackedLattice p;
+    std::vector<PanelBlock> wings;
+    int n = 0;
+};
+
+RandomLattice randomLattice(const std::vector<std::pair<int, int>>& rowsAndStrips, const std::vector<int>& breaks,
+                            unsigned seed) {
+    RandomLattice l;
+    PackedLattice& p = l.p;
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> x(-300, 900), y(1, 800), dy(5, 60), z(-100, 100);
-    for (int j = 0; j < n; ++j) {
-        p.Ax[j] = x(gen), p.Ay[j] = y(gen), p.Z[j] = z(gen);
-        p.Bx[j] = p.Ax[j] + x(gen) / 20, p.By[j] = p.Ay[j] + dy(gen);
-        p.Cx[j] = x(gen), p.Cy[j] = y(gen);
+    for (const auto& [rows, strips] : rowsAndStrips) {
+        l.wings.push_back({l.n, rows, strips});
+        const double height = z(gen), root = y(gen), sweep = x(gen) / 20;
+        std::vector<double> edge(rows);
+        for (double& e : edge) e = x(gen);
+        double left = root;
+        for (int s = 0; s < strips; ++s) {
+            const double right = left + dy(gen);
+            for (int k = 0; k < rows; ++k, ++l.n) {
+                const int j = l.n;
+                p.Ax[j] = edge[k], p.Ay[j] = left, p.Z[j] = height;
+                edge[k] += sweep + x(gen) / 100;
+                p.Bx[j] = edge[k], p.By[j] = right;
+                p.Cx[j] = x(gen), p.Cy[j] = y(gen);
+            }
+            left = right;
+        }
     }
+    for (const int j : breaks) p.Ax[j] = std::nextafter(p.Ax[j], 1e9);
     const auto onBoundLine = [&](int i, int j, double t) {
         p.Cx[i] = p.Ax[j] + t * (p.Bx[j] - p.Ax[j]), p.Cy[i] = p.Ay[j] + t * (p.By[j] - p.Ay[j]), p.Z[i] = p.Z[j];
     };
-    onBoundLine(0, 1, 2.2);
-    onBoundLine(1, 2, 23.0);
-    p.Cx[2] = p.Ax[3] + 50, p.Cy[2] = p.Ay[3], p.Z[2] = p.Z[3]; // behind corner A of horseshoe 3
-    p.Cx[3] = p.Bx[4], p.Cy[3] = p.By[4], p.Z[3] = p.Z[4];      // on corner B of horseshoe 4
-    p.Cx[4] = p.Bx[5] + 80, p.Cy[4] = -p.By[5], p.Z[4] = p.Z[5]; // behind the mirror's corner
-    return p;
+    const int last = l.n - 1;
+    onBoundLine(0, std::min(1, last), 2.2);
+    onBoundLine(std::min(1, last), std::min(2, last), 23.0);
+    if (l.n > 5) {
+        p.Cx[2] = p.Ax[3] + 50, p.Cy[2] = p.Ay[3], p.Z[2] = p.Z[3];  // behind corner A of horseshoe 3
+        p.Cx[3] = p.Bx[4], p.Cy[3] = p.By[4], p.Z[3] = p.Z[4];       // on corner B of horseshoe 4
+        p.Cx[4] = p.Bx[5] + 80, p.Cy[4] = -p.By[5], p.Z[4] = p.Z[5]; // behind the mirror's corner
+    }
+    shareCorners(p, l.wings);
+    return l;
 }
 
-TEST(EINFLUSS, VectorisedRowEqualsTheKernelEntryByEntry) {
-    for (const int n : {1, 7, 8, 37, 301}) {
-        const PackedLattice p = randomLattice(std::max(n, 6), 11u + unsigned(n));
-        std::vector<double> row(n + 1);
-        for (int i = 0; i < std::min(n, 40); ++i) {
-            row[n] = 12345.0; // beyond the row: must stay
-            fillSystemRow(p, i, n, row.data());
-            for (int j = 0; j < n; ++j) {
-                const double expected = scalarEntry(p, i, j);
-                ASSERT_TRUE(std::isfinite(row[j])) << n << ": " << i << "," << j;
-                EXPECT_NEAR(row[j], expected, 1e-13 * (std::fabs(expected) + 1e-12)) << n << ": " << i << "," << j;
+// A corner shared by two strips gives the bits each strip's horseshoe gives on its own; an edge
+// one bit apart is not shared.
+TEST(EINFLUSS, RowWithSharedCornersEqualsTheKernelEntryByEntry) {
+    const struct {
+        std::vector<std::pair<int, int>> wings; // rows, strips
+        std::vector<int> breaks;
+        std::size_t runs;
+    } cases[] = {
+        {{{1, 1}}, {}, 1},
+        {{{7, 1}}, {}, 1},
+        {{{1, 8}}, {}, 1},
+        {{{4, 9}, {3, 5}}, {}, 2},
+        {{{4, 9}, {3, 5}}, {4 * 3 + 2, 4 * 9 + 3 * 2}, 4}, // the second strip of wing 2 starts anew
+        {{{11, 23}, {5, 7}, {2, 3}}, {11 * 10}, 4},
+    };
+    for (const auto& c : cases) {
+        const RandomLattice l = randomLattice(c.wings, c.breaks, 11u + unsigned(c.wings.size()));
+        EXPECT_EQ(l.p.Runs.size(), c.runs);
+        int rows = 0;
+        for (const CornerRun& r : l.p.Runs) rows += r.rows;
+        EXPECT_EQ(l.p.NodeCount, l.n + rows) << "one edge more per run than it has strips";
+        std::vector<double> row(l.n + 1);
+        auto terms = std::make_unique<CornerTerms>();
+        for (int i = 0; i < std::min(l.n, 40); ++i) {
+            row[l.n] = 12345.0; // beyond the row: must stay
+            fillSystemRow(l.p, i, row.data(), *terms);
+            for (int j = 0; j < l.n; ++j) {
+                ASSERT_TRUE(std::isfinite(row[j])) << l.n << ": " << i << "," << j;
+                ASSERT_EQ(row[j], scalarEntry(l.p, i, j)) << l.n << ": " << i << "," << j;
             }
-            EXPECT_EQ(row[n], 12345.0) << n << ": row " << i;
+            EXPECT_EQ(row[l.n], 12345.0) << l.n << ": row " << i;
         }
     }
 }
