@@ -121,7 +121,9 @@ void compareWithDgesv(benchmark::State& state, const tv::Aircraft& aircraft, boo
     ws.ExactSolve = exact;
     timedCalculation(aircraft, ws); // sizes the system, warms the workspace
     const int n = ws.PanelTotal;
-    std::vector<double> work(static_cast<size_t>(n) * n), rhs(n);
+    tv::HugePageArray<double> work; // in huge pages, as the calculation's matrix
+    work.grow(static_cast<size_t>(n) * n);
+    std::vector<double> rhs(n);
     auto referenceCall = [&] {
         tvbench::fillLean(work.data(), n, n, 7);
         std::fill(rhs.begin(), rhs.end(), -1.0);
