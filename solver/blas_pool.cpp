@@ -3,6 +3,7 @@
 #include "solver/system_text.h"
 
 #include <cblas.h>
+#include <pthread.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -143,9 +145,10 @@ void keepBlasWorkersFromWaiting(char** argv) {
 std::size_t blasStackStillToGrow() {
     if (!onMainThread() || !addressSpaceLimited()) return 0;
     const auto status = readSystemText("/proc/self/status");
-    const auto grown = status ? statusBytes(*status, "VmStk:") : std::nullopt;
+    if (!status) return 0;
+    const std::size_t grown = statusBytes(*status, "VmStk:").value_or(SIZE_MAX);
     const std::size_t want = stackDepthForBlas();
-    return grown && want > *grown ? want - *grown : 0;
+    return want > grown ? want - grown : 0;
 }
 
 bool stackHoldsTheLibrarysDepth() {
@@ -169,6 +172,16 @@ void letTheStackHoldTheLibrarysDepth() {
         return;
     limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? kMainStackBytes : std::min<rlim_t>(kMainStackBytes, limit.rlim_max);
     setrlimit(RLIMIT_STACK, &limit);
+    // Threads started from now on (the library's, restarted later, and the solver's own) would
+    // take the size the C library read from the limit at the start; theirs is mapped whole, so it
+    // needs no raised limit.
+    pthread_attr_t defaults;
+    if (pthread_getattr_default_np(&defaults) != 0) return;
+    std::size_t size = 0;
+    if (pthread_attr_getstacksize(&defaults, &size) == 0 && size < kMainStackBytes &&
+        pthread_attr_setstacksize(&defaults, kMainStackBytes) == 0)
+        pthread_setattr_default_np(&defaults);
+    pthread_attr_destroy(&defaults);
 }
 
 } // namespace tv

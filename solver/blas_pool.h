@@ -52,8 +52,9 @@ inline constexpr std::size_t kBlasStackBytes = std::size_t{6} << 20;
 inline constexpr std::size_t kMainStackBytes = kBlasStackBytes + (std::size_t{2} << 20);
 
 /// Raises the soft limit of the main thread's stack to kMainStackBytes (as far as the hard limit
-/// allows) where it is lower: under "ulimit -s 4096" the factorisation of the default aircraft
-/// overran the stack and ended the program with SIGSEGV.
+/// allows) where it is lower, and the stack of threads started later to the same: under
+/// "ulimit -s 4096" the factorisation of the default aircraft overran the stack and ended the
+/// program with SIGSEGV.
 void letTheStackHoldTheLibrarysDepth();
 
 /// What the main thread's stack still has to grow by to hold kBlasStackBytes (within its own

@@ -148,6 +148,10 @@ bool copyRowToSingle(const double* row, int n, float* out) {
 
 } // namespace
 
+namespace {
+constexpr int kRowsPerFill = 8; // rows a thread of the fill takes at a time
+}
+
 void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws) {
     RefinementWork& refinement = ws.Refinement;
     refinement.CopyFor = refinement.FactoredFor = 0;
@@ -164,9 +168,11 @@ void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws) {
     if (single) refinement.Factor.grow(std::size_t(n) * n);
     float* S = single ? refinement.Factor.data() : nullptr;
     std::atomic<bool> finite{true};
-    forEachRange(n, 8, [&](int begin, int end) {
+    const int threads = rangeThreads(n, kRowsPerFill);
+    if (ws.CornerScratch.size() < std::size_t(threads)) ws.CornerScratch.resize(threads);
+    forEachRangeOnThreads(n, kRowsPerFill, [&](int begin, int end, int thread) {
         bool rangeFinite = true;
-        CornerTerms terms; // on the thread's own stack: no thread takes an arena of its own for it
+        CornerTerms& terms = ws.CornerScratch[thread];
         for (int i = begin; i < end; ++i) {
             double* row = M + std::size_t(i) * n;
             fillSystemRow(p, i, row, terms);

@@ -38,11 +38,6 @@ struct PanelBlock {
 /// panels would give on their own.
 void shareCorners(PackedLattice& p, const std::vector<PanelBlock>& wings);
 
-/// What a control point takes from each node: 1/|a| and the trailing leg's term, of the node and
-/// of its mirror image. Left uninitialised: a row writes the p.NodeCount entries it reads.
-struct CornerTerms {
-    std::array<double, 2 * kPanelLimit> Ia, Leg, MirrorIa, MirrorLeg;
-};
 
 /// Row i (0-based) of the system matrix from the packed lattice: row[j] for the panels of p.Runs,
 /// the horseshoe j and its mirror image at the control point i, times kSystemScale; nothing beyond

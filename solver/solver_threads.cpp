@@ -21,25 +21,34 @@ int solverThreads() {
 
 void setSolverThreads(int count) { chosenThreads = std::max(count, 0); }
 
-void forEachRange(int n, int chunk, const std::function<void(int begin, int end)>& body) {
+int rangeThreads(int n, int chunk) {
+    if (n <= 0) return 0;
+    const int ranges = (n - 1) / std::max(chunk, 1) + 1;
+    return std::min(solverThreads(), ranges);
+}
+
+void forEachRangeOnThreads(int n, int chunk, const std::function<void(int begin, int end, int thread)>& body) {
     if (n <= 0) return;
     chunk = std::max(chunk, 1);
-    const int ranges = (n - 1) / chunk + 1;
-    const int threads = std::min(solverThreads(), ranges);
+    const int threads = rangeThreads(n, chunk);
     std::atomic<int> next{0};
-    auto work = [&] {
-        for (int begin; (begin = next.fetch_add(chunk)) < n;) body(begin, std::min(n, begin + chunk));
+    auto work = [&](int thread) {
+        for (int begin; (begin = next.fetch_add(chunk)) < n;) body(begin, std::min(n, begin + chunk), thread);
     };
     std::vector<std::thread> helpers;
     for (int t = 1; t < threads; ++t) {
         try {
-            helpers.emplace_back(work);
+            helpers.emplace_back(work, t);
         } catch (const std::system_error&) {
             break; // no more threads to be had: the ones running share the rest
         }
     }
-    work();
+    work(0);
     for (std::thread& h : helpers) h.join();
+}
+
+void forEachRange(int n, int chunk, const std::function<void(int begin, int end)>& body) {
+    forEachRangeOnThreads(n, chunk, [&](int begin, int end, int) { body(begin, end); });
 }
 
 } // namespace tv

@@ -24,4 +24,12 @@ inline int rowsPerRange(int length) { return std::max(64, (1 << 16) / std::max(l
 /// does it all when no other can be started. body must not throw.
 void forEachRange(int n, int chunk, const std::function<void(int begin, int end)>& body);
 
+/// The most threads forEachRange(n, chunk, ...) runs its body on.
+int rangeThreads(int n, int chunk);
+
+/// forEachRange whose body also learns which of them it runs on (0..rangeThreads(n, chunk) - 1,
+/// 0 the calling thread), for scratch of its own that the caller holds: a thread started for the
+/// loop has a stack of the size the program was started with, which may be small.
+void forEachRangeOnThreads(int n, int chunk, const std::function<void(int begin, int end, int thread)>& body);
+
 } // namespace tv

@@ -139,6 +139,12 @@ struct CornerRun {
     int first = 0, count = 0, node = 0, rows = 0;
 };
 
+/// What a control point takes from each node of the packed lattice: 1/|a| and the trailing leg's
+/// term, of the node and of its mirror image. A row writes the NodeCount entries it reads.
+struct CornerTerms {
+    std::array<double, 2 * kPanelLimit> Ia, Leg, MirrorIa, MirrorLeg;
+};
+
 /// One panel of the packed lattice (index i - 1 for panel i): the bound vortex from A to B and
 /// the control point C, mm. Filled by EINFLUSS from the layout arrays, with the corners as nodes
 /// (Nx, Ny, Nz: at most two per panel, where no strip shares an edge) and the runs that use them.
@@ -227,6 +233,7 @@ struct SolverWorkspace {
     int matrixStride() const { return PanelTotal > 0 && PanelTotal <= kPanelLimit ? int(PanelTotal) : kPanelLimit; }
     double& SystemMatrix(int i, int j) { return Matrix.data()[std::size_t(i - 1) * matrixStride() + (j - 1)]; }
     PackedLattice Packed;
+    std::vector<CornerTerms> CornerScratch; // one per thread of the fill, kept for the next one
     std::array<double, kPanelLimit> RightHandSide{};
     std::array<double, kPanelLimit + 1> Circulation{}; // [1..PanelTotal], mm
     bool ExactSolve = false;      // solve in double precision only (no single-precision refinement)
