@@ -1,10 +1,11 @@
 // The solver's loops on started-and-joined threads: every row exactly once, whatever the split,
-// and no more threads than the calling thread allows.
+// no more threads than the calling thread allows, and each thread index on one thread.
 #include "solver/solver_threads.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <map>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -28,16 +29,23 @@ TEST_P(RangeSplit, EveryRowOnceInRangesOfTheChunkOnTheAllowedThreads) {
     std::vector<std::atomic<int>> visits(std::max(s.n, 0));
     std::mutex lock;
     std::set<std::thread::id> threads;
-    forEachRange(s.n, s.chunk, [&](int begin, int end) {
+    std::map<int, std::thread::id> threadOfIndex; // an index is one thread's own scratch
+    forEachRangeOnThreads(s.n, s.chunk, [&](int begin, int end, int index) {
         EXPECT_LT(begin, end);
         EXPECT_LE(end - begin, std::max(s.chunk, 1));
         for (int i = begin; i < end; ++i) ++visits[i];
         std::lock_guard<std::mutex> guard(lock);
         threads.insert(std::this_thread::get_id());
+        EXPECT_TRUE(index >= 0 && index < rangeThreads(s.n, s.chunk)) << index;
+        EXPECT_EQ(threadOfIndex.emplace(index, std::this_thread::get_id()).first->second, std::this_thread::get_id());
     });
     for (int i = 0; i < s.n; ++i) EXPECT_EQ(visits[i], 1) << "row " << i;
-    if (s.threads > 0) EXPECT_LE(int(threads.size()), s.threads);
-    if (s.threads == 1 && s.n > 0) EXPECT_EQ(*threads.begin(), std::this_thread::get_id());
+    if (s.threads > 0) {
+        EXPECT_LE(int(threads.size()), s.threads);
+    }
+    if (s.threads == 1 && s.n > 0) {
+        EXPECT_EQ(*threads.begin(), std::this_thread::get_id());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, RangeSplit,
