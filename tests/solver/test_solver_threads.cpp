@@ -68,7 +68,9 @@ TEST(SolverThreads, TheSettingIsTheCallingThreadsOwn) {
     });
     other.join();
     setSolverThreads(0);
-    if (std::thread::hardware_concurrency() > 1) EXPECT_GT(seen.size(), 1u);
+    if (std::thread::hardware_concurrency() > 1) {
+        EXPECT_GT(seen.size(), 1u);
+    }
 }
 
 } // namespace
