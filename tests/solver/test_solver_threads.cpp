@@ -30,13 +30,14 @@ TEST_P(RangeSplit, EveryRowOnceInRangesOfTheChunkOnTheAllowedThreads) {
     std::mutex lock;
     std::set<std::thread::id> threads;
     std::map<int, std::thread::id> threadOfIndex; // an index is one thread's own scratch
+    const int allowed = rangeThreads(s.n, s.chunk); // the calling thread's count
     forEachRangeOnThreads(s.n, s.chunk, [&](int begin, int end, int index) {
         EXPECT_LT(begin, end);
         EXPECT_LE(end - begin, std::max(s.chunk, 1));
         for (int i = begin; i < end; ++i) ++visits[i];
         std::lock_guard<std::mutex> guard(lock);
         threads.insert(std::this_thread::get_id());
-        EXPECT_TRUE(index >= 0 && index < rangeThreads(s.n, s.chunk)) << index;
+        EXPECT_TRUE(index >= 0 && index < allowed) << index;
         EXPECT_EQ(threadOfIndex.emplace(index, std::this_thread::get_id()).first->second, std::this_thread::get_id());
     });
     for (int i = 0; i < s.n; ++i) EXPECT_EQ(visits[i], 1) << "row " << i;
