@@ -83,41 +83,43 @@ void shareCorners(PackedLattice& p, const std::vector<PanelBlock>& wings) {
 
 namespace {
 
-/// The terms of every node at the control point (cx, cy, cz): its root and trailing leg, and its
-/// mirror image's (y + cy instead of cy - y).
+/// The terms of every node at the control point (cx, cy, cz): its squared distance, root and
+/// trailing leg, and its mirror image's (y + cy instead of cy - y).
 TV_WIDEST_VECTORS
 void nodeTerms(const PackedLattice& p, double cx, double cy, double cz, CornerTerms& t) {
     const double *nx = p.Nx.data(), *ny = p.Ny.data(), *nz = p.Nz.data();
-    double *ia = t.Ia.data(), *leg = t.Leg.data(), *mia = t.MirrorIa.data(), *mleg = t.MirrorLeg.data();
+    double *a2 = t.A2.data(), *ia = t.Ia.data(), *leg = t.Leg.data();
+    double *ma2 = t.MirrorA2.data(), *mia = t.MirrorIa.data(), *mleg = t.MirrorLeg.data();
 #pragma omp simd
     for (int e = 0; e < p.NodeCount; ++e) {
         const double ax = cx - nx[e], ay = cy - ny[e], az = cz - nz[e], my = cy + ny[e];
-        const double direct = inverseLength(squaredLength(ax, ay, az));
-        const double mirror = inverseLength(squaredLength(ax, my, az));
+        a2[e] = squaredLength(ax, ay, az), ma2[e] = squaredLength(ax, my, az);
+        const double direct = inverseLength(a2[e]), mirror = inverseLength(ma2[e]);
         ia[e] = direct, leg[e] = legTerm(ax, ay, az, direct);
         mia[e] = mirror, mleg[e] = legTerm(ax, my, az, mirror);
     }
 }
 
-/// The entries of run r: each horseshoe's bound segment and its mirror's, with the legs and roots
-/// of its corners from the node terms.
+/// The entries of run r: each horseshoe's bound segment and its mirror's, with the distances, roots
+/// and legs of its corners from the node terms.
 TV_WIDEST_VECTORS
 void runEntries(const PackedLattice& p, const CornerRun& r, double cx, double cy, double cz, const CornerTerms& t,
                 double* row) {
     const double *nx = p.Nx.data() + r.node, *ny = p.Ny.data() + r.node, *nz = p.Nz.data() + r.node;
-    const double *ia = t.Ia.data() + r.node, *leg = t.Leg.data() + r.node;
-    const double *mia = t.MirrorIa.data() + r.node, *mleg = t.MirrorLeg.data() + r.node;
+    const double *a2 = t.A2.data() + r.node, *ia = t.Ia.data() + r.node, *leg = t.Leg.data() + r.node;
+    const double *ma2 = t.MirrorA2.data() + r.node, *mia = t.MirrorIa.data() + r.node;
+    const double* mleg = t.MirrorLeg.data() + r.node;
     const int b = r.rows;
     double* out = row + r.first;
 #pragma omp simd
     for (int q = 0; q < r.count; ++q) {
-        const double ax = cx - nx[q], ay = cy - ny[q], az = cz - nz[q];
-        const double bx = cx - nx[q + b], by = cy - ny[q + b], bz = cz - nz[q + b];
-        const double direct = boundTerm(ax, ay, az, bx, by, bz, squaredLength(ax, ay, az), ia[q], ia[q + b]) - leg[q] +
-                              leg[q + b];
+        // A panel's two corners lie at its own height (shareCorners shares none across heights).
+        const double ax = cx - nx[q], ay = cy - ny[q], z = cz - nz[q];
+        const double bx = cx - nx[q + b], by = cy - ny[q + b];
+        const double direct = boundTermLevel(ax, ay, bx, by, z, a2[q], ia[q], ia[q + b]) - leg[q] + leg[q + b];
         const double may = cy + ny[q], mby = cy + ny[q + b];
-        const double mirror = boundTerm(bx, mby, bz, ax, may, az, squaredLength(bx, mby, bz), mia[q + b], mia[q]) -
-                              mleg[q + b] + mleg[q];
+        const double mirror =
+            boundTermLevel(bx, mby, ax, may, z, ma2[q + b], mia[q + b], mia[q]) - mleg[q + b] + mleg[q];
         out[q] = (direct + mirror) * kSystemScale;
     }
 }

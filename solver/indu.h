@@ -38,6 +38,21 @@ inline double boundTerm(double ax, double ay, double az, double bx, double by, d
     return qz * F;
 }
 
+/// boundTerm for A and B at the same height (a.z = b.z = z, so r0.z = 0): the terms of r0.z left
+/// out, which only ever add zeros. Equal to boundTerm (up to the sign of a zero result).
+inline double boundTermLevel(double ax, double ay, double bx, double by, double z, double a2, double ia, double ib) {
+    const double rx = bx - ax, ry = by - ay; // r0 = A - B
+    const double sa = rx * ax + ry * ay;
+    const double sb = rx * bx + ry * by;
+    const double qx = ry * z, qy = -(rx * z), qz = rx * ay - ry * ax; // r0 x a
+    const double Q = qx * qx + qy * qy + qz * qz;
+    const double r2 = rx * rx + ry * ry;
+    const bool offLine = Q > 1e-20 * r2 * a2;
+    const double FAny = (sa * ia - sb * ib) / (offLine ? Q : 1.0);
+    const double F = offLine ? FAny : 0.0;
+    return qz * F;
+}
+
 inline double squaredLength(double x, double y, double z) { return x * x + y * y + z * z; }
 
 /// The same as INDU(a, b) on the components, for loops the compiler can vectorise.

@@ -139,10 +139,10 @@ struct CornerRun {
     int first = 0, count = 0, node = 0, rows = 0;
 };
 
-/// What a control point takes from each node of the packed lattice: 1/|a| and the trailing leg's
-/// term, of the node and of its mirror image. A row writes the NodeCount entries it reads.
+/// What a control point takes from each node of the packed lattice: |a|^2, 1/|a| and the trailing
+/// leg's term, of the node and of its mirror image. A row writes the NodeCount entries it reads.
 struct CornerTerms {
-    std::array<double, 2 * kPanelLimit> Ia, Leg, MirrorIa, MirrorLeg;
+    std::array<double, 2 * kPanelLimit> A2, Ia, Leg, MirrorA2, MirrorIa, MirrorLeg;
 };
 
 /// One panel of the packed lattice (index i - 1 for panel i): the bound vortex from A to B and
