@@ -103,7 +103,7 @@ RandomLattice randomLattice(const std::vector<std::pair<int, int>>& rowsAndStrip
     return l;
 }
 
-// A corner shared by two strips gives the bits each strip's horseshoe gives on its own; an edge
+// A corner shared by two strips gives the value each strip's horseshoe gives on its own; an edge
 // one bit apart is not shared.
 TEST(EINFLUSS, RowWithSharedCornersEqualsTheKernelEntryByEntry) {
     const struct {
