@@ -16,8 +16,8 @@ int referenceSolve(double* a, int ld, double* b, int n);
 void fillRandom(std::vector<double>& a, int ld, int n, unsigned seed);
 
 /// The cheapest deterministic fill of the reference system: entries in [-1, 1) from a 64-bit
-/// multiplicative hash of each entry's index (offset by seed), n added to every diagonal entry, so that the
-/// partial pivoting of dgesv swaps no rows (as on the lattice's own diagonally heavy system).
+/// multiplicative hash of each entry's index (offset by seed), n added to every diagonal entry, so
+/// that the partial pivoting of dgesv swaps no rows (as on the lattice's own diagonally heavy system).
 /// a holds at least ld * n entries (row-major, leading dimension ld); every entry of the n x n
 /// block is written, nothing else is touched (no zero-fill pass before it).
 void fillLean(double* a, int ld, int n, unsigned seed);

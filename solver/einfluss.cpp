@@ -148,11 +148,9 @@ bool copyRowToSingle(const double* row, int n, float* out) {
     return check == 0;
 }
 
-} // namespace
-
-namespace {
 constexpr int kRowsPerFill = 8; // rows a thread of the fill takes at a time
-}
+
+} // namespace
 
 void EINFLUSS(const Aircraft& ac, SolverWorkspace& ws) {
     RefinementWork& refinement = ws.Refinement;

@@ -4,7 +4,6 @@
 #include "model/aircraft.h"
 #include "solver/workspace.h"
 
-#include <array>
 #include <vector>
 
 namespace tv {
@@ -37,7 +36,6 @@ struct PanelBlock {
 /// of it is bit for bit the same on both sides, so that a shared corner gives the bits its two
 /// panels would give on their own.
 void shareCorners(PackedLattice& p, const std::vector<PanelBlock>& wings);
-
 
 /// Row i (0-based) of the system matrix from the packed lattice: row[j] for the panels of p.Runs,
 /// the horseshoe j and its mirror image at the control point i, times kSystemScale; nothing beyond
