@@ -1,5 +1,5 @@
 // System matrix: entries against the kernel with its mirror image, across wings, and the sign of
-// a panel's own downwash; the row with shared corners against the kernel bit for bit on random
+// a panel's own downwash; the row with shared corners against the kernel entry by entry on random
 // strips and at the kernel's near-singular thresholds; the single copy written beside the matrix.
 #include "solver/einfluss.h"
 #include "solver/indu.h"
