@@ -1,6 +1,7 @@
 #include "bench_support.h"
 
 #include "solver/blas_cores.h"
+#include "solver/widest_vectors.h"
 
 #include <benchmark/benchmark.h>
 #include <cblas.h>
@@ -28,9 +29,7 @@ void fillRandom(std::vector<double>& a, int ld, int n, unsigned seed) {
         for (int c = 0; c < n; ++c) a[static_cast<size_t>(r) * ld + c] = dist(gen);
 }
 
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#endif
+TV_WIDEST_VECTORS
 void fillLean(double* a, int ld, int n, unsigned seed) {
     // Every entry is a hash of its own index, not the next step of one sequence: no entry waits
     // for the one before it, and the loop runs in the processor's widest vectors.

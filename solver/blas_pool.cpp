@@ -151,12 +151,7 @@ std::size_t blasStackStillToGrow() {
     return want > grown ? want - grown : 0;
 }
 
-bool stackHoldsTheLibrarysDepth() {
-    if (!onMainThread()) return true;
-    rlimit limit{};
-    return getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
-           limit.rlim_cur >= kBlasStackBytes + (std::size_t{1} << 20);
-}
+bool stackHoldsTheLibrarysDepth() { return !onMainThread() || stackDepthForBlas() >= kBlasStackBytes; }
 
 void growStackForBlas() {
     // The frames above the caller's are part of the depth already: touching the whole depth

@@ -3,6 +3,7 @@
 #include "solver/indu.h"
 #include "solver/refined_solve.h"
 #include "solver/solver_threads.h"
+#include "solver/widest_vectors.h"
 
 #include <atomic>
 #include <bit>
@@ -72,14 +73,7 @@ void shareCorners(PackedLattice& p, const std::vector<PanelBlock>& wings) {
 }
 
 // The horseshoes j and their mirror images (y negated, running +inf -> B' -> A' -> +inf, hence
-// the end points exchanged). Built for AVX2 and AVX-512 as well, chosen at run time where the
-// processor has them: more kernels per instruction, the same operations lane by lane (no
-// contraction into fused multiply-adds), so the same bits on every processor.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
-#define TV_WIDEST_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#else
-#define TV_WIDEST_VECTORS
-#endif
+// the end points exchanged), in the processor's widest vectors.
 
 namespace {
 
